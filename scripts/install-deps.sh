@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Tavrik needs to build, run and test.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config clang-format
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libpulse-dev libsndfile1-dev libfftw3-dev
+  libmp3lame-dev libvorbis-dev libogg-dev libspandsp-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libtag1-dev libxcb1-dev libcdio-paranoia-dev
+  libgtest-dev libbenchmark-dev
+  # run
+  pulseaudio pulseaudio-utils
+  # tests and benchmarks: independent tools that check our files
+  sox libsox-fmt-all ffmpeg mpg123 vorbis-tools lame id3v2 eyed3 python3-mutagen
+  xvfb xauth hyperfine procps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

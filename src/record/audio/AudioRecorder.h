@@ -1,0 +1,61 @@
+#pragma once
+
+#include "record/audio/SampleBlock.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+// The recorder component on the PulseAudio server. A device is a sound card (plus one
+// device "Other sources" for sources without a card); its sources are the server's
+// sources of that card, monitors included. Capture runs on libpulse's own thread into
+// a ring buffer of several seconds; blocks and timer events are delivered on the thread
+// that owns this object, so a busy user-interface thread loses no sound.
+class AudioRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit AudioRecorder(QObject* parent = nullptr);
+    ~AudioRecorder() override;
+
+    // Devices: indexes 0 .. DeviceCount()-1 are real; DeviceCount() itself is probed
+    // by callers and reports unusable. Below 1 means no recording device (or no server).
+    int DeviceCount() const;
+    int DefaultDevice() const;
+    void SelectDevice(int device);
+    bool DeviceUsable() const;
+    QString DeviceName() const;
+
+    // Sources of the selected device: the highest source index, below 0 when none.
+    int SourceCount() const;
+    int SourceIndex() const;
+    void SelectSource(int source);
+    QString SourceName() const;
+    bool SourceActive() const;
+    void SetSourceActive(bool active);
+
+    void SetCaptureFormat(int sampleRate, int channels);
+    int BlockSizeFor(int milliseconds) const;
+    void SetBlockSize(int frames);
+    void Start();
+    void Stop();
+    // 0 while fine; negative after a failed Start or when the stream died.
+    int Status() const;
+    // The block announced by the last EndArrayRecord.
+    const SampleBlock& TakeBlock() const;
+    qint64 SamplesToMs(qint64 frames) const;
+    // The latest `values` interleaved values captured (fewer right after the start).
+    SampleBlock RecentSamples(int values) const;
+    // Why the last Start failed or the stream ended, for the user.
+    QString ErrorText() const;
+
+Q_SIGNALS:
+    void EndArrayRecord(int nBlock);
+    void Timer(qint64 currentSamples, int levelLeft, int levelRight);
+    // Capture ended on its own (device vanished, server gone, overrun); the blocks
+    // captured until then have been delivered.
+    void Failed(const QString& reason);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,89 @@
+#include "TestSupport.h"
+
+#include <QProcess>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace testsupport {
+
+int run(const QString& program, const QStringList& args, QString* out, int timeoutMs)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForStarted() || !p.waitForFinished(timeoutMs))
+        return -1;
+    if (out)
+        *out = QString::fromLocal8Bit(p.readAll());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+AudioInfo soxInfo(const QString& path)
+{
+    AudioInfo info;
+    QString rate, channels, seconds;
+    if (run(QStringLiteral("soxi"), {QStringLiteral("-r"), path}, &rate) != 0 ||
+        run(QStringLiteral("soxi"), {QStringLiteral("-c"), path}, &channels) != 0 ||
+        run(QStringLiteral("soxi"), {QStringLiteral("-D"), path}, &seconds) != 0)
+        return info;
+    info.sampleRate = rate.trimmed().toInt();
+    info.channels = channels.trimmed().toInt();
+    info.seconds = seconds.trimmed().toDouble();
+    info.ok = info.sampleRate > 0 && info.channels > 0;
+    return info;
+}
+
+std::vector<float> soxDecodeMono(const QString& path, bool firstChannel)
+{
+    QProcess p;
+    QStringList args{path, QStringLiteral("-t"), QStringLiteral("f32"), QStringLiteral("-")};
+    args << (firstChannel ? QStringList{QStringLiteral("remix"), QStringLiteral("1")}
+                          : QStringList{QStringLiteral("channels"), QStringLiteral("1")});
+    p.start(QStringLiteral("sox"), args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    const QByteArray raw = p.readAllStandardOutput();
+    std::vector<float> samples(static_cast<size_t>(raw.size()) / sizeof(float));
+    std::memcpy(samples.data(), raw.constData(), samples.size() * sizeof(float));
+    return samples;
+}
+
+double peakFrequency(const std::vector<float>& samples, int sampleRate)
+{
+    // Goertzel over one second from the middle keeps this cheap and exact enough.
+    const size_t n = std::min<size_t>(samples.size(), static_cast<size_t>(sampleRate));
+    const size_t start = (samples.size() - n) / 2;
+    double best = 0, bestPower = -1;
+    for (double f = 50; f <= 8000 && f < sampleRate / 2.0; f += 5) {
+        const double coeff = 2 * std::cos(2 * std::numbers::pi * f / sampleRate);
+        double s1 = 0, s2 = 0;
+        for (size_t i = 0; i < n; ++i) {
+            const double s0 = samples[start + i] + coeff * s1 - s2;
+            s2 = s1;
+            s1 = s0;
+        }
+        const double power = s1 * s1 + s2 * s2 - coeff * s1 * s2;
+        if (power > bestPower) {
+            bestPower = power;
+            best = f;
+        }
+    }
+    return best;
+}
+
+double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip)
+{
+    const double c = 2 * std::cos(2 * std::numbers::pi * freq / sampleRate);
+    double peak = 0, worst = 0;
+    for (size_t i = static_cast<size_t>(skip); i < samples.size(); ++i)
+        peak = std::max(peak, std::abs(static_cast<double>(samples[i])));
+    if (peak == 0)
+        return 1e9;
+    for (size_t i = static_cast<size_t>(skip) + 2; i < samples.size(); ++i)
+        worst = std::max(worst, std::abs(samples[i] - c * samples[i - 1] + samples[i - 2]));
+    return worst / peak;
+}
+
+} // namespace testsupport

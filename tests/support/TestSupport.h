@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace testsupport {
+
+// What an independent tool (sox) reads from an audio file.
+struct AudioInfo {
+    bool ok = false;
+    int sampleRate = 0;
+    int channels = 0;
+    double seconds = 0;
+};
+AudioInfo soxInfo(const QString& path);
+
+// Decodes `path` with sox to mono float samples at its own rate (first channel only
+// when `firstChannel`, else mixed). Empty when sox cannot read the file.
+std::vector<float> soxDecodeMono(const QString& path, bool firstChannel = true);
+
+// Frequency (Hz) of the strongest component, scanned 50..8000 Hz in 5 Hz steps.
+double peakFrequency(const std::vector<float>& samples, int sampleRate);
+
+// Largest deviation of a pure sine of `freq` from the two-term recurrence
+// x[n] = 2cos(w)x[n-1] - x[n-2], relative to the signal's peak. A gap, a repeat or a
+// splice anywhere shows as a spike far above the quantisation noise.
+double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip);
+
+// Runs a program and returns its exit code (-1 if it could not start); output in `out`.
+int run(const QString& program, const QStringList& args, QString* out = nullptr, int timeoutMs = 60000);
+
+} // namespace testsupport
