@@ -8,8 +8,7 @@
 
 namespace testsupport {
 
-int run(const QString& program, const QStringList& args, QString* out, int timeoutMs)
-{
+int run(const QString& program, const QStringList& args, QString* out, int timeoutMs) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
@@ -20,8 +19,7 @@ int run(const QString& program, const QStringList& args, QString* out, int timeo
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-AudioInfo soxInfo(const QString& path)
-{
+AudioInfo soxInfo(const QString& path) {
     AudioInfo info;
     QString rate, channels, seconds;
     if (run(QStringLiteral("soxi"), {QStringLiteral("-r"), path}, &rate) != 0 ||
@@ -35,8 +33,7 @@ AudioInfo soxInfo(const QString& path)
     return info;
 }
 
-std::vector<float> soxDecodeMono(const QString& path, bool firstChannel)
-{
+std::vector<float> soxDecodeMono(const QString& path, bool firstChannel) {
     QProcess p;
     QStringList args{path, QStringLiteral("-t"), QStringLiteral("f32"), QStringLiteral("-")};
     args << (firstChannel ? QStringList{QStringLiteral("remix"), QStringLiteral("1")}
@@ -50,8 +47,7 @@ std::vector<float> soxDecodeMono(const QString& path, bool firstChannel)
     return samples;
 }
 
-double peakFrequency(const std::vector<float>& samples, int sampleRate)
-{
+double peakFrequency(const std::vector<float>& samples, int sampleRate) {
     // Goertzel over one second from the middle keeps this cheap and exact enough.
     const size_t n = std::min<size_t>(samples.size(), static_cast<size_t>(sampleRate));
     const size_t start = (samples.size() - n) / 2;
@@ -73,8 +69,7 @@ double peakFrequency(const std::vector<float>& samples, int sampleRate)
     return best;
 }
 
-double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip)
-{
+double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip) {
     const double c = 2 * std::cos(2 * std::numbers::pi * freq / sampleRate);
     double peak = 0, worst = 0;
     for (size_t i = static_cast<size_t>(skip); i < samples.size(); ++i)

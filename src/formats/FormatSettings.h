@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class AudioFileCodec;
+
+// The output-format list, in its order; each text is also the recorded file's extension.
+QStringList outputFormatTexts();
+
+// Position stored as `outputformat`: its leading number, 0 when there is none or when
+// it lies outside the list.
+int outputFormatFrom(const QString& text);
+
+// The in-memory parameters of the six formats, with the widths the codec calls take.
+// Starts at zeros and lasts for the whole run.
+struct FormatState {
+    std::int32_t mp3Frequency = 0;
+    std::int16_t mp3Bitrate = 0;
+    std::int16_t mp3Channels = 0;
+    std::int32_t wavFreq = 0;
+    std::int16_t wavChannel = 0;
+    std::int32_t voxFreq = 0;
+    std::int16_t oggVbrEnabled = 0;
+    std::int16_t oggQualityEnabled = 0;
+    std::int16_t oggBitrate = 0;
+    std::int16_t oggMinBitrate = 0;
+    std::int16_t oggMaxBitrate = 0;
+    std::int16_t oggQuality = 0;
+    std::int32_t rawFreq = 0;
+    std::int16_t rawChannel = 0;
+    std::int16_t rawCompr = 0;
+    std::int32_t gFreq = 0;
+    std::int16_t gbit = 0;
+};
+
+// Reads every format key into `state`. A value that is missing or does not convert as a
+// whole to its width leaves the field as it was.
+void readFormatSettings(const QString& settingsFile, FormatState& state);
+
+// The Ogg Vorbis call the state asks for: quality mode, managed VBR or constant rate.
+struct OggCall {
+    int sampleRate, channels, nominalKbps, minKbps, maxKbps, quality;
+    bool operator==(const OggCall&) const = default;
+};
+OggCall oggCallFor(const FormatState& state);
+
+// Hands every format's parameters to the codec, in the start-up order.
+void applyFormatState(const FormatState& state, AudioFileCodec& codec);
+
+// Start-up: reads all format settings into `state`, applies them to `codec` and returns
+// the output-format position to select.
+int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileCodec& codec);

@@ -1,0 +1,62 @@
+#include "record/OutputNaming.h"
+
+#include "shell/Inifun.h"
+
+#include <optional>
+
+namespace {
+std::optional<double> number(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+} // namespace
+
+NamingSettings NamingSettings::read(const QString& settingsFile) {
+    const QString set = QStringLiteral("set");
+    return {ReadIniString(settingsFile, set, QStringLiteral("outputfolder")),
+            ReadIniString(settingsFile, set, QStringLiteral("filename")),
+            ReadIniString(settingsFile, set, QStringLiteral("datetime")),
+            ReadIniString(settingsFile, set, QStringLiteral("existedfile"))};
+}
+
+bool stampRequested(const QString& dateTimeText) {
+    const auto n = number(dateTimeText);
+    return !n || *n == 1;
+}
+
+bool overwriteRequested(const QString& existedFileText) {
+    const auto n = number(existedFileText);
+    return n && *n != 0;
+}
+
+QString dateStamp(const QDateTime& when) {
+    return when.toString(QStringLiteral("MMddyyHHmmss"));
+}
+
+QString composeOutputPath(const NamingSettings& settings, const QString& appFolder, const QString& extension,
+                          int rowCount, const QDateTime& now,
+                          const std::function<bool(const QString&)>& exists) {
+    QString folder = settings.outputFolder.isEmpty() ? appFolder : settings.outputFolder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    const QString base = folder + settings.fileName;
+    const QString ext = QLatin1Char('.') + extension;
+
+    if (stampRequested(settings.dateTime))
+        return base + dateStamp(now) + ext;
+    const QString plain = base + ext;
+    if (!overwriteRequested(settings.existedFile) && exists(plain))
+        return base + QLatin1Char('_') + QString::number(rowCount + 1) + ext;
+    return plain;
+}
+
+QString elapsedText(qint64 ms) {
+    const qint64 minutes = ms / 60000;
+    const qint64 seconds = ms / 1000 - minutes * 60;
+    const qint64 millis = ms - 1000 * (ms / 1000);
+    return QStringLiteral("%1:%2.%3")
+        .arg(minutes)
+        .arg(seconds, 2, 10, QLatin1Char('0'))
+        .arg(millis, 3, 10, QLatin1Char('0'));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+// The four naming keys of section `set`, as read from settings.dat.
+struct NamingSettings {
+    QString outputFolder;
+    QString fileName;
+    QString dateTime;
+    QString existedFile;
+
+    static NamingSettings read(const QString& settingsFile);
+};
+
+// True when `text` asks for the date-and-time stamp: "1", or anything not a number.
+bool stampRequested(const QString& dateTimeText);
+// True when `text` asks to overwrite existing files: a number other than 0.
+bool overwriteRequested(const QString& existedFileText);
+
+// "mmddyyhhmmss", e.g. 122626143005 for 26 December 2026, 14:30:05.
+QString dateStamp(const QDateTime& when);
+
+// The path of a new recording: folder (the application folder when empty), base name,
+// stamp or number, and the output format's list text as extension. `rowCount` is the
+// number of rows in the recordings list; `exists` asks the file system.
+QString composeOutputPath(const NamingSettings& settings, const QString& appFolder, const QString& extension,
+                          int rowCount, const QDateTime& now,
+                          const std::function<bool(const QString&)>& exists);
+
+// Elapsed time as minutes ":" two-digit seconds "." three-digit milliseconds.
+QString elapsedText(qint64 milliseconds);

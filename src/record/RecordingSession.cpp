@@ -1,0 +1,105 @@
+#include "record/RecordingSession.h"
+
+#include "record/OutputNaming.h"
+#include "record/audio/AudioFileCodec.h"
+#include "record/audio/AudioRecorder.h"
+#include "recordings/RecordingsModel.h"
+#include "shell/AppFolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file,
+                                   RecordingsModel& list, QObject* parent)
+    : QObject(parent)
+    , m_appFolder(std::move(appFolder))
+    , m_recorder(recorder)
+    , m_file(file)
+    , m_list(list) {
+    connect(&m_recorder, &AudioRecorder::EndArrayRecord, this, &RecordingSession::onBlock);
+    connect(&m_recorder, &AudioRecorder::Timer, this, &RecordingSession::onTimer);
+    connect(&m_recorder, &AudioRecorder::Failed, this, &RecordingSession::fail);
+}
+
+RecordingSession::StartResult RecordingSession::start(const QString& extension) {
+    const NamingSettings naming = NamingSettings::read(settingsFile(m_appFolder));
+    m_baseName = naming.fileName;
+    m_startTime = QDateTime::currentDateTime();
+    m_path =
+        composeOutputPath(naming, m_appFolder, extension, m_list.rowCount(), QDateTime::currentDateTime(),
+                          [](const QString& p) { return QFileInfo::exists(p); });
+    m_recording = false;
+    m_failure.clear();
+
+    m_file.Create(m_path, 0);
+    if (m_file.Status() < 0)
+        return {false, m_file.ErrorText()};
+    m_recorder.SetCaptureFormat(m_file.SampleRate(), m_file.Channels());
+    m_recorder.SetBlockSize(m_recorder.BlockSizeFor(1000));
+    const QString description = m_file.FormatDescription();
+
+    m_elapsed = elapsedText(0);
+    Q_EMIT elapsedChanged(m_elapsed);
+    m_fileOpen = true;
+    m_recorder.Start();
+    if (m_recorder.Status() < 0) {
+        m_fileOpen = false;
+        m_file.Close();
+        return {false, m_recorder.ErrorText()};
+    }
+    m_recording = true;
+    return {true, description};
+}
+
+void RecordingSession::stop() {
+    if (!m_fileOpen || m_stopping)
+        return;
+    m_stopping = true;
+    m_recording = false;
+    m_recorder.Stop();
+    // The recorder hands over what it still holds as queued blocks; write them before closing.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_fileOpen = false;
+    m_file.Close();
+    m_list.appendRecording(m_path, m_elapsed, m_startTime);
+    m_stopping = false;
+    Q_EMIT stopped();
+}
+
+void RecordingSession::onBlock() {
+    if (!m_fileOpen || m_file.Status() < 0)
+        return;
+    m_file.Write(m_recorder.TakeBlock());
+    if (m_file.Status() < 0) {
+        fail(m_file.ErrorText());
+        return;
+    }
+    const QStorageInfo disk(QFileInfo(m_path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < kReserveBytes)
+        fail(tr("Recording stopped: less than %1 MB are free on the disk of \"%2\".")
+                 .arg(kReserveBytes / (1024 * 1024))
+                 .arg(QFileInfo(m_path).absolutePath()));
+}
+
+void RecordingSession::onTimer(qint64 currentSamples) {
+    if (!m_recording)
+        return;
+    m_elapsed = elapsedText(m_recorder.SamplesToMs(currentSamples));
+    Q_EMIT elapsedChanged(m_elapsed);
+}
+
+void RecordingSession::fail(const QString& reason) {
+    if (!m_failure.isEmpty() || !m_fileOpen)
+        return;
+    m_failure = reason;
+    // Stop from the event loop, not from inside the recorder's own signal.
+    QMetaObject::invokeMethod(this, &RecordingSession::stopAfterFailure, Qt::QueuedConnection);
+}
+
+void RecordingSession::stopAfterFailure() {
+    if (!m_fileOpen)
+        return;
+    stop();
+    Q_EMIT interrupted(m_failure);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+class AudioFileCodec;
+class AudioRecorder;
+class RecordingsModel;
+
+// One run from start to stop: names the output file from section `set`, creates it
+// through the file codec (format by extension), captures in the file's format in
+// one-second blocks, writes every block, and on stop closes the file and lists it.
+// A recording that ends on its own (device gone, disk full) is finished the same way.
+class RecordingSession : public QObject {
+    Q_OBJECT
+public:
+    RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file, RecordingsModel& list,
+                     QObject* parent = nullptr);
+
+    // Recordings stop when the free space of their disk falls below this.
+    static constexpr qint64 kReserveBytes = 50 * 1024 * 1024;
+
+    bool isRecording() const { return m_recording; }
+
+    struct StartResult {
+        bool ok = false;
+        QString text; // the format description, or why the start failed
+    };
+    // Starts a recording into a new file whose extension is `extension`. The caller has
+    // stopped any running recording and playback.
+    StartResult start(const QString& extension);
+    // Stops capture, writes the blocks still pending, closes the file and lists it.
+    void stop();
+
+    QString outputPath() const { return m_path; }
+    QString baseName() const { return m_baseName; }
+    QDateTime startTime() const { return m_startTime; }
+    QString elapsed() const { return m_elapsed; }
+
+Q_SIGNALS:
+    void elapsedChanged(const QString& text);
+    // The recording has stopped and its row was added.
+    void stopped();
+    // The recording ended on its own; it was stopped and listed before this is emitted.
+    void interrupted(const QString& reason);
+
+private:
+    void onBlock();
+    void onTimer(qint64 currentSamples);
+    void fail(const QString& reason);
+    void stopAfterFailure();
+
+    QString m_appFolder;
+    AudioRecorder& m_recorder;
+    AudioFileCodec& m_file;
+    RecordingsModel& m_list;
+
+    bool m_recording = false;
+    bool m_fileOpen = false;
+    bool m_stopping = false;
+    QString m_path;
+    QString m_baseName;
+    QDateTime m_startTime;
+    QString m_elapsed = QStringLiteral("0:00.000");
+    QString m_failure;
+};

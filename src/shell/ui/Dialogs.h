@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+// Every message box, input box and folder chooser of the program goes through here, so
+// that tests can answer ahead and read what was shown. With TAVRIK_UNATTENDED set
+// nothing is shown: messages go to stderr and questions take their safe answer.
+namespace Dialogs {
+
+inline const QString kAppTitle = QStringLiteral("Tavrik");
+
+QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// The answer and the OK state of a text prompt; cancelled gives ok = false.
+QString input(QWidget* parent, const QString& prompt, const QString& initial, bool* ok);
+
+// The chosen folder, or empty when cancelled.
+QString existingDirectory(QWidget* parent, const QString& caption, const QString& start);
+
+// For tests: the answer the next dialog of each kind takes without being shown.
+void setNextMessageAnswer(QMessageBox::StandardButton answer);
+void setNextInput(const QString& text, bool ok);
+void setNextDirectory(const QString& folder);
+// For tests: the texts of the message boxes shown (or answered ahead) so far.
+QStringList& shownMessages();
+
+} // namespace Dialogs

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "formats/FormatSettings.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class AudioFileCodec;
+class AudioRecorder;
+class LevelDisplay;
+class MonoMixer;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QToolButton;
+class QTreeView;
+class RecordingSession;
+class RecordingsModel;
+class SpectrumView;
+
+// The main window: a view over the recording session and the recordings list. It owns
+// the audio components for the whole run.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(QString appFolder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void StartRecord();
+    void StopRecord();
+    // The orderly exit: stops recording, stores the output format, releases the
+    // components and quits the application.
+    void exitsystem();
+
+    bool flgRecord() const;
+    RecordingSession& session() { return *m_session; }
+    RecordingsModel& recordings() { return *m_recordings; }
+    QString statusText(int panel) const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildUi();
+    void buildMenus();
+    void load();
+    bool fillDevices();
+    void fillSources();
+    void DeviceCombo_Click();
+    void cmbSrcInput_Click();
+    void stopCommand();
+    void AudioRecord_Timer();
+    void onRecordingStopped();
+    void clearDisplays();
+    void recordcontrol_Click();
+    void showAbout();
+    void showOutputFile();
+    void deleteSelectedItem_Click();
+    void Removeselecteditem_Click();
+    void Rename1_Click();
+    int selectedRow() const;
+
+    QString m_appFolder;
+    QString m_settingsFile;
+    FormatState m_formatState;
+    std::unique_ptr<AudioRecorder> m_audioRecord;
+    std::unique_ptr<AudioFileCodec> m_audioFile;
+    std::unique_ptr<MonoMixer> m_monoMixer;
+    RecordingsModel* m_recordings = nullptr;
+    RecordingSession* m_session = nullptr;
+    bool m_loaded = false; // the device check passed and the formats are loaded
+    bool m_exiting = false;
+
+    QComboBox* DeviceCombo = nullptr;
+    QComboBox* cmbSrcInput = nullptr;
+    QComboBox* cboEncoders = nullptr;
+    QToolButton* cmdrecord = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdPlay = nullptr;
+    QPushButton* cmdPause = nullptr;
+    QLabel* Label1 = nullptr;
+    QSlider* slPosition = nullptr;
+    LevelDisplay* AudioDisplay1 = nullptr;
+    SpectrumView* AV1 = nullptr;
+    QTreeView* ListView1 = nullptr;
+    QLabel* m_panel1 = nullptr;
+    QLabel* m_panel2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QMenu* m_editMenu = nullptr;
+};

@@ -1,0 +1,41 @@
+#include "shell/ui/Form3.h"
+
+#include "shell/General.h"
+#include "shell/ui/Skin.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Form3::Form3(const QString& appFolder, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(tr("About Tavrik"));
+    auto* layout = new QVBoxLayout(this);
+    auto* thanks = new QLabel(tr("Thank you for using Tavrik"), this);
+    thanks->setObjectName(QStringLiteral("lblThanks"));
+    QFont f = thanks->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    thanks->setFont(f);
+    auto* about =
+        new QLabel(tr("Tavrik is a sound recording program. It records sound generated, or requested, by "
+                      "other computer programs, such as RealPlayer, Windows Media Player, Quick Time, "
+                      "WinAmp, and many others."),
+                   this);
+    about->setObjectName(QStringLiteral("lblAbout"));
+    about->setWordWrap(true);
+    auto* web =
+        new QLabel(tr("Visit <a href=\"%1\">our web site</a> for news and updates.").arg(kHomePage), this);
+    web->setObjectName(QStringLiteral("lblWeb"));
+    web->setOpenExternalLinks(true);
+    auto* exit = new QPushButton(tr("Exit"), this);
+    exit->setObjectName(QStringLiteral("cmdExit"));
+    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(thanks);
+    layout->addWidget(about);
+    layout->addWidget(web);
+    layout->addWidget(exit, 0, Qt::AlignRight);
+    setMinimumWidth(420);
+    applySkin(appFolder, this);
+}
