@@ -1,0 +1,83 @@
+#include "TestSupport.h"
+#include "shell/AppFolder.h"
+#include "shell/Inifun.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testsupport;
+
+// Runs the real program as a user would start it.
+class TestApp : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_app;
+
+    std::unique_ptr<QProcess> launch(const QStringList& extra)
+    {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TAVRIK_UNATTENDED"), QStringLiteral("1"));
+        p->setProcessEnvironment(env);
+        p->start(qEnvironmentVariable("TAVRIK_BINARY"), QStringList{QStringLiteral("--app-dir"), m_app.path()} + extra);
+        return p;
+    }
+
+private Q_SLOTS:
+    void secondCopyEndsWithItsMessage()
+    {
+        // Guards against two copies recording at once or a second copy hanging on its message.
+        auto first = launch({});
+        QVERIFY(first->waitForStarted());
+        QString out;
+        QElapsedTimer t;
+        t.start();
+        int code = 0;
+        // The first copy needs a moment to take the lock; until then a second one would start normally.
+        do {
+            auto second = launch({});
+            QVERIFY(second->waitForFinished(10000) || (second->kill(), false));
+            code = second->exitCode();
+            out = QString::fromLocal8Bit(second->readAllStandardError());
+        } while (!out.contains(QStringLiteral("another copy")) && t.elapsed() < 10000);
+        QVERIFY2(out.contains(QStringLiteral("There is another copy of the application being executed!")),
+                 qPrintable(out));
+        QCOMPARE(code, 1);
+        QCOMPARE(first->state(), QProcess::Running);
+        first->kill();
+        first->waitForFinished();
+    }
+
+    void killedRecordingLeavesAReadableWav()
+    {
+        // Guards against a crash or SIGKILL leaving a WAV that no tool can read.
+        const QString settings = settingsFile(m_app.path());
+        WriteIniString(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("killed"));
+        WriteIniString(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        const QString path = m_app.filePath(QStringLiteral("killed.WAV"));
+        QFile::remove(path);
+
+        auto p = launch({QStringLiteral("--record")});
+        QVERIFY(p->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
+        QElapsedTimer recording;
+        recording.start();
+        const qint64 fourSeconds = 4 * 44100 * 2 * 2;
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > fourSeconds, 15000);
+        const double recordedFor = recording.elapsed() / 1000.0;
+        p->kill();
+        QVERIFY(p->waitForFinished());
+
+        const AudioInfo info = soxInfo(path);
+        QVERIFY2(info.ok, qPrintable(path));
+        QCOMPARE(info.sampleRate, 44100);
+        QVERIFY2(info.seconds >= recordedFor - 2.0,
+                 qPrintable(QStringLiteral("%1 s kept of %2 s").arg(info.seconds).arg(recordedFor)));
+        QCOMPARE(peakFrequency(soxDecodeMono(path), info.sampleRate), 1000.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApp)
+#include "test_app.moc"

@@ -1,0 +1,314 @@
+#include "TestSupport.h"
+#include "record/RecordingSession.h"
+#include "recordings/RecordingsModel.h"
+#include "shell/AppFolder.h"
+#include "shell/Inifun.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/Form1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace testsupport;
+
+namespace {
+
+qint64 elapsedMs(const Form1& w)
+{
+    // "m:ss.mmm" back to milliseconds.
+    const QString t = w.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    const auto parts = t.split(QLatin1Char(':'));
+    return parts.value(0).toLongLong() * 60000 + static_cast<qint64>(parts.value(1).toDouble() * 1000);
+}
+
+void click(const Form1& w, const char* button)
+{
+    auto* b = w.findChild<QAbstractButton*>(QLatin1String(button));
+    QVERIFY2(b, button);
+    QVERIFY2(b->isEnabled(), button);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_app;
+    QString m_settings;
+
+    void setNaming(const char* name, const char* stamp, const char* existed)
+    {
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("filename"), QLatin1String(name));
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("datetime"), QLatin1String(stamp));
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("existedfile"), QLatin1String(existed));
+    }
+
+    void recordFor(Form1& w, qint64 ms)
+    {
+        click(w, "Command1");
+        QVERIFY(w.flgRecord());
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= ms, static_cast<int>(ms) + 5000);
+        click(w, "cmdStop");
+        QVERIFY(!w.flgRecord());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_app = std::make_unique<QTemporaryDir>();
+        m_settings = settingsFile(m_app->path());
+        Dialogs::shownMessages().clear();
+    }
+
+    void recordsTheToneThroughTheButtons_data()
+    {
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::newRow("fresh start (defaults)") << 0 << 0;
+        QTest::newRow("8000 mono") << 8000 << 1;
+        QTest::newRow("48000 stereo") << 48000 << 2;
+    }
+    void recordsTheToneThroughTheButtons()
+    {
+        // Guards against a wrong format, length or content of a recording, or a wrong list row.
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        if (rate) {
+            WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Freq"), QString::number(rate));
+            WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Channel"), QString::number(channels));
+        }
+        setNaming("take", "0", "0");
+        Form1 w(m_app->path());
+        QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(), QStringLiteral("WAV"));
+        QVERIFY(w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"))->currentText().contains(QStringLiteral("1000")));
+        recordFor(w, 3000);
+
+        const QString path = m_app->filePath(QStringLiteral("take.WAV"));
+        const AudioInfo info = soxInfo(path);
+        QVERIFY2(info.ok, qPrintable(path));
+        QCOMPARE(info.sampleRate, rate ? rate : 44100);
+        QCOMPARE(info.channels, channels ? channels : 2);
+        QVERIFY2(std::abs(info.seconds - 3.0) <= 0.15, qPrintable(QString::number(info.seconds)));
+        QCOMPARE(peakFrequency(soxDecodeMono(path), info.sampleRate), 1000.0);
+
+        const RecordingsModel& list = w.recordings();
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.row(0)[RecordingsModel::Number], QStringLiteral("1"));
+        QCOMPARE(list.row(0)[RecordingsModel::FileName], path);
+        QCOMPARE(list.row(0)[RecordingsModel::Size], sizeText(QFileInfo(path).size(), QLocale()));
+        QCOMPARE(list.row(0)[RecordingsModel::Duration], w.findChild<QLabel*>(QStringLiteral("Label1"))->text());
+        QCOMPARE(list.row(0)[RecordingsModel::RecordTime], recordTimeText(w.session().startTime(), QLocale()));
+        QCOMPARE(w.statusText(1), path);
+        QCOMPARE(w.statusText(2), QStringLiteral("Done"));
+    }
+
+    void busyInterfaceLosesNoSound()
+    {
+        // Guards against gaps or repeats when the interface thread stalls mid-recording.
+        setNaming("busy", "0", "0");
+        Form1 w(m_app->path());
+        click(w, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 6000);
+        QThread::sleep(3);
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 5000, 8000);
+        click(w, "cmdStop");
+
+        const QString path = m_app->filePath(QStringLiteral("busy.WAV"));
+        const AudioInfo info = soxInfo(path);
+        QVERIFY(info.ok);
+        QVERIFY2(std::abs(info.seconds - elapsedMs(w) / 1000.0) <= 0.15, qPrintable(QString::number(info.seconds)));
+        std::vector<float> samples = soxDecodeMono(path);
+        const double clean = maxSineResidual(samples, 1000, info.sampleRate, 2000);
+        QVERIFY2(clean < 0.05, qPrintable(QString::number(clean)));
+        // The measure must see a splice of a few samples, or the check above proves nothing.
+        samples.erase(samples.begin() + 100000, samples.begin() + 100007);
+        QVERIFY(maxSineResidual(samples, 1000, info.sampleRate, 2000) > 4 * clean);
+    }
+
+    void recordWhileRecordingListsAndStartsAnew()
+    {
+        // Guards against losing the running file when Record is pressed again.
+        setNaming("again", "0", "0");
+        Form1 w(m_app->path());
+        click(w, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 500, 5000);
+        w.StartRecord();
+        QVERIFY(w.flgRecord());
+        QCOMPARE(w.recordings().rowCount(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 500, 5000);
+        w.StopRecord();
+        QCOMPARE(w.recordings().rowCount(), 2);
+        QCOMPARE(w.recordings().path(0), m_app->filePath(QStringLiteral("again.WAV")));
+        QCOMPARE(w.recordings().path(1), m_app->filePath(QStringLiteral("again_2.WAV")));
+        for (int r = 0; r < 2; ++r)
+            QVERIFY(soxInfo(w.recordings().path(r)).seconds >= 0.45);
+        // Stop from the menu while idle changes nothing.
+        w.findChild<QAction*>(QStringLiteral("stop"))->trigger();
+        QCOMPARE(w.recordings().rowCount(), 2);
+    }
+
+    void unusableOutputFolderRefusesTheStart()
+    {
+        // Guards against a start that "records" into a folder that cannot hold the file.
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputfolder"),
+                       m_app->filePath(QStringLiteral("missing/deeper")));
+        Form1 w(m_app->path());
+        click(w, "Command1");
+        QVERIFY(!w.flgRecord());
+        QCOMPARE(w.recordings().rowCount(), 0);
+        QVERIFY(!w.statusText(2).isEmpty());
+        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+    }
+
+    void noSoundServerSaysRecordDeviceError()
+    {
+        // Guards against a hang or crash when no sound server answers.
+        const QByteArray server = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/tavrik-native");
+        {
+            Form1 w(m_app->path());
+            QCOMPARE(Dialogs::shownMessages(), QStringList{QStringLiteral("Record device error!")});
+            QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->count(), 0);
+            w.StartRecord();
+            QVERIFY(!w.flgRecord());
+            w.exitsystem();
+        }
+        qputenv("PULSE_SERVER", server);
+        QVERIFY(ReadIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")).isEmpty());
+    }
+
+    void outputFormatSurvivesARestart()
+    {
+        // Guards against the chosen format being lost (or written before exit).
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"), QStringLiteral("9"));
+        {
+            Form1 w(m_app->path());
+            auto* formats = w.findChild<QComboBox*>(QStringLiteral("cboEncoders"));
+            QCOMPARE(formats->currentText(), QStringLiteral("WAV"));
+            formats->setCurrentIndex(5);
+            QCOMPARE(ReadIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")),
+                     QStringLiteral("9"));
+            w.exitsystem();
+        }
+        Form1 again(m_app->path());
+        QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(), QStringLiteral("OGG"));
+    }
+
+    void exitWhileRecordingFinishesTheFile()
+    {
+        // Guards against an exit that leaves the running recording unfinished or unlisted.
+        setNaming("exit", "0", "0");
+        Form1 w(m_app->path());
+        click(w, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 5000);
+        w.exitsystem();
+        QCOMPARE(w.recordings().rowCount(), 1);
+        QVERIFY(soxInfo(m_app->filePath(QStringLiteral("exit.WAV"))).seconds >= 0.95);
+    }
+
+    void editMenuActsOnTheSelectedRow()
+    {
+        // Guards against the Edit menu touching the wrong file or losing a file on Cancel.
+        Form1 w(m_app->path());
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const char* name : {"a.WAV", "b.WAV", "c.WAV"}) {
+            QFile f(m_app->filePath(QLatin1String(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            w.recordings().appendRecording(f.fileName(), QStringLiteral("0:01.000"), now);
+        }
+        auto* list = w.findChild<QTreeView*>(QStringLiteral("ListView1"));
+        auto action = [&](const char* name) { w.findChild<QAction*>(QLatin1String(name))->trigger(); };
+
+        action("deleteSelectedItem"); // nothing selected: nothing happens, nothing asked
+        QVERIFY(Dialogs::shownMessages().isEmpty());
+
+        list->setCurrentIndex(w.recordings().index(1, 0));
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        action("deleteSelectedItem");
+        QCOMPARE(w.recordings().rowCount(), 3);
+        QVERIFY(QFile::exists(m_app->filePath(QStringLiteral("b.WAV"))));
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        action("deleteSelectedItem");
+        QCOMPARE(w.recordings().rowCount(), 2);
+        QVERIFY(!QFile::exists(m_app->filePath(QStringLiteral("b.WAV"))));
+        QCOMPARE(w.recordings().row(1)[RecordingsModel::Number], QStringLiteral("2"));
+
+        list->setCurrentIndex(w.recordings().index(0, 0));
+        Dialogs::setNextInput(QStringLiteral("   "), true);
+        action("Rename1");
+        QCOMPARE(w.recordings().path(0), m_app->filePath(QStringLiteral("a.WAV")));
+        const QString renamed = m_app->filePath(QStringLiteral("renamed.WAV"));
+        Dialogs::setNextInput(QStringLiteral(" ") + renamed + QStringLiteral(" "), true);
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        action("Rename1");
+        QCOMPARE(w.recordings().path(0), renamed);
+        QCOMPARE(Dialogs::shownMessages().last(), QStringLiteral("Rename audio file is  succeeded!"));
+
+        QFile::remove(renamed);
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        action("Rename1");
+        QCOMPARE(Dialogs::shownMessages().last(), renamed + QStringLiteral(" is not exist!"));
+
+        action("Removeselecteditem");
+        QCOMPARE(w.recordings().rowCount(), 1);
+        QCOMPARE(w.recordings().row(0)[RecordingsModel::Number], QStringLiteral("1"));
+        QVERIFY(QFile::exists(m_app->filePath(QStringLiteral("c.WAV"))));
+    }
+
+    void namingDialogStoresWhatTheUserChose()
+    {
+        // Guards against the naming dialog storing blanks, untrimmed names, or anything on Cancel.
+        Form1 w(m_app->path());
+        auto runDialog = [&](const std::function<void(QDialog*)>& interact) {
+            QTimer::singleShot(0, &w, [&] {
+                auto* d = w.findChild<QDialog*>(QStringLiteral("Form4"));
+                QVERIFY(d);
+                interact(d);
+            });
+            w.findChild<QAction*>(QStringLiteral("outputfile"))->trigger();
+        };
+        runDialog([&](QDialog* d) {
+            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("Text2"))->text(), m_app->path());
+            QCOMPARE(d->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("Recorded"));
+            QVERIFY(d->findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
+            QVERIFY(d->findChild<QRadioButton*>(QStringLiteral("Option1"))->isChecked());
+            d->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("   "));
+            Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            QCOMPARE(Dialogs::shownMessages().last(), QStringLiteral("Please enter audio file name."));
+            Dialogs::setNextDirectory(QStringLiteral("/tmp"));
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+        });
+        QVERIFY(!QFile::exists(m_settings));
+
+        runDialog([&](QDialog* d) {
+            d->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("  "));
+            d->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("  Show  "));
+            d->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(false);
+            d->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        const QString set = QStringLiteral("set");
+        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("outputfolder")), QString());
+        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("filename")), QStringLiteral("Show"));
+        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("datetime")), QStringLiteral("0"));
+        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("existedfile")), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
