@@ -15,6 +15,15 @@ public:
     AudioFileCodec(const AudioFileCodec&) = delete;
     AudioFileCodec& operator=(const AudioFileCodec&) = delete;
 
+    // Values of Status().
+    enum StatusCode : int {
+        kOk = 0,
+        kCreateFailed = -1,
+        kFormatUnavailable = -2,
+        kWriteFailed = -3,
+        kDiskFull = -4,
+    };
+
     void SetWavFormat(int sampleRate, int channels, int bits);
     void SetMp3Format(int sampleRate, int kbps, int channels);
     void SetVoxFormat(int sampleRate);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "record/audio/SampleBlock.h"
+
+// Folds interleaved stereo into mono for the displays.
+class MonoMixer {
+public:
+    // Each left/right pair becomes its average; a trailing odd value is dropped.
+    SampleBlock MakeMonoFromStereo(const SampleBlock& stereo) const;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "record/audio/SampleBlock.h"
+
+#include <memory>
+#include <vector>
+
+// Level that stands for silence.
+constexpr float kSpectrumFloorDb = -120;
+
+// Levels of log-spaced frequency bands of a mono block, for the spectrum display.
+struct Spectrum {
+    // dBFS of the strongest component in each band, lowest band first.
+    std::vector<float> bandDb;
+    // Edges of the bands: bandDb.size() + 1 values from the lowest frequency to Nyquist.
+    std::vector<float> edgeHz;
+    float peakHz = 0;
+    float peakDb = kSpectrumFloorDb;
+};
+
+class SpectrumAnalyzer {
+public:
+    static constexpr int kMaxSamples = 4096;
+
+    explicit SpectrumAnalyzer(int bands = 32, float lowestHz = 40);
+    ~SpectrumAnalyzer();
+    SpectrumAnalyzer(const SpectrumAnalyzer&) = delete;
+    SpectrumAnalyzer& operator=(const SpectrumAnalyzer&) = delete;
+
+    // Analyses the latest kMaxSamples of `mono` (Hann window, zero-padded to a power of
+    // two). An empty block gives every band at the floor.
+    Spectrum analyze(const SampleBlock& mono, int sampleRate);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "record/audio/SampleBlock.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+// Peak and RMS meter in dBFS with a falling peak-hold marker. Repaints only on Draw.
+class LevelDisplay : public QWidget {
+    Q_OBJECT
+public:
+    explicit LevelDisplay(QWidget* parent = nullptr);
+
+    // Mono values the caller should hand to each Draw.
+    int SamplesWanted() const { return 2048; }
+    // Shows the levels of `monoBlock`; an empty block clears the meter.
+    void Draw(const SampleBlock& monoBlock);
+
+    // The levels shown, after smoothing (dBFS, -60 when silent).
+    float peakDb() const { return m_peakDb; }
+    float rmsDb() const { return m_rmsDb; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    float m_peakDb;
+    float m_rmsDb;
+    float m_holdDb;
+    qint64 m_holdSinceMs = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lastDrawMs = 0;
+};
