@@ -47,6 +47,19 @@ public:
     SampleBlock RecentSamples(int values) const;
     // Why the last Start failed or the stream ended, for the user.
     QString ErrorText() const;
+    // Frames the server delivered that did not fit into the ring because this object's
+    // thread was blocked for too long; they are missing from the blocks, not replaced.
+    qint64 DroppedFrames() const;
+
+    // Values of Status().
+    enum : int {
+        StatusOk = 0,
+        StatusNoServer = -1,
+        StatusNoDevice = -2,
+        StatusStreamFailed = -3,
+        StatusDeviceLost = -4,
+        StatusServerLost = -5,
+    };
 
 Q_SIGNALS:
     void EndArrayRecord(int nBlock);
