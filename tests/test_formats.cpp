@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(OggCall)
+
 class TestFormats : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -91,6 +93,5 @@ private Q_SLOTS:
     }
 };
 
-Q_DECLARE_METATYPE(OggCall)
 QTEST_GUILESS_MAIN(TestFormats)
 #include "test_formats.moc"

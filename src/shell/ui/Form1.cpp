@@ -26,6 +26,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
