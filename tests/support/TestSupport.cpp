@@ -8,8 +8,7 @@
 
 namespace testsupport {
 
-int run(const QString& program, const QStringList& args, QString* out, int timeoutMs)
-{
+int run(const QString& program, const QStringList& args, QString* out, int timeoutMs) {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
@@ -20,8 +19,7 @@ int run(const QString& program, const QStringList& args, QString* out, int timeo
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-AudioInfo soxInfo(const QString& path)
-{
+AudioInfo soxInfo(const QString& path) {
     AudioInfo info;
     QString rate, channels, seconds;
     if (run(QStringLiteral("soxi"), {QStringLiteral("-r"), path}, &rate) != 0 ||
@@ -35,8 +33,7 @@ AudioInfo soxInfo(const QString& path)
     return info;
 }
 
-std::vector<float> soxDecodeMono(const QString& path, bool firstChannel)
-{
+std::vector<float> soxDecodeMono(const QString& path, bool firstChannel) {
     QProcess p;
     QStringList args{path, QStringLiteral("-t"), QStringLiteral("f32"), QStringLiteral("-")};
     args << (firstChannel ? QStringList{QStringLiteral("remix"), QStringLiteral("1")}
@@ -50,8 +47,7 @@ std::vector<float> soxDecodeMono(const QString& path, bool firstChannel)
     return samples;
 }
 
-double peakFrequency(const std::vector<float>& samples, int sampleRate)
-{
+double peakFrequency(const std::vector<float>& samples, int sampleRate) {
     // Goertzel over one second from the middle keeps this cheap and exact enough.
     const size_t n = std::min<size_t>(samples.size(), static_cast<size_t>(sampleRate));
     const size_t start = (samples.size() - n) / 2;
@@ -73,8 +69,7 @@ double peakFrequency(const std::vector<float>& samples, int sampleRate)
     return best;
 }
 
-double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip)
-{
+double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip) {
     const double c = 2 * std::cos(2 * std::numbers::pi * freq / sampleRate);
     double peak = 0, worst = 0;
     for (size_t i = static_cast<size_t>(skip); i < samples.size(); ++i)
@@ -84,6 +79,42 @@ double maxSineResidual(const std::vector<float>& samples, double freq, int sampl
     for (size_t i = static_cast<size_t>(skip) + 2; i < samples.size(); ++i)
         worst = std::max(worst, std::abs(samples[i] - c * samples[i - 1] + samples[i - 2]));
     return worst / peak;
+}
+
+std::vector<std::int16_t> sine(double freq, int sampleRate, int channels, double seconds, double amplitude) {
+    const auto frames = static_cast<size_t>(std::llround(seconds * sampleRate));
+    std::vector<std::int16_t> values(frames * static_cast<size_t>(channels));
+    for (size_t i = 0; i < frames; ++i) {
+        const double v =
+            amplitude * 32767 * std::sin(2 * std::numbers::pi * freq * static_cast<double>(i) / sampleRate);
+        for (int c = 0; c < channels; ++c)
+            values[i * static_cast<size_t>(channels) + static_cast<size_t>(c)] =
+                static_cast<std::int16_t>(std::lround(v));
+    }
+    return values;
+}
+
+ProbeInfo ffprobeInfo(const QString& path) {
+    ProbeInfo info;
+    QString out;
+    if (run(QStringLiteral("ffprobe"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+             QStringLiteral("a:0"), QStringLiteral("-show_entries"),
+             QStringLiteral("stream=sample_rate,channels,duration_ts"), QStringLiteral("-of"),
+             QStringLiteral("default=noprint_wrappers=1"), path},
+            &out) != 0)
+        return info;
+    for (const QString& line : out.split(QLatin1Char('\n'))) {
+        const QString value = line.section(QLatin1Char('='), 1).trimmed();
+        if (line.startsWith(QLatin1String("sample_rate=")))
+            info.sampleRate = value.toInt();
+        else if (line.startsWith(QLatin1String("channels=")))
+            info.channels = value.toInt();
+        else if (line.startsWith(QLatin1String("duration_ts=")))
+            info.durationTs = value.toLongLong();
+    }
+    info.ok = info.sampleRate > 0 && info.channels > 0;
+    return info;
 }
 
 } // namespace testsupport
