@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <cerrno>
 #include <csignal>
 #include <functional>
@@ -21,6 +22,28 @@ namespace {
 QByteArray firstBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.read(4) : QByteArray();
+}
+
+// Where a RIFF WAV's data chunk starts and how long its header says it is.
+struct DataChunk {
+    qint64 start = -1;
+    qint64 size = -1;
+};
+
+DataChunk dataChunk(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(4) != "RIFF" || !file.seek(12))
+        return {};
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            return {};
+        const auto size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("data"))
+            return {file.pos(), size};
+        file.seek(file.pos() + size + (size & 1));
+    }
+    return {};
 }
 
 // Writes `values` in blocks of about a tenth of a second, as a recorder hands them over.
@@ -340,15 +363,17 @@ void TestCodec::killedWriterLeavesReadableFile() {
 }
 
 void TestCodec::fullDiskStopsWithReadableFile_data() {
-    QTest::addColumn<bool>("sizeLimit");
+    // A size limit of 0 means the tmpfs fills instead.
+    QTest::addColumn<int>("sizeLimit");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("full tmpfs") << false << QStringLiteral("The disk is full");
-    QTest::newRow("file size limit") << true << qt_error_string(EFBIG);
+    QTest::newRow("full tmpfs") << 0 << QStringLiteral("The disk is full");
+    QTest::newRow("file size limit") << (1 << 20) << qt_error_string(EFBIG);
+    QTest::newRow("limit inside a frame") << (1 << 20) + 3 << qt_error_string(EFBIG);
 }
 
 void TestCodec::fullDiskStopsWithReadableFile() {
     // Guards against a full disk going unnoticed or leaving a file whose header disagrees with its data.
-    QFETCH(bool, sizeLimit);
+    QFETCH(int, sizeLimit);
     QFETCH(QString, reason);
     const QString dir = path(QStringLiteral("small"));
     std::optional<TmpfsMount> mount;
@@ -365,7 +390,7 @@ void TestCodec::fullDiskStopsWithReadableFile() {
     {
         std::optional<FileSizeLimit> limit;
         if (sizeLimit)
-            limit.emplace(1 << 20);
+            limit.emplace(static_cast<rlim_t>(sizeLimit));
         codec.Create(file, 0);
         const SampleBlock second = sine(1000, 44100, 2, 1.0);
         for (int i = 0; i < 20 && codec.Status() == 0; ++i)
@@ -379,6 +404,10 @@ void TestCodec::fullDiskStopsWithReadableFile() {
     QVERIFY(sox.ok);
     QVERIFY(sox.seconds > 4.0 && sox.seconds < 6.0);
     QCOMPARE(ffprobeInfo(file).durationTs, qRound64(sox.seconds * 44100));
+    // The header accounts for every byte, and only whole frames.
+    const DataChunk data = dataChunk(file);
+    QCOMPARE(data.start + data.size, QFileInfo(file).size());
+    QCOMPARE(data.size % 4, 0);
     QVERIFY(maxSineResidual(soxDecodeMono(file), 1000, 44100, 0) < 1e-3);
 }
 
@@ -405,9 +434,9 @@ void TestCodec::keepsLengthPastFourGiB() {
     QCOMPARE(codec.Status(), 0);
     QVERIFY(QFileInfo(file).size() > kFourGiB);
 
-    QCOMPARE(firstBytes(file), QByteArray("RF64"));
     QCOMPARE(soxInfo(file).seconds, minutes * 60.0);
     QCOMPARE(ffprobeInfo(file).durationTs, minutes * 60 * 44100);
+    QCOMPARE(firstBytes(file), QByteArray("RF64"));
     QFile::remove(file);
 }
 
