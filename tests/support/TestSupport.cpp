@@ -81,4 +81,40 @@ double maxSineResidual(const std::vector<float>& samples, double freq, int sampl
     return worst / peak;
 }
 
+std::vector<std::int16_t> sine(double freq, int sampleRate, int channels, double seconds, double amplitude) {
+    const auto frames = static_cast<size_t>(std::llround(seconds * sampleRate));
+    std::vector<std::int16_t> values(frames * static_cast<size_t>(channels));
+    for (size_t i = 0; i < frames; ++i) {
+        const double v =
+            amplitude * 32767 * std::sin(2 * std::numbers::pi * freq * static_cast<double>(i) / sampleRate);
+        for (int c = 0; c < channels; ++c)
+            values[i * static_cast<size_t>(channels) + static_cast<size_t>(c)] =
+                static_cast<std::int16_t>(std::lround(v));
+    }
+    return values;
+}
+
+ProbeInfo ffprobeInfo(const QString& path) {
+    ProbeInfo info;
+    QString out;
+    if (run(QStringLiteral("ffprobe"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+             QStringLiteral("a:0"), QStringLiteral("-show_entries"),
+             QStringLiteral("stream=sample_rate,channels,duration_ts"), QStringLiteral("-of"),
+             QStringLiteral("default=noprint_wrappers=1"), path},
+            &out) != 0)
+        return info;
+    for (const QString& line : out.split(QLatin1Char('\n'))) {
+        const QString value = line.section(QLatin1Char('='), 1).trimmed();
+        if (line.startsWith(QLatin1String("sample_rate=")))
+            info.sampleRate = value.toInt();
+        else if (line.startsWith(QLatin1String("channels=")))
+            info.channels = value.toInt();
+        else if (line.startsWith(QLatin1String("duration_ts=")))
+            info.durationTs = value.toLongLong();
+    }
+    info.ok = info.sampleRate > 0 && info.channels > 0;
+    return info;
+}
+
 } // namespace testsupport

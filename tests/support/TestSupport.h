@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <vector>
 
 namespace testsupport {
@@ -26,6 +27,20 @@ double peakFrequency(const std::vector<float>& samples, int sampleRate);
 // x[n] = 2cos(w)x[n-1] - x[n-2], relative to the signal's peak. A gap, a repeat or a
 // splice anywhere shows as a spike far above the quantisation noise.
 double maxSineResidual(const std::vector<float>& samples, double freq, int sampleRate, int skip);
+
+// `seconds` of a sine of `freq` at `amplitude` (of full scale), the same on every channel,
+// as interleaved 16-bit values.
+std::vector<std::int16_t> sine(double freq, int sampleRate, int channels, double seconds,
+                               double amplitude = 0.5);
+
+// What ffprobe reads from the first audio stream; durationTs counts sample frames.
+struct ProbeInfo {
+    bool ok = false;
+    int sampleRate = 0;
+    int channels = 0;
+    qint64 durationTs = 0;
+};
+ProbeInfo ffprobeInfo(const QString& path);
 
 // Runs a program and returns its exit code (-1 if it could not start); output in `out`.
 int run(const QString& program, const QStringList& args, QString* out = nullptr, int timeoutMs = 60000);

@@ -1,0 +1,98 @@
+#include "TestSupport.h"
+#include "record/audio/MonoMixer.h"
+#include "record/audio/SpectrumAnalyzer.h"
+
+#include <QTest>
+#include <bit>
+#include <cmath>
+
+class TestAudioDsp : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void mixesStereoToAverage_data();
+    void mixesStereoToAverage();
+    void findsPeakWithinOneBin_data();
+    void findsPeakWithinOneBin();
+    void silenceStaysAtTheFloor();
+    void reusedPlanKeepsNoLeftovers();
+};
+
+void TestAudioDsp::mixesStereoToAverage_data() {
+    QTest::addColumn<SampleBlock>("stereo");
+    QTest::addColumn<SampleBlock>("mono");
+    QTest::newRow("distinct sides") << SampleBlock{1000, -1000, 300, 100, -20, -40}
+                                    << SampleBlock{0, 200, -30};
+    QTest::newRow("loud alike") << SampleBlock{32767, 32767, -32768, -32768} << SampleBlock{32767, -32768};
+    QTest::newRow("loud opposite") << SampleBlock{32767, -32768} << SampleBlock{0};
+    QTest::newRow("odd tail dropped") << SampleBlock{10, 20, 99} << SampleBlock{15};
+    QTest::newRow("empty") << SampleBlock{} << SampleBlock{};
+}
+
+void TestAudioDsp::mixesStereoToAverage() {
+    // Guards against 16-bit overflow when two loud channels are summed, and against pairing the wrong values.
+    QFETCH(SampleBlock, stereo);
+    QFETCH(SampleBlock, mono);
+    QCOMPARE(MonoMixer().MakeMonoFromStereo(stereo), mono);
+}
+
+void TestAudioDsp::findsPeakWithinOneBin_data() {
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("count");
+    QTest::newRow("1000 Hz at 44100") << 1000.0 << 44100 << 4096;
+    QTest::newRow("1000 Hz, short block") << 1000.0 << 44100 << 1000;
+    QTest::newRow("440 Hz at 8000") << 440.0 << 8000 << 4096;
+    QTest::newRow("5000 Hz at 48000") << 5000.0 << 48000 << 2048;
+    QTest::newRow("15000 Hz at 44100") << 15000.0 << 44100 << 4096;
+    QTest::newRow("long block uses the latest") << 3000.0 << 44100 << 10000;
+}
+
+void TestAudioDsp::findsPeakWithinOneBin() {
+    // Guards against a wrong bin-to-frequency scale, level scale or band mapping.
+    QFETCH(double, frequency);
+    QFETCH(int, rate);
+    QFETCH(int, count);
+    const SampleBlock block = testsupport::sine(frequency, rate, 1, static_cast<double>(count) / rate, 0.5);
+    SpectrumAnalyzer analyzer;
+    const Spectrum s = analyzer.analyze(block, rate);
+    const int fftSize = static_cast<int>(std::bit_ceil(static_cast<unsigned>(std::min(count, 4096))));
+    QVERIFY2(std::abs(s.peakHz - frequency) <= static_cast<double>(rate) / fftSize,
+             qPrintable(QString::number(s.peakHz)));
+    // Half scale is -6 dBFS; the Hann window's scalloping costs at most 1.5 dB.
+    QVERIFY2(s.peakDb > -7.6f && s.peakDb < -5.5f, qPrintable(QString::number(s.peakDb)));
+
+    QCOMPARE(s.bandDb.size(), size_t{32});
+    QCOMPARE(s.edgeHz.size(), size_t{33});
+    QCOMPARE(s.edgeHz.front(), 40.0f);
+    QCOMPARE(s.edgeHz.back(), rate / 2.0f);
+    const auto loudest = std::max_element(s.bandDb.begin(), s.bandDb.end()) - s.bandDb.begin();
+    QVERIFY(s.edgeHz[static_cast<size_t>(loudest)] <= frequency + 5);
+    QVERIFY(s.edgeHz[static_cast<size_t>(loudest) + 1] >= frequency - 5);
+}
+
+void TestAudioDsp::silenceStaysAtTheFloor() {
+    // Guards against log(0) turning silence or an empty block into NaN or infinite bars.
+    SpectrumAnalyzer analyzer;
+    for (const SampleBlock& block : {SampleBlock{}, SampleBlock(4096, 0)}) {
+        const Spectrum s = analyzer.analyze(block, 44100);
+        QCOMPARE(s.bandDb.size(), size_t{32});
+        for (const float db : s.bandDb)
+            QCOMPARE(db, kSpectrumFloorDb);
+    }
+}
+
+void TestAudioDsp::reusedPlanKeepsNoLeftovers() {
+    // Guards against a reused transform buffer keeping samples of an earlier, longer block.
+    const SampleBlock tone = testsupport::sine(2000, 44100, 1, 1000.0 / 44100, 0.5);
+    SpectrumAnalyzer fresh;
+    const Spectrum expected = fresh.analyze(tone, 44100);
+    SpectrumAnalyzer reused;
+    reused.analyze(testsupport::sine(300, 44100, 1, 1024.0 / 44100, 1.0), 44100);
+    reused.analyze(testsupport::sine(9000, 44100, 1, 4096.0 / 44100, 1.0), 44100);
+    const Spectrum again = reused.analyze(tone, 44100);
+    QCOMPARE(again.bandDb, expected.bandDb);
+    QCOMPARE(again.peakHz, expected.peakHz);
+}
+
+QTEST_GUILESS_MAIN(TestAudioDsp)
+#include "test_audio_dsp.moc"

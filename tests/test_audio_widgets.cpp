@@ -1,0 +1,110 @@
+#include "TestSupport.h"
+#include "record/audio/ui/LevelDisplay.h"
+#include "record/audio/ui/SpectrumView.h"
+
+#include <QTest>
+#include <cmath>
+
+class TestAudioWidgets : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void levelDisplayMeasures_data();
+    void levelDisplayMeasures();
+    void levelDisplayClears();
+    void spectrumViewFindsTone_data();
+    void spectrumViewFindsTone();
+    void spectrumViewClears();
+    void samplesPerUpdate_data();
+    void samplesPerUpdate();
+};
+
+void TestAudioWidgets::levelDisplayMeasures_data() {
+    QTest::addColumn<SampleBlock>("block");
+    QTest::addColumn<double>("peakDb");
+    QTest::addColumn<double>("rmsDb");
+    QTest::newRow("half-scale sine") << testsupport::sine(1000, 44100, 1, 2048.0 / 44100, 0.5) << -6.02
+                                     << -9.03;
+    QTest::newRow("full-scale square") << SampleBlock{32767, -32767, 32767, -32767} << 0.0 << 0.0;
+    QTest::newRow("silence") << SampleBlock(2048, 0) << -60.0 << -60.0;
+    QTest::newRow("below the scale") << SampleBlock(2048, 1) << -60.0 << -60.0;
+}
+
+void TestAudioWidgets::levelDisplayMeasures() {
+    // Guards against peak and RMS being swapped or scaled wrongly against full scale.
+    QFETCH(SampleBlock, block);
+    QFETCH(double, peakDb);
+    QFETCH(double, rmsDb);
+    LevelDisplay display;
+    QCOMPARE(display.SamplesWanted(), 2048);
+    display.Draw(block);
+    QVERIFY2(std::abs(display.peakDb() - peakDb) < 0.05, qPrintable(QString::number(display.peakDb())));
+    QVERIFY2(std::abs(display.rmsDb() - rmsDb) < 0.05, qPrintable(QString::number(display.rmsDb())));
+}
+
+void TestAudioWidgets::levelDisplayClears() {
+    // Guards against an empty block leaving the last level (and its hold marker) on screen.
+    LevelDisplay display;
+    display.resize(display.sizeHint());
+    const QImage blank = display.grab().toImage();
+    display.Draw(SampleBlock(2048, 20000));
+    QVERIFY(display.grab().toImage() != blank);
+    display.Draw({});
+    QCOMPARE(display.peakDb(), -60.0f);
+    QCOMPARE(display.grab().toImage(), blank);
+}
+
+void TestAudioWidgets::spectrumViewFindsTone_data() {
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::newRow("44100 stereo") << 44100 << 2;
+    QTest::newRow("8000 mono") << 8000 << 1;
+    QTest::newRow("48000 mono") << 48000 << 1;
+}
+
+void TestAudioWidgets::spectrumViewFindsTone() {
+    // Guards against the view analysing interleaved stereo as mono or at the wrong rate.
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    SpectrumView view;
+    view.resize(view.sizeHint());
+    view.SetFormat(rate, channels);
+    view.Draw(testsupport::sine(1000, rate, channels, 4096.0 / rate));
+    QVERIFY2(std::abs(view.peakHz() - 1000) < static_cast<float>(rate) / 4096,
+             qPrintable(QString::number(view.peakHz())));
+    QVERIFY(!view.grab().isNull());
+}
+
+void TestAudioWidgets::spectrumViewClears() {
+    // Guards against an empty block leaving bars or peak caps standing.
+    SpectrumView view;
+    view.resize(view.sizeHint());
+    const QImage blank = view.grab().toImage();
+    view.Draw(testsupport::sine(1000, 44100, 2, 0.1));
+    QVERIFY(view.grab().toImage() != blank);
+    view.Draw({});
+    QCOMPARE(view.peakHz(), 0.0f);
+    QCOMPARE(view.grab().toImage(), blank);
+}
+
+void TestAudioWidgets::samplesPerUpdate_data() {
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("default") << -1 << 4096;
+    QTest::newRow("smaller") << 1024 << 1024;
+    QTest::newRow("stereo maximum") << 8192 << 8192;
+    QTest::newRow("too many") << 100000 << 8192;
+    QTest::newRow("zero") << 0 << 64;
+}
+
+void TestAudioWidgets::samplesPerUpdate() {
+    // Guards against the caller being asked for more values than the analyser uses, or for none.
+    QFETCH(int, requested);
+    QFETCH(int, kept);
+    SpectrumView view;
+    if (requested >= 0)
+        view.SetSamplesPerUpdate(requested);
+    QCOMPARE(view.SamplesPerUpdate(), kept);
+}
+
+QTEST_MAIN(TestAudioWidgets)
+#include "test_audio_widgets.moc"

@@ -1,0 +1,444 @@
+#include "TestSupport.h"
+#include "record/audio/AudioFileCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+#include <cerrno>
+#include <csignal>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
+
+using namespace testsupport;
+using Setter = std::function<void(AudioFileCodec&)>;
+Q_DECLARE_METATYPE(Setter)
+
+namespace {
+
+QByteArray firstBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(4) : QByteArray();
+}
+
+// Where a RIFF WAV's data chunk starts and how long its header says it is.
+struct DataChunk {
+    qint64 start = -1;
+    qint64 size = -1;
+};
+
+DataChunk dataChunk(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(4) != "RIFF" || !file.seek(12))
+        return {};
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            return {};
+        const auto size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith("data"))
+            return {file.pos(), size};
+        file.seek(file.pos() + size + (size & 1));
+    }
+    return {};
+}
+
+// Writes `values` in blocks of about a tenth of a second, as a recorder hands them over.
+void writeInBlocks(AudioFileCodec& codec, const SampleBlock& values, int channels, int rate) {
+    const size_t step = static_cast<size_t>(rate / 10 * channels);
+    for (size_t at = 0; at < values.size(); at += step)
+        codec.Write(
+            SampleBlock(values.begin() + static_cast<std::ptrdiff_t>(at),
+                        values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), at + step))));
+}
+
+// A tmpfs mounted for one test and always unmounted again.
+class TmpfsMount {
+public:
+    TmpfsMount(const QString& dir, const QString& size)
+        : m_dir(dir) {
+        QDir().mkpath(dir);
+        m_mounted =
+            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), dir}) == 0;
+    }
+    ~TmpfsMount() {
+        if (m_mounted)
+            run(QStringLiteral("umount"), {m_dir});
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+    bool mounted() const { return m_mounted; }
+
+private:
+    QString m_dir;
+    bool m_mounted = false;
+};
+
+// A file size limit on this process, lifted again on leaving the scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+};
+
+qint64 availableMemory() {
+    QFile meminfo(QStringLiteral("/proc/meminfo"));
+    if (!meminfo.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : meminfo.readAll().split('\n'))
+        if (line.startsWith("MemAvailable:"))
+            return line.simplified().split(' ').value(1).toLongLong() * 1024;
+    return 0;
+}
+
+} // namespace
+
+class TestCodec : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QVERIFY(m_dir.isValid()); }
+
+    void writesWavThatToolsRead_data();
+    void writesWavThatToolsRead();
+    void fallsBackToDefaults_data();
+    void fallsBackToDefaults();
+    void describesEachFormat_data();
+    void describesEachFormat();
+    void choosesEncoderByExtension_data();
+    void choosesEncoderByExtension();
+    void createFailureSaysWhy_data();
+    void createFailureSaysWhy();
+    void closeIsHarmlessWhenRepeated();
+    void killedWriterLeavesReadableFile();
+    void fullDiskStopsWithReadableFile_data();
+    void fullDiskStopsWithReadableFile();
+    void keepsLengthPastFourGiB();
+
+private:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+void TestCodec::writesWavThatToolsRead_data() {
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<double>("tolerance");
+    QTest::newRow("8000 mono") << 8000 << 1 << 16 << 1e-3;
+    QTest::newRow("11025 stereo") << 11025 << 2 << 16 << 1e-3;
+    QTest::newRow("16000 mono") << 16000 << 1 << 16 << 1e-3;
+    QTest::newRow("22050 stereo") << 22050 << 2 << 16 << 1e-3;
+    QTest::newRow("32000 mono 8-bit") << 32000 << 1 << 8 << 0.05;
+    QTest::newRow("44100 stereo") << 44100 << 2 << 16 << 1e-3;
+    QTest::newRow("48000 mono") << 48000 << 1 << 16 << 1e-3;
+    QTest::newRow("48000 stereo 8-bit") << 48000 << 2 << 8 << 0.05;
+}
+
+void TestCodec::writesWavThatToolsRead() {
+    // Guards against wrong header fields, lost or repeated blocks, and a wrong sample layout.
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(int, bits);
+    QFETCH(double, tolerance);
+    AudioFileCodec codec;
+    codec.SetWavFormat(rate, channels, bits);
+    const QString file = path(QStringLiteral("tone.wav"));
+    codec.Create(file, 0);
+    QCOMPARE(codec.Status(), 0);
+    QCOMPARE(codec.SampleRate(), rate);
+    QCOMPARE(codec.Channels(), channels);
+    writeInBlocks(codec, sine(1000, rate, channels, 3.0), channels, rate);
+    codec.Close();
+    QCOMPARE(codec.Status(), 0);
+
+    QCOMPARE(firstBytes(file), QByteArray("RIFF"));
+    const AudioInfo sox = soxInfo(file);
+    QVERIFY(sox.ok);
+    QCOMPARE(sox.sampleRate, rate);
+    QCOMPARE(sox.channels, channels);
+    QCOMPARE(sox.seconds, 3.0);
+    const ProbeInfo probe = ffprobeInfo(file);
+    QVERIFY(probe.ok);
+    QCOMPARE(probe.sampleRate, rate);
+    QCOMPARE(probe.channels, channels);
+    QCOMPARE(probe.durationTs, qint64{3} * rate);
+    const std::vector<float> decoded = soxDecodeMono(file);
+    QCOMPARE(peakFrequency(decoded, rate), 1000.0);
+    QVERIFY(maxSineResidual(decoded, 1000, rate, 0) < tolerance);
+}
+
+void TestCodec::fallsBackToDefaults_data() {
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<QString>("description");
+    const QString defaults = QStringLiteral("WAV PCM 44100 Hz 16-bit stereo");
+    QTest::newRow("all zero") << 0 << 0 << 0 << defaults;
+    QTest::newRow("below range") << 5999 << 0 << 4 << defaults;
+    QTest::newRow("above range") << 48001 << 3 << 24 << defaults;
+    QTest::newRow("negative") << -8000 << -1 << -16 << defaults;
+    QTest::newRow("only channels bad") << 8000 << 7 << 16 << QStringLiteral("WAV PCM 8000 Hz 16-bit stereo");
+    QTest::newRow("edges kept") << 6000 << 1 << 8 << QStringLiteral("WAV PCM 6000 Hz 8-bit mono");
+}
+
+void TestCodec::fallsBackToDefaults() {
+    // Guards against a fresh user's zero settings producing a file no tool can play.
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(int, bits);
+    QFETCH(QString, description);
+    AudioFileCodec codec;
+    codec.SetWavFormat(rate, channels, bits);
+    QCOMPARE(codec.FormatDescription(), description);
+    const QString file = path(QStringLiteral("fallback.wav"));
+    codec.Create(file, 0);
+    QCOMPARE(codec.Status(), 0);
+    QCOMPARE(codec.FormatDescription(), description);
+    codec.Write(sine(1000, codec.SampleRate(), codec.Channels(), 0.5));
+    codec.Close();
+    const AudioInfo sox = soxInfo(file);
+    QCOMPARE(sox.sampleRate, codec.SampleRate());
+    QCOMPARE(sox.channels, codec.Channels());
+    QCOMPARE(sox.seconds, 0.5);
+}
+
+void TestCodec::describesEachFormat_data() {
+    QTest::addColumn<Setter>("set");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::newRow("mp3") << Setter([](AudioFileCodec& c) { c.SetMp3Format(44100, 128, 2); })
+                         << QStringLiteral("MP3 44100 Hz 128 kbit/s stereo") << 44100 << 2;
+    QTest::newRow("mp3 not an MPEG rate") << Setter([](AudioFileCodec& c) { c.SetMp3Format(44000, 100, 1); })
+                                          << QStringLiteral("MP3 44100 Hz 128 kbit/s mono") << 44100 << 1;
+    QTest::newRow("ogg quality") << Setter([](AudioFileCodec& c) { c.SetOggFormat(44100, 2, 128, 0, 0, 3); })
+                                 << QStringLiteral("Ogg Vorbis 44100 Hz stereo, quality 3.00") << 44100 << 2;
+    QTest::newRow("ogg managed") << Setter([](AudioFileCodec& c) {
+        c.SetOggFormat(44100, 2, 128, 112, 160, -1);
+    }) << QStringLiteral("Ogg Vorbis 44100 Hz stereo, 128 kbit/s (112-160 kbit/s VBR)")
+                                 << 44100 << 2;
+    QTest::newRow("ogg limits inverted")
+        << Setter([](AudioFileCodec& c) { c.SetOggFormat(22050, 1, 96, 160, 112, -1); })
+        << QStringLiteral("Ogg Vorbis 22050 Hz mono, 96 kbit/s") << 22050 << 1;
+    QTest::newRow("vox") << Setter([](AudioFileCodec& c) { c.SetVoxFormat(8000); })
+                         << QStringLiteral("VOX 8000 Hz mono") << 8000 << 1;
+    QTest::newRow("raw a-law") << Setter([](AudioFileCodec& c) { c.SetRawFormat(2, 8000, 1, 8); })
+                               << QStringLiteral("RAW A-Law 8000 Hz mono") << 8000 << 1;
+    QTest::newRow("raw pcm") << Setter([](AudioFileCodec& c) { c.SetRawFormat(1, 16000, 2, 16); })
+                             << QStringLiteral("RAW PCM 16000 Hz 16-bit stereo") << 16000 << 2;
+    QTest::newRow("raw unknown coding") << Setter([](AudioFileCodec& c) { c.SetRawFormat(9, 0, 0, 0); })
+                                        << QStringLiteral("RAW PCM 44100 Hz 16-bit stereo") << 44100 << 2;
+    QTest::newRow("g726") << Setter([](AudioFileCodec& c) { c.SetG726Format(8000, 4); })
+                          << QStringLiteral("G.726 8000 Hz 4 bits") << 8000 << 1;
+    QTest::newRow("g726 bits out of range") << Setter([](AudioFileCodec& c) { c.SetG726Format(8000, 6); })
+                                            << QStringLiteral("G.726 8000 Hz 4 bits") << 8000 << 1;
+}
+
+void TestCodec::describesEachFormat() {
+    // Guards against the status line naming another format than the one last chosen.
+    QFETCH(Setter, set);
+    QFETCH(QString, description);
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    AudioFileCodec codec;
+    codec.SetWavFormat(48000, 1, 16);
+    set(codec);
+    QCOMPARE(codec.FormatDescription(), description);
+    QCOMPARE(codec.SampleRate(), rate);
+    QCOMPARE(codec.Channels(), channels);
+}
+
+void TestCodec::choosesEncoderByExtension_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("wav") << QStringLiteral("a.wav") << true << QString();
+    QTest::newRow("WAV") << QStringLiteral("a.WAV") << true << QString();
+    QTest::newRow("Wav") << QStringLiteral("a.Wav") << true << QString();
+    QTest::newRow("mp3") << QStringLiteral("a.mp3") << false << QStringLiteral("not available yet");
+    QTest::newRow("OGG") << QStringLiteral("a.OGG") << false << QStringLiteral("not available yet");
+    QTest::newRow("vox") << QStringLiteral("a.vox") << false << QStringLiteral("not available yet");
+    QTest::newRow("Raw") << QStringLiteral("a.Raw") << false << QStringLiteral("not available yet");
+    QTest::newRow("g726") << QStringLiteral("a.g726") << false << QStringLiteral("not available yet");
+    QTest::newRow("flac") << QStringLiteral("a.flac") << false << QStringLiteral("Unknown file type");
+    QTest::newRow("none") << QStringLiteral("wav") << false << QStringLiteral("Unknown file type");
+}
+
+void TestCodec::choosesEncoderByExtension() {
+    // Guards against a case-sensitive extension match and against writing WAV data under another name.
+    QFETCH(QString, name);
+    QFETCH(bool, written);
+    QFETCH(QString, reason);
+    AudioFileCodec codec;
+    codec.Create(path(name), 0);
+    codec.Write(sine(1000, 44100, 2, 0.1));
+    codec.Close();
+    QCOMPARE(codec.Status() == 0, written);
+    QCOMPARE(QFile::exists(path(name)), written);
+    if (written)
+        QCOMPARE(soxInfo(path(name)).seconds, 0.1);
+    else
+        QVERIFY2(codec.ErrorText().contains(reason), qPrintable(codec.ErrorText()));
+}
+
+void TestCodec::createFailureSaysWhy_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("error");
+    QTest::newRow("missing folder") << QStringLiteral("missing/a.wav") << ENOENT;
+    QTest::newRow("folder is a file") << QStringLiteral("plain/a.wav") << ENOTDIR;
+    QTest::newRow("name is a folder") << QStringLiteral("folder.wav") << EISDIR;
+}
+
+void TestCodec::createFailureSaysWhy() {
+    // Guards against a failed Create that reports success or hides the OS reason from the user.
+    QFETCH(QString, name);
+    QFETCH(int, error);
+    QFile plain(path(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.wav")));
+    AudioFileCodec codec;
+    codec.Create(path(name), 0);
+    QVERIFY(codec.Status() < 0);
+    QVERIFY2(codec.ErrorText().contains(qt_error_string(error)), qPrintable(codec.ErrorText()));
+    QVERIFY(codec.ErrorText().contains(path(name)));
+    codec.Write(sine(1000, 44100, 2, 0.1));
+    codec.Close();
+    QVERIFY(codec.Status() < 0);
+}
+
+void TestCodec::closeIsHarmlessWhenRepeated() {
+    // Guards against a double finalisation corrupting the file, or a crash closing what was never opened.
+    AudioFileCodec codec;
+    codec.Close();
+    QCOMPARE(codec.Status(), 0);
+    const QString file = path(QStringLiteral("twice.wav"));
+    codec.Create(file, 0);
+    codec.Write(sine(1000, 44100, 2, 1.0));
+    codec.Close();
+    codec.Close();
+    codec.Write(sine(1000, 44100, 2, 1.0));
+    QCOMPARE(codec.Status(), 0);
+    QCOMPARE(soxInfo(file).seconds, 1.0);
+}
+
+void TestCodec::killedWriterLeavesReadableFile() {
+    // Guards against a header that only Close completes, which leaves a killed recording unreadable.
+    const QString file = path(QStringLiteral("killed.wav"));
+    QProcess writer;
+    writer.start(QStringLiteral(CODEC_WRITER), {file});
+    QVERIFY(writer.waitForStarted());
+    int written = 0;
+    for (int second = 1; second <= 3; ++second) {
+        writer.write("\n");
+        QTRY_VERIFY(writer.canReadLine());
+        written = writer.readLine().trimmed().toInt();
+        QCOMPARE(written, second);
+    }
+    writer.kill();
+    QVERIFY(writer.waitForFinished());
+    QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+    const AudioInfo sox = soxInfo(file);
+    QVERIFY(sox.ok);
+    QVERIFY2(sox.seconds >= written - 2 && sox.seconds <= written, qPrintable(QString::number(sox.seconds)));
+    QCOMPARE(ffprobeInfo(file).durationTs, qint64{44100} * qRound(sox.seconds));
+    const std::vector<float> decoded = soxDecodeMono(file);
+    QVERIFY(maxSineResidual(decoded, 1000, 44100, 0) < 1e-3);
+}
+
+void TestCodec::fullDiskStopsWithReadableFile_data() {
+    // A size limit of 0 means the tmpfs fills instead.
+    QTest::addColumn<int>("sizeLimit");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full tmpfs") << 0 << QStringLiteral("The disk is full");
+    QTest::newRow("file size limit") << (1 << 20) << qt_error_string(EFBIG);
+    QTest::newRow("limit inside a frame") << (1 << 20) + 3 << qt_error_string(EFBIG);
+}
+
+void TestCodec::fullDiskStopsWithReadableFile() {
+    // Guards against a full disk going unnoticed or leaving a file whose header disagrees with its data.
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, reason);
+    const QString dir = path(QStringLiteral("small"));
+    std::optional<TmpfsMount> mount;
+    if (sizeLimit) {
+        QDir().mkpath(dir);
+    } else {
+        mount.emplace(dir, QStringLiteral("1M"));
+        if (!mount->mounted())
+            QSKIP("Cannot mount a tmpfs here (needs root)");
+    }
+    const QString file = dir + QStringLiteral("/full.wav");
+    AudioFileCodec codec;
+    codec.SetWavFormat(44100, 2, 16);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit)
+            limit.emplace(static_cast<rlim_t>(sizeLimit));
+        codec.Create(file, 0);
+        const SampleBlock second = sine(1000, 44100, 2, 1.0);
+        for (int i = 0; i < 20 && codec.Status() == 0; ++i)
+            codec.Write(second);
+    }
+    QCOMPARE(codec.Status(), int{AudioFileCodec::kDiskFull});
+    QVERIFY2(codec.ErrorText().contains(reason), qPrintable(codec.ErrorText()));
+    codec.Close();
+
+    const AudioInfo sox = soxInfo(file);
+    QVERIFY(sox.ok);
+    QVERIFY(sox.seconds > 4.0 && sox.seconds < 6.0);
+    QCOMPARE(ffprobeInfo(file).durationTs, qRound64(sox.seconds * 44100));
+    // The header accounts for every byte, and only whole frames.
+    const DataChunk data = dataChunk(file);
+    QCOMPARE(data.start + data.size, QFileInfo(file).size());
+    QCOMPARE(data.size % 4, 0);
+    QVERIFY(maxSineResidual(soxDecodeMono(file), 1000, 44100, 0) < 1e-3);
+}
+
+void TestCodec::keepsLengthPastFourGiB() {
+    // Guards against 32-bit size fields wrapping, which makes a long recording read as a few minutes.
+    constexpr qint64 kFourGiB = qint64{1} << 32;
+    if (availableMemory() < kFourGiB + (qint64{1} << 30))
+        QSKIP("Not enough free memory for a 4.3 GiB tmpfs");
+    const QString dir = path(QStringLiteral("large"));
+    TmpfsMount mount(dir, QStringLiteral("4400M"));
+    if (!mount.mounted())
+        QSKIP("Cannot mount a tmpfs here (needs root)");
+    const QString file = dir + QStringLiteral("/long.wav");
+
+    AudioFileCodec codec;
+    codec.SetWavFormat(44100, 2, 16);
+    codec.Create(file, 0);
+    const SampleBlock minute = sine(1000, 44100, 2, 60.0);
+    const qint64 minuteBytes = static_cast<qint64>(minute.size()) * 2;
+    const qint64 minutes = kFourGiB / minuteBytes + 2;
+    for (qint64 i = 0; i < minutes && codec.Status() == 0; ++i)
+        codec.Write(minute);
+    codec.Close();
+    QCOMPARE(codec.Status(), 0);
+    QVERIFY(QFileInfo(file).size() > kFourGiB);
+
+    QCOMPARE(soxInfo(file).seconds, minutes * 60.0);
+    QCOMPARE(ffprobeInfo(file).durationTs, minutes * 60 * 44100);
+    QCOMPARE(firstBytes(file), QByteArray("RF64"));
+    QFile::remove(file);
+}
+
+QTEST_GUILESS_MAIN(TestCodec)
+#include "test_codec.moc"
