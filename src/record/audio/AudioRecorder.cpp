@@ -17,7 +17,8 @@ constexpr int kTickMs = 40;
 // Room for the owner thread to stall this long without losing sound.
 constexpr int kRingSeconds = 30;
 constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
-constexpr pa_usec_t kServerBufferUsec = 2 * PA_USEC_PER_SEC;
+// The server drops what exceeds this; some sources post two seconds at once.
+constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
 
 struct Source {
     std::string paName;
