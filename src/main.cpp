@@ -28,7 +28,10 @@ int main(int argc, char* argv[]) {
         window.raise();
         window.activateWindow();
     });
-    window.show();
+    if (QApplication::arguments().contains(QStringLiteral("--minimized")))
+        window.showMinimized();
+    else
+        window.show();
     if (QApplication::arguments().contains(QStringLiteral("--record")))
         QTimer::singleShot(0, &window, &Form1::StartRecord);
     return QApplication::exec();

@@ -15,19 +15,18 @@ class TestApp : public QObject {
     Q_OBJECT
     QTemporaryDir m_app;
 
-    std::unique_ptr<QProcess> launch(const QStringList& extra)
-    {
+    std::unique_ptr<QProcess> launch(const QStringList& extra) {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TAVRIK_UNATTENDED"), QStringLiteral("1"));
         p->setProcessEnvironment(env);
-        p->start(qEnvironmentVariable("TAVRIK_BINARY"), QStringList{QStringLiteral("--app-dir"), m_app.path()} + extra);
+        p->start(qEnvironmentVariable("TAVRIK_BINARY"),
+                 QStringList{QStringLiteral("--app-dir"), m_app.path()} + extra);
         return p;
     }
 
 private Q_SLOTS:
-    void secondCopyEndsWithItsMessage()
-    {
+    void secondCopyEndsWithItsMessage() {
         // Guards against two copies recording at once or a second copy hanging on its message.
         auto first = launch({});
         QVERIFY(first->waitForStarted());
@@ -50,8 +49,7 @@ private Q_SLOTS:
         first->waitForFinished();
     }
 
-    void killedRecordingLeavesAReadableWav()
-    {
+    void killedRecordingLeavesAReadableWav() {
         // Guards against a crash or SIGKILL leaving a WAV that no tool can read.
         const QString settings = settingsFile(m_app.path());
         WriteIniString(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("killed"));

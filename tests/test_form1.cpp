@@ -26,16 +26,14 @@ using namespace testsupport;
 
 namespace {
 
-qint64 elapsedMs(const Form1& w)
-{
+qint64 elapsedMs(const Form1& w) {
     // "m:ss.mmm" back to milliseconds.
     const QString t = w.findChild<QLabel*>(QStringLiteral("Label1"))->text();
     const auto parts = t.split(QLatin1Char(':'));
     return parts.value(0).toLongLong() * 60000 + static_cast<qint64>(parts.value(1).toDouble() * 1000);
 }
 
-void click(const Form1& w, const char* button)
-{
+void click(const Form1& w, const char* button) {
     auto* b = w.findChild<QAbstractButton*>(QLatin1String(button));
     QVERIFY2(b, button);
     QVERIFY2(b->isEnabled(), button);
@@ -49,15 +47,14 @@ class TestForm1 : public QObject {
     std::unique_ptr<QTemporaryDir> m_app;
     QString m_settings;
 
-    void setNaming(const char* name, const char* stamp, const char* existed)
-    {
+    void setNaming(const char* name, const char* stamp, const char* existed) {
         WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("filename"), QLatin1String(name));
         WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("datetime"), QLatin1String(stamp));
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("existedfile"), QLatin1String(existed));
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("existedfile"),
+                       QLatin1String(existed));
     }
 
-    static void selectSource(Form1& w, const char* name)
-    {
+    static void selectSource(Form1& w, const char* name) {
         auto* sources = w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"));
         const int i = sources->findText(QLatin1String(name));
         QVERIFY2(i >= 0, name);
@@ -65,34 +62,35 @@ class TestForm1 : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_app = std::make_unique<QTemporaryDir>();
         m_settings = settingsFile(m_app->path());
         Dialogs::shownMessages().clear();
     }
 
-    void recordsTheToneThroughTheButtons_data()
-    {
+    void recordsTheToneThroughTheButtons_data() {
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::newRow("fresh start (defaults)") << 0 << 0;
         QTest::newRow("8000 mono") << 8000 << 1;
         QTest::newRow("48000 stereo") << 48000 << 2;
     }
-    void recordsTheToneThroughTheButtons()
-    {
+    void recordsTheToneThroughTheButtons() {
         // Guards against a wrong format, length or content of a recording, or a wrong list row.
         QFETCH(int, rate);
         QFETCH(int, channels);
         if (rate) {
             WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Freq"), QString::number(rate));
-            WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Channel"), QString::number(channels));
+            WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Channel"),
+                           QString::number(channels));
         }
         setNaming("take", "0", "0");
         Form1 w(m_app->path());
-        QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(), QStringLiteral("WAV"));
-        QVERIFY(w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"))->currentText().contains(QStringLiteral("1000")));
+        QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(),
+                 QStringLiteral("WAV"));
+        QVERIFY(w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"))
+                    ->currentText()
+                    .contains(QStringLiteral("1000")));
         selectSource(w, "Monitor of Tone");
         click(w, "Command1");
         QElapsedTimer clock;
@@ -113,14 +111,15 @@ private Q_SLOTS:
         QCOMPARE(list.row(0)[RecordingsModel::Number], QStringLiteral("1"));
         QCOMPARE(list.row(0)[RecordingsModel::FileName], path);
         QCOMPARE(list.row(0)[RecordingsModel::Size], sizeText(QFileInfo(path).size(), QLocale()));
-        QCOMPARE(list.row(0)[RecordingsModel::Duration], w.findChild<QLabel*>(QStringLiteral("Label1"))->text());
-        QCOMPARE(list.row(0)[RecordingsModel::RecordTime], recordTimeText(w.session().startTime(), QLocale()));
+        QCOMPARE(list.row(0)[RecordingsModel::Duration],
+                 w.findChild<QLabel*>(QStringLiteral("Label1"))->text());
+        QCOMPARE(list.row(0)[RecordingsModel::RecordTime],
+                 recordTimeText(w.session().startTime(), QLocale()));
         QCOMPARE(w.statusText(1), path);
         QCOMPARE(w.statusText(2), QStringLiteral("Done"));
     }
 
-    void lumpySourceFileHoldsWhatTheLabelShowed()
-    {
+    void lumpySourceFileHoldsWhatTheLabelShowed() {
         // Guards against sound captured but not written (or written twice) around the stop.
         setNaming("lumps", "0", "0");
         Form1 w(m_app->path());
@@ -129,11 +128,11 @@ private Q_SLOTS:
         click(w, "cmdStop");
         const AudioInfo info = soxInfo(m_app->filePath(QStringLiteral("lumps.WAV")));
         QVERIFY(std::abs(info.seconds - elapsedMs(w) / 1000.0) <= 0.15);
-        QCOMPARE(peakFrequency(soxDecodeMono(m_app->filePath(QStringLiteral("lumps.WAV"))), info.sampleRate), 1000.0);
+        QCOMPARE(peakFrequency(soxDecodeMono(m_app->filePath(QStringLiteral("lumps.WAV"))), info.sampleRate),
+                 1000.0);
     }
 
-    void busyInterfaceLosesNoSound()
-    {
+    void busyInterfaceLosesNoSound() {
         // Guards against gaps or repeats when the interface thread stalls mid-recording.
         setNaming("busy", "0", "0");
         Form1 w(m_app->path());
@@ -147,7 +146,8 @@ private Q_SLOTS:
         const QString path = m_app->filePath(QStringLiteral("busy.WAV"));
         const AudioInfo info = soxInfo(path);
         QVERIFY(info.ok);
-        QVERIFY2(std::abs(info.seconds - elapsedMs(w) / 1000.0) <= 0.15, qPrintable(QString::number(info.seconds)));
+        QVERIFY2(std::abs(info.seconds - elapsedMs(w) / 1000.0) <= 0.15,
+                 qPrintable(QString::number(info.seconds)));
         std::vector<float> samples = soxDecodeMono(path);
         const double clean = maxSineResidual(samples, 1000, info.sampleRate, 2000);
         QVERIFY2(clean < 0.05, qPrintable(QString::number(clean)));
@@ -156,8 +156,7 @@ private Q_SLOTS:
         QVERIFY(maxSineResidual(samples, 1000, info.sampleRate, 2000) > 4 * clean);
     }
 
-    void recordWhileRecordingListsAndStartsAnew()
-    {
+    void recordWhileRecordingListsAndStartsAnew() {
         // Guards against losing the running file when Record is pressed again.
         setNaming("again", "0", "0");
         Form1 w(m_app->path());
@@ -178,8 +177,7 @@ private Q_SLOTS:
         QCOMPARE(w.recordings().rowCount(), 2);
     }
 
-    void unusableOutputFolderRefusesTheStart()
-    {
+    void unusableOutputFolderRefusesTheStart() {
         // Guards against a start that "records" into a folder that cannot hold the file.
         WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputfolder"),
                        m_app->filePath(QStringLiteral("missing/deeper")));
@@ -191,8 +189,7 @@ private Q_SLOTS:
         QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
     }
 
-    void noSoundServerSaysRecordDeviceError()
-    {
+    void noSoundServerSaysRecordDeviceError() {
         // Guards against a hang or crash when no sound server answers.
         const QByteArray server = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:/nonexistent/tavrik-native");
@@ -209,10 +206,10 @@ private Q_SLOTS:
         QVERIFY(ReadIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")).isEmpty());
     }
 
-    void outputFormatSurvivesARestart()
-    {
+    void outputFormatSurvivesARestart() {
         // Guards against the chosen format being lost (or written before exit).
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"), QStringLiteral("9"));
+        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"),
+                       QStringLiteral("9"));
         {
             Form1 w(m_app->path());
             auto* formats = w.findChild<QComboBox*>(QStringLiteral("cboEncoders"));
@@ -223,11 +220,11 @@ private Q_SLOTS:
             w.exitsystem();
         }
         Form1 again(m_app->path());
-        QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(), QStringLiteral("OGG"));
+        QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(),
+                 QStringLiteral("OGG"));
     }
 
-    void exitWhileRecordingFinishesTheFile()
-    {
+    void exitWhileRecordingFinishesTheFile() {
         // Guards against an exit that leaves the running recording unfinished or unlisted.
         setNaming("exit", "0", "0");
         Form1 w(m_app->path());
@@ -238,8 +235,7 @@ private Q_SLOTS:
         QVERIFY(soxInfo(m_app->filePath(QStringLiteral("exit.WAV"))).seconds >= 0.95);
     }
 
-    void editMenuActsOnTheSelectedRow()
-    {
+    void editMenuActsOnTheSelectedRow() {
         // Guards against the Edit menu touching the wrong file or losing a file on Cancel.
         Form1 w(m_app->path());
         const QDateTime now = QDateTime::currentDateTime();
@@ -287,8 +283,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_app->filePath(QStringLiteral("c.WAV"))));
     }
 
-    void namingDialogStoresWhatTheUserChose()
-    {
+    void namingDialogStoresWhatTheUserChose() {
         // Guards against the naming dialog storing blanks, untrimmed names, or anything on Cancel.
         Form1 w(m_app->path());
         auto runDialog = [&](const std::function<void(QDialog*)>& interact) {

@@ -88,7 +88,10 @@ Form1::Form1(QString appFolder, QWidget* parent)
     setWindowTitle(QStringLiteral("Tavrik v3.30 "));
     buildUi();
     buildMenus();
-    connect(m_session, &RecordingSession::elapsedChanged, Label1, &QLabel::setText);
+    connect(m_session, &RecordingSession::elapsedChanged, this, [this](const QString& text) {
+        if (isVisible() && !isMinimized())
+            Label1->setText(text);
+    });
     connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &Form1::AudioRecord_Timer);
     connect(m_session, &RecordingSession::stopped, this, &Form1::onRecordingStopped);
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
@@ -139,6 +142,9 @@ void Form1::buildUi() {
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setFamily(QStringLiteral("monospace"));
     Label1->setFont(big);
+    // A fixed size keeps the 25 Hz text updates from re-laying out the whole window.
+    Label1->setFixedSize(QFontMetrics(big).horizontalAdvance(QStringLiteral("0000:00.000")) + 4,
+                         QFontMetrics(big).height() + 4);
     slPosition = new QSlider(Qt::Horizontal, central);
     slPosition->setObjectName(QStringLiteral("slPosition"));
     slPosition->setRange(0, 1000);
@@ -378,6 +384,7 @@ void Form1::onRecordingStopped() {
     Command1->setEnabled(true);
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(tr("Done"));
+    Label1->setText(m_session->elapsed());
     clearDisplays();
 }
 

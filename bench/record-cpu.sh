@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# CPU seconds per recorded minute of 44.1 kHz stereo WAV: Tavrik against parecord,
+# both recording the same source of a private PulseAudio server for SECONDS each.
+# Usage: bench/record-cpu.sh [SECONDS] [ROUNDS]   (build first: scripts/build.sh)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-30}
+rounds=${2:-3}
+tavrik=${TAVRIK_BINARY:-$root/build/tavrik}
+work=$(mktemp -d)
+server="$work/pulse"
+trap '"$root/tests/support/pulse-server.sh" stop "$server"; rm -rf "$work"' EXIT
+"$root/tests/support/pulse-server.sh" start "$server"
+export PULSE_SERVER="unix:$server/native" XDG_RUNTIME_DIR="$server/runtime"
+export QT_QPA_PLATFORM=offscreen TAVRIK_UNATTENDED=1
+tick=$(getconf CLK_TCK)
+source_name=tonesink.monitor
+
+# CPU seconds (user + system) a running process has used.
+cpu_of() { awk -v t="$tick" '{ printf "%.3f", ($14 + $15) / t }' "/proc/$1/stat"; }
+
+measure() { # measure NAME COMMAND...: prints the CPU seconds per recorded minute
+    "${@:2}" >/dev/null 2>&1 &
+    local pid=$!
+    sleep "$seconds"
+    local cpu
+    cpu=$(cpu_of "$pid")
+    kill -TERM "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    awk -v c="$cpu" -v s="$seconds" 'BEGIN { printf "%.4f", c * 60 / s }'
+}
+
+app="$work/app"
+mkdir -p "$app"
+printf '[set]\nfilename=bench\ndatetime=0\nexistedfile=1\n' > "$app/settings.dat"
+# Tavrik records the default source; make it the one parecord uses.
+pactl set-default-source "$source_name"
+
+# Minimised, Tavrik does what parecord does; shown, it also draws its level and spectrum.
+printf '%-6s %10s %12s %8s %12s %8s\n' round parecord minimised ratio shown ratio
+sum_min=0 sum_shown=0
+for r in $(seq "$rounds"); do
+    theirs=$(measure parecord parecord --device="$source_name" --rate=44100 --channels=2 \
+        --file-format=wav "$work/parecord.wav")
+    minimised=$(measure tavrik "$tavrik" --app-dir "$app" --record --minimized)
+    shown=$(measure tavrik "$tavrik" --app-dir "$app" --record)
+    r_min=$(awk -v a="$minimised" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
+    r_shown=$(awk -v a="$shown" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
+    printf '%-6s %10s %12s %8s %12s %8s\n' "$r" "$theirs" "$minimised" "$r_min" "$shown" "$r_shown"
+    sum_min=$(awk -v s="$sum_min" -v x="$r_min" 'BEGIN { print s + x }')
+    sum_shown=$(awk -v s="$sum_shown" -v x="$r_shown" 'BEGIN { print s + x }')
+done
+awk -v a="$sum_min" -v b="$sum_shown" -v n="$rounds" \
+    'BEGIN { printf "CPU s per recorded minute; mean ratio to parecord: minimised %.2f, shown %.2f\n", a / n, b / n }'
