@@ -28,7 +28,7 @@ namespace {
 
 qint64 elapsedMs(const Form1& w) {
     // "m:ss.mmm" back to milliseconds.
-    const QString t = w.findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    const QString t = const_cast<Form1&>(w).session().elapsed();
     const auto parts = t.split(QLatin1Char(':'));
     return parts.value(0).toLongLong() * 60000 + static_cast<qint64>(parts.value(1).toDouble() * 1000);
 }

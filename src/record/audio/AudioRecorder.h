@@ -64,7 +64,7 @@ public:
 Q_SIGNALS:
     void EndArrayRecord(int nBlock);
     void Timer(qint64 currentSamples, int levelLeft, int levelRight);
-    // Capture ended on its own (device vanished, server gone, overrun); the blocks
+    // Capture ended on its own (device vanished, server gone); the blocks
     // captured until then have been delivered.
     void Failed(const QString& reason);
 
