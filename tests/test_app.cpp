@@ -4,9 +4,11 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -30,23 +32,21 @@ private Q_SLOTS:
         // Guards against two copies recording at once or a second copy hanging on its message.
         auto first = launch({});
         QVERIFY(first->waitForStarted());
-        QString out;
-        QElapsedTimer t;
-        t.start();
-        int code = 0;
-        // The first copy needs a moment to take the lock; until then a second one would start normally.
-        do {
-            auto second = launch({});
-            QVERIFY(second->waitForFinished(10000) || (second->kill(), false));
-            code = second->exitCode();
-            out = QString::fromLocal8Bit(second->readAllStandardError());
-        } while (!out.contains(QStringLiteral("another copy")) && t.elapsed() < 10000);
+        // The first copy is up once it answers on its local socket.
+        const QString name = QStringLiteral("tavrik-%1").arg(getuid());
+        QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                     QLocalSocket probe;
+                                     probe.connectToServer(name);
+                                     return probe.waitForConnected(200);
+                                 }()),
+                                 10000);
+        auto second = launch({});
+        QVERIFY(second->waitForFinished(10000));
+        const QString out = QString::fromLocal8Bit(second->readAllStandardError());
         QVERIFY2(out.contains(QStringLiteral("There is another copy of the application being executed!")),
                  qPrintable(out));
-        QCOMPARE(code, 1);
+        QCOMPARE(second->exitCode(), 1);
         QCOMPARE(first->state(), QProcess::Running);
-        first->kill();
-        first->waitForFinished();
     }
 
     void killedRecordingLeavesAReadableWav() {

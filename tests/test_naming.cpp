@@ -13,7 +13,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ext");
         QTest::addColumn<bool>("exists");
         QTest::addColumn<QString>("expected");
-        const QString app = QStringLiteral("/app");
         QTest::newRow("empty section: stamp in app folder") << ""
                                                             << ""
                                                             << ""
@@ -59,7 +58,6 @@ private Q_SLOTS:
                                                     << "0"
                                                     << "0"
                                                     << "WAV" << false << "/rec/T.WAV";
-        Q_UNUSED(app);
     }
     void composeOutputPath() {
         // Guards against the naming rules (stamp, number, overwrite, extension case) drifting.
