@@ -328,19 +328,19 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
     nextBlock = 0;
     ++session;
 
-    const pa_sample_spec spec{.format = PA_SAMPLE_S16LE,
-                              .rate = static_cast<std::uint32_t>(rate),
-                              .channels = static_cast<std::uint8_t>(channels)};
+    const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
+                                    .rate = static_cast<std::uint32_t>(rate),
+                                    .channels = static_cast<std::uint8_t>(channels)};
     pa_channel_map map;
-    pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
-    attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferUsec, &spec));
-    attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentUsec, &spec));
+    attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferUsec, &sampleSpec));
+    attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentUsec, &sampleSpec));
     attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
 
     pa_threaded_mainloop_lock(loop);
     fault.store(kNoFault);
-    stream = pa_stream_new(context, "Tavrik recording", &spec, &map);
+    stream = pa_stream_new(context, "Tavrik recording", &sampleSpec, &map);
     bool answered = false;
     if (stream) {
         pa_stream_set_state_callback(stream, onStreamState, this);
