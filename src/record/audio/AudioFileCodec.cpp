@@ -1,22 +1,17 @@
 #include "record/audio/AudioFileCodec.h"
 
-#include "record/audio/Encoder.h"
+#include "record/audio/codec/Encoder.h"
+#include "record/audio/codec/FileFormats.h"
+#include "record/audio/codec/SndfileEncoder.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <sndfile.h>
-#include <unistd.h>
+
+using namespace codec;
 
 namespace {
-
-constexpr int kDefaultRate = 44100;
-constexpr int kDefaultChannels = 2;
-constexpr int kDefaultBits = 16;
 
 int rateOrDefault(int rate) {
     return rate >= 6000 && rate <= 48000 ? rate : kDefaultRate;
@@ -41,10 +36,6 @@ int mpegKbpsOrDefault(int kbps) {
     return std::ranges::find(kRates, kbps) != kRates.end() ? kbps : 128;
 }
 
-QString channelsText(int channels) {
-    return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo");
-}
-
 enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg };
 
 std::optional<FileType> fileTypeFor(const QString& path) {
@@ -63,216 +54,6 @@ std::optional<FileType> fileTypeFor(const QString& path) {
         return FileType::Ogg;
     return std::nullopt;
 }
-
-struct WavFormat {
-    int rate = kDefaultRate;
-    int channels = kDefaultChannels;
-    int bits = kDefaultBits;
-
-    QString describe() const {
-        return QStringLiteral("WAV PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
-    }
-};
-
-struct Mp3Format {
-    int rate = kDefaultRate;
-    int kbps = 128;
-    int channels = kDefaultChannels;
-
-    QString describe() const {
-        return QStringLiteral("MP3 %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
-    }
-};
-
-struct VoxFormat {
-    int rate = kDefaultRate;
-
-    QString describe() const { return QStringLiteral("VOX %1 Hz mono").arg(rate); }
-};
-
-struct RawFormat {
-    enum Coding { Pcm16 = 1, ALaw = 2, MuLaw = 3 };
-    int coding = Pcm16;
-    int rate = kDefaultRate;
-    int channels = kDefaultChannels;
-    int bits = kDefaultBits;
-
-    QString describe() const {
-        switch (coding) {
-        case ALaw:
-            return QStringLiteral("RAW A-Law %1 Hz %2").arg(rate).arg(channelsText(channels));
-        case MuLaw:
-            return QStringLiteral("RAW \u00b5-Law %1 Hz %2").arg(rate).arg(channelsText(channels));
-        default:
-            return QStringLiteral("RAW PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
-        }
-    }
-};
-
-struct G726Format {
-    int rate = kDefaultRate;
-    int bits = 4;
-
-    QString describe() const { return QStringLiteral("G.726 %1 Hz %2 bits").arg(rate).arg(bits); }
-};
-
-struct OggFormat {
-    int rate = kDefaultRate;
-    int channels = kDefaultChannels;
-    int nominalKbps = 128;
-    int minKbps = 0;
-    int maxKbps = 0;
-    // -1: bit rate managed instead of a quality level.
-    int quality = -1;
-
-    QString describe() const {
-        const QString head = QStringLiteral("Ogg Vorbis %1 Hz %2, ").arg(rate).arg(channelsText(channels));
-        if (quality >= 0)
-            return head + QStringLiteral("quality %1").arg(static_cast<double>(quality), 0, 'f', 2);
-        QString text = head + QStringLiteral("%1 kbit/s").arg(nominalKbps);
-        if (minKbps > 0)
-            text += QStringLiteral(" (%1-%2 kbit/s VBR)").arg(minKbps).arg(maxKbps);
-        return text;
-    }
-};
-
-EncoderError systemError(int code) {
-    EncoderError error;
-    switch (code) {
-    case ENOSPC:
-    case EDQUOT:
-        error.kind = EncoderError::Kind::NoSpace;
-        break;
-    case EFBIG:
-        error.kind = EncoderError::Kind::TooLarge;
-        break;
-    default:
-        error.kind = EncoderError::Kind::System;
-    }
-    error.reason = qt_error_string(code);
-    return error;
-}
-
-// WAV through libsndfile. Written as RF64 that stays a plain WAV below 4 GiB, with the
-// header rewritten after every block so that a killed process leaves a readable file.
-// The file is reached through our own descriptor so that a failed write keeps its errno.
-class WavEncoder final : public Encoder {
-public:
-    static std::unique_ptr<Encoder> open(const QString& path, const WavFormat& format, EncoderError& error) {
-        const int fd =
-            ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            error = systemError(errno);
-            return nullptr;
-        }
-        std::unique_ptr<WavEncoder> encoder(new WavEncoder(fd, format.channels));
-        SF_VIRTUAL_IO io{&WavEncoder::ioLength, &WavEncoder::ioSeek, &WavEncoder::ioRead,
-                         &WavEncoder::ioWrite, &WavEncoder::ioTell};
-        SF_INFO info{};
-        info.samplerate = format.rate;
-        info.channels = format.channels;
-        info.format = SF_FORMAT_RF64 | (format.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16);
-        encoder->m_file = sf_open_virtual(&io, SFM_WRITE, &info, encoder.get());
-        if (!encoder->m_file) {
-            error = encoder->m_ioError.failed()
-                        ? encoder->m_ioError
-                        : EncoderError{EncoderError::Kind::System, QString::fromUtf8(sf_strerror(nullptr))};
-            encoder.reset();
-            ::unlink(QFile::encodeName(path).constData());
-            return nullptr;
-        }
-        // Both must be set before the first sample.
-        sf_command(encoder->m_file, SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
-        sf_command(encoder->m_file, SFC_SET_UPDATE_HEADER_AUTO, nullptr, SF_TRUE);
-        return encoder;
-    }
-
-    ~WavEncoder() override { close(); }
-
-    EncoderError write(const SampleBlock& block) override {
-        if (!m_file)
-            return {};
-        // A partial frame at the end cannot be placed in the file.
-        const auto frames = static_cast<sf_count_t>(block.size()) / m_channels;
-        if (sf_writef_short(m_file, block.data(), frames) == frames)
-            return {};
-        EncoderError error = m_ioError.failed() ? m_ioError
-                                                : EncoderError{EncoderError::Kind::System,
-                                                               QString::fromUtf8(sf_strerror(m_file))};
-        close();
-        return error;
-    }
-
-    EncoderError close() override {
-        if (m_fd < 0)
-            return {};
-        m_ioError = {};
-        if (m_file && sf_close(m_file) != 0 && !m_ioError.failed())
-            m_ioError = {EncoderError::Kind::System, QString::fromUtf8(sf_strerror(nullptr))};
-        m_file = nullptr;
-        if (::close(m_fd) != 0 && !m_ioError.failed())
-            m_ioError = systemError(errno);
-        m_fd = -1;
-        return m_ioError;
-    }
-
-private:
-    WavEncoder(int fd, int channels)
-        : m_fd(fd)
-        , m_channels(channels) {}
-
-    static WavEncoder& self(void* user) { return *static_cast<WavEncoder*>(user); }
-
-    static sf_count_t ioLength(void* user) { return self(user).m_length; }
-
-    static sf_count_t ioTell(void* user) { return self(user).m_position; }
-
-    static sf_count_t ioSeek(sf_count_t offset, int whence, void* user) {
-        WavEncoder& e = self(user);
-        const sf_count_t base = whence == SEEK_CUR ? e.m_position : whence == SEEK_END ? e.m_length : 0;
-        e.m_position = base + offset;
-        return e.m_position;
-    }
-
-    static sf_count_t ioRead(void* data, sf_count_t count, void* user) {
-        WavEncoder& e = self(user);
-        const ssize_t n = ::pread(e.m_fd, data, static_cast<size_t>(count), e.m_position);
-        if (n <= 0)
-            return 0;
-        e.m_position += n;
-        return n;
-    }
-
-    static sf_count_t ioWrite(const void* data, sf_count_t count, void* user) {
-        WavEncoder& e = self(user);
-        const auto* bytes = static_cast<const char*>(data);
-        sf_count_t done = 0;
-        while (done < count) {
-            const ssize_t n =
-                ::pwrite(e.m_fd, bytes + done, static_cast<size_t>(count - done), e.m_position + done);
-            if (n > 0) {
-                done += n;
-            } else if (n == 0 || errno != EINTR) {
-                e.m_ioError = systemError(n == 0 ? ENOSPC : errno);
-                // Take back what this call appended, so that the data ends on a whole frame.
-                if (e.m_position + done > e.m_length &&
-                    ::ftruncate(e.m_fd, std::max(e.m_position, e.m_length)) != 0)
-                    return done;
-                return 0;
-            }
-        }
-        e.m_position += done;
-        e.m_length = std::max(e.m_length, e.m_position);
-        return done;
-    }
-
-    int m_fd;
-    int m_channels;
-    SNDFILE* m_file = nullptr;
-    sf_count_t m_position = 0;
-    sf_count_t m_length = 0;
-    EncoderError m_ioError;
-};
 
 } // namespace
 
@@ -433,7 +214,7 @@ void AudioFileCodec::Create(const QString& path, int mode) {
         return;
     }
     EncoderError error;
-    d->encoder = WavEncoder::open(path, d->wav, error);
+    d->encoder = openWavEncoder(path, d->wav, error);
     if (!d->encoder) {
         d->fail(kCreateFailed, QStringLiteral("Cannot create %1: %2.").arg(path, error.reason));
         return;

@@ -13,6 +13,9 @@ struct EncoderError {
     bool failed() const { return kind != Kind::None; }
 };
 
+// The error for an errno value from a file operation.
+EncoderError systemError(int code);
+
 // One open output file of one format. AudioFileCodec owns exactly one while a file is
 // open; each format lives in its own class behind this interface.
 class Encoder {

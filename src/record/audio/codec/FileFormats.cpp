@@ -1,0 +1,46 @@
+#include "record/audio/codec/FileFormats.h"
+
+namespace codec {
+
+QString channelsText(int channels) {
+    return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo");
+}
+
+QString WavFormat::describe() const {
+    return QStringLiteral("WAV PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
+}
+
+QString Mp3Format::describe() const {
+    return QStringLiteral("MP3 %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+}
+
+QString VoxFormat::describe() const {
+    return QStringLiteral("VOX %1 Hz mono").arg(rate);
+}
+
+QString RawFormat::describe() const {
+    switch (coding) {
+    case ALaw:
+        return QStringLiteral("RAW A-Law %1 Hz %2").arg(rate).arg(channelsText(channels));
+    case MuLaw:
+        return QStringLiteral("RAW \u00b5-Law %1 Hz %2").arg(rate).arg(channelsText(channels));
+    default:
+        return QStringLiteral("RAW PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
+    }
+}
+
+QString G726Format::describe() const {
+    return QStringLiteral("G.726 %1 Hz %2 bits").arg(rate).arg(bits);
+}
+
+QString OggFormat::describe() const {
+    const QString head = QStringLiteral("Ogg Vorbis %1 Hz %2, ").arg(rate).arg(channelsText(channels));
+    if (quality >= 0)
+        return head + QStringLiteral("quality %1").arg(static_cast<double>(quality), 0, 'f', 2);
+    QString text = head + QStringLiteral("%1 kbit/s").arg(nominalKbps);
+    if (minKbps > 0)
+        text += QStringLiteral(" (%1-%2 kbit/s VBR)").arg(minKbps).arg(maxKbps);
+    return text;
+}
+
+} // namespace codec
