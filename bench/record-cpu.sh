@@ -19,12 +19,17 @@ source_name=tonesink.monitor
 # CPU seconds (user + system) a running process has used.
 cpu_of() { awk -v t="$tick" '{ printf "%.3f", ($14 + $15) / t }' "/proc/$1/stat"; }
 
+# Start-up is a one-off cost, not a per-minute one: counting starts after a warm-up.
+warmup=3
+
 measure() { # measure NAME COMMAND...: prints the CPU seconds per recorded minute
     "${@:2}" >/dev/null 2>&1 &
     local pid=$!
+    sleep "$warmup"
+    local before cpu
+    before=$(cpu_of "$pid")
     sleep "$seconds"
-    local cpu
-    cpu=$(cpu_of "$pid")
+    cpu=$(awk -v a="$(cpu_of "$pid")" -v b="$before" 'BEGIN { print a - b }')
     kill -TERM "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     awk -v c="$cpu" -v s="$seconds" 'BEGIN { printf "%.4f", c * 60 / s }'

@@ -60,6 +60,9 @@ void RecordingSession::stop() {
     m_recorder.Stop();
     // The recorder hands over what it still holds as queued blocks; write them before closing.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The last Timer may be a tick old; the list gets the length of what was captured.
+    m_elapsed = elapsedText(m_recorder.SamplesToMs(m_recorder.CapturedFrames()));
+    Q_EMIT elapsedChanged(m_elapsed);
     m_fileOpen = false;
     m_file.Close();
     m_list.appendRecording(m_path, m_elapsed, m_startTime);

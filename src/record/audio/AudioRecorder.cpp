@@ -599,6 +599,16 @@ qint64 AudioRecorder::SamplesToMs(qint64 frames) const {
     return frames * 1000 / d->rate;
 }
 
+qint64 AudioRecorder::CapturedFrames() const {
+    return d->streamChannels > 0
+               ? static_cast<qint64>(d->writePos.load(std::memory_order_acquire)) / d->streamChannels
+               : 0;
+}
+
+void AudioRecorder::SetTimerInterval(int milliseconds) {
+    d->timer->setInterval(std::max(1, milliseconds));
+}
+
 SampleBlock AudioRecorder::RecentSamples(int values) const {
     const std::uint64_t w = d->writePos.load(std::memory_order_acquire);
     if (values <= 0 || d->ring.empty())

@@ -43,6 +43,11 @@ public:
     // The block announced by the last EndArrayRecord.
     const SampleBlock& TakeBlock() const;
     qint64 SamplesToMs(qint64 frames) const;
+    // Frames captured since the last Start, all of them handed out once Stop's blocks ran.
+    qint64 CapturedFrames() const;
+    // How often Timer is raised (and due blocks handed out), in milliseconds. Callers slow
+    // it down while nobody watches the displays.
+    void SetTimerInterval(int milliseconds);
     // The latest `values` interleaved values captured (fewer right after the start).
     SampleBlock RecentSamples(int values) const;
     // Why the last Start failed or the stream ended, for the user.

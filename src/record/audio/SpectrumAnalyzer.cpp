@@ -27,7 +27,7 @@ public:
     int size() const { return m_size; }
     float* input() { return m_in; }
     void execute() { fftwf_execute(m_plan); }
-    float magnitude(int bin) const { return std::hypot(m_out[bin][0], m_out[bin][1]); }
+    float power(int bin) const { return m_out[bin][0] * m_out[bin][0] + m_out[bin][1] * m_out[bin][1]; }
 
 private:
     int m_size;
@@ -43,9 +43,26 @@ float toDb(float amplitude) {
 } // namespace
 
 struct SpectrumAnalyzer::Impl {
-    int bands;
-    float lowestHz;
+    int bands = 1;
+    float lowestHz = 1;
     std::vector<std::unique_ptr<Plan>> plans;
+    // Hann window for the last sample count, and its sum.
+    std::vector<float> window;
+    float windowSum = 0;
+    std::vector<float> power;
+
+    const std::vector<float>& windowFor(int count) {
+        if (window.size() != static_cast<size_t>(count)) {
+            window.resize(static_cast<size_t>(count));
+            windowSum = 0;
+            for (int i = 0; i < count; ++i) {
+                window[static_cast<size_t>(i)] =
+                    0.5f - 0.5f * std::cos(2 * std::numbers::pi_v<float> * i / (count - 1));
+                windowSum += window[static_cast<size_t>(i)];
+            }
+        }
+        return window;
+    }
 
     Plan& planFor(int size) {
         const auto found = std::ranges::find_if(plans, [size](const auto& p) { return p->size() == size; });
@@ -57,7 +74,10 @@ struct SpectrumAnalyzer::Impl {
 };
 
 SpectrumAnalyzer::SpectrumAnalyzer(int bands, float lowestHz)
-    : d(std::make_unique<Impl>(Impl{std::max(1, bands), std::max(1.0f, lowestHz), {}})) {}
+    : d(std::make_unique<Impl>()) {
+    d->bands = std::max(1, bands);
+    d->lowestHz = std::max(1.0f, lowestHz);
+}
 
 SpectrumAnalyzer::~SpectrumAnalyzer() = default;
 
@@ -75,34 +95,35 @@ Spectrum SpectrumAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
     const std::int16_t* samples = mono.data() + (mono.size() - static_cast<size_t>(count));
     Plan& plan = d->planFor(static_cast<int>(std::bit_ceil(static_cast<unsigned>(count))));
     float* in = plan.input();
-    float windowSum = 0;
-    for (int i = 0; i < count; ++i) {
-        const float w = 0.5f - 0.5f * std::cos(2 * std::numbers::pi_v<float> * i / (count - 1));
-        windowSum += w;
-        in[i] = w * samples[i] / 32768.0f;
-    }
+    const std::vector<float>& window = d->windowFor(count);
+    for (int i = 0; i < count; ++i)
+        in[i] = window[static_cast<size_t>(i)] * samples[i] / 32768.0f;
     std::fill(in + count, in + plan.size(), 0.0f);
     plan.execute();
 
-    // A full-scale sine reads 0 dB: its bin holds half the window's sum.
+    // Levels are compared as powers; only the results are turned into dB.
     const int bins = plan.size() / 2 + 1;
-    std::vector<float> level(static_cast<size_t>(bins));
+    std::vector<float>& power = d->power;
+    power.resize(static_cast<size_t>(bins));
     for (int k = 0; k < bins; ++k)
-        level[static_cast<size_t>(k)] = toDb(2 * plan.magnitude(k) / windowSum);
+        power[static_cast<size_t>(k)] = plan.power(k);
+    // A full-scale sine reads 0 dB: its bin holds half the window's sum.
+    const float scale = 2 / d->windowSum;
+    const auto levelOf = [&](int bin) { return toDb(scale * std::sqrt(power[static_cast<size_t>(bin)])); };
 
     const float binHz = static_cast<float>(sampleRate) / plan.size();
-    const auto top = std::max_element(level.begin() + 1, level.end());
-    const auto k = static_cast<int>(top - level.begin());
+    const auto k = static_cast<int>(std::max_element(power.begin() + 1, power.end()) - power.begin());
+    const float peak = levelOf(k);
     float offset = 0;
     if (k + 1 < bins) {
         // The parabola through the top bin and its neighbours finds the peak between bins.
-        const float a = level[static_cast<size_t>(k - 1)], b = *top, c = level[static_cast<size_t>(k + 1)];
-        const float denominator = a - 2 * b + c;
+        const float a = levelOf(k - 1), c = levelOf(k + 1);
+        const float denominator = a - 2 * peak + c;
         if (denominator < 0)
             offset = 0.5f * (a - c) / denominator;
     }
     result.peakHz = (static_cast<float>(k) + offset) * binHz;
-    result.peakDb = *top;
+    result.peakDb = peak;
 
     for (int b = 0; b < d->bands; ++b) {
         const auto first = static_cast<int>(std::ceil(result.edgeHz[static_cast<size_t>(b)] / binHz));
@@ -110,13 +131,13 @@ Spectrum SpectrumAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
             bins - 1, static_cast<int>(std::ceil(result.edgeHz[static_cast<size_t>(b) + 1] / binHz)) - 1);
         float& band = result.bandDb[static_cast<size_t>(b)];
         if (first <= last) {
-            band = *std::max_element(level.begin() + first, level.begin() + last + 1);
+            band = levelOf(static_cast<int>(
+                std::max_element(power.begin() + first, power.begin() + last + 1) - power.begin()));
         } else {
             // Narrower than a bin: the bin at its centre speaks for it.
             const float centre =
                 std::sqrt(result.edgeHz[static_cast<size_t>(b)] * result.edgeHz[static_cast<size_t>(b) + 1]);
-            band =
-                level[static_cast<size_t>(std::min(bins - 1, static_cast<int>(std::lround(centre / binHz))))];
+            band = levelOf(std::min(bins - 1, static_cast<int>(std::lround(centre / binHz))));
         }
     }
     return result;

@@ -38,6 +38,10 @@
 
 namespace {
 
+// Recorder ticks while the displays can be seen, and while nobody watches them.
+constexpr int kDisplayTickMs = 40;
+constexpr int kUnwatchedTickMs = 1000;
+
 QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
@@ -400,7 +404,8 @@ void Form1::clearDisplays() {
 }
 
 void Form1::AudioRecord_Timer() {
-    if (!flgRecord())
+    // Nobody sees the displays of a hidden or minimised window: skip their analysis and painting.
+    if (!flgRecord() || !isVisible() || isMinimized())
         return;
     const int channels = m_audioFile->Channels();
     SampleBlock spectrum = m_audioRecord->RecentSamples(AV1->SamplesPerUpdate() * channels);
@@ -481,7 +486,26 @@ void Form1::Rename1_Click() {
     }
 }
 
+void Form1::followVisibility() {
+    const bool watched = isVisible() && !isMinimized();
+    m_audioRecord->SetTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
+    if (watched)
+        Label1->setText(m_session->elapsed());
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    followVisibility();
+}
+
+void Form1::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    followVisibility();
+}
+
 void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
     // Minimised, the window leaves the task bar; only where a tray can bring it back.
     if (event->type() == QEvent::WindowStateChange && isMinimized() &&
         QSystemTrayIcon::isSystemTrayAvailable())

@@ -42,6 +42,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -54,6 +56,8 @@ private:
     void cmbSrcInput_Click();
     void stopCommand();
     void AudioRecord_Timer();
+    // The recorder's tick and the time label follow whether the window can be seen.
+    void followVisibility();
     void onRecordingStopped();
     void clearDisplays();
     void recordcontrol_Click();

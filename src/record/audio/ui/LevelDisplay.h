@@ -3,6 +3,7 @@
 #include "record/audio/SampleBlock.h"
 
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QWidget>
 
 // Peak and RMS meter in dBFS with a falling peak-hold marker. Repaints only on Draw.
@@ -27,10 +28,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void rebuildLayers();
+    qreal xOf(float db) const;
+
+    // What the cached layers were drawn for.
+    struct LayerKey {
+        QSize size;
+        qreal ratio = 0;
+        bool operator==(const LayerKey&) const = default;
+    };
+
     float m_peakDb;
     float m_rmsDb;
     float m_holdDb;
     qint64 m_holdSinceMs = 0;
     QElapsedTimer m_clock;
     qint64 m_lastDrawMs = 0;
+    LayerKey m_layersFor;
+    QPixmap m_backdrop;
+    QPixmap m_peakLayer;
+    QPixmap m_rmsLayer;
+    QRectF m_bar;
+    int m_readoutWidth = 0;
 };

@@ -77,8 +77,18 @@ void SpectrumView::Draw(const SampleBlock& block) {
     update();
 }
 
-void SpectrumView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void SpectrumView::rebuildLayers() {
+    const qreal ratio = devicePixelRatioF();
+    const auto canvas = [&] {
+        QPixmap pixmap(size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        return pixmap;
+    };
+    m_backdrop = canvas();
+    m_lit = canvas();
+    m_layersFor = {size(), ratio, m_spectrum.edgeHz.front(), m_spectrum.edgeHz.back()};
+
+    QPainter p(&m_backdrop);
     QLinearGradient background(0, 0, 0, height());
     background.setColorAt(0, QColor(16, 19, 24));
     background.setColorAt(1, QColor(26, 31, 38));
@@ -88,58 +98,81 @@ void SpectrumView::paintEvent(QPaintEvent*) {
     small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
     p.setFont(small);
     const QFontMetrics metrics(small);
-    const QRectF plot(metrics.horizontalAdvance(QStringLiteral("-80")) + 8, 6,
-                      width() - metrics.horizontalAdvance(QStringLiteral("-80")) - 14,
-                      height() - metrics.height() - 12);
-    if (plot.width() < 10 || plot.height() < 10)
+    m_plot = QRectF(metrics.horizontalAdvance(QStringLiteral("-80")) + 8, 6,
+                    width() - metrics.horizontalAdvance(QStringLiteral("-80")) - 14,
+                    height() - metrics.height() - 12);
+    if (m_plot.width() < 10 || m_plot.height() < 10)
         return;
-    const float lowHz = m_spectrum.edgeHz.front();
-    const float highHz = m_spectrum.edgeHz.back();
+    const float lowHz = m_layersFor.lowHz;
+    const float highHz = m_layersFor.highHz;
     const auto xOf = [&](float hz) {
-        return plot.left() + plot.width() * std::log(hz / lowHz) / std::log(highHz / lowHz);
+        return m_plot.left() + m_plot.width() * std::log(hz / lowHz) / std::log(highHz / lowHz);
     };
-    const auto yOf = [&](float db) {
-        return plot.bottom() - plot.height() * (std::clamp(db, kBottomDb, 0.0f) - kBottomDb) / -kBottomDb;
-    };
-
     p.setPen(kText);
     for (int db = 0; db >= kBottomDb; db -= 20) {
         const qreal y = yOf(static_cast<float>(db));
-        p.fillRect(QRectF(plot.left(), y, plot.width(), 1), kGrid);
-        p.drawText(QRectF(0, y - metrics.height() / 2.0, plot.left() - 4, metrics.height()),
+        p.fillRect(QRectF(m_plot.left(), y, m_plot.width(), 1), kGrid);
+        p.drawText(QRectF(0, y - metrics.height() / 2.0, m_plot.left() - 4, metrics.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(db));
     }
     for (const int hz : kGridHz) {
         if (hz <= lowHz || hz >= highHz)
             continue;
         const qreal x = xOf(static_cast<float>(hz));
-        p.fillRect(QRectF(x, plot.top(), 1, plot.height()), kGrid);
+        p.fillRect(QRectF(x, m_plot.top(), 1, m_plot.height()), kGrid);
         const QString label = hzLabel(hz);
-        p.drawText(QPointF(x - metrics.horizontalAdvance(label) / 2.0, plot.bottom() + 4 + metrics.ascent()),
-                   label);
+        p.drawText(
+            QPointF(x - metrics.horizontalAdvance(label) / 2.0, m_plot.bottom() + 4 + metrics.ascent()),
+            label);
     }
 
     // The colour tells the level: teal at the bottom, warm near full scale.
-    QLinearGradient barColours(0, plot.bottom(), 0, plot.top());
+    QPainter lit(&m_lit);
+    QLinearGradient barColours(0, m_plot.bottom(), 0, m_plot.top());
     barColours.setColorAt(0, QColor(0, 121, 140));
     barColours.setColorAt(0.45, QColor(38, 198, 218));
     barColours.setColorAt(0.8, QColor(255, 238, 88));
     barColours.setColorAt(1, QColor(255, 112, 67));
+    lit.fillRect(rect(), barColours);
+}
+
+qreal SpectrumView::yOf(float db) const {
+    return m_plot.bottom() - m_plot.height() * (std::clamp(db, kBottomDb, 0.0f) - kBottomDb) / -kBottomDb;
+}
+
+void SpectrumView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_layersFor = {};
+}
+
+// Backdrop and lit bars are drawn once per size and band layout; each frame only copies.
+void SpectrumView::paintEvent(QPaintEvent*) {
+    const LayerKey key{size(), devicePixelRatioF(), m_spectrum.edgeHz.front(), m_spectrum.edgeHz.back()};
+    if (!(m_layersFor == key))
+        rebuildLayers();
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_backdrop);
+    if (m_plot.width() < 10 || m_plot.height() < 10)
+        return;
+
+    const qreal ratio = key.ratio;
     const size_t bands = m_spectrum.bandDb.size();
-    const qreal slot = plot.width() / static_cast<qreal>(bands);
+    const qreal slot = m_plot.width() / static_cast<qreal>(bands);
     const qreal gap = std::min(2.0, slot / 4);
     for (size_t i = 0; i < bands; ++i) {
-        const qreal left = plot.left() + slot * static_cast<qreal>(i) + gap / 2;
+        const qreal left = m_plot.left() + slot * static_cast<qreal>(i) + gap / 2;
         const qreal top = yOf(m_spectrum.bandDb[i]);
-        if (top < plot.bottom())
-            p.fillRect(QRectF(left, top, slot - gap, plot.bottom() - top), barColours);
+        if (top < m_plot.bottom()) {
+            const QRectF bar(left, top, slot - gap, m_plot.bottom() - top);
+            p.drawPixmap(bar, m_lit, QRectF(bar.topLeft() * ratio, bar.size() * ratio));
+        }
         if (m_capDb[i] > kBottomDb)
             p.fillRect(QRectF(left, yOf(m_capDb[i]) - 2, slot - gap, 2), QColor(230, 240, 250));
     }
 
     if (m_peakHz > 0) {
         p.setPen(QColor(230, 240, 250));
-        p.drawText(plot.adjusted(0, 2, -4, 0), Qt::AlignRight | Qt::AlignTop,
+        p.drawText(m_plot.adjusted(0, 2, -4, 0), Qt::AlignRight | Qt::AlignTop,
                    QStringLiteral("%1 Hz").arg(std::lround(m_peakHz)));
     }
 }

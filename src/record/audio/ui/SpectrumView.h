@@ -5,6 +5,7 @@
 #include "record/audio/SpectrumAnalyzer.h"
 
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QWidget>
 
 // Bars of log-spaced frequency bands with falling peak caps. Repaints only on Draw.
@@ -29,9 +30,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void clear();
+    void rebuildLayers();
+    qreal yOf(float db) const;
+
+    // What the cached layers were drawn for.
+    struct LayerKey {
+        QSize size;
+        qreal ratio = 0;
+        float lowHz = 0;
+        float highHz = 0;
+        bool operator==(const LayerKey&) const = default;
+    };
 
     SpectrumAnalyzer m_analyzer;
     MonoMixer m_mixer;
@@ -43,4 +56,8 @@ private:
     float m_peakHz = 0;
     QElapsedTimer m_clock;
     qint64 m_lastDrawMs = 0;
+    LayerKey m_layersFor;
+    QPixmap m_backdrop;
+    QPixmap m_lit;
+    QRectF m_plot;
 };
