@@ -124,6 +124,7 @@ private Q_SLOTS:
     void createFailureSaysWhy_data();
     void createFailureSaysWhy();
     void closeIsHarmlessWhenRepeated();
+    void recordsServerTone();
     void killedWriterLeavesReadableFile();
     void fullDiskStopsWithReadableFile_data();
     void fullDiskStopsWithReadableFile();
@@ -335,6 +336,19 @@ void TestCodec::closeIsHarmlessWhenRepeated() {
     codec.Write(sine(1000, 44100, 2, 1.0));
     QCOMPARE(codec.Status(), 0);
     QCOMPARE(soxInfo(file).seconds, 1.0);
+}
+
+void TestCodec::recordsServerTone() {
+    // Guards against capture and file disagreeing on rate or channels, or blocks lost between them.
+    AudioFileCodec codec;
+    codec.SetWavFormat(22050, 1, 16);
+    const QString file = path(QStringLiteral("server.wav"));
+    QVERIFY(recordTone(codec, file, 3.0));
+    const AudioInfo sox = soxInfo(file);
+    QCOMPARE(sox.sampleRate, 22050);
+    QCOMPARE(sox.channels, 1);
+    QVERIFY2(qAbs(sox.seconds - 3.0) <= 0.15, qPrintable(QString::number(sox.seconds)));
+    QCOMPARE(qRound(peakFrequency(soxDecodeMono(file), 22050)), 1000);
 }
 
 void TestCodec::killedWriterLeavesReadableFile() {

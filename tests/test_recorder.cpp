@@ -3,9 +3,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,35 +16,6 @@ namespace {
 // Residual of the captured tone relative to its peak: measured below 0.001, while a copy with
 // 7 frames cut out measured 0.08 to 0.95.
 constexpr double kContinuityLimit = 0.01;
-
-QString sourceDescription(const QString& name) {
-    QString out;
-    if (run(QStringLiteral("pactl"),
-            {QStringLiteral("-f"), QStringLiteral("json"), QStringLiteral("list"), QStringLiteral("sources")},
-            &out) != 0)
-        return {};
-    const QJsonArray sources = QJsonDocument::fromJson(out.toUtf8()).array();
-    for (const QJsonValue& s : sources) {
-        if (s[QStringLiteral("name")].toString() == name)
-            return s[QStringLiteral("description")].toString();
-    }
-    return {};
-}
-
-// Selects the source described as `description` and makes it the one recorded.
-bool chooseSource(AudioRecorder& rec, const QString& description) {
-    for (int dev = 0; dev < rec.DeviceCount(); ++dev) {
-        rec.SelectDevice(dev);
-        for (int src = 0; src <= rec.SourceCount(); ++src) {
-            rec.SelectSource(src);
-            if (rec.SourceName() == description) {
-                rec.SetSourceActive(true);
-                return true;
-            }
-        }
-    }
-    return false;
-}
 
 // Everything the recorder hands out, in the order it does.
 struct Capture {

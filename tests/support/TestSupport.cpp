@@ -1,6 +1,15 @@
 #include "TestSupport.h"
 
+#include "record/audio/AudioFileCodec.h"
+#include "record/audio/AudioRecorder.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -17,6 +26,70 @@ int run(const QString& program, const QStringList& args, QString* out, int timeo
     if (out)
         *out = QString::fromLocal8Bit(p.readAll());
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QString sourceDescription(const QString& name) {
+    QString out;
+    if (run(QStringLiteral("pactl"),
+            {QStringLiteral("-f"), QStringLiteral("json"), QStringLiteral("list"), QStringLiteral("sources")},
+            &out) != 0)
+        return {};
+    const QJsonArray sources = QJsonDocument::fromJson(out.toUtf8()).array();
+    for (const QJsonValue& s : sources) {
+        if (s[QStringLiteral("name")].toString() == name)
+            return s[QStringLiteral("description")].toString();
+    }
+    return {};
+}
+
+bool chooseSource(AudioRecorder& rec, const QString& description) {
+    for (int dev = 0; dev < rec.DeviceCount(); ++dev) {
+        rec.SelectDevice(dev);
+        for (int src = 0; src <= rec.SourceCount(); ++src) {
+            rec.SelectSource(src);
+            if (rec.SourceName() == description) {
+                rec.SetSourceActive(true);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool recordTone(AudioFileCodec& codec, const QString& path, double seconds) {
+    AudioRecorder rec;
+    // The monitor of the sine's sink runs with the clock; the sine source itself delivers in lumps.
+    if (!chooseSource(rec, sourceDescription(QStringLiteral("tonesink.monitor")))) {
+        qWarning("no tone source");
+        return false;
+    }
+    codec.Create(path, 0);
+    if (codec.Status() < 0) {
+        qWarning("Create failed: %s", qPrintable(codec.ErrorText()));
+        return false;
+    }
+    const int rate = codec.SampleRate();
+    rec.SetCaptureFormat(rate, codec.Channels());
+    rec.SetBlockSize(rec.BlockSizeFor(1000));
+    QObject::connect(&rec, &AudioRecorder::EndArrayRecord, &rec, [&] { codec.Write(rec.TakeBlock()); });
+    rec.Start();
+    if (rec.Status() < 0) {
+        qWarning("Start failed: %s", qPrintable(rec.ErrorText()));
+        codec.Close();
+        return false;
+    }
+    const auto wanted = static_cast<qint64>(seconds * rate);
+    QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000) + 5000);
+    while (rec.CapturedFrames() < wanted && !deadline.hasExpired())
+        QTest::qWait(10);
+    rec.Stop();
+    QCoreApplication::processEvents(); // the blocks Stop hands out
+    codec.Close();
+    if (codec.Status() < 0 || rec.CapturedFrames() < wanted) {
+        qWarning("recording failed: %s", qPrintable(codec.ErrorText()));
+        return false;
+    }
+    return true;
 }
 
 AudioInfo soxInfo(const QString& path) {

@@ -5,7 +5,21 @@
 #include <cstdint>
 #include <vector>
 
+class AudioFileCodec;
+class AudioRecorder;
+
 namespace testsupport {
+
+// The description (the name the recorder lists) of the server's source `name`.
+QString sourceDescription(const QString& name);
+
+// Selects the source described as `description` and makes it the one recorded.
+bool chooseSource(AudioRecorder& rec, const QString& description);
+
+// Creates `path` on `codec` with the parameters set before, records `seconds` of the
+// private server's 1000 Hz tone into it at the file's rate and channels, and closes it.
+// Returns false, saying why, when any step fails.
+bool recordTone(AudioFileCodec& codec, const QString& path, double seconds);
 
 // What an independent tool (sox) reads from an audio file.
 struct AudioInfo {
