@@ -1,0 +1,169 @@
+#include "TestSupport.h"
+#include "record/audio/AudioPlayer.h"
+#include "record/audio/AudioRecorder.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace testsupport;
+
+namespace {
+
+constexpr int kRate = 44100;
+
+// Records what the private server's output sink plays, in memory.
+struct Listener {
+    Listener() {
+        ok = chooseSource(rec, sourceDescription(QStringLiteral("out.monitor")));
+        rec.SetCaptureFormat(kRate, 1);
+        rec.SetBlockSize(rec.BlockSizeFor(100));
+        QObject::connect(&rec, &AudioRecorder::EndArrayRecord, &rec, [this] {
+            const SampleBlock& b = rec.TakeBlock();
+            heard.insert(heard.end(), b.begin(), b.end());
+        });
+    }
+    void start() { rec.Start(); }
+    void stop() {
+        rec.Stop();
+        QCoreApplication::processEvents();
+    }
+    // Seconds between the first and the last 10 ms that hold sound.
+    double soundSeconds() const {
+        const std::size_t window = kRate / 100;
+        std::ptrdiff_t first = -1, last = -1;
+        for (std::size_t w = 0; w + window <= heard.size(); w += window) {
+            const bool loud = std::any_of(heard.begin() + static_cast<std::ptrdiff_t>(w),
+                                          heard.begin() + static_cast<std::ptrdiff_t>(w + window),
+                                          [](std::int16_t v) { return std::abs(v) > 3000; });
+            if (loud) {
+                if (first < 0)
+                    first = static_cast<std::ptrdiff_t>(w);
+                last = static_cast<std::ptrdiff_t>(w + window);
+            }
+        }
+        return first < 0 ? 0.0 : static_cast<double>(last - first) / kRate;
+    }
+    std::vector<float> asFloat() const {
+        std::vector<float> out(heard.size());
+        std::transform(heard.begin(), heard.end(), out.begin(), [](std::int16_t v) { return v / 32768.0f; });
+        return out;
+    }
+    AudioRecorder rec;
+    SampleBlock heard;
+    bool ok = false;
+};
+
+// Feeds `seconds` of a 1000 Hz tone to the player, one block per request, as a caller does.
+struct Feeder {
+    Feeder(AudioPlayer& p, int channels, double seconds)
+        : player(p)
+        , tone(sine(1000, kRate, channels, seconds)) {
+        const auto feed = [this, channels] {
+            const std::size_t n = static_cast<std::size_t>(player.BlockSizeFor(200) * channels);
+            if (at >= tone.size())
+                return;
+            const std::size_t end = std::min(tone.size(), at + n);
+            player.Queue(SampleBlock(tone.begin() + static_cast<std::ptrdiff_t>(at),
+                                     tone.begin() + static_cast<std::ptrdiff_t>(end)));
+            at = end;
+        };
+        QObject::connect(&player, &AudioPlayer::RequestOnLoadArray, &player, feed);
+        QObject::connect(&player, &AudioPlayer::EndArrayPlay, &player, feed);
+    }
+    AudioPlayer& player;
+    SampleBlock tone;
+    std::size_t at = 0;
+};
+
+} // namespace
+
+class TestPlayer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void playsWhatIsQueued_data() {
+        QTest::addColumn<int>("channels");
+        QTest::newRow("stereo") << 2;
+        QTest::newRow("mono") << 1;
+    }
+    void playsWhatIsQueued() {
+        // Guards against lost, repeated or unheard blocks, an early end, and a played count that runs off.
+        QFETCH(int, channels);
+        Listener listener;
+        QVERIFY(listener.ok);
+        listener.start();
+        AudioPlayer player;
+        Feeder feeder(player, channels, 3.0);
+        QSignalSpy ends(&player, &AudioPlayer::EndPlay);
+        qint64 lastTimer = 0;
+        bool timerRanBack = false;
+        connect(&player, &AudioPlayer::Timer, &player, [&](qint64 n, int, int) {
+            timerRanBack = timerRanBack || n < lastTimer;
+            lastTimer = n;
+        });
+        player.SetPlayFormat(kRate, channels);
+        player.Start();
+        QCOMPARE(player.Status(), 0);
+        QVERIFY(ends.wait(8000));
+        QCOMPARE(ends.count(), 1);
+        QVERIFY(!timerRanBack);
+        QVERIFY2(qAbs(player.PlayedSamples() - 3 * kRate) <= kRate / 50,
+                 qPrintable(QString::number(player.PlayedSamples())));
+        QTest::qWait(300);
+        listener.stop();
+        player.Stop();
+
+        QVERIFY2(qAbs(listener.soundSeconds() - 3.0) <= 0.1,
+                 qPrintable(QString::number(listener.soundSeconds())));
+        QCOMPARE(qRound(peakFrequency(listener.asFloat(), kRate)), 1000);
+    }
+
+    void stopSilencesAndRestarts() {
+        // Guards against sound running on after Stop, and a player that cannot start again.
+        Listener listener;
+        QVERIFY(listener.ok);
+        listener.start();
+        AudioPlayer player;
+        Feeder feeder(player, 2, 10.0);
+        player.SetPlayFormat(kRate, 2);
+        player.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(player.PlayedSamples() >= kRate, 5000);
+        const SampleBlock recent = player.RecentSamples(2 * 4096);
+        QCOMPARE(recent.size(), std::size_t{2 * 4096});
+        QVERIFY(*std::max_element(recent.begin(), recent.end()) > 10000);
+        player.Stop();
+        QTest::qWait(700);
+        listener.stop();
+        // Silence must follow within the server's short buffer.
+        const std::size_t tail = kRate / 2;
+        QVERIFY(listener.heard.size() > tail);
+        QVERIFY(std::all_of(listener.heard.end() - static_cast<std::ptrdiff_t>(tail), listener.heard.end(),
+                            [](std::int16_t v) { return std::abs(v) < 100; }));
+
+        feeder.at = 0;
+        QSignalSpy ends(&player, &AudioPlayer::EndPlay);
+        player.Start();
+        QCOMPARE(player.Status(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(player.PlayedSamples() >= kRate / 2, 5000);
+        QVERIFY(player.PlayedSamples() < 2 * kRate);
+        player.Stop();
+        QCOMPARE(ends.count(), 0);
+    }
+
+    void noServerFailsStart() {
+        // Guards against a start without a server being reported as success.
+        const QByteArray saved = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:/nonexistent/native");
+        AudioPlayer player;
+        player.SetPlayFormat(kRate, 2);
+        player.Start();
+        qputenv("PULSE_SERVER", saved);
+        QVERIFY(player.Status() < 0);
+        QVERIFY(!player.ErrorText().isEmpty());
+        player.Queue(SampleBlock(100, 1));
+        QCOMPARE(player.PlayedSamples(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlayer)
+#include "test_player.moc"
