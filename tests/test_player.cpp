@@ -12,48 +12,6 @@ namespace {
 
 constexpr int kRate = 44100;
 
-// Records what the private server's output sink plays, in memory.
-struct Listener {
-    Listener() {
-        ok = chooseSource(rec, sourceDescription(QStringLiteral("out.monitor")));
-        rec.SetCaptureFormat(kRate, 1);
-        rec.SetBlockSize(rec.BlockSizeFor(100));
-        QObject::connect(&rec, &AudioRecorder::EndArrayRecord, &rec, [this] {
-            const SampleBlock& b = rec.TakeBlock();
-            heard.insert(heard.end(), b.begin(), b.end());
-        });
-    }
-    void start() { rec.Start(); }
-    void stop() {
-        rec.Stop();
-        QCoreApplication::processEvents();
-    }
-    // Seconds between the first and the last 10 ms that hold sound.
-    double soundSeconds() const {
-        const std::size_t window = kRate / 100;
-        std::ptrdiff_t first = -1, last = -1;
-        for (std::size_t w = 0; w + window <= heard.size(); w += window) {
-            const bool loud = std::any_of(heard.begin() + static_cast<std::ptrdiff_t>(w),
-                                          heard.begin() + static_cast<std::ptrdiff_t>(w + window),
-                                          [](std::int16_t v) { return std::abs(v) > 3000; });
-            if (loud) {
-                if (first < 0)
-                    first = static_cast<std::ptrdiff_t>(w);
-                last = static_cast<std::ptrdiff_t>(w + window);
-            }
-        }
-        return first < 0 ? 0.0 : static_cast<double>(last - first) / kRate;
-    }
-    std::vector<float> asFloat() const {
-        std::vector<float> out(heard.size());
-        std::transform(heard.begin(), heard.end(), out.begin(), [](std::int16_t v) { return v / 32768.0f; });
-        return out;
-    }
-    AudioRecorder rec;
-    SampleBlock heard;
-    bool ok = false;
-};
-
 // Feeds `seconds` of a 1000 Hz tone to the player, one block per request, as a caller does.
 struct Feeder {
     Feeder(AudioPlayer& p, int channels, double seconds)
@@ -89,8 +47,8 @@ private Q_SLOTS:
     void playsWhatIsQueued() {
         // Guards against lost, repeated or unheard blocks, an early end, and a played count that runs off.
         QFETCH(int, channels);
-        Listener listener;
-        QVERIFY(listener.ok);
+        SinkListener listener(kRate);
+        QVERIFY(listener.ok());
         listener.start();
         AudioPlayer player;
         Feeder feeder(player, channels, 3.0);
@@ -120,8 +78,8 @@ private Q_SLOTS:
 
     void stopSilencesAndRestarts() {
         // Guards against sound running on after Stop, and a player that cannot start again.
-        Listener listener;
-        QVERIFY(listener.ok);
+        SinkListener listener(kRate);
+        QVERIFY(listener.ok());
         listener.start();
         AudioPlayer player;
         Feeder feeder(player, 2, 10.0);
@@ -136,9 +94,9 @@ private Q_SLOTS:
         listener.stop();
         // Silence must follow within the server's short buffer.
         const std::size_t tail = kRate / 2;
-        QVERIFY(listener.heard.size() > tail);
-        QVERIFY(std::all_of(listener.heard.end() - static_cast<std::ptrdiff_t>(tail), listener.heard.end(),
-                            [](std::int16_t v) { return std::abs(v) < 100; }));
+        QVERIFY(listener.heard().size() > tail);
+        QVERIFY(std::all_of(listener.heard().end() - static_cast<std::ptrdiff_t>(tail),
+                            listener.heard().end(), [](std::int16_t v) { return std::abs(v) < 100; }));
 
         feeder.at = 0;
         QSignalSpy ends(&player, &AudioPlayer::EndPlay);

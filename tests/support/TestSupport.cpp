@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioRecorder.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -90,6 +89,56 @@ bool recordTone(AudioFileCodec& codec, const QString& path, double seconds) {
         return false;
     }
     return true;
+}
+
+SinkListener::SinkListener(int sampleRate)
+    : m_rate(sampleRate) {
+    m_ok = chooseSource(m_rec, sourceDescription(QStringLiteral("out.monitor")));
+    m_rec.SetCaptureFormat(sampleRate, 1);
+    m_rec.SetBlockSize(m_rec.BlockSizeFor(100));
+    QObject::connect(&m_rec, &AudioRecorder::EndArrayRecord, &m_rec, [this] {
+        const SampleBlock& b = m_rec.TakeBlock();
+        m_heard.insert(m_heard.end(), b.begin(), b.end());
+    });
+}
+
+void SinkListener::stop() {
+    m_rec.Stop();
+    QCoreApplication::processEvents();
+}
+
+double SinkListener::soundSeconds() const {
+    const std::size_t window = static_cast<std::size_t>(m_rate / 100);
+    std::ptrdiff_t first = -1, last = -1;
+    for (std::size_t w = 0; w + window <= m_heard.size(); w += window) {
+        const bool loud = std::any_of(m_heard.begin() + static_cast<std::ptrdiff_t>(w),
+                                      m_heard.begin() + static_cast<std::ptrdiff_t>(w + window),
+                                      [](std::int16_t v) { return std::abs(v) > 3000; });
+        if (loud) {
+            if (first < 0)
+                first = static_cast<std::ptrdiff_t>(w);
+            last = static_cast<std::ptrdiff_t>(w + window);
+        }
+    }
+    return first < 0 ? 0.0 : static_cast<double>(last - first) / m_rate;
+}
+
+std::vector<double> SinkListener::windowRms() const {
+    const auto window = static_cast<std::size_t>(m_rate * kWindowSeconds);
+    std::vector<double> out;
+    for (std::size_t w = 0; w + window <= m_heard.size(); w += window) {
+        double sum = 0;
+        for (std::size_t i = w; i < w + window; ++i)
+            sum += static_cast<double>(m_heard[i]) * m_heard[i];
+        out.push_back(std::sqrt(sum / static_cast<double>(window)) / 32768.0);
+    }
+    return out;
+}
+
+std::vector<float> SinkListener::asFloat() const {
+    std::vector<float> out(m_heard.size());
+    std::transform(m_heard.begin(), m_heard.end(), out.begin(), [](std::int16_t v) { return v / 32768.0f; });
+    return out;
 }
 
 AudioInfo soxInfo(const QString& path) {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "record/audio/AudioRecorder.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <vector>
 
 class AudioFileCodec;
-class AudioRecorder;
 
 namespace testsupport {
 
@@ -29,6 +30,30 @@ struct AudioInfo {
     double seconds = 0;
 };
 AudioInfo soxInfo(const QString& path);
+
+// Records, in memory and mono, what the private server's output sink "out" plays.
+class SinkListener {
+public:
+    explicit SinkListener(int sampleRate);
+    bool ok() const { return m_ok; }
+    void start() { m_rec.Start(); }
+    // Stops and collects the last blocks.
+    void stop();
+    // Seconds between the first and the last 10 ms that hold sound.
+    double soundSeconds() const;
+    // RMS of the 20 ms windows, relative to full scale.
+    std::vector<double> windowRms() const;
+    std::vector<float> asFloat() const;
+    const std::vector<std::int16_t>& heard() const { return m_heard; }
+    int sampleRate() const { return m_rate; }
+    static constexpr double kWindowSeconds = 0.02;
+
+private:
+    AudioRecorder m_rec;
+    std::vector<std::int16_t> m_heard;
+    int m_rate;
+    bool m_ok = false;
+};
 
 // Decodes `path` with sox to mono float samples at its own rate (first channel only
 // when `firstChannel`, else mixed). Empty when sox cannot read the file.

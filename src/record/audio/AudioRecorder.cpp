@@ -1,18 +1,18 @@
 #include "record/audio/AudioRecorder.h"
 
+#include "record/audio/PulseContext.h"
+
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <pulse/pulseaudio.h>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kServerWaitMs = 3000;
 constexpr int kTickMs = 40;
 // Room for the owner thread to stall this long without losing sound.
 constexpr int kRingSeconds = 30;
@@ -34,31 +34,6 @@ struct Device {
 
 // Why capture ended, handed from libpulse's thread to the owner thread.
 enum Fault : int { kNoFault = 0, kStreamEnded, kDeviceGone, kServerGone };
-
-struct Deadline {
-    pa_threaded_mainloop* loop;
-    bool expired = false;
-};
-
-void onDeadline(pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
-    auto* deadline = static_cast<Deadline*>(userdata);
-    deadline->expired = true;
-    pa_threaded_mainloop_signal(deadline->loop, 0);
-}
-
-// Waits, with the mainloop lock held, until ready() or `ms` passed. Whatever changes what
-// ready() reads must signal the mainloop.
-template <typename Ready> bool waitLocked(pa_threaded_mainloop* loop, int ms, Ready ready) {
-    Deadline deadline{loop};
-    pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop);
-    timeval when;
-    pa_timeval_add(pa_gettimeofday(&when), static_cast<pa_usec_t>(ms) * PA_USEC_PER_MSEC);
-    pa_time_event* event = api->time_new(api, &when, onDeadline, &deadline);
-    while (!ready() && !deadline.expired)
-        pa_threaded_mainloop_wait(loop);
-    api->time_free(event);
-    return ready();
-}
 
 struct Listing {
     pa_threaded_mainloop* loop;
@@ -102,8 +77,7 @@ struct AudioRecorder::Impl {
 
     AudioRecorder* q;
     QTimer* timer;
-    pa_threaded_mainloop* loop = nullptr;
-    pa_context* context = nullptr;
+    PulseContext server;
     pa_stream* stream = nullptr;
 
     std::vector<Device> devices;
@@ -148,11 +122,10 @@ struct AudioRecorder::Impl {
     }
 
     void connectServer();
-    bool runLocked(pa_operation* op);
     void enumerateLocked();
-    bool contextReady() const;
     bool openStream(const Source& src);
     void closeStream();
+    void closeStreamLocked();
 
     void produce(const std::int16_t* data, std::size_t values);
     void copyOut(std::uint64_t from, std::size_t n, std::int16_t* out) const;
@@ -171,16 +144,16 @@ void AudioRecorder::Impl::onContextState(pa_context* c, void* userdata) {
         int expected = kNoFault;
         d->fault.compare_exchange_strong(expected, kServerGone, std::memory_order_release);
     }
-    pa_threaded_mainloop_signal(d->loop, 0);
+    pa_threaded_mainloop_signal(d->server.loop(), 0);
 }
 
 void AudioRecorder::Impl::onStreamState(pa_stream* s, void* userdata) {
     auto* d = static_cast<Impl*>(userdata);
     const pa_stream_state_t state = pa_stream_get_state(s);
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
-        const int error = pa_context_errno(d->context);
+        const int error = pa_context_errno(d->server.context());
         int why = kStreamEnded;
-        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(d->context)))
+        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(d->server.context())))
             why = kServerGone;
         else if (error == PA_ERR_KILLED || error == PA_ERR_NOENTITY)
             why = kDeviceGone;
@@ -188,7 +161,7 @@ void AudioRecorder::Impl::onStreamState(pa_stream* s, void* userdata) {
         int expected = kNoFault;
         d->fault.compare_exchange_strong(expected, why, std::memory_order_release);
     }
-    pa_threaded_mainloop_signal(d->loop, 0);
+    pa_threaded_mainloop_signal(d->server.loop(), 0);
 }
 
 // libpulse's thread: no allocation, no locks, no Qt objects.
@@ -233,53 +206,17 @@ void AudioRecorder::Impl::copyOut(std::uint64_t from, std::size_t n, std::int16_
 }
 
 void AudioRecorder::Impl::connectServer() {
-    loop = pa_threaded_mainloop_new();
-    if (!loop)
+    if (!server.connect(onContextState, this))
         return;
-    if (pa_threaded_mainloop_start(loop) < 0) {
-        pa_threaded_mainloop_free(loop);
-        loop = nullptr;
-        return;
-    }
-    pa_threaded_mainloop_lock(loop);
-    context = pa_context_new(pa_threaded_mainloop_get_api(loop), "Tavrik");
-    if (context) {
-        pa_context_set_state_callback(context, onContextState, this);
-        const bool ready = pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0 &&
-                           waitLocked(loop, kServerWaitMs,
-                                      [this] {
-                                          const pa_context_state_t s = pa_context_get_state(context);
-                                          return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
-                                      }) &&
-                           pa_context_get_state(context) == PA_CONTEXT_READY;
-        if (ready) {
-            enumerateLocked();
-        } else {
-            pa_context_set_state_callback(context, nullptr, nullptr);
-            pa_context_disconnect(context);
-            pa_context_unref(context);
-            context = nullptr;
-        }
-    }
-    pa_threaded_mainloop_unlock(loop);
-}
-
-bool AudioRecorder::Impl::runLocked(pa_operation* op) {
-    if (!op)
-        return false;
-    waitLocked(loop, kServerWaitMs, [op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; });
-    const pa_operation_state_t state = pa_operation_get_state(op);
-    if (state == PA_OPERATION_RUNNING)
-        pa_operation_cancel(op);
-    pa_operation_unref(op);
-    return state == PA_OPERATION_DONE;
+    PulseLock lock(server.loop());
+    enumerateLocked();
 }
 
 void AudioRecorder::Impl::enumerateLocked() {
-    Listing listing{loop, {}, {}, {}};
-    if (!runLocked(pa_context_get_card_info_list(context, onCard, &listing)) ||
-        !runLocked(pa_context_get_source_info_list(context, onSource, &listing)) ||
-        !runLocked(pa_context_get_server_info(context, onServer, &listing)))
+    Listing listing{server.loop(), {}, {}, {}};
+    if (!server.runLocked(pa_context_get_card_info_list(server.context(), onCard, &listing)) ||
+        !server.runLocked(pa_context_get_source_info_list(server.context(), onSource, &listing)) ||
+        !server.runLocked(pa_context_get_server_info(server.context(), onServer, &listing)))
         return;
 
     std::vector<Device> found;
@@ -307,15 +244,6 @@ void AudioRecorder::Impl::enumerateLocked() {
     devices = std::move(found);
 }
 
-bool AudioRecorder::Impl::contextReady() const {
-    if (!context)
-        return false;
-    pa_threaded_mainloop_lock(loop);
-    const bool ready = pa_context_get_state(context) == PA_CONTEXT_READY;
-    pa_threaded_mainloop_unlock(loop);
-    return ready;
-}
-
 bool AudioRecorder::Impl::openStream(const Source& src) {
     streamChannels = channels;
     streamName = src.description;
@@ -338,9 +266,9 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
     attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentUsec, &sampleSpec));
     attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
 
-    pa_threaded_mainloop_lock(loop);
+    PulseLock lock(server.loop());
     fault.store(kNoFault);
-    stream = pa_stream_new(context, "Tavrik recording", &sampleSpec, &map);
+    stream = pa_stream_new(server.context(), "Tavrik recording", &sampleSpec, &map);
     bool answered = false;
     if (stream) {
         pa_stream_set_state_callback(stream, onStreamState, this);
@@ -348,18 +276,17 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
         // Never moved: recording silently from another device is worse than stopping.
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY);
         answered = pa_stream_connect_record(stream, src.paName.c_str(), &attr, flags) == 0 &&
-                   waitLocked(loop, kServerWaitMs, [this] {
+                   server.waitLocked(PulseContext::kServerWaitMs, [this] {
                        const pa_stream_state_t s = pa_stream_get_state(stream);
                        return s != PA_STREAM_UNCONNECTED && s != PA_STREAM_CREATING;
                    });
     }
     const bool ready = stream && pa_stream_get_state(stream) == PA_STREAM_READY;
-    const QString why = answered ? QString::fromUtf8(pa_strerror(pa_context_errno(context)))
+    const QString why = answered ? QString::fromUtf8(pa_strerror(pa_context_errno(server.context())))
                                  : AudioRecorder::tr("the sound server did not answer");
-    pa_threaded_mainloop_unlock(loop);
     if (ready)
         return true;
-    closeStream();
+    closeStreamLocked();
     status = StatusStreamFailed;
     errorText = AudioRecorder::tr("Recording from \"%1\" could not start: %2.").arg(src.description, why);
     return false;
@@ -368,7 +295,13 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
 void AudioRecorder::Impl::closeStream() {
     if (!stream)
         return;
-    pa_threaded_mainloop_lock(loop);
+    PulseLock lock(server.loop());
+    closeStreamLocked();
+}
+
+void AudioRecorder::Impl::closeStreamLocked() {
+    if (!stream)
+        return;
     pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_set_read_callback(stream, nullptr, nullptr);
     if (pa_stream_get_state(stream) == PA_STREAM_READY) {
@@ -377,7 +310,6 @@ void AudioRecorder::Impl::closeStream() {
     }
     pa_stream_unref(stream);
     stream = nullptr;
-    pa_threaded_mainloop_unlock(loop);
 }
 
 std::vector<SampleBlock> AudioRecorder::Impl::takeRemaining() {
@@ -475,17 +407,6 @@ AudioRecorder::AudioRecorder(QObject* parent)
 
 AudioRecorder::~AudioRecorder() {
     d->closeStream();
-    if (!d->loop)
-        return;
-    pa_threaded_mainloop_lock(d->loop);
-    if (d->context) {
-        pa_context_set_state_callback(d->context, nullptr, nullptr);
-        pa_context_disconnect(d->context);
-        pa_context_unref(d->context);
-    }
-    pa_threaded_mainloop_unlock(d->loop);
-    pa_threaded_mainloop_stop(d->loop);
-    pa_threaded_mainloop_free(d->loop);
 }
 
 int AudioRecorder::DeviceCount() const {
@@ -555,7 +476,7 @@ void AudioRecorder::Start() {
         return;
     d->status = StatusOk;
     d->errorText.clear();
-    if (!d->contextReady()) {
+    if (!d->server.ready()) {
         d->status = StatusNoServer;
         d->errorText = tr("No sound server (PulseAudio) is running, so there is nothing to record from.");
         return;

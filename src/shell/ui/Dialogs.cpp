@@ -11,6 +11,14 @@ namespace {
 std::optional<QMessageBox::StandardButton> g_nextAnswer;
 std::optional<std::pair<QString, bool>> g_nextInput;
 std::optional<QString> g_nextDirectory;
+std::optional<QString> g_nextFileName;
+
+// The answer queued by a test, consumed once.
+std::optional<QString> takeNext(std::optional<QString>& next) {
+    std::optional<QString> answer = next;
+    next.reset();
+    return answer;
+}
 
 bool unattended() {
     return qEnvironmentVariableIsSet("TAVRIK_UNATTENDED");
@@ -33,6 +41,10 @@ void setNextInput(const QString& text, bool ok) {
 
 void setNextDirectory(const QString& folder) {
     g_nextDirectory = folder;
+}
+
+void setNextFileName(const QString& path) {
+    g_nextFileName = path;
 }
 
 QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
@@ -66,14 +78,29 @@ QString input(QWidget* parent, const QString& prompt, const QString& initial, bo
 }
 
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& start) {
-    if (g_nextDirectory) {
-        const QString folder = *g_nextDirectory;
-        g_nextDirectory.reset();
-        return folder;
-    }
+    if (const auto answer = takeNext(g_nextDirectory))
+        return *answer;
     if (unattended())
         return {};
     return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (const auto answer = takeNext(g_nextFileName))
+        return *answer;
+    if (unattended())
+        return {};
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    if (const auto answer = takeNext(g_nextFileName))
+        return *answer;
+    if (unattended())
+        return {};
+    // The name is used as typed; the file is replaced without a prompt, as the command always did.
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace Dialogs

@@ -20,10 +20,17 @@ QString input(QWidget* parent, const QString& prompt, const QString& initial, bo
 // The chosen folder, or empty when cancelled.
 QString existingDirectory(QWidget* parent, const QString& caption, const QString& start);
 
+// The file chosen to open or to save as (used as typed: no extension is added), or
+// empty when cancelled. `filter` is in QFileDialog's form, e.g. "Project Files(*.rpf)".
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
+QString saveFileName(QWidget* parent, const QString& caption, const QString& filter);
+
 // For tests: the answer the next dialog of each kind takes without being shown.
 void setNextMessageAnswer(QMessageBox::StandardButton answer);
 void setNextInput(const QString& text, bool ok);
 void setNextDirectory(const QString& folder);
+// Answers the next open or save file dialog; an empty name cancels it.
+void setNextFileName(const QString& path);
 // For tests: the texts of the message boxes shown (or answered ahead) so far.
 QStringList& shownMessages();
 
