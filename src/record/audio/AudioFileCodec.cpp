@@ -1,6 +1,9 @@
 #include "record/audio/AudioFileCodec.h"
 
+#include "record/audio/codec/Decoder.h"
 #include "record/audio/codec/Encoder.h"
+#include "record/audio/codec/FfmpegDecoder.h"
+#include "record/audio/codec/FfmpegResampler.h"
 #include "record/audio/codec/FileFormats.h"
 #include "record/audio/codec/SndfileEncoder.h"
 
@@ -75,6 +78,9 @@ struct AudioFileCodec::Impl {
     std::optional<OpenFile> openFile;
 
     std::unique_ptr<Encoder> encoder;
+    std::unique_ptr<Resampler> resampler;
+    std::unique_ptr<Decoder> decoder;
+    QString readPath;
     int status = kOk;
     QString errorText;
 
@@ -117,6 +123,22 @@ struct AudioFileCodec::Impl {
             return ogg.describe();
         }
         return {};
+    }
+
+    HeaderlessInput headerless(FileType type) const {
+        using Coding = HeaderlessInput::Coding;
+        switch (type) {
+        case FileType::Vox:
+            return {Coding::OkiAdpcm, vox.rate, 1, 4};
+        case FileType::G726:
+            return {Coding::G726, g726.rate, 1, g726.bits};
+        default:
+            break;
+        }
+        const Coding coding = raw.coding == RawFormat::ALaw    ? Coding::ALaw
+                              : raw.coding == RawFormat::MuLaw ? Coding::MuLaw
+                                                               : Coding::Pcm16;
+        return {coding, raw.rate, raw.channels, 4};
     }
 
     std::pair<int, int> rateAndChannels(FileType type) const {
@@ -194,6 +216,7 @@ QString AudioFileCodec::FormatDescription() const {
 
 void AudioFileCodec::Create(const QString& path, int mode) {
     Close();
+    d->resampler.reset();
     d->status = kOk;
     d->errorText.clear();
     if (mode != 0) {
@@ -238,7 +261,7 @@ int AudioFileCodec::Channels() const {
 void AudioFileCodec::Write(const SampleBlock& block) {
     if (!d->encoder || d->status != kOk || block.empty())
         return;
-    const EncoderError error = d->encoder->write(block);
+    const EncoderError error = d->encoder->write(d->resampler ? d->resampler->convert(block) : block);
     if (error.failed()) {
         d->encoder.reset();
         d->openFile.reset();
@@ -247,9 +270,20 @@ void AudioFileCodec::Write(const SampleBlock& block) {
 }
 
 void AudioFileCodec::Close() {
+    if (d->decoder) {
+        d->decoder.reset();
+        d->openFile.reset();
+    }
     if (!d->encoder)
         return;
-    const EncoderError error = d->encoder->close();
+    EncoderError error;
+    if (d->resampler && d->status == kOk) {
+        if (const SampleBlock rest = d->resampler->flush(); !rest.empty())
+            error = d->encoder->write(rest);
+    }
+    d->resampler.reset();
+    if (!error.failed())
+        error = d->encoder->close();
     d->encoder.reset();
     d->openFile.reset();
     if (error.failed() && d->status == kOk)
@@ -258,4 +292,61 @@ void AudioFileCodec::Close() {
 
 QString AudioFileCodec::ErrorText() const {
     return d->errorText;
+}
+
+void AudioFileCodec::Open(const QString& path, int mode, int flags) {
+    // Both arguments only name the way of opening; every caller passes 0, 1.
+    Q_UNUSED(mode);
+    Q_UNUSED(flags);
+    Close();
+    d->status = kOk;
+    d->errorText.clear();
+    const std::optional<FileType> type = fileTypeFor(path);
+    const bool headerless = type == FileType::Vox || type == FileType::Raw || type == FileType::G726;
+    QString error;
+    std::unique_ptr<Decoder> decoder = headerless ? openHeaderlessDecoder(path, d->headerless(*type), error)
+                                                  : openFfmpegDecoder(path, error);
+    if (!decoder) {
+        d->fail(kOpenFailed, QStringLiteral("Cannot open %1: %2.").arg(path, error));
+        return;
+    }
+    d->openFile = Impl::OpenFile{headerless ? d->describe(*type) : decoder->description(),
+                                 decoder->sampleRate(), decoder->channels()};
+    d->decoder = std::move(decoder);
+    d->readPath = path;
+}
+
+qint64 AudioFileCodec::Length() const {
+    return d->decoder ? d->decoder->length() : 0;
+}
+
+int AudioFileCodec::ValuesPerSample() const {
+    return Channels();
+}
+
+SampleBlock AudioFileCodec::Read(int values) {
+    SampleBlock block;
+    if (!d->decoder || values <= 0)
+        return block;
+    d->decoder->read(values, block);
+    if (block.empty() && !d->decoder->errorText().isEmpty() && d->status == kOk)
+        d->fail(kReadFailed,
+                QStringLiteral("Cannot decode %1: %2").arg(d->readPath, d->decoder->errorText()));
+    return block;
+}
+
+qint64 AudioFileCodec::Seek(qint64 frame, int mode) {
+    // Mode 3, absolute frames, is the only one there is.
+    Q_UNUSED(mode);
+    return d->decoder ? d->decoder->seek(frame) : -1;
+}
+
+void AudioFileCodec::SetInputFormat(int sampleRate, int channels) {
+    d->resampler.reset();
+    if (!d->encoder || !d->openFile || (sampleRate == d->openFile->rate && channels == d->openFile->channels))
+        return;
+    QString error;
+    d->resampler = makeResampler(sampleRate, channels, d->openFile->rate, d->openFile->channels, error);
+    if (!d->resampler)
+        d->fail(kFormatUnavailable, QStringLiteral("Cannot write these blocks: %1.").arg(error));
 }

@@ -7,7 +7,8 @@
 
 // The file component: encodes blocks into the file format chosen by the extension of
 // the path given to Create, with the parameters of that format set before.
-// Values of 0 or out of range fall back to 44100 Hz, stereo, 16 bits.
+// Values of 0 or out of range fall back to 44100 Hz, stereo, 16 bits. Also decodes a file
+// opened by Open; one file at a time, so Create and Open close the file open before.
 class AudioFileCodec {
 public:
     AudioFileCodec();
@@ -22,6 +23,8 @@ public:
         kFormatUnavailable = -2,
         kWriteFailed = -3,
         kDiskFull = -4,
+        kOpenFailed = -5,
+        kReadFailed = -6,
     };
 
     void SetWavFormat(int sampleRate, int channels, int bits);
@@ -46,6 +49,20 @@ public:
     // Finalises the file; it is complete on disk afterwards.
     void Close();
     QString ErrorText() const;
+
+    // Opens an existing file for decoding (arguments 0, 1). Headerless VOX, RAW and G726
+    // files are read with the parameters their format has at this moment.
+    void Open(const QString& path, int mode, int flags);
+    // Frames in the open file; 0 when there is nothing to play.
+    qint64 Length() const;
+    int ValuesPerSample() const;
+    // The next whole frames, at most `values` values; empty at the end or after a failure.
+    SampleBlock Read(int values);
+    // Moves to absolute frame `frame` (mode 3); returns the frame reached, -1 without a file.
+    qint64 Seek(qint64 frame, int mode);
+    // Rate and channels of the blocks Write will get, when they differ from the file's.
+    // Create resets it to the file's own format.
+    void SetInputFormat(int sampleRate, int channels);
 
 private:
     struct Impl;

@@ -21,4 +21,6 @@ public:
     virtual std::int64_t seek(std::int64_t frame) = 0;
     // Empty unless decoding failed.
     virtual QString errorText() const = 0;
+    // Readable format of the file, for the status bar.
+    virtual QString description() const = 0;
 };
