@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "record/RecordingSession.h"
+#include "recordings/PlaybackController.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/AppFolder.h"
 #include "shell/Inifun.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -230,8 +232,11 @@ private Q_SLOTS:
         Form1 w(m_app->path());
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 5000);
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitsystem();
         QCOMPARE(w.recordings().rowCount(), 1);
+        QCOMPARE(Dialogs::shownMessages(),
+                 QStringList{QStringLiteral("Do you need to save the recording project file?")});
         QVERIFY(soxInfo(m_app->filePath(QStringLiteral("exit.WAV"))).seconds >= 0.95);
     }
 
@@ -281,6 +286,98 @@ private Q_SLOTS:
         QCOMPARE(w.recordings().rowCount(), 1);
         QCOMPARE(w.recordings().row(0)[RecordingsModel::Number], QStringLiteral("1"));
         QVERIFY(QFile::exists(m_app->filePath(QStringLiteral("c.WAV"))));
+    }
+
+    void projectCommandsKeepTheList() {
+        // Guards against projects losing rows, cancelled dialogs changing anything, or a failed save passing
+        // silently.
+        Form1 w(m_app->path());
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const char* name : {"a.WAV", "b.WAV", "c.WAV"})
+            w.recordings().appendRecording(m_app->filePath(QLatin1String(name)), QStringLiteral("0:01.000"),
+                                           now);
+        auto action = [&](const char* name) {
+            auto* a = w.findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(a && a->isEnabled(), name);
+            a->trigger();
+        };
+        const QString project = m_app->filePath(QStringLiteral("proj"));
+        Dialogs::setNextFileName(QString());
+        action("saveRecordingProject");
+        QVERIFY(!QFile::exists(project));
+        Dialogs::setNextFileName(project);
+        action("saveRecordingProject");
+        QVERIFY(QFile::exists(project)); // used as typed, no extension added
+
+        std::vector<RecordingsModel::Row> saved;
+        for (int r = 0; r < 3; ++r)
+            saved.push_back(w.recordings().row(r));
+        action("NewRecordingProject");
+        QCOMPARE(w.recordings().rowCount(), 0);
+        Dialogs::setNextFileName(QString());
+        action("OpenRecordingProject");
+        QCOMPARE(w.recordings().rowCount(), 0);
+        Dialogs::setNextFileName(project);
+        action("OpenRecordingProject");
+        Dialogs::setNextFileName(project);
+        action("OpenRecordingProject");
+        QCOMPARE(w.recordings().rowCount(), 6);
+        for (int r = 0; r < 6; ++r)
+            QVERIFY(w.recordings().row(r) == saved[static_cast<std::size_t>(r % 3)]);
+        QVERIFY(Dialogs::shownMessages().isEmpty());
+
+        // A save into a folder that does not exist says so and writes nothing.
+        Dialogs::setNextFileName(m_app->filePath(QStringLiteral("missing/proj.rpf")));
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        action("saveRecordingProject");
+        QCOMPARE(Dialogs::shownMessages().size(), 1);
+
+        // At exit: OK saves through the same command.
+        const QString atExit = m_app->filePath(QStringLiteral("exit.rpf"));
+        Dialogs::shownMessages().clear();
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        Dialogs::setNextFileName(atExit);
+        w.exitsystem();
+        QCOMPARE(Dialogs::shownMessages(),
+                 QStringList{QStringLiteral("Do you need to save the recording project file?")});
+        QCOMPARE(QFileInfo(atExit).size(), QFileInfo(project).size() * 2);
+    }
+
+    void playButtonsPlayTheSelectedRow() {
+        // Guards against the play buttons acting on nothing, or playback fighting a recording.
+        setNaming("play", "0", "0");
+        Form1 w(m_app->path());
+        selectSource(w, "Monitor of Tone");
+        click(w, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1500, 5000);
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->isEnabled());
+        click(w, "Command3");
+        QCOMPARE(w.recordings().rowCount(), 1);
+
+        click(w, "cmdPlay"); // nothing selected yet
+        QVERIFY(w.playback().isStopped());
+        w.findChild<QTreeView*>(QStringLiteral("ListView1"))->setCurrentIndex(w.recordings().index(0, 0));
+        click(w, "cmdPlay");
+        QVERIFY(w.playback().isPlaying());
+        QCOMPARE(w.statusText(1), w.recordings().path(0));
+        click(w, "cmdPause");
+        QVERIFY(w.playback().isPaused());
+        click(w, "cmdStop");
+        QVERIFY(w.playback().isStopped());
+        click(w, "cmdPlay");
+        click(w, "cmdPause");
+        QVERIFY(w.playback().isPaused()); // a pause does not survive Stop
+        click(w, "cmdPause");
+        QTRY_VERIFY_WITH_TIMEOUT(w.playback().isStopped(), 5000);
+        QCOMPARE(w.findChild<QSlider*>(QStringLiteral("slPosition"))->value(), 0);
+
+        click(w, "cmdPlay");
+        QVERIFY(w.playback().isPlaying());
+        click(w, "Command1"); // recording stops playback first
+        QVERIFY(w.playback().isStopped() && w.flgRecord());
+        click(w, "Command3");
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitsystem();
     }
 
     void namingDialogStoresWhatTheUserChose() {

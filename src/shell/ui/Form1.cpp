@@ -3,11 +3,14 @@
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
 #include "record/audio/AudioFileCodec.h"
+#include "record/audio/AudioPlayer.h"
 #include "record/audio/AudioRecorder.h"
 #include "record/audio/MonoMixer.h"
 #include "record/audio/ui/LevelDisplay.h"
 #include "record/audio/ui/SpectrumView.h"
 #include "record/ui/Form4.h"
+#include "recordings/PlaybackController.h"
+#include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/AppFolder.h"
@@ -86,8 +89,11 @@ Form1::Form1(QString appFolder, QWidget* parent)
     , m_audioRecord(std::make_unique<AudioRecorder>())
     , m_audioFile(std::make_unique<AudioFileCodec>())
     , m_monoMixer(std::make_unique<MonoMixer>())
+    , m_audioPlayer(std::make_unique<AudioPlayer>())
     , m_recordings(new RecordingsModel(this))
-    , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, *m_recordings, this)) {
+    , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, *m_recordings, this))
+    , m_playback(new PlaybackController(
+          *m_audioFile, *m_audioPlayer, [this] { return flgRecord(); }, this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrik v3.30 "));
     buildUi();
@@ -98,6 +104,23 @@ Form1::Form1(QString appFolder, QWidget* parent)
     });
     connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &Form1::AudioRecord_Timer);
     connect(m_session, &RecordingSession::stopped, this, &Form1::onRecordingStopped);
+    connect(m_playback, &PlaybackController::started, this, &Form1::onPlaybackStarted);
+    connect(m_playback, &PlaybackController::positionChanged, this, [this](const QString& text) {
+        if (displaysWatched())
+            Label1->setText(text);
+    });
+    connect(m_playback, &PlaybackController::sliderChanged, slPosition, &QSlider::setValue);
+    connect(m_playback, &PlaybackController::spectrumReady, this,
+            [this](const SampleBlock& values, int rate, int channels) {
+                if (displaysWatched())
+                    drawDisplays(values, {}, rate, channels);
+            });
+    connect(m_playback, &PlaybackController::levelReady, this,
+            [this](const SampleBlock& values, int channels) {
+                if (displaysWatched())
+                    AudioDisplay1->Draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
+            });
+    connect(m_playback, &PlaybackController::stopped, this, [this] { AV1->Draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
@@ -226,32 +249,39 @@ void Form1::buildUi() {
     connect(cmdrecord, &QToolButton::clicked, this, &Form1::StartRecord);
     connect(command3, &QPushButton::clicked, this, &Form1::stopCommand);
     connect(cmdStop, &QPushButton::clicked, this, &Form1::stopCommand);
+    connect(cmdPlay, &QPushButton::clicked, this, &Form1::playSelected);
+    connect(cmdPause, &QPushButton::clicked, m_playback, &PlaybackController::pauseOrResume);
+    connect(slPosition, &QSlider::sliderPressed, m_playback, &PlaybackController::beginSeek);
+    connect(slPosition, &QSlider::sliderReleased, this, [this] { m_playback->endSeek(slPosition->value()); });
+    connect(ListView1, &QTreeView::doubleClicked, this, &Form1::playSelected);
     connect(command5, &QPushButton::clicked, this, &Form1::showOutputFile);
     connect(command11, &QPushButton::clicked, this, &Form1::showAbout);
     connect(command12, &QPushButton::clicked, this, &Form1::exitsystem);
     connect(DeviceCombo, &QComboBox::currentIndexChanged, this, &Form1::DeviceCombo_Click);
     connect(cmbSrcInput, &QComboBox::currentIndexChanged, this, &Form1::cmbSrcInput_Click);
-    comingLater(
-        {cmdPlay, cmdPause, slPosition, command2, Command4, command6, command10, command13, command14});
+    comingLater({command2, Command4, command6, command10, command13, command14});
     resize(760, 640);
 }
 
 void Form1::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("file"));
-    QAction* newProject =
-        menuAction(file, "newproject", tr("New Recording Project"), QKeySequence(tr("Ctrl+N")));
-    QAction* openProject =
-        menuAction(file, "openproject", tr("Open Recording Project"), QKeySequence(tr("Ctrl+O")));
-    QAction* saveProject =
-        menuAction(file, "saveproject", tr("Save Recording Project"), QKeySequence(tr("Ctrl+V")));
+    connect(menuAction(file, "NewRecordingProject", tr("New Recording Project"), QKeySequence(tr("Ctrl+N"))),
+            &QAction::triggered, this, &Form1::NewRecordingProject_Click);
+    connect(
+        menuAction(file, "OpenRecordingProject", tr("Open Recording Project"), QKeySequence(tr("Ctrl+O"))),
+        &QAction::triggered, this, &Form1::OpenRecordingProject_Click);
+    connect(
+        menuAction(file, "saveRecordingProject", tr("Save Recording Project"), QKeySequence(tr("Ctrl+V"))),
+        &QAction::triggered, this, &Form1::saveRecordingProject_Click);
     file->addSeparator();
     connect(menuAction(file, "exit", tr("Exit"), QKeySequence(tr("Ctrl+X"))), &QAction::triggered, this,
             &Form1::exitsystem);
 
     m_editMenu = menuBar()->addMenu(tr("Edit(&E)"));
     m_editMenu->setObjectName(QStringLiteral("edit"));
-    QAction* play1 = menuAction(m_editMenu, "play1", tr("Play Selected File"));
+    connect(menuAction(m_editMenu, "play1", tr("Play Selected File")), &QAction::triggered, this,
+            &Form1::playSelected);
     m_editMenu->addSeparator();
     connect(menuAction(m_editMenu, "Rename1", tr("Rename")), &QAction::triggered, this,
             &Form1::Rename1_Click);
@@ -272,9 +302,12 @@ void Form1::buildMenus() {
                     StopRecord();
             });
     action->addSeparator();
-    QAction* playAudio = menuAction(action, "playaudio", tr("Play Audio"));
-    QAction* pausePlay = menuAction(action, "pauseplay", tr("Pause Play"));
-    QAction* stopPlay = menuAction(action, "stopplay", tr("Stop Play"));
+    connect(menuAction(action, "playaudio1", tr("Play Audio")), &QAction::triggered, this,
+            &Form1::playSelected);
+    connect(menuAction(action, "PausePlay1", tr("Pause Play")), &QAction::triggered, m_playback,
+            &PlaybackController::pauseOrResume);
+    connect(menuAction(action, "stopplay1", tr("Stop Play")), &QAction::triggered, m_playback,
+            &PlaybackController::stop);
     action->addSeparator();
     QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
     QAction* converter =
@@ -301,8 +334,7 @@ void Form1::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &Form1::showAbout);
 
-    comingLater({newProject, openProject, saveProject, play1, playAudio, pausePlay, stopPlay, audioPlayer,
-                 converter, editId3, formatSettings, schedule, helpItem, homePage, support});
+    comingLater({audioPlayer, converter, editId3, formatSettings, schedule, helpItem, homePage, support});
 }
 
 void Form1::load() {
@@ -317,6 +349,7 @@ void Form1::load() {
     cboEncoders->setCurrentIndex(0);
     cboEncoders->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
     AV1->SetSamplesPerUpdate(4096);
+    m_playback->setDisplayDemand(AV1->SamplesPerUpdate(), AudioDisplay1->SamplesWanted());
     m_loaded = true;
 }
 
@@ -367,6 +400,7 @@ QString Form1::statusText(int panel) const {
 void Form1::StartRecord() {
     if (flgRecord())
         StopRecord();
+    m_playback->stop();
     const RecordingSession::StartResult result = m_session->start(cboEncoders->currentText());
     if (!result.ok) {
         m_panel2->setText(result.text);
@@ -375,8 +409,9 @@ void Form1::StartRecord() {
     AV1->SetFormat(m_audioFile->SampleRate(), m_audioFile->Channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
-    cmdrecord->setEnabled(false);
-    Command1->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(cmdrecord), static_cast<QWidget*>(Command1),
+                       static_cast<QWidget*>(cmdPlay), static_cast<QWidget*>(cmdPause)})
+        w->setEnabled(false);
 }
 
 void Form1::StopRecord() {
@@ -384,8 +419,9 @@ void Form1::StopRecord() {
 }
 
 void Form1::onRecordingStopped() {
-    cmdrecord->setEnabled(true);
-    Command1->setEnabled(true);
+    for (QWidget* w : {static_cast<QWidget*>(cmdrecord), static_cast<QWidget*>(Command1),
+                       static_cast<QWidget*>(cmdPlay), static_cast<QWidget*>(cmdPause)})
+        w->setEnabled(true);
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(tr("Done"));
     Label1->setText(m_session->elapsed());
@@ -395,6 +431,8 @@ void Form1::onRecordingStopped() {
 void Form1::stopCommand() {
     if (flgRecord())
         StopRecord();
+    else
+        m_playback->stop();
     AudioDisplay1->Draw({});
 }
 
@@ -403,20 +441,63 @@ void Form1::clearDisplays() {
     AudioDisplay1->Draw({});
 }
 
+bool Form1::displaysWatched() const {
+    return isVisible() && !isMinimized();
+}
+
 void Form1::AudioRecord_Timer() {
     // Nobody sees the displays of a hidden or minimised window: skip their analysis and painting.
-    if (!flgRecord() || !isVisible() || isMinimized())
+    if (!flgRecord() || !displaysWatched())
         return;
     const int channels = m_audioFile->Channels();
-    SampleBlock spectrum = m_audioRecord->RecentSamples(AV1->SamplesPerUpdate() * channels);
-    SampleBlock level = m_audioRecord->RecentSamples(AudioDisplay1->SamplesWanted());
+    drawDisplays(m_audioRecord->RecentSamples(AV1->SamplesPerUpdate() * channels),
+                 m_audioRecord->RecentSamples(AudioDisplay1->SamplesWanted()), m_audioFile->SampleRate(),
+                 channels);
+}
+
+// Both displays show one channel: stereo is mixed down first. An empty block leaves a display as it is.
+void Form1::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels) {
     if (channels == 2) {
         spectrum = m_monoMixer->MakeMonoFromStereo(spectrum);
         level = m_monoMixer->MakeMonoFromStereo(level);
-        AV1->SetFormat(m_audioFile->SampleRate(), 1);
     }
-    AV1->Draw(spectrum);
-    AudioDisplay1->Draw(level);
+    AV1->SetFormat(sampleRate, 1);
+    if (!spectrum.empty())
+        AV1->Draw(spectrum);
+    if (!level.empty())
+        AudioDisplay1->Draw(level);
+}
+
+void Form1::playSelected() {
+    const int row = selectedRow();
+    m_playback->play(row >= 0 ? m_recordings->path(row) : QString());
+}
+
+void Form1::onPlaybackStarted(const QString& path, const QString& description, int sampleRate, int channels) {
+    m_panel1->setText(path);
+    m_panel2->setText(description);
+    AV1->SetFormat(sampleRate, channels);
+}
+
+void Form1::NewRecordingProject_Click() {
+    m_recordings->clear();
+}
+
+void Form1::OpenRecordingProject_Click() {
+    const QString path = Dialogs::openFileName(this, QStringLiteral("Select a recording project file"),
+                                               QStringLiteral("Project Files(*.rpf)"));
+    if (!path.isEmpty())
+        ProjectFile::open(path, *m_recordings);
+}
+
+void Form1::saveRecordingProject_Click() {
+    const QString path = Dialogs::saveFileName(this, QStringLiteral("Save recording project file"),
+                                               QStringLiteral("Project Files(*.rpf)"));
+    if (path.isEmpty())
+        return;
+    const ProjectFile::Result result = ProjectFile::save(path, *m_recordings);
+    if (!result.ok)
+        Dialogs::message(this, QMessageBox::Warning, result.error);
 }
 
 void Form1::recordcontrol_Click() {
@@ -526,11 +607,17 @@ void Form1::exitsystem() {
     m_exiting = true;
     if (flgRecord())
         StopRecord();
+    m_playback->stop();
+    if (m_recordings->rowCount() > 0 &&
+        Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
+                         QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
+        saveRecordingProject_Click();
     if (m_loaded)
         WriteIniString(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
                        QString::number(cboEncoders->currentIndex()));
     m_audioRecord.reset();
     m_audioFile.reset();
+    m_audioPlayer.reset();
     m_monoMixer.reset();
     hide();
     QCoreApplication::quit();

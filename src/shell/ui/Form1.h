@@ -1,14 +1,17 @@
 #pragma once
 
 #include "formats/FormatSettings.h"
+#include "record/audio/SampleBlock.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class AudioFileCodec;
+class AudioPlayer;
 class AudioRecorder;
 class LevelDisplay;
 class MonoMixer;
+class PlaybackController;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -38,6 +41,7 @@ public:
     bool flgRecord() const;
     RecordingSession& session() { return *m_session; }
     RecordingsModel& recordings() { return *m_recordings; }
+    PlaybackController& playback() { return *m_playback; }
     QString statusText(int panel) const;
 
 protected:
@@ -56,6 +60,14 @@ private:
     void cmbSrcInput_Click();
     void stopCommand();
     void AudioRecord_Timer();
+    void drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels);
+    bool displaysWatched() const;
+    void playSelected();
+    void onPlaybackStarted(const QString& path, const QString& description, int sampleRate, int channels);
+    void NewRecordingProject_Click();
+    void OpenRecordingProject_Click();
+    // Asks for a file name and saves the list there; a failed save says why.
+    void saveRecordingProject_Click();
     // The recorder's tick and the time label follow whether the window can be seen.
     void followVisibility();
     void onRecordingStopped();
@@ -74,8 +86,10 @@ private:
     std::unique_ptr<AudioRecorder> m_audioRecord;
     std::unique_ptr<AudioFileCodec> m_audioFile;
     std::unique_ptr<MonoMixer> m_monoMixer;
+    std::unique_ptr<AudioPlayer> m_audioPlayer;
     RecordingsModel* m_recordings = nullptr;
     RecordingSession* m_session = nullptr;
+    PlaybackController* m_playback = nullptr;
     bool m_loaded = false; // the device check passed and the formats are loaded
     bool m_exiting = false;
 
