@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""first-sound.py CMD...: milliseconds from starting CMD until its sound reaches the
+"""first-sound.py [--ready] CMD...: milliseconds from starting CMD until its sound reaches the
 private server's sink "out", and the CPU seconds CMD used until it ended.
 
 A listener records the sink's monitor first; the clock starts when CMD is started and
 stops at the first listened sample above a threshold. Both players are measured the
-same way, so the listener's own delay cancels out in their ratio."""
+same way, so the listener's own delay cancels out in their ratio. With --ready, CMD first
+prints a line when it is up and starts playing when it reads a line: the clock then starts
+at that line, as when a user presses Play in a running program."""
 import os
 import resource
 import struct
@@ -21,9 +23,18 @@ listener = subprocess.Popen(
 # The listener runs once its first (silent) data arrives.
 os.read(listener.stdout.fileno(), 2)
 time.sleep(0.2)
+ready = sys.argv[1] == "--ready"
+command = sys.argv[2:] if ready else sys.argv[1:]
 before = resource.getrusage(resource.RUSAGE_CHILDREN)
 start = time.monotonic()
-player = subprocess.Popen(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+player = subprocess.Popen(command, stdin=subprocess.PIPE if ready else subprocess.DEVNULL,
+                          stdout=subprocess.PIPE if ready else subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
+if ready:
+    player.stdout.readline()
+    start = time.monotonic()
+    player.stdin.write(b"\n")
+    player.stdin.flush()
 first = None
 fd = listener.stdout.fileno()
 while first is None:

@@ -2,6 +2,8 @@
 # Playback against the tools people use, on the same 44.1 kHz stereo WAV of SECONDS:
 # milliseconds from start to the first sound at the sink, and CPU seconds per played
 # minute, for Tavrik's player, paplay and ffplay -nodisp, as ratios (ours / theirs).
+# Tavrik is timed from Play in the running program ("tavrik") and, for reference, from its
+# process start ("tavrik-cold"), as the other tools are.
 # Usage: bench/playback.sh [SECONDS] [ROUNDS]   (build first: scripts/build.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -23,9 +25,10 @@ sox -n -r 44100 -c 2 -b 16 "$file" synth "$seconds" sine 220-440 sine 330-660 si
 printf '%-6s %-10s %12s %14s\n' round player first-ms 'cpu-s/min'
 declare -A lat cpu
 for r in $(seq "$rounds"); do
-    for who in tavrik paplay ffplay; do
+    for who in tavrik tavrik-cold paplay ffplay; do
         case $who in
-        tavrik) cmd=("$ours" "$file") ;;
+        tavrik) cmd=(--ready "$ours" --wait "$file") ;;
+        tavrik-cold) cmd=("$ours" "$file") ;;
         paplay) cmd=(paplay "$file") ;;
         ffplay) cmd=(ffplay -nodisp -autoexit -loglevel quiet "$file") ;;
         esac
@@ -37,7 +40,7 @@ for r in $(seq "$rounds"); do
     done
 done
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-for who in tavrik paplay ffplay; do
+for who in tavrik tavrik-cold paplay ffplay; do
     printf '%-8s median first sound %8s ms, CPU %8s s per played minute\n' "$who" \
         "$(echo "${lat[$who]}" | median)" "$(echo "${cpu[$who]}" | median)"
 done

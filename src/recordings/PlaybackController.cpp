@@ -13,6 +13,9 @@ namespace {
 // Block sizes asked of the player: the first fills its start, the rest follow smaller.
 constexpr int kFirstBlockMs = 1000;
 constexpr int kBlockMs = 200;
+// The player's tick while the displays are watched, and while they are not.
+constexpr int kWatchedTickMs = 40;
+constexpr int kUnwatchedTickMs = 250;
 
 } // namespace
 
@@ -22,6 +25,7 @@ PlaybackController::PlaybackController(AudioFileCodec& file, AudioPlayer& player
     , m_file(file)
     , m_player(player)
     , m_recording(std::move(recording)) {
+    m_player.SetTimerInterval(kUnwatchedTickMs);
     connect(&m_player, &AudioPlayer::RequestOnLoadArray, this, &PlaybackController::feed);
     connect(&m_player, &AudioPlayer::EndArrayPlay, this, &PlaybackController::feed);
     connect(&m_player, &AudioPlayer::EndPlay, this, &PlaybackController::stop);
@@ -31,6 +35,7 @@ PlaybackController::PlaybackController(AudioFileCodec& file, AudioPlayer& player
 void PlaybackController::setDisplayDemand(int spectrumFrames, int levelValues) {
     m_spectrumFrames = spectrumFrames;
     m_levelValues = levelValues;
+    m_player.SetTimerInterval(spectrumFrames > 0 ? kWatchedTickMs : kUnwatchedTickMs);
 }
 
 void PlaybackController::play(const QString& path) {
@@ -132,7 +137,7 @@ void PlaybackController::onTimer(qint64 currentSamples) {
         const double ratio = std::min(1.0, static_cast<double>(p) / static_cast<double>(m_total));
         Q_EMIT sliderChanged(static_cast<int>(std::lround(ratio * kSliderRange)));
     }
-    if (m_paused || currentSamples == 0)
+    if (m_paused || currentSamples == 0 || m_spectrumFrames <= 0)
         return;
     // Near the end of the file the displays rest.
     if (m_total < p + m_spectrumFrames)

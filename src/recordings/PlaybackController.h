@@ -32,7 +32,9 @@ public:
     bool isStopped() const { return m_stopped; }
     qint64 position() const { return m_base; }
 
-    // Frames the spectrum wants and values the level display wants per update.
+    // Frames the spectrum wants and values the level display wants per update; 0 and 0
+    // while nobody watches them (the default): the player then ticks slowly and the
+    // displays get nothing.
     void setDisplayDemand(int spectrumFrames, int levelValues);
 
     static constexpr int kSliderRange = 1000;
@@ -62,6 +64,6 @@ private:
     int m_blockFrames = 0;
     int m_rate = 0;
     int m_channels = 0;
-    int m_spectrumFrames = 4096;
+    int m_spectrumFrames = 0;
     int m_levelValues = 0;
 };

@@ -14,13 +14,15 @@
 namespace {
 
 constexpr int kTickMs = 40;
+constexpr int kSlowestTickMs = 250;
 // What waits in our ring before the player asks for more, and how much the ring holds.
-constexpr int kAheadMs = 500;
-constexpr int kRingSeconds = 4;
+constexpr int kAheadMs = 1000;
+constexpr int kRingSeconds = 5;
 // Heard sound kept behind the server for RecentSamples.
-constexpr int kHistoryMs = 1000;
-// The server's own buffer: short, so Play is heard at once and Stop silences at once.
-constexpr pa_usec_t kTargetUsec = 150 * PA_USEC_PER_MSEC;
+constexpr int kHistoryMs = 2000;
+// The server's own buffer. Stop and pause drop it, so it can be long enough to need few
+// wake-ups; playback starts once the short start amount is there.
+constexpr pa_usec_t kTargetUsec = 500 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t kStartUsec = 20 * PA_USEC_PER_MSEC;
 
 } // namespace
@@ -330,6 +332,10 @@ void AudioPlayer::Queue(const SampleBlock& block) {
 
 qint64 AudioPlayer::PlayedSamples() const {
     return static_cast<qint64>(d->heardValues() / static_cast<std::uint64_t>(d->streamChannels));
+}
+
+void AudioPlayer::SetTimerInterval(int milliseconds) {
+    d->timer->setInterval(std::clamp(milliseconds, 1, kSlowestTickMs));
 }
 
 qint64 AudioPlayer::SamplesToMs(qint64 frames) const {

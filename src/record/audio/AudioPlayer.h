@@ -9,7 +9,7 @@
 // The player component on the PulseAudio server's default output. Blocks queued on the
 // owner thread go into a ring that libpulse's thread drains; the player asks for more
 // (RequestOnLoadArray, or EndArrayPlay once a queued block went out) while less than
-// half a second is waiting, and raises EndPlay after the last queued sound was heard.
+// a second is waiting, and raises EndPlay after the last queued sound was heard.
 class AudioPlayer : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +28,9 @@ public:
     // Frames heard since the last Start.
     qint64 PlayedSamples() const;
     qint64 SamplesToMs(qint64 frames) const;
+    // How often Timer is raised and more blocks are asked for, in milliseconds (at most
+    // 250: the player keeps a second queued). Callers slow it down while nobody watches.
+    void SetTimerInterval(int milliseconds);
     // The latest `values` interleaved values heard (fewer right after the start).
     SampleBlock RecentSamples(int values) const;
     QString ErrorText() const;

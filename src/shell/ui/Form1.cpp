@@ -349,7 +349,7 @@ void Form1::load() {
     cboEncoders->setCurrentIndex(0);
     cboEncoders->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
     AV1->SetSamplesPerUpdate(4096);
-    m_playback->setDisplayDemand(AV1->SamplesPerUpdate(), AudioDisplay1->SamplesWanted());
+    followVisibility();
     m_loaded = true;
 }
 
@@ -570,6 +570,8 @@ void Form1::Rename1_Click() {
 void Form1::followVisibility() {
     const bool watched = isVisible() && !isMinimized();
     m_audioRecord->SetTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
+    m_playback->setDisplayDemand(watched ? AV1->SamplesPerUpdate() : 0,
+                                 watched ? AudioDisplay1->SamplesWanted() : 0);
     if (watched)
         Label1->setText(m_session->elapsed());
 }
