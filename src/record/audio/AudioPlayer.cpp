@@ -20,9 +20,9 @@ constexpr int kAheadMs = 1000;
 constexpr int kRingSeconds = 5;
 // Heard sound kept behind the server for RecentSamples.
 constexpr int kHistoryMs = 2000;
-// The server's own buffer. Stop and pause drop it, so it can be long enough to need few
-// wake-ups; playback starts once the short start amount is there.
-constexpr pa_usec_t kTargetUsec = 500 * PA_USEC_PER_MSEC;
+// The server's own buffer: short, because a longer one makes the server rewind the sink
+// when playback starts, which cuts the start off what "what you hear" records.
+constexpr pa_usec_t kTargetUsec = 150 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t kStartUsec = 20 * PA_USEC_PER_MSEC;
 
 } // namespace
