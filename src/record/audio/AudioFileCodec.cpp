@@ -1,8 +1,11 @@
 #include "record/audio/AudioFileCodec.h"
 
+#include "record/audio/MonoMixer.h"
 #include "record/audio/codec/Encoder.h"
 #include "record/audio/codec/FileFormats.h"
+#include "record/audio/codec/G726Encoder.h"
 #include "record/audio/codec/SndfileEncoder.h"
+#include "record/audio/codec/WavCodecs.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -75,6 +78,10 @@ struct AudioFileCodec::Impl {
     std::optional<OpenFile> openFile;
 
     std::unique_ptr<Encoder> encoder;
+    // Channels of the blocks Write gets, when not the open file's; 0 while they match.
+    int inputChannels = 0;
+    SampleBlock folded;
+    WavFormatChooser wavChooser;
     int status = kOk;
     QString errorText;
 
@@ -144,8 +151,44 @@ AudioFileCodec::AudioFileCodec()
 AudioFileCodec::~AudioFileCodec() = default;
 
 void AudioFileCodec::SetWavFormat(int sampleRate, int channels, int bits) {
-    d->wav = {rateOrDefault(sampleRate), channelsOrDefault(channels), pcmBitsOrDefault(bits)};
+    d->wav = makeWavFormat(WavCodec::Pcm, rateOrDefault(sampleRate), channelsOrDefault(channels),
+                           pcmBitsOrDefault(bits));
     d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavAdpcm(int sampleRate, int channels) {
+    d->wav = makeWavFormat(WavCodec::ImaAdpcm, sampleRate, channels);
+    d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavGsm(int sampleRate) {
+    d->wav = makeWavFormat(WavCodec::Gsm610, sampleRate, 1);
+    d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavDsp() {
+    d->wav = makeWavFormat(kDspCodec, kDspRate, 1);
+    d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavLikeFile(const QString& path) {
+    d->wav = wavFormatLike(path);
+    d->lastSet = FileType::Wav;
+}
+
+int AudioFileCodec::ChooseWavFormat() {
+    if (!d->wavChooser)
+        return -1;
+    const std::optional<WavFormat> chosen = d->wavChooser(d->wav);
+    if (!chosen)
+        return -1;
+    d->wav = makeWavFormat(chosen->codec, chosen->rate, chosen->channels, chosen->bits);
+    d->lastSet = FileType::Wav;
+    return 0;
+}
+
+void AudioFileCodec::setWavFormatChooser(WavFormatChooser chooser) {
+    d->wavChooser = std::move(chooser);
 }
 
 void AudioFileCodec::SetMp3Format(int sampleRate, int kbps, int channels) {
@@ -207,20 +250,38 @@ void AudioFileCodec::Create(const QString& path, int mode) {
                     .arg(QFileInfo(path).suffix()));
         return;
     }
-    if (*type != FileType::Wav) {
+    EncoderError error;
+    switch (*type) {
+    case FileType::Wav:
+        if (!d->wav.refusal.isEmpty()) {
+            d->fail(kFormatUnavailable, QStringLiteral("Cannot create %1: %2").arg(path, d->wav.refusal));
+            return;
+        }
+        d->encoder = openWavEncoder(path, d->wav, error);
+        break;
+    case FileType::Vox:
+        d->encoder = openVoxEncoder(path, d->vox, error);
+        break;
+    case FileType::Raw:
+        d->encoder = openRawEncoder(path, d->raw, error);
+        break;
+    case FileType::G726:
+        d->encoder = openG726Encoder(path, d->g726, error);
+        break;
+    default:
         d->fail(
             kFormatUnavailable,
             QStringLiteral("The %1 format is not available yet.").arg(QFileInfo(path).suffix().toUpper()));
         return;
     }
-    EncoderError error;
-    d->encoder = openWavEncoder(path, d->wav, error);
     if (!d->encoder) {
         d->fail(kCreateFailed, QStringLiteral("Cannot create %1: %2.").arg(path, error.reason));
         return;
     }
     d->lastSet = *type;
-    d->openFile = Impl::OpenFile{d->wav.describe(), d->wav.rate, d->wav.channels};
+    const auto [rate, channels] = d->rateAndChannels(*type);
+    d->openFile = Impl::OpenFile{d->describe(*type), rate, channels};
+    d->inputChannels = 0;
 }
 
 int AudioFileCodec::Status() const {
@@ -235,10 +296,24 @@ int AudioFileCodec::Channels() const {
     return d->openFile ? d->openFile->channels : d->rateAndChannels(d->lastSet).second;
 }
 
+void AudioFileCodec::SetInputFormat(int /*sampleRate*/, int channels) {
+    d->inputChannels = channels == 1 || channels == 2 ? channels : 0;
+}
+
 void AudioFileCodec::Write(const SampleBlock& block) {
     if (!d->encoder || d->status != kOk || block.empty())
         return;
-    const EncoderError error = d->encoder->write(block);
+    const bool fold = d->inputChannels != 0 && d->openFile && d->inputChannels != d->openFile->channels;
+    if (fold) {
+        if (d->inputChannels == 2) {
+            MonoMixer().mixInto(block, d->folded);
+        } else {
+            d->folded.resize(block.size() * 2);
+            for (std::size_t i = 0; i < block.size(); ++i)
+                d->folded[2 * i] = d->folded[2 * i + 1] = block[i];
+        }
+    }
+    const EncoderError error = d->encoder->write(fold ? d->folded : block);
     if (error.failed()) {
         d->encoder.reset();
         d->openFile.reset();

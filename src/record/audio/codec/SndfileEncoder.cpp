@@ -1,7 +1,10 @@
 #include "record/audio/codec/SndfileEncoder.h"
 
 #include "record/audio/codec/OutputFile.h"
+#include "record/audio/codec/WavCodecs.h"
 
+#include <QFile>
+#include <algorithm>
 #include <sndfile.h>
 
 namespace {
@@ -112,6 +115,90 @@ private:
 
 std::unique_ptr<Encoder> openWavEncoder(const QString& path, const codec::WavFormat& format,
                                         EncoderError& error) {
-    const int subtype = format.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16;
-    return SndfileEncoder::open(path, SF_FORMAT_RF64 | subtype, format.rate, format.channels, error);
+    using codec::WavCodec;
+    // Only PCM and the G.711 laws can switch to RF64 past 4 GiB; the block codecs stay
+    // plain WAV, which takes many hours of audio to fill at their rates.
+    int sfFormat = SF_FORMAT_RF64;
+    switch (format.codec) {
+    case WavCodec::Pcm:
+        sfFormat |= format.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16;
+        break;
+    case WavCodec::ALaw:
+        sfFormat |= SF_FORMAT_ALAW;
+        break;
+    case WavCodec::MuLaw:
+        sfFormat |= SF_FORMAT_ULAW;
+        break;
+    case WavCodec::ImaAdpcm:
+        sfFormat = SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM;
+        break;
+    case WavCodec::MsAdpcm:
+        sfFormat = SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM;
+        break;
+    case WavCodec::Gsm610:
+        sfFormat = SF_FORMAT_WAV | SF_FORMAT_GSM610;
+        break;
+    }
+    return SndfileEncoder::open(path, sfFormat, format.rate, format.channels, error);
+}
+
+std::unique_ptr<Encoder> openVoxEncoder(const QString& path, const codec::VoxFormat& format,
+                                        EncoderError& error) {
+    return SndfileEncoder::open(path, SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM, format.rate, 1, error);
+}
+
+std::unique_ptr<Encoder> openRawEncoder(const QString& path, const codec::RawFormat& format,
+                                        EncoderError& error) {
+    int subtype = format.bits == 8 ? SF_FORMAT_PCM_S8 : SF_FORMAT_PCM_16;
+    if (format.coding == codec::RawFormat::ALaw)
+        subtype = SF_FORMAT_ALAW;
+    else if (format.coding == codec::RawFormat::MuLaw)
+        subtype = SF_FORMAT_ULAW;
+    return SndfileEncoder::open(path, SF_FORMAT_RAW | SF_ENDIAN_LITTLE | subtype, format.rate,
+                                format.channels, error);
+}
+
+codec::WavFormat wavFormatLike(const QString& path) {
+    using codec::WavCodec;
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file) {
+        codec::WavFormat refused;
+        refused.refusal = QStringLiteral("Cannot take the format of %1: %2.")
+                              .arg(path, QString::fromUtf8(sf_strerror(nullptr)));
+        return refused;
+    }
+    sf_close(file);
+    WavCodec codec = WavCodec::Pcm;
+    int bits = 16;
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_PCM_S8:
+        bits = 8;
+        break;
+    case SF_FORMAT_IMA_ADPCM:
+        codec = WavCodec::ImaAdpcm;
+        break;
+    case SF_FORMAT_MS_ADPCM:
+        codec = WavCodec::MsAdpcm;
+        break;
+    case SF_FORMAT_GSM610:
+        codec = WavCodec::Gsm610;
+        break;
+    case SF_FORMAT_ALAW:
+        codec = WavCodec::ALaw;
+        break;
+    case SF_FORMAT_ULAW:
+        codec = WavCodec::MuLaw;
+        break;
+    default:
+        break;
+    }
+    // Capture runs at any rate in this range; beyond it take the nearest one we record.
+    const int rate = std::clamp(info.samplerate, 6000, 48000);
+    const int channels = std::min(info.channels, 2);
+    codec::WavFormat format = codec::makeWavFormat(codec, rate, channels, bits);
+    if (!format.refusal.isEmpty())
+        format = codec::makeWavFormat(WavCodec::Pcm, rate, channels);
+    return format;
 }
