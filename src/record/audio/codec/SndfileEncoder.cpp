@@ -16,6 +16,7 @@ public:
     static std::unique_ptr<Encoder> open(const QString& path, int sfFormat, int rate, int channels,
                                          EncoderError& error) {
         std::unique_ptr<SndfileEncoder> encoder(new SndfileEncoder(channels));
+        encoder->m_pairs = (sfFormat & SF_FORMAT_SUBMASK) == SF_FORMAT_VOX_ADPCM;
         error = encoder->m_out.open(path);
         if (error.failed())
             return nullptr;
@@ -45,9 +46,21 @@ public:
     EncoderError write(const SampleBlock& block) override {
         if (!m_file)
             return {};
+        const std::int16_t* data = block.data();
         // A partial frame at the end cannot be placed in the file.
-        const auto frames = static_cast<sf_count_t>(block.size()) / m_channels;
-        if (sf_writef_short(m_file, block.data(), frames) == frames)
+        auto frames = static_cast<sf_count_t>(block.size()) / m_channels;
+        if (m_pairs) {
+            // VOX codes two samples to a byte and pads an odd count in every call, which
+            // would slip a sample in between blocks; an odd last sample waits instead.
+            m_pending.insert(m_pending.end(), block.begin(), block.end());
+            frames = static_cast<sf_count_t>(m_pending.size()) & ~sf_count_t{1};
+            data = m_pending.data();
+        }
+        const sf_count_t written = sf_writef_short(m_file, data, frames);
+        if (m_pairs)
+            m_pending.erase(m_pending.begin(), m_pending.begin() + frames);
+        // The block codecs count a short write as done; only the I/O error tells.
+        if (written == frames && !m_ioError.failed())
             return {};
         EncoderError error = m_ioError.failed() ? m_ioError
                                                 : EncoderError{EncoderError::Kind::System,
@@ -60,6 +73,8 @@ public:
         if (!m_out.isOpen())
             return {};
         m_ioError = {};
+        if (m_file && !m_pending.empty())
+            sf_writef_short(m_file, m_pending.data(), 1);
         if (m_file && sf_close(m_file) != 0 && !m_ioError.failed())
             m_ioError = {EncoderError::Kind::System, QString::fromUtf8(sf_strerror(nullptr))};
         m_file = nullptr;
@@ -106,6 +121,8 @@ private:
 
     OutputFile m_out;
     int m_channels;
+    bool m_pairs = false;
+    SampleBlock m_pending;
     SNDFILE* m_file = nullptr;
     sf_count_t m_position = 0;
     EncoderError m_ioError;
