@@ -4,10 +4,42 @@
 #include "record/audio/codec/WavCodecs.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <sndfile.h>
 
 namespace {
+
+// After a lost write the block codecs still count the lost block in the fact chunk,
+// while the data chunk ends where the file does; recount the frames from the data.
+void recountFactChunk(OutputFile& out) {
+    std::int64_t at = 12;
+    std::int64_t factAt = -1;
+    quint32 blockAlign = 0;
+    quint32 framesPerBlock = 0;
+    char head[8];
+    while (out.readAt(at, head, 8) == 8) {
+        const auto size = qFromLittleEndian<quint32>(head + 4);
+        if (std::memcmp(head, "fmt ", 4) == 0 && size >= 20) {
+            char fmt[20];
+            if (out.readAt(at + 8, fmt, 20) != 20)
+                return;
+            blockAlign = qFromLittleEndian<quint16>(fmt + 12);
+            framesPerBlock = qFromLittleEndian<quint16>(fmt + 18);
+        } else if (std::memcmp(head, "fact", 4) == 0) {
+            factAt = at + 8;
+        } else if (std::memcmp(head, "data", 4) == 0) {
+            if (factAt < 0 || blockAlign == 0)
+                return;
+            char frames[4];
+            qToLittleEndian<quint32>(size / blockAlign * framesPerBlock, frames);
+            out.writeAt(factAt, frames, 4);
+            return;
+        }
+        at += 8 + size + (size & 1);
+    }
+}
 
 // libsndfile over an OutputFile. The header is rewritten after every block so that a
 // killed process leaves a readable file.
@@ -16,7 +48,10 @@ public:
     static std::unique_ptr<Encoder> open(const QString& path, int sfFormat, int rate, int channels,
                                          EncoderError& error) {
         std::unique_ptr<SndfileEncoder> encoder(new SndfileEncoder(channels));
-        encoder->m_pairs = (sfFormat & SF_FORMAT_SUBMASK) == SF_FORMAT_VOX_ADPCM;
+        const int subtype = sfFormat & SF_FORMAT_SUBMASK;
+        encoder->m_pairs = subtype == SF_FORMAT_VOX_ADPCM;
+        encoder->m_blockCodec =
+            subtype == SF_FORMAT_IMA_ADPCM || subtype == SF_FORMAT_MS_ADPCM || subtype == SF_FORMAT_GSM610;
         error = encoder->m_out.open(path);
         if (error.failed())
             return nullptr;
@@ -78,6 +113,8 @@ public:
         if (m_file && sf_close(m_file) != 0 && !m_ioError.failed())
             m_ioError = {EncoderError::Kind::System, QString::fromUtf8(sf_strerror(nullptr))};
         m_file = nullptr;
+        if (m_lostWrite && m_blockCodec)
+            recountFactChunk(m_out);
         const EncoderError closed = m_out.close();
         if (!m_ioError.failed())
             m_ioError = closed;
@@ -113,6 +150,7 @@ private:
         const EncoderError error = e.m_out.writeAt(e.m_position, data, count);
         if (error.failed()) {
             e.m_ioError = error;
+            e.m_lostWrite = true;
             return 0;
         }
         e.m_position += count;
@@ -122,6 +160,8 @@ private:
     OutputFile m_out;
     int m_channels;
     bool m_pairs = false;
+    bool m_blockCodec = false;
+    bool m_lostWrite = false;
     SampleBlock m_pending;
     SNDFILE* m_file = nullptr;
     sf_count_t m_position = 0;
