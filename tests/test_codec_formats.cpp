@@ -88,36 +88,20 @@ struct Format {
             return file;
         const QString out = file + QStringLiteral(".decoded.wav");
         QFile::remove(out);
-        const QString r = QString::number(rate), ch = QString::number(channels);
-        const QStringList args =
-            kind == Vox
-                ? QStringList{QStringLiteral("-t"), QStringLiteral("vox"), QStringLiteral("-r"), r, file, out}
-            : kind == G726 ? QStringList{QStringLiteral("-v"),
-                                         QStringLiteral("error"),
-                                         QStringLiteral("-f"),
-                                         QStringLiteral("g726le"),
-                                         QStringLiteral("-code_size"),
-                                         QString::number(bits),
-                                         QStringLiteral("-ar"),
-                                         r,
-                                         QStringLiteral("-i"),
-                                         file,
-                                         out}
-                           : QStringList{QStringLiteral("-v"),
-                                         QStringLiteral("error"),
-                                         QStringLiteral("-f"),
-                                         kind == RawPcm    ? QStringLiteral("s16le")
-                                         : kind == RawALaw ? QStringLiteral("alaw")
-                                                           : QStringLiteral("mulaw"),
-                                         QStringLiteral("-ar"),
-                                         r,
-                                         QStringLiteral("-ac"),
-                                         ch,
-                                         QStringLiteral("-i"),
-                                         file,
-                                         out};
-        return run(kind == Vox ? QStringLiteral("sox") : QStringLiteral("ffmpeg"), args) == 0 ? out
-                                                                                              : QString();
+        const QString coding = kind == RawPcm    ? QStringLiteral("s16le")
+                               : kind == RawALaw ? QStringLiteral("alaw")
+                                                 : QStringLiteral("mulaw");
+        QStringList args =
+            (kind == Vox ? QStringLiteral("sox -t vox -r %1").arg(rate)
+             : kind == G726
+                 ? QStringLiteral("ffmpeg -v error -f g726le -code_size %1 -ar %2 -i").arg(bits).arg(rate)
+                 : QStringLiteral("ffmpeg -v error -f %1 -ar %2 -ac %3 -i")
+                       .arg(coding)
+                       .arg(rate)
+                       .arg(channels))
+                .split(QLatin1Char(' '));
+        const QString tool = args.takeFirst();
+        return run(tool, args + QStringList{file, out}) == 0 ? out : QString();
     }
 };
 
@@ -227,18 +211,15 @@ void TestCodecFormats::recordsServerTone() {
 
 void TestCodecFormats::writesToneInEachFormat_data() {
     QTest::addColumn<Format>("format");
-    QTest::newRow("ima 8000 mono") << Format{Format::Ima, 8000, 1};
     QTest::newRow("ima 48000 stereo") << Format{Format::Ima, 48000, 2};
     QTest::newRow("ms adpcm 11025 stereo") << Format{Format::MsAdpcm, 11025, 2};
     QTest::newRow("a-law 32000 mono") << Format{Format::ALaw, 32000, 1};
     QTest::newRow("mu-law 48000 stereo") << Format{Format::MuLaw, 48000, 2};
     QTest::newRow("pcm 8-bit 24000 mono") << Format{Format::Pcm8, 24000, 1};
     QTest::newRow("vox 22050") << Format{Format::Vox, 22050, 1};
-    QTest::newRow("vox 48000") << Format{Format::Vox, 48000, 1};
     QTest::newRow("raw pcm 6000 mono") << Format{Format::RawPcm, 6000, 1};
     QTest::newRow("raw a-law 44100 stereo") << Format{Format::RawALaw, 44100, 2};
     QTest::newRow("g726 3 bits 11025") << Format{Format::G726, 11025, 1, 3};
-    QTest::newRow("g726 4 bits 8000") << Format{Format::G726, 8000, 1, 4};
     QTest::newRow("g726 5 bits 22050") << Format{Format::G726, 22050, 1, 5};
 }
 
