@@ -32,6 +32,7 @@ public:
     // description is then empty and Create fails saying why.
     void SetWavAdpcm(int sampleRate, int channels);
     void SetWavGsm(int sampleRate);
+    // Telephone quality: 8000 Hz mono mu-law.
     void SetWavDsp();
     // Takes the rate, channels and, when we can write it, the codec of the sound file
     // at `path`; refused when the file cannot be read.
@@ -58,7 +59,8 @@ public:
     int SampleRate() const;
     int Channels() const;
     // Layout of the blocks given to Write from now until the next Create, when it differs
-    // from the file's: stereo is mixed down to mono, mono doubled to stereo.
+    // from the file's: stereo is mixed down to mono, mono doubled to stereo. Blocks are
+    // not resampled, so the rate must be the file's.
     void SetInputFormat(int sampleRate, int channels);
     // Encodes and appends; a short write (disk full) makes Status negative.
     void Write(const SampleBlock& block);
