@@ -273,9 +273,9 @@ void TestCodec::choosesEncoderByExtension_data() {
     QTest::newRow("Wav") << QStringLiteral("a.Wav") << true << QString();
     QTest::newRow("mp3") << QStringLiteral("a.mp3") << false << QStringLiteral("not available yet");
     QTest::newRow("OGG") << QStringLiteral("a.OGG") << false << QStringLiteral("not available yet");
-    QTest::newRow("vox") << QStringLiteral("a.vox") << false << QStringLiteral("not available yet");
-    QTest::newRow("Raw") << QStringLiteral("a.Raw") << false << QStringLiteral("not available yet");
-    QTest::newRow("g726") << QStringLiteral("a.g726") << false << QStringLiteral("not available yet");
+    QTest::newRow("vox") << QStringLiteral("a.vox") << true << QString();
+    QTest::newRow("Raw") << QStringLiteral("a.Raw") << true << QString();
+    QTest::newRow("g726") << QStringLiteral("a.g726") << true << QString();
     QTest::newRow("flac") << QStringLiteral("a.flac") << false << QStringLiteral("Unknown file type");
     QTest::newRow("none") << QStringLiteral("wav") << false << QStringLiteral("Unknown file type");
 }
@@ -291,7 +291,7 @@ void TestCodec::choosesEncoderByExtension() {
     codec.Close();
     QCOMPARE(codec.Status() == 0, written);
     QCOMPARE(QFile::exists(path(name)), written);
-    if (written)
+    if (written && name.endsWith(QLatin1String("wav"), Qt::CaseInsensitive))
         QCOMPARE(soxInfo(path(name)).seconds, 0.1);
     else
         QVERIFY2(codec.ErrorText().contains(reason), qPrintable(codec.ErrorText()));

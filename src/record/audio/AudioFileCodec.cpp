@@ -5,7 +5,9 @@
 #include "record/audio/codec/FfmpegDecoder.h"
 #include "record/audio/codec/FfmpegResampler.h"
 #include "record/audio/codec/FileFormats.h"
+#include "record/audio/codec/G726Encoder.h"
 #include "record/audio/codec/SndfileEncoder.h"
+#include "record/audio/codec/WavCodecs.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -81,6 +83,7 @@ struct AudioFileCodec::Impl {
     std::unique_ptr<Resampler> resampler;
     std::unique_ptr<Decoder> decoder;
     QString readPath;
+    WavFormatChooser wavChooser;
     int status = kOk;
     QString errorText;
 
@@ -166,8 +169,44 @@ AudioFileCodec::AudioFileCodec()
 AudioFileCodec::~AudioFileCodec() = default;
 
 void AudioFileCodec::SetWavFormat(int sampleRate, int channels, int bits) {
-    d->wav = {rateOrDefault(sampleRate), channelsOrDefault(channels), pcmBitsOrDefault(bits)};
+    d->wav = makeWavFormat(WavCodec::Pcm, rateOrDefault(sampleRate), channelsOrDefault(channels),
+                           pcmBitsOrDefault(bits));
     d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavAdpcm(int sampleRate, int channels) {
+    d->wav = makeWavFormat(WavCodec::ImaAdpcm, sampleRate, channels);
+    d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavGsm(int sampleRate) {
+    d->wav = makeWavFormat(WavCodec::Gsm610, sampleRate, 1);
+    d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavDsp() {
+    d->wav = makeWavFormat(kDspCodec, kDspRate, 1);
+    d->lastSet = FileType::Wav;
+}
+
+void AudioFileCodec::SetWavLikeFile(const QString& path) {
+    d->wav = wavFormatLike(path);
+    d->lastSet = FileType::Wav;
+}
+
+int AudioFileCodec::ChooseWavFormat() {
+    if (!d->wavChooser)
+        return -1;
+    const std::optional<WavFormat> chosen = d->wavChooser(d->wav);
+    if (!chosen)
+        return -1;
+    d->wav = makeWavFormat(chosen->codec, chosen->rate, chosen->channels, chosen->bits);
+    d->lastSet = FileType::Wav;
+    return 0;
+}
+
+void AudioFileCodec::setWavFormatChooser(WavFormatChooser chooser) {
+    d->wavChooser = std::move(chooser);
 }
 
 void AudioFileCodec::SetMp3Format(int sampleRate, int kbps, int channels) {
@@ -230,20 +269,37 @@ void AudioFileCodec::Create(const QString& path, int mode) {
                     .arg(QFileInfo(path).suffix()));
         return;
     }
-    if (*type != FileType::Wav) {
+    EncoderError error;
+    switch (*type) {
+    case FileType::Wav:
+        if (!d->wav.refusal.isEmpty()) {
+            d->fail(kFormatUnavailable, QStringLiteral("Cannot create %1: %2").arg(path, d->wav.refusal));
+            return;
+        }
+        d->encoder = openWavEncoder(path, d->wav, error);
+        break;
+    case FileType::Vox:
+        d->encoder = openVoxEncoder(path, d->vox, error);
+        break;
+    case FileType::Raw:
+        d->encoder = openRawEncoder(path, d->raw, error);
+        break;
+    case FileType::G726:
+        d->encoder = openG726Encoder(path, d->g726, error);
+        break;
+    default:
         d->fail(
             kFormatUnavailable,
             QStringLiteral("The %1 format is not available yet.").arg(QFileInfo(path).suffix().toUpper()));
         return;
     }
-    EncoderError error;
-    d->encoder = openWavEncoder(path, d->wav, error);
     if (!d->encoder) {
         d->fail(kCreateFailed, QStringLiteral("Cannot create %1: %2.").arg(path, error.reason));
         return;
     }
     d->lastSet = *type;
-    d->openFile = Impl::OpenFile{d->wav.describe(), d->wav.rate, d->wav.channels};
+    const auto [rate, channels] = d->rateAndChannels(*type);
+    d->openFile = Impl::OpenFile{d->describe(*type), rate, channels};
 }
 
 int AudioFileCodec::Status() const {

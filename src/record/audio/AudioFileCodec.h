@@ -1,9 +1,12 @@
 #pragma once
 
 #include "record/audio/SampleBlock.h"
+#include "record/audio/codec/FileFormats.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
+#include <optional>
 
 // The file component: encodes blocks into the file format chosen by the extension of
 // the path given to Create, with the parameters of that format set before.
@@ -28,6 +31,20 @@ public:
     };
 
     void SetWavFormat(int sampleRate, int channels, int bits);
+    // Compressed WAV codecs. Values they cannot take are refused, not replaced: the
+    // description is then empty and Create fails saying why.
+    void SetWavAdpcm(int sampleRate, int channels);
+    void SetWavGsm(int sampleRate);
+    // Telephone quality: 8000 Hz mono mu-law.
+    void SetWavDsp();
+    // Takes the rate, channels and, when we can write it, the codec of the sound file
+    // at `path`; refused when the file cannot be read.
+    void SetWavLikeFile(const QString& path);
+    // Lets the chooser set below pick a WAV format; 0 when one was chosen, -1 when the
+    // choice was cancelled or no chooser is set.
+    int ChooseWavFormat();
+    using WavFormatChooser = std::function<std::optional<codec::WavFormat>(const codec::WavFormat& current)>;
+    void setWavFormatChooser(WavFormatChooser chooser);
     void SetMp3Format(int sampleRate, int kbps, int channels);
     void SetVoxFormat(int sampleRate);
     void SetRawFormat(int coding, int sampleRate, int channels, int bits);

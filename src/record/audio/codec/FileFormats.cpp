@@ -6,8 +6,30 @@ QString channelsText(int channels) {
     return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo");
 }
 
+QString wavCodecName(WavCodec codec) {
+    switch (codec) {
+    case WavCodec::Pcm:
+        return QStringLiteral("PCM");
+    case WavCodec::ImaAdpcm:
+        return QStringLiteral("IMA ADPCM");
+    case WavCodec::MsAdpcm:
+        return QStringLiteral("MS ADPCM");
+    case WavCodec::Gsm610:
+        return QStringLiteral("GSM 6.10");
+    case WavCodec::ALaw:
+        return QStringLiteral("A-Law");
+    case WavCodec::MuLaw:
+        return QStringLiteral("\u00b5-Law");
+    }
+    return {};
+}
+
 QString WavFormat::describe() const {
-    return QStringLiteral("WAV PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
+    if (!refusal.isEmpty())
+        return {};
+    if (codec == WavCodec::Pcm)
+        return QStringLiteral("WAV PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
+    return QStringLiteral("WAV %1 %2 Hz %3").arg(wavCodecName(codec)).arg(rate).arg(channelsText(channels));
 }
 
 QString Mp3Format::describe() const {

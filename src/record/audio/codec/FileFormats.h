@@ -12,10 +12,19 @@ constexpr int kDefaultBits = 16;
 
 QString channelsText(int channels);
 
+// How the samples inside a WAV file are coded.
+enum class WavCodec { Pcm, ImaAdpcm, MsAdpcm, Gsm610, ALaw, MuLaw };
+
+QString wavCodecName(WavCodec codec);
+
 struct WavFormat {
     int rate = kDefaultRate;
     int channels = kDefaultChannels;
+    // Sample width of PCM; the other codecs fix their own.
     int bits = kDefaultBits;
+    WavCodec codec = WavCodec::Pcm;
+    // Why this combination cannot be written; describe() is empty while it is set.
+    QString refusal;
 
     QString describe() const;
 };
