@@ -8,6 +8,7 @@
 #include "record/audio/MonoMixer.h"
 #include "record/audio/ui/LevelDisplay.h"
 #include "record/audio/ui/SpectrumView.h"
+#include "record/audio/ui/WavFormatDialog.h"
 #include "record/ui/Form4.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/ProjectFile.h"
@@ -95,6 +96,8 @@ Form1::Form1(QString appFolder, QWidget* parent)
     , m_playback(new PlaybackController(
           *m_audioFile, *m_audioPlayer, [this] { return flgRecord(); }, this)) {
     setObjectName(QStringLiteral("Form1"));
+    m_audioFile->setWavFormatChooser(
+        [this](const codec::WavFormat& current) { return WavFormatDialog::choose(current, this); });
     setWindowTitle(QStringLiteral("Tavrik v3.30 "));
     buildUi();
     buildMenus();
