@@ -55,47 +55,6 @@ void writeInBlocks(AudioFileCodec& codec, const SampleBlock& values, int channel
                         values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), at + step))));
 }
 
-// A tmpfs mounted for one test and always unmounted again.
-class TmpfsMount {
-public:
-    TmpfsMount(const QString& dir, const QString& size)
-        : m_dir(dir) {
-        QDir().mkpath(dir);
-        m_mounted =
-            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), dir}) == 0;
-    }
-    ~TmpfsMount() {
-        if (m_mounted)
-            run(QStringLiteral("umount"), {m_dir});
-    }
-    TmpfsMount(const TmpfsMount&) = delete;
-    TmpfsMount& operator=(const TmpfsMount&) = delete;
-    bool mounted() const { return m_mounted; }
-
-private:
-    QString m_dir;
-    bool m_mounted = false;
-};
-
-// A file size limit on this process, lifted again on leaving the scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-};
-
 qint64 availableMemory() {
     QFile meminfo(QStringLiteral("/proc/meminfo"));
     if (!meminfo.open(QIODevice::ReadOnly))

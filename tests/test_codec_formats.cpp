@@ -136,24 +136,6 @@ void verifyTone(const Format& format, const QString& file, double seconds, doubl
     QVERIFY2(share > 0.9, qPrintable(QStringLiteral("only %1 of the power is the tone").arg(share)));
 }
 
-// A file size limit on this process, lifted again on leaving the scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(Format)

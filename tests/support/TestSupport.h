@@ -2,9 +2,12 @@
 
 #include "record/audio/AudioRecorder.h"
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <cstdint>
+#include <sys/resource.h>
 #include <vector>
 
 class AudioFileCodec;
@@ -83,5 +86,46 @@ ProbeInfo ffprobeInfo(const QString& path);
 
 // Runs a program and returns its exit code (-1 if it could not start); output in `out`.
 int run(const QString& program, const QStringList& args, QString* out = nullptr, int timeoutMs = 60000);
+
+// A tmpfs mounted for one test and always unmounted again.
+class TmpfsMount {
+public:
+    TmpfsMount(const QString& dir, const QString& size)
+        : m_dir(dir) {
+        QDir().mkpath(dir);
+        m_mounted =
+            run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=") + size, QStringLiteral("tmpfs"), dir}) == 0;
+    }
+    ~TmpfsMount() {
+        if (m_mounted)
+            run(QStringLiteral("umount"), {m_dir});
+    }
+    TmpfsMount(const TmpfsMount&) = delete;
+    TmpfsMount& operator=(const TmpfsMount&) = delete;
+    bool mounted() const { return m_mounted; }
+
+private:
+    QString m_dir;
+    bool m_mounted = false;
+};
+
+// A file size limit on this process, lifted again on leaving the scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+};
 
 } // namespace testsupport
