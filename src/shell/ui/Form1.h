@@ -71,6 +71,8 @@ private:
     // The recorder's tick and the time label follow whether the window can be seen.
     void followVisibility();
     void onRecordingStopped();
+    // Record, Play and Pause are off while a recording runs.
+    void enableStartButtons(bool enabled);
     void clearDisplays();
     void recordcontrol_Click();
     void showAbout();
