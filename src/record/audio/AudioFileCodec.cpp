@@ -1,8 +1,12 @@
 #include "record/audio/AudioFileCodec.h"
 
 #include "record/audio/codec/Encoder.h"
+#include "record/audio/codec/FfmpegWmaEncoder.h"
 #include "record/audio/codec/FileFormats.h"
+#include "record/audio/codec/LameEncoder.h"
 #include "record/audio/codec/SndfileEncoder.h"
+#include "record/audio/codec/VorbisEncoder.h"
+#include "record/audio/codec/WmaProfiles.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -36,7 +40,7 @@ int mpegKbpsOrDefault(int kbps) {
     return std::ranges::find(kRates, kbps) != kRates.end() ? kbps : 128;
 }
 
-enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg };
+enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg, Wma };
 
 std::optional<FileType> fileTypeFor(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -52,6 +56,8 @@ std::optional<FileType> fileTypeFor(const QString& path) {
         return FileType::G726;
     if (suffix == QLatin1String("ogg"))
         return FileType::Ogg;
+    if (suffix == QLatin1String("wma"))
+        return FileType::Wma;
     return std::nullopt;
 }
 
@@ -64,6 +70,8 @@ struct AudioFileCodec::Impl {
     RawFormat raw;
     G726Format g726;
     OggFormat ogg;
+    WmaFormat wma = *wmaProfile(24);
+    bool converterOption = false;
     FileType lastSet = FileType::Wav;
 
     // What the open file holds, whatever is set meanwhile for the next one.
@@ -115,6 +123,8 @@ struct AudioFileCodec::Impl {
             return g726.describe();
         case FileType::Ogg:
             return ogg.describe();
+        case FileType::Wma:
+            return wma.describe();
         }
         return {};
     }
@@ -133,6 +143,8 @@ struct AudioFileCodec::Impl {
             return {g726.rate, 1};
         case FileType::Ogg:
             return {ogg.rate, ogg.channels};
+        case FileType::Wma:
+            return {wma.rate, wma.channels};
         }
         return {kDefaultRate, kDefaultChannels};
     }
@@ -149,8 +161,32 @@ void AudioFileCodec::SetWavFormat(int sampleRate, int channels, int bits) {
 }
 
 void AudioFileCodec::SetMp3Format(int sampleRate, int kbps, int channels) {
-    d->mp3 = {mpegRateOrDefault(sampleRate), mpegKbpsOrDefault(kbps), channelsOrDefault(channels)};
+    Mp3Format& mp3 = d->mp3;
+    mp3.rate = mpegRateOrDefault(sampleRate);
+    mp3.kbps = mpegKbpsOrDefault(kbps);
+    mp3.channels = channelsOrDefault(channels);
     d->lastSet = FileType::Mp3;
+}
+
+void AudioFileCodec::SetMp3Options(const Mp3Options& options) {
+    Mp3Format& mp3 = d->mp3;
+    mp3.options = options;
+    if (options.sampleRate() > 0)
+        mp3.rate = mpegRateOrDefault(options.sampleRate());
+    if (options.bitrate() > 0)
+        mp3.kbps = mpegKbpsOrDefault(options.bitrate());
+    d->lastSet = FileType::Mp3;
+}
+
+void AudioFileCodec::SetWmaProfile(int profile) {
+    if (const std::optional<WmaFormat> format = wmaProfile(profile))
+        d->wma = *format;
+    d->lastSet = FileType::Wma;
+}
+
+void AudioFileCodec::SetConverterOption(bool on) {
+    // Kept for callers that set it; the encoders need no such switch.
+    d->converterOption = on;
 }
 
 void AudioFileCodec::SetVoxFormat(int sampleRate) {
@@ -178,7 +214,7 @@ void AudioFileCodec::SetOggFormat(int sampleRate, int channels, int nominalKbps,
     OggFormat& ogg = d->ogg;
     ogg.rate = rateOrDefault(sampleRate);
     ogg.channels = channelsOrDefault(channels);
-    ogg.quality = quality >= 0 && quality <= 10 ? quality : -1;
+    ogg.quality = quality >= 0 && quality <= 1000 ? quality : -1;
     ogg.nominalKbps = nominalKbps >= 32 && nominalKbps <= 500 ? nominalKbps : 128;
     // Limits only make sense as a pair around the nominal rate.
     const bool limits =
@@ -203,24 +239,37 @@ void AudioFileCodec::Create(const QString& path, int mode) {
     const std::optional<FileType> type = fileTypeFor(path);
     if (!type) {
         d->fail(kFormatUnavailable,
-                QStringLiteral("Unknown file type \"%1\": use WAV, MP3, VOX, RAW, G726 or OGG.")
+                QStringLiteral("Unknown file type \"%1\": use WAV, MP3, VOX, RAW, G726, OGG or WMA.")
                     .arg(QFileInfo(path).suffix()));
         return;
     }
-    if (*type != FileType::Wav) {
+    EncoderError error;
+    switch (*type) {
+    case FileType::Wav:
+        d->encoder = openWavEncoder(path, d->wav, error);
+        break;
+    case FileType::Mp3:
+        d->encoder = openMp3Encoder(path, d->mp3, error);
+        break;
+    case FileType::Ogg:
+        d->encoder = openOggEncoder(path, d->ogg, error);
+        break;
+    case FileType::Wma:
+        d->encoder = openWmaEncoder(path, d->wma, error);
+        break;
+    default:
         d->fail(
             kFormatUnavailable,
             QStringLiteral("The %1 format is not available yet.").arg(QFileInfo(path).suffix().toUpper()));
         return;
     }
-    EncoderError error;
-    d->encoder = openWavEncoder(path, d->wav, error);
     if (!d->encoder) {
         d->fail(kCreateFailed, QStringLiteral("Cannot create %1: %2.").arg(path, error.reason));
         return;
     }
     d->lastSet = *type;
-    d->openFile = Impl::OpenFile{d->wav.describe(), d->wav.rate, d->wav.channels};
+    const auto [rate, channels] = d->rateAndChannels(*type);
+    d->openFile = Impl::OpenFile{d->describe(*type), rate, channels};
 }
 
 int AudioFileCodec::Status() const {

@@ -11,7 +11,20 @@ QString WavFormat::describe() const {
 }
 
 QString Mp3Format::describe() const {
-    return QStringLiteral("MP3 %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+    switch (options.encodingMode) {
+    case Mp3Options::kModeNone:
+        return QStringLiteral("MP3 %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+    case Mp3Options::kModeAbr:
+        return QStringLiteral("MP3 %1 Hz ABR %2 kbit/s %3")
+            .arg(rate)
+            .arg(options.abrBitrate)
+            .arg(channelsText(channels));
+    default:
+        return QStringLiteral("MP3 %1 Hz VBR quality %2 %3")
+            .arg(rate)
+            .arg(options.vbrQuality)
+            .arg(channelsText(channels));
+    }
 }
 
 QString VoxFormat::describe() const {
@@ -36,11 +49,15 @@ QString G726Format::describe() const {
 QString OggFormat::describe() const {
     const QString head = QStringLiteral("Ogg Vorbis %1 Hz %2, ").arg(rate).arg(channelsText(channels));
     if (quality >= 0)
-        return head + QStringLiteral("quality %1").arg(static_cast<double>(quality), 0, 'f', 2);
+        return head + QStringLiteral("quality %1").arg(quality / 100.0, 0, 'f', 2);
     QString text = head + QStringLiteral("%1 kbit/s").arg(nominalKbps);
     if (minKbps > 0)
         text += QStringLiteral(" (%1-%2 kbit/s VBR)").arg(minKbps).arg(maxKbps);
     return text;
+}
+
+QString WmaFormat::describe() const {
+    return QStringLiteral("WMA %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
 }
 
 } // namespace codec
