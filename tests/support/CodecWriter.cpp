@@ -5,8 +5,9 @@
 #include <iostream>
 #include <string>
 
-// Writes a 1000 Hz sine, 44100 Hz stereo, to the WAV file named by its argument: one
-// second per line read from standard input, printing the seconds written after each.
+// Writes a 1000 Hz sine, 44100 Hz stereo, to the file named by its argument, in the format
+// its extension chooses at that format's first settings: one second per line read from
+// standard input, printing the seconds written after each.
 // It runs until killed (or until its input closes), as a recorder does.
 int main(int argc, char* argv[]) {
     if (argc != 2)
