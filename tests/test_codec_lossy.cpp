@@ -280,6 +280,17 @@ void TestCodecLossy::optionsReachFrameHeaders_data() {
     // LAME labels the header "Xing" only when it encoded VBR, "Info" otherwise.
     QTest::newRow("vbr gets a xing header")
         << vbr << FrameCheck([](const Mp3Frames& f) { return f.first.contains("Xing"); });
+    QTest::newRow("options out of range still encode") << mp3(44100, 128, 2, [](Mp3Options& o) {
+        o.quality = 42;
+        o.encodingMode = Mp3Options::kModeAbr;
+        o.abrBitrate = 9999;
+        o.maxVbrBitrate = 0;
+        o.vbrQuality = -5;
+        o.channelMode = 9;
+        o.athControl = 7;
+        o.deEmphasis = 9;
+        o.lowpassFrequency = 100000;
+    }) << all([](quint32 h) { return (h & 3) == 0; });
     QTest::newRow("vbr header left out") << mp3(44100, 128, 2, [](Mp3Options& o) {
         o.encodingMode = Mp3Options::kModeMtrh;
         o.writeVbrHeader = false;
@@ -432,6 +443,12 @@ void TestCodecLossy::describesLossyFormats_data() {
         o.setSampleRate(32000);
         o.setBitrate(96);
     }) << QStringLiteral("MP3 32000 Hz 96 kbit/s stereo");
+    QTest::newRow("mp3 8000 Hz caps the bit rate")
+        << mp3(8000, 320, 1) << QStringLiteral("MP3 8000 Hz 64 kbit/s mono");
+    QTest::newRow("mp3 22050 Hz caps the bit rate")
+        << mp3(22050, 256, 2) << QStringLiteral("MP3 22050 Hz 160 kbit/s stereo");
+    QTest::newRow("mp3 48000 Hz raises the bit rate")
+        << mp3(48000, 8, 2) << QStringLiteral("MP3 48000 Hz 32 kbit/s stereo");
     QTest::newRow("mp3 format after options") << Setter([](AudioFileCodec& c) {
         Mp3Options o;
         o.setBitrate(96);

@@ -1,5 +1,7 @@
 #include "record/audio/codec/FileFormats.h"
 
+#include <algorithm>
+
 namespace codec {
 
 QString channelsText(int channels) {
@@ -10,10 +12,21 @@ QString WavFormat::describe() const {
     return QStringLiteral("WAV PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
 }
 
+int Mp3Format::effectiveKbps() const {
+    if (rate < 16000)
+        return std::min(kbps, 64);
+    if (rate < 32000)
+        return std::min(kbps, 160);
+    return std::max(kbps, 32);
+}
+
 QString Mp3Format::describe() const {
     switch (options.encodingMode) {
     case Mp3Options::kModeNone:
-        return QStringLiteral("MP3 %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+        return QStringLiteral("MP3 %1 Hz %2 kbit/s %3")
+            .arg(rate)
+            .arg(effectiveKbps())
+            .arg(channelsText(channels));
     case Mp3Options::kModeAbr:
         return QStringLiteral("MP3 %1 Hz ABR %2 kbit/s %3")
             .arg(rate)

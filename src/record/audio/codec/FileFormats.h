@@ -28,6 +28,9 @@ struct Mp3Format {
     int channels = kDefaultChannels;
     Mp3Options options;
 
+    // The bit rate the encoder can give at this sample rate: MPEG-2.5 tops out at 64 kbit/s,
+    // MPEG-2 at 160, and MPEG-1 starts at 32.
+    int effectiveKbps() const;
     QString describe() const;
 };
 

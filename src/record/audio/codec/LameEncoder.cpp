@@ -46,7 +46,7 @@ void configure(lame_global_flags* gf, const codec::Mp3Format& format) {
     lame_set_mode(gf, mpegMode(format.channels, o.channelMode));
     lame_set_force_ms(gf, format.channels == 2 && o.channelMode == Mp3Options::kForcedJointStereo);
     lame_set_quality(gf, o.quality);
-    lame_set_brate(gf, format.kbps);
+    lame_set_brate(gf, format.effectiveKbps());
     lame_set_VBR(gf, vbrMode(o.encodingMode));
     if (o.encodingMode != Mp3Options::kModeNone) {
         lame_set_VBR_q(gf, o.vbrQuality);
