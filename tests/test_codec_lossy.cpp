@@ -50,6 +50,17 @@ QString decodeToWav(const QString& file) {
     return code == 0 ? wav : QString();
 }
 
+// The length ffprobe gives the whole file, which for VBR MP3 comes from the header written at close.
+double probedSeconds(const QString& file) {
+    QString out;
+    if (run(QStringLiteral("ffprobe"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+             QStringLiteral("format=duration"), QStringLiteral("-of"), QStringLiteral("csv=p=0"), file},
+            &out) != 0)
+        return -1;
+    return out.trimmed().toDouble();
+}
+
 // The frames of an MP3 file without ID3 tags: each one's 4-byte header, and the whole first one.
 struct Mp3Frames {
     QList<quint32> headers;
@@ -208,6 +219,9 @@ void TestCodecLossy::recordsServerTone() {
     QVERIFY(probe.ok);
     QCOMPARE(probe.sampleRate, rate);
     QCOMPARE(probe.channels, channels);
+    const double probed = probedSeconds(file);
+    // ffprobe also counts the encoder's delay and padding, up to 1152 frames.
+    QVERIFY2(qAbs(probed - 3.0) <= 0.15 + 1152.0 / rate, qPrintable(QString::number(probed)));
     const QString wav = decodeToWav(file);
     QVERIFY(!wav.isEmpty());
     const AudioInfo decoded = soxInfo(wav);
