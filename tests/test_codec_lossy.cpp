@@ -385,6 +385,8 @@ void TestCodecLossy::bitRateFollowsSettings_data() {
     QTest::newRow("ogg cbr 192") << ogg(44100, 2, 192, 0, 0, -1) << QStringLiteral("a.ogg") << 165 << 235;
     QTest::newRow("ogg managed 112-160")
         << ogg(44100, 2, 128, 112, 160, -1) << QStringLiteral("a.ogg") << 105 << 170;
+    QTest::newRow("ogg managed 160-320 from 128")
+        << ogg(44100, 2, 128, 160, 320, -1) << QStringLiteral("a.ogg") << 150 << 330;
     QTest::newRow("ogg quality 0") << ogg(44100, 2, 128, 0, 0, 0) << QStringLiteral("a.ogg") << 20 << 100;
     QTest::newRow("ogg quality 8.00")
         << ogg(44100, 2, 128, 0, 0, 800) << QStringLiteral("a.ogg") << 200 << 600;
@@ -471,6 +473,12 @@ void TestCodecLossy::describesLossyFormats_data() {
     }) << QStringLiteral("MP3 48000 Hz 192 kbit/s stereo");
     QTest::newRow("ogg quality in hundredths")
         << ogg(44100, 2, 128, 0, 0, 250) << QStringLiteral("Ogg Vorbis 44100 Hz stereo, quality 2.50");
+    QTest::newRow("ogg nominal below the limits")
+        << ogg(44100, 2, 128, 160, 320, -1)
+        << QStringLiteral("Ogg Vorbis 44100 Hz stereo, 160 kbit/s (160-320 kbit/s VBR)");
+    QTest::newRow("ogg nominal above the limits")
+        << ogg(44100, 2, 320, 112, 192, -1)
+        << QStringLiteral("Ogg Vorbis 44100 Hz stereo, 192 kbit/s (112-192 kbit/s VBR)");
     QTest::newRow("ogg top quality") << ogg(44100, 2, 128, 0, 0, 1000)
                                      << QStringLiteral("Ogg Vorbis 44100 Hz stereo, quality 10.00");
     QTest::newRow("ogg quality past the top")

@@ -216,11 +216,13 @@ void AudioFileCodec::SetOggFormat(int sampleRate, int channels, int nominalKbps,
     ogg.channels = channelsOrDefault(channels);
     ogg.quality = quality >= 0 && quality <= 1000 ? quality : -1;
     ogg.nominalKbps = nominalKbps >= 32 && nominalKbps <= 500 ? nominalKbps : 128;
-    // Limits only make sense as a pair around the nominal rate.
-    const bool limits =
-        minKbps > 0 && minKbps <= ogg.nominalKbps && maxKbps >= ogg.nominalKbps && maxKbps <= 500;
+    // Limits only make sense as a pair; the nominal rate is moved inside them, since the
+    // dialog sets it apart from a range the user chose on purpose.
+    const bool limits = minKbps >= 32 && minKbps <= maxKbps && maxKbps <= 500;
     ogg.minKbps = limits ? minKbps : 0;
     ogg.maxKbps = limits ? maxKbps : 0;
+    if (limits)
+        ogg.nominalKbps = std::clamp(ogg.nominalKbps, minKbps, maxKbps);
     d->lastSet = FileType::Ogg;
 }
 
