@@ -305,6 +305,18 @@ void TestCodecLossy::optionsReachFrameHeaders_data() {
         o.deEmphasis = 9;
         o.lowpassFrequency = 100000;
     }) << all([](quint32 h) { return (h & 3) == 0; });
+    const auto kbpsIndex = [](quint32 h) { return (h >> 12) & 15; };
+    QTest::newRow("vbr minimum gives way in silence")
+        << mp3(44100, 128, 2, [](Mp3Options& o) { o.encodingMode = Mp3Options::kModeMtrh; })
+        << FrameCheck([=](const Mp3Frames& f) {
+               return std::ranges::any_of(f.headers, [=](quint32 h) { return kbpsIndex(h) < 9; }) &&
+                      std::ranges::none_of(f.headers.mid(f.headers.size() / 2),
+                                           [=](quint32 h) { return kbpsIndex(h) < 9; });
+           });
+    QTest::newRow("vbr minimum enforced") << mp3(44100, 128, 2, [](Mp3Options& o) {
+        o.encodingMode = Mp3Options::kModeMtrh;
+        o.enforceMinBitrate = true;
+    }) << all([=](quint32 h) { return kbpsIndex(h) >= 9; });
     QTest::newRow("vbr header left out") << mp3(44100, 128, 2, [](Mp3Options& o) {
         o.encodingMode = Mp3Options::kModeMtrh;
         o.writeVbrHeader = false;
@@ -322,8 +334,12 @@ void TestCodecLossy::optionsReachFrameHeaders() {
     const QString file = path(QStringLiteral("options.mp3"));
     codec.Create(file, 0);
     QCOMPARE(codec.Status(), 0);
-    writeSeconds(codec, mix(sine(1000, codec.SampleRate(), codec.Channels(), 2.0, 0.3),
-                            noise(codec.SampleRate(), codec.Channels(), 2.0)));
+    // A second of silence, then a tone in noise.
+    const SampleBlock sound = mix(sine(1000, codec.SampleRate(), codec.Channels(), 1.0, 0.3),
+                                  noise(codec.SampleRate(), codec.Channels(), 1.0));
+    SampleBlock silenceThenSound(sound.size());
+    silenceThenSound.insert(silenceThenSound.end(), sound.begin(), sound.end());
+    writeSeconds(codec, silenceThenSound);
     codec.Close();
     QCOMPARE(codec.Status(), 0);
     const Mp3Frames frames = mp3Frames(contents(file));
@@ -370,13 +386,13 @@ void TestCodecLossy::bitRateFollowsSettings_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("minKbps");
     QTest::addColumn<int>("maxKbps");
-    QTest::newRow("mp3 abr 96") << mp3(44100, 128, 2,
+    QTest::newRow("mp3 abr 96") << mp3(44100, 64, 2,
                                        [](Mp3Options& o) {
                                            o.encodingMode = Mp3Options::kModeAbr;
                                            o.abrBitrate = 96;
                                        })
                                 << QStringLiteral("a.mp3") << 82 << 110;
-    QTest::newRow("mp3 vbr capped at 128") << mp3(44100, 128, 2, [](Mp3Options& o) {
+    QTest::newRow("mp3 vbr capped at 128") << mp3(44100, 32, 2, [](Mp3Options& o) {
         o.encodingMode = Mp3Options::kModeMtrh;
         o.vbrQuality = 0;
         o.maxVbrBitrate = 128;

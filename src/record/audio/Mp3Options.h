@@ -34,6 +34,7 @@ public:
     bool shortBlocks = true;
     int deEmphasis = kEmphasisNone;
     bool strictIso = false;
+    // The bit rate is VBR's and ABR's minimum; enforced, it holds in silence too.
     bool enforceMinBitrate = false;
     int athControl = kAthDefault;
     // Hz; -1 leaves the band edge to the encoder (no low-pass of ours, none at all for high-pass).

@@ -49,6 +49,9 @@ void configure(lame_global_flags* gf, const codec::Mp3Format& format) {
     lame_set_brate(gf, format.effectiveKbps());
     lame_set_VBR(gf, vbrMode(o.encodingMode));
     if (o.encodingMode != Mp3Options::kModeNone) {
+        // Outside constant bit rate the bit rate is the floor, which silence may go below
+        // unless the minimum is enforced.
+        lame_set_VBR_min_bitrate_kbps(gf, format.effectiveKbps());
         lame_set_VBR_q(gf, o.vbrQuality);
         lame_set_VBR_mean_bitrate_kbps(gf, o.abrBitrate);
         lame_set_VBR_max_bitrate_kbps(gf, o.maxVbrBitrate);
