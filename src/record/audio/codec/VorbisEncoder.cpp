@@ -2,6 +2,7 @@
 
 #include "record/audio/codec/OutputFile.h"
 
+#include <algorithm>
 #include <random>
 #include <vector>
 #include <vorbis/vorbisenc.h>
@@ -52,16 +53,21 @@ public:
     EncoderError write(const SampleBlock& block) override {
         if (!m_out.isOpen())
             return {};
+        // libvorbis shifts its whole buffer after every analysed block, so a second fed at
+        // once costs far more than the same second fed in small pieces.
+        constexpr int kChunk = 1024;
         const int frames = static_cast<int>(block.size()) / m_channels;
-        if (frames == 0)
-            return {};
-        float** buffer = vorbis_analysis_buffer(&m_dsp, frames);
         const std::int16_t* in = block.data();
-        for (int i = 0; i < frames; ++i)
-            for (int c = 0; c < m_channels; ++c)
-                buffer[c][i] = static_cast<float>(*in++) / 32768.0F;
-        vorbis_analysis_wrote(&m_dsp, frames);
-        const EncoderError error = drain();
+        for (int done = 0; done < frames; done += kChunk) {
+            const int n = std::min(kChunk, frames - done);
+            float** buffer = vorbis_analysis_buffer(&m_dsp, n);
+            for (int i = 0; i < n; ++i)
+                for (int c = 0; c < m_channels; ++c)
+                    buffer[c][i] = static_cast<float>(*in++) / 32768.0F;
+            vorbis_analysis_wrote(&m_dsp, n);
+            encodeAvailable();
+        }
+        const EncoderError error = flushPages();
         if (error.failed())
             m_out.close();
         return error;
@@ -71,7 +77,8 @@ public:
         if (!m_out.isOpen())
             return {};
         vorbis_analysis_wrote(&m_dsp, 0);
-        const EncoderError error = drain();
+        encodeAvailable();
+        const EncoderError error = flushPages();
         const EncoderError closed = m_out.close();
         return error.failed() ? error : closed;
     }
@@ -100,8 +107,8 @@ private:
         return flushPages();
     }
 
-    // Encodes what the analysis holds and puts every finished packet on disk.
-    EncoderError drain() {
+    // Encodes what the analysis holds into packets of the stream.
+    void encodeAvailable() {
         while (vorbis_analysis_blockout(&m_dsp, &m_block) == 1) {
             vorbis_analysis(&m_block, nullptr);
             vorbis_bitrate_addblock(&m_block);
@@ -109,9 +116,9 @@ private:
             while (vorbis_bitrate_flushpacket(&m_dsp, &packet) == 1)
                 ogg_stream_packetin(&m_stream, &packet);
         }
-        return flushPages();
     }
 
+    // Puts every packet so far on disk, ending the page early if need be.
     EncoderError flushPages() {
         ogg_page page;
         while (ogg_stream_flush(&m_stream, &page) != 0) {
