@@ -186,7 +186,8 @@ void TestCodec::describesEachFormat_data() {
                          << QStringLiteral("MP3 44100 Hz 128 kbit/s stereo") << 44100 << 2;
     QTest::newRow("mp3 not an MPEG rate") << Setter([](AudioFileCodec& c) { c.SetMp3Format(44000, 100, 1); })
                                           << QStringLiteral("MP3 44100 Hz 128 kbit/s mono") << 44100 << 1;
-    QTest::newRow("ogg quality") << Setter([](AudioFileCodec& c) { c.SetOggFormat(44100, 2, 128, 0, 0, 3); })
+    QTest::newRow("ogg quality") << Setter(
+                                        [](AudioFileCodec& c) { c.SetOggFormat(44100, 2, 128, 0, 0, 300); })
                                  << QStringLiteral("Ogg Vorbis 44100 Hz stereo, quality 3.00") << 44100 << 2;
     QTest::newRow("ogg managed") << Setter([](AudioFileCodec& c) {
         c.SetOggFormat(44100, 2, 128, 112, 160, -1);
@@ -230,8 +231,9 @@ void TestCodec::choosesEncoderByExtension_data() {
     QTest::newRow("wav") << QStringLiteral("a.wav") << true << QString();
     QTest::newRow("WAV") << QStringLiteral("a.WAV") << true << QString();
     QTest::newRow("Wav") << QStringLiteral("a.Wav") << true << QString();
-    QTest::newRow("mp3") << QStringLiteral("a.mp3") << false << QStringLiteral("not available yet");
-    QTest::newRow("OGG") << QStringLiteral("a.OGG") << false << QStringLiteral("not available yet");
+    QTest::newRow("mp3") << QStringLiteral("a.mp3") << true << QString();
+    QTest::newRow("OGG") << QStringLiteral("a.OGG") << true << QString();
+    QTest::newRow("Wma") << QStringLiteral("a.Wma") << true << QString();
     QTest::newRow("vox") << QStringLiteral("a.vox") << true << QString();
     QTest::newRow("Raw") << QStringLiteral("a.Raw") << true << QString();
     QTest::newRow("g726") << QStringLiteral("a.g726") << true << QString();

@@ -4,10 +4,14 @@
 #include "record/audio/codec/Encoder.h"
 #include "record/audio/codec/FfmpegDecoder.h"
 #include "record/audio/codec/FfmpegResampler.h"
+#include "record/audio/codec/FfmpegWmaEncoder.h"
 #include "record/audio/codec/FileFormats.h"
 #include "record/audio/codec/G726Encoder.h"
+#include "record/audio/codec/LameEncoder.h"
 #include "record/audio/codec/SndfileEncoder.h"
+#include "record/audio/codec/VorbisEncoder.h"
 #include "record/audio/codec/WavCodecs.h"
+#include "record/audio/codec/WmaProfiles.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -41,7 +45,7 @@ int mpegKbpsOrDefault(int kbps) {
     return std::ranges::find(kRates, kbps) != kRates.end() ? kbps : 128;
 }
 
-enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg };
+enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg, Wma };
 
 std::optional<FileType> fileTypeFor(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -57,6 +61,8 @@ std::optional<FileType> fileTypeFor(const QString& path) {
         return FileType::G726;
     if (suffix == QLatin1String("ogg"))
         return FileType::Ogg;
+    if (suffix == QLatin1String("wma"))
+        return FileType::Wma;
     return std::nullopt;
 }
 
@@ -69,6 +75,8 @@ struct AudioFileCodec::Impl {
     RawFormat raw;
     G726Format g726;
     OggFormat ogg;
+    WmaFormat wma = *wmaProfile(24);
+    bool converterOption = false;
     FileType lastSet = FileType::Wav;
 
     // What the open file holds, whatever is set meanwhile for the next one.
@@ -124,6 +132,8 @@ struct AudioFileCodec::Impl {
             return g726.describe();
         case FileType::Ogg:
             return ogg.describe();
+        case FileType::Wma:
+            return wma.describe();
         }
         return {};
     }
@@ -158,6 +168,8 @@ struct AudioFileCodec::Impl {
             return {g726.rate, 1};
         case FileType::Ogg:
             return {ogg.rate, ogg.channels};
+        case FileType::Wma:
+            return {wma.rate, wma.channels};
         }
         return {kDefaultRate, kDefaultChannels};
     }
@@ -210,8 +222,32 @@ void AudioFileCodec::setWavFormatChooser(WavFormatChooser chooser) {
 }
 
 void AudioFileCodec::SetMp3Format(int sampleRate, int kbps, int channels) {
-    d->mp3 = {mpegRateOrDefault(sampleRate), mpegKbpsOrDefault(kbps), channelsOrDefault(channels)};
+    Mp3Format& mp3 = d->mp3;
+    mp3.rate = mpegRateOrDefault(sampleRate);
+    mp3.kbps = mpegKbpsOrDefault(kbps);
+    mp3.channels = channelsOrDefault(channels);
     d->lastSet = FileType::Mp3;
+}
+
+void AudioFileCodec::SetMp3Options(const Mp3Options& options) {
+    Mp3Format& mp3 = d->mp3;
+    mp3.options = options;
+    if (options.sampleRate() > 0)
+        mp3.rate = mpegRateOrDefault(options.sampleRate());
+    if (options.bitrate() > 0)
+        mp3.kbps = mpegKbpsOrDefault(options.bitrate());
+    d->lastSet = FileType::Mp3;
+}
+
+void AudioFileCodec::SetWmaProfile(int profile) {
+    if (const std::optional<WmaFormat> format = wmaProfile(profile))
+        d->wma = *format;
+    d->lastSet = FileType::Wma;
+}
+
+void AudioFileCodec::SetConverterOption(bool on) {
+    // Kept for callers that set it; the encoders need no such switch.
+    d->converterOption = on;
 }
 
 void AudioFileCodec::SetVoxFormat(int sampleRate) {
@@ -239,13 +275,15 @@ void AudioFileCodec::SetOggFormat(int sampleRate, int channels, int nominalKbps,
     OggFormat& ogg = d->ogg;
     ogg.rate = rateOrDefault(sampleRate);
     ogg.channels = channelsOrDefault(channels);
-    ogg.quality = quality >= 0 && quality <= 10 ? quality : -1;
+    ogg.quality = quality >= 0 && quality <= 1000 ? quality : -1;
     ogg.nominalKbps = nominalKbps >= 32 && nominalKbps <= 500 ? nominalKbps : 128;
-    // Limits only make sense as a pair around the nominal rate.
-    const bool limits =
-        minKbps > 0 && minKbps <= ogg.nominalKbps && maxKbps >= ogg.nominalKbps && maxKbps <= 500;
+    // Limits only make sense as a pair; the nominal rate is moved inside them, since the
+    // dialog sets it apart from a range the user chose on purpose.
+    const bool limits = minKbps >= 32 && minKbps <= maxKbps && maxKbps <= 500;
     ogg.minKbps = limits ? minKbps : 0;
     ogg.maxKbps = limits ? maxKbps : 0;
+    if (limits)
+        ogg.nominalKbps = std::clamp(ogg.nominalKbps, minKbps, maxKbps);
     d->lastSet = FileType::Ogg;
 }
 
@@ -265,7 +303,7 @@ void AudioFileCodec::Create(const QString& path, int mode) {
     const std::optional<FileType> type = fileTypeFor(path);
     if (!type) {
         d->fail(kFormatUnavailable,
-                QStringLiteral("Unknown file type \"%1\": use WAV, MP3, VOX, RAW, G726 or OGG.")
+                QStringLiteral("Unknown file type \"%1\": use WAV, MP3, VOX, RAW, G726, OGG or WMA.")
                     .arg(QFileInfo(path).suffix()));
         return;
     }
@@ -278,6 +316,9 @@ void AudioFileCodec::Create(const QString& path, int mode) {
         }
         d->encoder = openWavEncoder(path, d->wav, error);
         break;
+    case FileType::Mp3:
+        d->encoder = openMp3Encoder(path, d->mp3, error);
+        break;
     case FileType::Vox:
         d->encoder = openVoxEncoder(path, d->vox, error);
         break;
@@ -287,11 +328,12 @@ void AudioFileCodec::Create(const QString& path, int mode) {
     case FileType::G726:
         d->encoder = openG726Encoder(path, d->g726, error);
         break;
-    default:
-        d->fail(
-            kFormatUnavailable,
-            QStringLiteral("The %1 format is not available yet.").arg(QFileInfo(path).suffix().toUpper()));
-        return;
+    case FileType::Ogg:
+        d->encoder = openOggEncoder(path, d->ogg, error);
+        break;
+    case FileType::Wma:
+        d->encoder = openWmaEncoder(path, d->wma, error);
+        break;
     }
     if (!d->encoder) {
         d->fail(kCreateFailed, QStringLiteral("Cannot create %1: %2.").arg(path, error.reason));

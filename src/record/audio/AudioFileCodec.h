@@ -1,5 +1,6 @@
 #pragma once
 
+#include "record/audio/Mp3Options.h"
 #include "record/audio/SampleBlock.h"
 #include "record/audio/codec/FileFormats.h"
 
@@ -49,7 +50,14 @@ public:
     void SetVoxFormat(int sampleRate);
     void SetRawFormat(int coding, int sampleRate, int channels, int bits);
     void SetG726Format(int sampleRate, int bitsPerSample);
+    // Quality in hundredths, 0 to 1000, or -1 for a managed bit rate; limits of 0 mean none.
     void SetOggFormat(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps, int quality);
+    // Options for the next MP3 file; a sample rate or bit rate set in them replaces the
+    // one SetMp3Format gave, until SetMp3Format is called again.
+    void SetMp3Options(const Mp3Options& options);
+    // A number outside 0 to 51 keeps the profile set before (24 at first).
+    void SetWmaProfile(int profile);
+    void SetConverterOption(bool on);
 
     // Readable description of the format last set, or of the file open for writing;
     // empty when the combination cannot be written.

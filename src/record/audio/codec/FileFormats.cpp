@@ -1,5 +1,7 @@
 #include "record/audio/codec/FileFormats.h"
 
+#include <algorithm>
+
 namespace codec {
 
 QString channelsText(int channels) {
@@ -32,8 +34,32 @@ QString WavFormat::describe() const {
     return QStringLiteral("WAV %1 %2 Hz %3").arg(wavCodecName(codec)).arg(rate).arg(channelsText(channels));
 }
 
+int Mp3Format::effectiveKbps() const {
+    if (rate < 16000)
+        return std::min(kbps, 64);
+    if (rate < 32000)
+        return std::min(kbps, 160);
+    return std::max(kbps, 32);
+}
+
 QString Mp3Format::describe() const {
-    return QStringLiteral("MP3 %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+    switch (options.encodingMode) {
+    case Mp3Options::kModeNone:
+        return QStringLiteral("MP3 %1 Hz %2 kbit/s %3")
+            .arg(rate)
+            .arg(effectiveKbps())
+            .arg(channelsText(channels));
+    case Mp3Options::kModeAbr:
+        return QStringLiteral("MP3 %1 Hz ABR %2 kbit/s %3")
+            .arg(rate)
+            .arg(options.abrBitrate)
+            .arg(channelsText(channels));
+    default:
+        return QStringLiteral("MP3 %1 Hz VBR quality %2 %3")
+            .arg(rate)
+            .arg(options.vbrQuality)
+            .arg(channelsText(channels));
+    }
 }
 
 QString VoxFormat::describe() const {
@@ -58,11 +84,15 @@ QString G726Format::describe() const {
 QString OggFormat::describe() const {
     const QString head = QStringLiteral("Ogg Vorbis %1 Hz %2, ").arg(rate).arg(channelsText(channels));
     if (quality >= 0)
-        return head + QStringLiteral("quality %1").arg(static_cast<double>(quality), 0, 'f', 2);
+        return head + QStringLiteral("quality %1").arg(quality / 100.0, 0, 'f', 2);
     QString text = head + QStringLiteral("%1 kbit/s").arg(nominalKbps);
     if (minKbps > 0)
         text += QStringLiteral(" (%1-%2 kbit/s VBR)").arg(minKbps).arg(maxKbps);
     return text;
+}
+
+QString WmaFormat::describe() const {
+    return QStringLiteral("WMA %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
 }
 
 } // namespace codec

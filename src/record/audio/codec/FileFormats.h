@@ -1,5 +1,7 @@
 #pragma once
 
+#include "record/audio/Mp3Options.h"
+
 #include <QString>
 
 // Parameters of each writable format, as the codec's Set calls leave them. Values of 0
@@ -33,7 +35,11 @@ struct Mp3Format {
     int rate = kDefaultRate;
     int kbps = 128;
     int channels = kDefaultChannels;
+    Mp3Options options;
 
+    // The bit rate the encoder can give at this sample rate: MPEG-2.5 tops out at 64 kbit/s,
+    // MPEG-2 at 160, and MPEG-1 starts at 32.
+    int effectiveKbps() const;
     QString describe() const;
 };
 
@@ -66,8 +72,17 @@ struct OggFormat {
     int nominalKbps = 128;
     int minKbps = 0;
     int maxKbps = 0;
-    // -1: bit rate managed instead of a quality level.
+    // Hundredths, 0 to 1000 (300 is quality 3.00); -1: bit rate managed instead.
     int quality = -1;
+
+    QString describe() const;
+};
+
+struct WmaFormat {
+    int profile = 24;
+    int rate = kDefaultRate;
+    int kbps = 128;
+    int channels = kDefaultChannels;
 
     QString describe() const;
 };
