@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::size_t kChunkFrames = 32;
+constexpr std::size_t kChunkFrames = SignalChain::kDelayFrames;
 // Filters fade in and out over this long when switched.
 constexpr double kFadeSeconds = 0.02;
 // Time constant with which a filter moves to a new frequency.
@@ -125,7 +125,8 @@ struct Stage {
 };
 
 // The automatic gain control: a level measured ahead of the gain steers it (no feedback
-// loop to oscillate), and a peak limit per chunk keeps the result below full scale.
+// loop to oscillate). The sound passes through a delay of one chunk, so the gain can fall
+// before a peak arrives instead of clipping it or stepping down at it.
 struct Gain {
     bool wanted = false;
     double lowDb = -24;
@@ -136,10 +137,11 @@ struct Gain {
     double applied = 1;
     // Smoothed mean square of the loudest channel; below 0 until measured.
     double meanSquare = -1;
+    std::array<double, kChunkFrames * SignalChain::kMaxChannels> delay{};
+    std::size_t delayPos = 0;
 
-    bool active() const { return wanted || applied != 1; }
-
-    void run(double* buf, std::size_t frames, int channels, int rate) {
+    // Steers the gain by the incoming chunk and returns the gain to reach by its end.
+    double steer(const double* buf, std::size_t frames, int channels, int rate) {
         double peak = 0;
         double loudest = 0;
         for (int ch = 0; ch < channels; ++ch) {
@@ -151,6 +153,8 @@ struct Gain {
             }
             loudest = std::max(loudest, sum / static_cast<double>(frames));
         }
+        for (double v : delay)
+            peak = std::max(peak, std::abs(v));
 
         double goal = 0;
         if (wanted) {
@@ -173,22 +177,33 @@ struct Gain {
             meanSquare = -1;
         }
         gainDb += (goal - gainDb) * smoothing(frames, rate, attackSeconds);
-
-        double end = std::pow(10.0, gainDb / 20);
-        double start = applied;
         if (!wanted && std::abs(gainDb) < 0.01) {
             gainDb = 0;
-            end = 1;
-        } else if (peak > 0) {
-            // Falling to the limit is immediate; rising is spread over the chunk.
-            const double limit = kCeiling / peak;
-            end = std::min(end, limit);
-            start = std::min(start, limit);
+            return 1;
         }
+        // Everything leaving the delay before the next chunk is in `peak`: the gain can
+        // reach this limit before any of it sounds, and a ramp between two values below
+        // a sample's limit stays below it.
+        return peak > 0 ? std::min(std::pow(10.0, gainDb / 20), kCeiling / peak)
+                        : std::pow(10.0, gainDb / 20);
+    }
+
+    // Frames must not exceed the delay's length, so that every frame leaving was seen by the
+    // previous steer().
+    void run(double* buf, std::size_t frames, int channels, int rate) {
+        const bool on = wanted || applied != 1;
+        const double start = applied;
+        const double end = on ? steer(buf, frames, channels, rate) : 1;
+        const std::size_t length = kChunkFrames * static_cast<std::size_t>(channels);
         for (std::size_t i = 0; i < frames; ++i) {
             const double g = start + (end - start) * static_cast<double>(i + 1) / static_cast<double>(frames);
-            for (int ch = 0; ch < channels; ++ch)
-                buf[i * channels + ch] *= g;
+            for (int ch = 0; ch < channels; ++ch) {
+                double& v = buf[i * channels + ch];
+                const double out = delay[delayPos] * g;
+                delay[delayPos] = v;
+                v = out;
+                delayPos = (delayPos + 1) % length;
+            }
         }
         applied = end;
     }
@@ -314,9 +329,7 @@ void SignalChain::process(std::int16_t* samples, std::size_t frames) {
         c.gain.highDb = m_agcHigh.load(std::memory_order_relaxed);
         c.gain.attackSeconds = m_agcAttack.load(std::memory_order_relaxed) / 1000.0;
     }
-    const bool anyStage =
-        std::any_of(c.stages.begin(), c.stages.end(), [](const Stage& s) { return s.active(); });
-    if (c.rate <= 0 || (!anyStage && !c.gain.active()))
+    if (c.rate <= 0)
         return;
 
     std::array<double, kChunkFrames * kMaxChannels> buf;
@@ -329,8 +342,7 @@ void SignalChain::process(std::int16_t* samples, std::size_t frames) {
             if (s.active())
                 s.run(buf.data(), n, c.channels, c.rate);
         }
-        if (c.gain.active())
-            c.gain.run(buf.data(), n, c.channels, c.rate);
+        c.gain.run(buf.data(), n, c.channels, c.rate);
         for (std::size_t i = 0; i < values; ++i)
             chunk[i] = static_cast<std::int16_t>(std::lrint(std::clamp(buf[i], -32768.0, 32767.0)));
         done += n;

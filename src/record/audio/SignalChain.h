@@ -10,6 +10,8 @@
 // 16-bit samples, in that order. The settings may change from any thread at any time:
 // process() picks them up at its next call without locks or allocation and glides to
 // them (filters fade in and out, frequencies and gain move smoothly), so no change clicks.
+// The sound comes out kDelayFrames late: the gain control looks that far ahead, so that it
+// lowers the gain before a peak arrives.
 class SignalChain {
 public:
     enum Filter : int { Notch, HighPass, LowPass, FilterCount };
@@ -21,6 +23,7 @@ public:
     static constexpr int kMinAttackMs = 50;
     static constexpr int kMaxAttackMs = 200;
     static constexpr int kMaxChannels = 2;
+    static constexpr int kDelayFrames = 32;
     // The gain control never raises or lowers the sound by more than this.
     static constexpr double kMaxGainDb = 40.0;
 
