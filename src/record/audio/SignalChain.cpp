@@ -9,8 +9,6 @@ namespace {
 constexpr std::size_t kChunkFrames = SignalChain::kDelayFrames;
 // Filters fade in and out over this long when switched.
 constexpr double kFadeSeconds = 0.02;
-// Time constant with which a filter moves to a new frequency.
-constexpr double kGlideSeconds = 0.02;
 // Time constant of the gain control's level measurement.
 constexpr double kLevelWindowSeconds = 0.05;
 // Below this the input counts as silence: the gain holds instead of rising into the noise.
@@ -85,7 +83,8 @@ struct Stage {
     std::array<std::array<History, SignalChain::kMaxChannels>, 2> history{};
     bool wanted = false;
     double target = 1000;
-    double frequency = 1000;
+    // What the coefficients were designed for; 0 until then.
+    double frequency = 0;
     // 0 passes the input, 1 the filtered sound.
     double mix = 0;
 
@@ -98,16 +97,10 @@ struct Stage {
     }
 
     void run(double* buf, std::size_t frames, int channels, int rate) {
-        if (mix <= 0) {
-            // Switched on from off: start clean, right at the wanted frequency.
-            history = {};
+        if (mix <= 0)
+            history = {}; // switched on from off: start clean
+        if (frequency != target) {
             frequency = target;
-            redesign(rate);
-        } else if (frequency != target) {
-            const double glide = smoothing(frames, rate, kGlideSeconds);
-            frequency *= std::pow(target / frequency, glide);
-            if (std::abs(frequency / target - 1) < 1e-3)
-                frequency = target;
             redesign(rate);
         }
         const double step = (wanted ? 1 : -1) / (rate * kFadeSeconds);
@@ -310,8 +303,10 @@ void SignalChain::prepare(int sampleRate, int channels) {
     c.channels = std::clamp(channels, 1, kMaxChannels);
     // Forces a fresh read of the settings at the first process().
     c.version = m_version.load(std::memory_order_acquire) - 1;
-    for (Stage& s : c.stages)
+    for (Stage& s : c.stages) {
         s.mix = 0;
+        s.frequency = 0; // designed afresh for this rate
+    }
     c.gain = Gain{};
 }
 

@@ -8,8 +8,8 @@
 
 // Notch, high-pass and low-pass filters and an automatic gain control on interleaved
 // 16-bit samples, in that order. The settings may change from any thread at any time:
-// process() picks them up at its next call without locks or allocation and glides to
-// them (filters fade in and out, frequencies and gain move smoothly), so no change clicks.
+// process() picks them up at its next call without locks or allocation; filters fade in
+// and out and the gain moves smoothly, so no change clicks.
 // The sound comes out kDelayFrames late: the gain control looks that far ahead, so that it
 // lowers the gain before a peak arrives.
 class SignalChain {
