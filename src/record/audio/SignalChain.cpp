@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -71,6 +72,10 @@ Coefficients design(SignalChain::Filter filter, double hz, double q, int rate) {
     return c;
 }
 
+std::int16_t toSample(double v) {
+    return static_cast<std::int16_t>(std::lrint(std::clamp(v, -32768.0, 32767.0)));
+}
+
 double smoothing(std::size_t frames, int rate, double seconds) {
     return 1 - std::exp(-static_cast<double>(frames) / (rate * seconds));
 }
@@ -103,15 +108,30 @@ struct Stage {
             frequency = target;
             redesign(rate);
         }
+        const std::size_t values = frames * static_cast<std::size_t>(channels);
+        const bool fading = !(wanted && mix >= 1);
+        std::array<double, kChunkFrames * SignalChain::kMaxChannels> dry;
+        if (fading)
+            std::copy_n(buf, values, dry.begin());
+        // One section and channel at a time keeps coefficients and state in registers.
+        for (int s = 0; s < sections; ++s) {
+            for (int ch = 0; ch < channels; ++ch) {
+                const Coefficients c = coeffs[s];
+                History h = history[s][ch];
+                for (std::size_t i = static_cast<std::size_t>(ch); i < values;
+                     i += static_cast<std::size_t>(channels))
+                    buf[i] = runSection(c, h, buf[i]);
+                history[s][ch] = h;
+            }
+        }
+        if (!fading)
+            return;
         const double step = (wanted ? 1 : -1) / (rate * kFadeSeconds);
         for (std::size_t i = 0; i < frames; ++i) {
             mix = std::clamp(mix + step, 0.0, 1.0);
             for (int ch = 0; ch < channels; ++ch) {
-                double& v = buf[i * channels + ch];
-                double y = v;
-                for (int s = 0; s < sections; ++s)
-                    y = runSection(coeffs[s], history[s][ch], y);
-                v += mix * (y - v);
+                const std::size_t at = i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(ch);
+                buf[at] = dry[at] + mix * (buf[at] - dry[at]);
             }
         }
     }
@@ -181,12 +201,13 @@ struct Gain {
                         : std::pow(10.0, gainDb / 20);
     }
 
+    bool on() const { return wanted || applied != 1; }
+
     // Frames must not exceed the delay's length, so that every frame leaving was seen by the
     // previous steer().
     void run(double* buf, std::size_t frames, int channels, int rate) {
-        const bool on = wanted || applied != 1;
         const double start = applied;
-        const double end = on ? steer(buf, frames, channels, rate) : 1;
+        const double end = on() ? steer(buf, frames, channels, rate) : 1;
         const std::size_t length = kChunkFrames * static_cast<std::size_t>(channels);
         for (std::size_t i = 0; i < frames; ++i) {
             const double g = start + (end - start) * static_cast<double>(i + 1) / static_cast<double>(frames);
@@ -195,10 +216,34 @@ struct Gain {
                 const double out = delay[delayPos] * g;
                 delay[delayPos] = v;
                 v = out;
-                delayPos = (delayPos + 1) % length;
+                if (++delayPos == length)
+                    delayPos = 0;
             }
         }
         applied = end;
+    }
+
+    // Only the delay, straight on the samples: what recording costs while everything is off.
+    void pass(std::int16_t* samples, std::size_t values, int channels) {
+        const std::size_t length = kChunkFrames * static_cast<std::size_t>(channels);
+        if (values < length) {
+            for (std::size_t k = 0; k < values; ++k) {
+                const double out = delay[delayPos];
+                delay[delayPos] = samples[k];
+                samples[k] = toSample(out);
+                if (++delayPos == length)
+                    delayPos = 0;
+            }
+            return;
+        }
+        std::array<std::int16_t, kChunkFrames * SignalChain::kMaxChannels> tail;
+        std::copy_n(samples + values - length, length, tail.begin());
+        std::memmove(samples + length, samples, (values - length) * sizeof(std::int16_t));
+        // A whole turn of the ring: the oldest value and the write position stay at delayPos.
+        for (std::size_t k = 0, at = delayPos; k < length; ++k, at = at + 1 == length ? 0 : at + 1) {
+            samples[k] = toSample(delay[at]);
+            delay[at] = tail[k];
+        }
     }
 };
 
@@ -326,6 +371,12 @@ void SignalChain::process(std::int16_t* samples, std::size_t frames) {
     }
     if (c.rate <= 0)
         return;
+    const bool filtering =
+        std::any_of(c.stages.begin(), c.stages.end(), [](const Stage& s) { return s.active(); });
+    if (!filtering && !c.gain.on()) {
+        c.gain.pass(samples, frames * static_cast<std::size_t>(c.channels), c.channels);
+        return;
+    }
 
     std::array<double, kChunkFrames * kMaxChannels> buf;
     for (std::size_t done = 0; done < frames;) {
@@ -339,7 +390,7 @@ void SignalChain::process(std::int16_t* samples, std::size_t frames) {
         }
         c.gain.run(buf.data(), n, c.channels, c.rate);
         for (std::size_t i = 0; i < values; ++i)
-            chunk[i] = static_cast<std::int16_t>(std::lrint(std::clamp(buf[i], -32768.0, 32767.0)));
+            chunk[i] = toSample(buf[i]);
         done += n;
     }
 }
