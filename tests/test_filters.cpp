@@ -144,6 +144,34 @@ private Q_SLOTS:
         }
     }
 
+    void blockSizesDoNotMatter_data() {
+        QTest::addColumn<bool>("filtering");
+        QTest::newRow("everything off") << false;
+        QTest::newRow("filters on") << true;
+    }
+    void blockSizesDoNotMatter() {
+        // Guards against lost, repeated or reordered samples where blocks of any size meet the delay.
+        QFETCH(bool, filtering);
+        const SampleBlock in = sine(1000, kRate, 2, 0.3);
+        SampleBlock expected;
+        for (const std::size_t blockFrames : {std::size_t(441), std::size_t(1), std::size_t(7),
+                                              std::size_t(32), std::size_t(33), std::size_t(4410)}) {
+            SignalChain chain;
+            chain.setFilterEnabled(SignalChain::HighPass, filtering);
+            chain.setFilterEnabled(SignalChain::Notch, filtering);
+            chain.prepare(kRate, 2);
+            SampleBlock out = in;
+            for (std::size_t at = 0; at < out.size() / 2; at += blockFrames)
+                chain.process(out.data() + 2 * at, std::min(blockFrames, out.size() / 2 - at));
+            if (expected.empty())
+                expected = out;
+            QVERIFY2(out == expected, qPrintable(QString::number(blockFrames)));
+        }
+        if (!filtering)
+            QVERIFY(std::equal(in.begin(), in.end() - 2 * SignalChain::kDelayFrames,
+                               expected.begin() + 2 * SignalChain::kDelayFrames));
+    }
+
     void agcSettles_data() {
         QTest::addColumn<double>("inputDb");
         QTest::addColumn<int>("low");
