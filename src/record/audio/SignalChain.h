@@ -41,7 +41,9 @@ public:
 
     // Levels are in dBFS (a full-scale sine is 0 dBFS); the gain rises while the level is
     // below the low level and falls while it is above the high level, following the
-    // attack time (ms) as its time constant. Low above high counts as the same range.
+    // attack time (ms) as its time constant. Low above high counts as the same range. On
+    // silence (below -90 dBFS) the gain holds; it stays within kMaxGainDb either way, and
+    // peaks are held just below full scale.
     bool agcEnabled() const;
     void setAgcEnabled(bool on);
     int agcLowLevel() const;
@@ -52,7 +54,7 @@ public:
     bool setAgcAttackTime(int ms);
 
     // Capture side, one thread at a time. prepare() starts afresh for a stream of this
-    // format (channels beyond kMaxChannels pass unchanged); process() works in place.
+    // rate and 1 or 2 channels; process() works in place.
     void prepare(int sampleRate, int channels);
     void process(std::int16_t* samples, std::size_t frames);
     // The gain control's current gain, in dB.
