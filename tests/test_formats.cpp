@@ -1,4 +1,6 @@
 #include "formats/FormatSettings.h"
+#include "formats/SignalSettings.h"
+#include "record/audio/AudioRecorder.h"
 #include "shell/AppFolder.h"
 #include "shell/Inifun.h"
 
@@ -90,6 +92,69 @@ private Q_SLOTS:
         s.oggMaxBitrate = 256;
         s.oggQuality = 450;
         QVERIFY(oggCallFor(s) == call);
+    }
+
+    void signalSettings_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("applied");
+        const QString untouched =
+            QStringLiteral("notch off 60, high-pass off 300, low-pass off 5000, agc off -30 -5 150");
+        QTest::newRow("empty file switches all off") << QStringList{} << untouched;
+        QTest::newRow("off flags leave their values")
+            << QStringList{QStringLiteral("notch=0"), QStringLiteral("notchtxt=100"),
+                           QStringLiteral("autogain=0"), QStringLiteral("lowlevel=-20")}
+            << untouched;
+        QTest::newRow("all stored")
+            << QStringList{QStringLiteral("notch=1"),       QStringLiteral("notchtxt=50"),
+                           QStringLiteral("highpass=1"),    QStringLiteral("highpasstxt=400"),
+                           QStringLiteral("lowpass=1"),     QStringLiteral("lowpasstxt=123.5"),
+                           QStringLiteral("autogain=1"),    QStringLiteral("lowlevel=-20"),
+                           QStringLiteral("highlevel=-10"), QStringLiteral("attacktime=100")}
+            << QStringLiteral("notch on 50, high-pass on 400, low-pass on 123.5, agc on -20 -10 100");
+        QTest::newRow("letters keep the previous value")
+            << QStringList{QStringLiteral("notch=1"), QStringLiteral("notchtxt=abc"),
+                           QStringLiteral("highpass=1"), QStringLiteral("autogain=1"),
+                           QStringLiteral("lowlevel=low")}
+            << QStringLiteral("notch on 60, high-pass on 300, low-pass off 5000, agc on -30 -5 150");
+        QTest::newRow("flags equal to 1 as numbers")
+            << QStringList{QStringLiteral("notch=1.0"), QStringLiteral("notchtxt=100"),
+                           QStringLiteral("highpass=2"), QStringLiteral("lowpass=yes"),
+                           QStringLiteral("autogain=01")}
+            << QStringLiteral("notch on 100, high-pass off 300, low-pass off 5000, agc on -30 -5 150");
+        QTest::newRow("refused values keep the previous one")
+            << QStringList{QStringLiteral("lowpass=1"),   QStringLiteral("lowpasstxt=0"),
+                           QStringLiteral("autogain=1"),  QStringLiteral("lowlevel=-20.5"),
+                           QStringLiteral("highlevel=5"), QStringLiteral("attacktime=20")}
+            << QStringLiteral("notch off 60, high-pass off 300, low-pass on 5000, agc on -30 -5 150");
+    }
+    void signalSettings() {
+        // Guards against a missing flag leaving a filter on, or a bad text changing a value.
+        QFETCH(QStringList, stored);
+        QFETCH(QString, applied);
+        for (const QString& entry : stored)
+            WriteIniString(m_file, QStringLiteral("other"), entry.section(u'=', 0, 0),
+                           entry.section(u'=', 1));
+        AudioRecorder rec;
+        rec.SetNotchEnabled(true);
+        rec.SetHighPassEnabled(true);
+        rec.SetLowPassEnabled(true);
+        rec.SetAgcEnabled(true);
+        QVERIFY(rec.SetNotchFrequency(60) && rec.SetHighPassFrequency(300) && rec.SetLowPassFrequency(5000));
+        QVERIFY(rec.SetAgcLowLevel(-30) && rec.SetAgcHighLevel(-5) && rec.SetAgcAttackTime(150));
+        applySignalSettings(m_file, rec);
+        const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+        QCOMPARE(QStringLiteral("notch %1 %2, high-pass %3 %4, low-pass %5 %6, agc %7 %8 %9 %10")
+                     .arg(onOff(rec.NotchEnabled()))
+                     .arg(rec.NotchFrequency())
+                     .arg(onOff(rec.HighPassEnabled()))
+                     .arg(rec.HighPassFrequency())
+                     .arg(onOff(rec.LowPassEnabled()))
+                     .arg(rec.LowPassFrequency())
+                     .arg(onOff(rec.AgcEnabled()))
+                     .arg(rec.AgcLowLevel())
+                     .arg(rec.AgcHighLevel())
+                     .arg(rec.AgcAttackTime()),
+                 applied);
     }
 };
 

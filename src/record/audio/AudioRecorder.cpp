@@ -192,6 +192,9 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
         std::fill_n(ring.data() + at, first, std::int16_t{0});
         std::fill_n(ring.data(), n - first, std::int16_t{0});
     }
+    // Filtered in place, so every reader of the ring gets the same sound.
+    q->m_signal.process(ring.data() + at, first / frame);
+    q->m_signal.process(ring.data(), (n - first) / frame);
     writePos.store(w + n, std::memory_order_release);
     if (n < values)
         dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
@@ -247,6 +250,7 @@ void AudioRecorder::Impl::enumerateLocked() {
 bool AudioRecorder::Impl::openStream(const Source& src) {
     streamChannels = channels;
     streamName = src.description;
+    q->m_signal.prepare(rate, channels);
     ring.assign(static_cast<std::size_t>(rate) * channels * kRingSeconds, 0);
     writePos.store(0);
     readPos.store(0);

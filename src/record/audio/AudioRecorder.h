@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record/audio/SampleBlock.h"
+#include "record/audio/SignalChain.h"
 
 #include <QObject>
 #include <QString>
@@ -56,6 +57,31 @@ public:
     // thread was blocked for too long; they are missing from the blocks, not replaced.
     qint64 DroppedFrames() const;
 
+    // Filters and gain control, applied to the sound as it is captured, so the blocks and
+    // the displays both carry it. They may change while recording. A setter that refuses
+    // its value (frequency outside 10 to 48000 Hz, levels outside -90 to 0 dBFS, attack
+    // outside 50 to 200 ms) returns false and keeps the previous one.
+    bool NotchEnabled() const { return m_signal.filterEnabled(SignalChain::Notch); }
+    void SetNotchEnabled(bool on) { m_signal.setFilterEnabled(SignalChain::Notch, on); }
+    float NotchFrequency() const { return m_signal.filterFrequency(SignalChain::Notch); }
+    bool SetNotchFrequency(float hz) { return m_signal.setFilterFrequency(SignalChain::Notch, hz); }
+    bool HighPassEnabled() const { return m_signal.filterEnabled(SignalChain::HighPass); }
+    void SetHighPassEnabled(bool on) { m_signal.setFilterEnabled(SignalChain::HighPass, on); }
+    float HighPassFrequency() const { return m_signal.filterFrequency(SignalChain::HighPass); }
+    bool SetHighPassFrequency(float hz) { return m_signal.setFilterFrequency(SignalChain::HighPass, hz); }
+    bool LowPassEnabled() const { return m_signal.filterEnabled(SignalChain::LowPass); }
+    void SetLowPassEnabled(bool on) { m_signal.setFilterEnabled(SignalChain::LowPass, on); }
+    float LowPassFrequency() const { return m_signal.filterFrequency(SignalChain::LowPass); }
+    bool SetLowPassFrequency(float hz) { return m_signal.setFilterFrequency(SignalChain::LowPass, hz); }
+    bool AgcEnabled() const { return m_signal.agcEnabled(); }
+    void SetAgcEnabled(bool on) { m_signal.setAgcEnabled(on); }
+    int AgcLowLevel() const { return m_signal.agcLowLevel(); }
+    bool SetAgcLowLevel(int dbfs) { return m_signal.setAgcLowLevel(dbfs); }
+    int AgcHighLevel() const { return m_signal.agcHighLevel(); }
+    bool SetAgcHighLevel(int dbfs) { return m_signal.setAgcHighLevel(dbfs); }
+    int AgcAttackTime() const { return m_signal.agcAttackTime(); }
+    bool SetAgcAttackTime(int ms) { return m_signal.setAgcAttackTime(ms); }
+
     // Values of Status().
     enum : int {
         StatusOk = 0,
@@ -74,6 +100,8 @@ Q_SIGNALS:
     void Failed(const QString& reason);
 
 private:
+    // Before d: the capture thread uses it until d closes the stream.
+    SignalChain m_signal;
     struct Impl;
     std::unique_ptr<Impl> d;
 };

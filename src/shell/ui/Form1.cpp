@@ -1,5 +1,6 @@
 #include "shell/ui/Form1.h"
 
+#include "formats/SignalSettings.h"
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
 #include "record/audio/AudioFileCodec.h"
@@ -105,6 +106,7 @@ void Form1::load() {
     cboEncoders->addItems(outputFormatTexts());
     cboEncoders->setCurrentIndex(0);
     cboEncoders->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
+    applySignalSettings(m_settingsFile, *m_audioRecord);
     AV1->SetSamplesPerUpdate(4096);
     followVisibility();
     m_loaded = true;
