@@ -1,6 +1,7 @@
 #include "tags/TagText.h"
 
 #include <QDir>
+#include <algorithm>
 
 QString TrimAtNull(const QString& text) {
     const qsizetype nul = text.indexOf(QChar(0));
@@ -73,8 +74,8 @@ qint64 leadingNumber(const QString& text) {
     qint64 value = 0;
     for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i) {
         // Saturate: a track box may hold any number of digits.
-        if (value < 1'000'000'000'000LL)
-            value = value * 10 + (text.at(i).unicode() - '0');
+        constexpr qint64 kCap = 1'000'000'000'000LL;
+        value = std::min(kCap, value * 10 + (text.at(i).unicode() - '0'));
     }
     return negative ? -value : value;
 }
