@@ -3,6 +3,7 @@
 // of seconds to run (default 25) and the random seed (default 1).
 
 #include "tags/FileEntry.h"
+#include "tags/Mp3Info.h"
 #include "tags/clsID3v1.h"
 #include "tags/clsID3v23.h"
 
@@ -131,6 +132,7 @@ int main(int argc, char* argv[]) {
         const QByteArray input = mutate(seeds.at(int(rng.bounded(int(seeds.size())))), rng);
         writeAll(path, input);
         const FileEntry entry = readFileEntry(path);
+        readMp3Info(path);
         clsID3v1 v1;
         v1.setFilename(path);
         v1.ReadTag();
