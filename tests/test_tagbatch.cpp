@@ -1,5 +1,6 @@
 #include "Mp3Fixtures.h"
 #include "tags/TagBatch.h"
+#include "tags/TagFileModel.h"
 #include "tags/TagText.h"
 #include "tags/clsFind.h"
 #include "tags/clsID3v1.h"
@@ -169,9 +170,10 @@ private Q_SLOTS:
         QCOMPARE(clsFile(root + QStringLiteral("/gone")).lSize(), 0);
     }
 
-    void scanAndColumns() {
-        // Guards against a genre-only Blues tag counted as a tag, wrong "Tags" texts, and
-        // size rounding.
+    void folderList() {
+        // Guards against a genre-only Blues tag counted as a tag, wrong "Tags" texts, size
+        // rounding, a save aimed at the selected row while one row is checked, and a removed
+        // tag still shown.
         const QString dir = folder(QStringLiteral("scan"));
         const QStringList names = {QStringLiteral("both"), QStringLiteral("v2only"), QStringLiteral("blues"),
                                    QStringLiteral("none")};
@@ -183,29 +185,53 @@ private Q_SLOTS:
         tagV2(dir + QStringLiteral("/v2only.mp3"), QStringLiteral("Only"), QString(), QString());
         tagV1(dir + QStringLiteral("/blues.mp3"), QString(), QString(), 0, 0);
 
+        TagFileModel model;
         int calls = 0;
-        const QList<FileEntry> entries = scanFolder(dir, [&](int i, int n) {
-            ++calls;
+        model.UpdateFolder(dir, [&](int i, int n) {
             QCOMPARE(n, 4);
-            QCOMPARE(i, calls);
+            QCOMPARE(i, ++calls);
         });
-        QCOMPARE(entries.size(), 4);
+        QCOMPARE(model.rowCount(), 4);
         QCOMPARE(calls, 4);
-        QCOMPARE(PathPart(entries[0].filename, kPathName), QStringLiteral("blues"));
-        QCOMPARE(tagsText(entries[0]), QString());
-        QCOMPARE(tagsText(entries[1]), QStringLiteral("ID3v1 ID3v2"));
-        QCOMPARE(entries[1].v1[kV1Title], QStringLiteral("One"));
-        QCOMPARE(entries[1].v1[kV1Track], QStringLiteral("4"));
-        QCOMPARE(int(entries[1].v1Genre), 17);
-        QCOMPARE(v2(entries[1], Id3v2Field::Title), QStringLiteral("Two"));
-        QCOMPARE(v2(entries[1], Id3v2Field::Genre), QStringLiteral("Rock"));
-        QCOMPARE(tagsText(entries[2]), QString());
-        QCOMPARE(tagsText(entries[3]), QStringLiteral("ID3v2"));
+        const auto cell = [&](int row, int column) {
+            return model.data(model.index(row, column), Qt::DisplayRole);
+        };
+        QCOMPARE(cell(0, TagFileModel::Filename).toString(), QStringLiteral("blues"));
+        QCOMPARE(cell(0, TagFileModel::Tags).toString(), QString());
+        QCOMPARE(cell(1, TagFileModel::Tags).toString(), QStringLiteral("ID3v1 ID3v2"));
+        QCOMPARE(cell(3, TagFileModel::Tags).toString(), QStringLiteral("ID3v2"));
+        QCOMPARE(model.longestText(TagFileModel::Tags), QStringLiteral("ID3v1 ID3v2"));
+        const FileEntry& both = model.entry(1);
+        QCOMPARE(both.v1[kV1Title], QStringLiteral("One"));
+        QCOMPARE(both.v1[kV1Track], QStringLiteral("4"));
+        QCOMPARE(int(both.v1Genre), 17);
+        QCOMPARE(v2(both, Id3v2Field::Title), QStringLiteral("Two"));
+        QCOMPARE(v2(both, Id3v2Field::Genre), QStringLiteral("Rock"));
+        QCOMPARE(sizeKbText(1023), QStringLiteral("1 kB"));
+        QCOMPARE(sizeKbText(10240), QStringLiteral("10 kB"));
+        QCOMPARE(sizeKbText(511), QStringLiteral("0 kB"));
 
-        QCOMPARE(sizeText(1023), QStringLiteral("1 kB"));
-        QCOMPARE(sizeText(10240), QStringLiteral("10 kB"));
-        QCOMPARE(sizeText(511), QStringLiteral("0 kB"));
-        QVERIFY(scanFolder(folder(QStringLiteral("empty"))).isEmpty());
+        // One row checked, another selected: the checked one is shown and saved.
+        QVERIFY(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(model.GetSelNum(), 1);
+        QCOMPARE(model.RefreshItem(1).v1[kV1Title], QStringLiteral("One"));
+        TagPages pages;
+        pages.v2Ticked = true;
+        v2(pages, Id3v2Field::Title) = QStringLiteral("Saved");
+        QCOMPARE(model.SaveItems(3, pages, BatchOptions()).saved, 1);
+        QCOMPARE(cell(1, TagFileModel::Tags).toString(), QStringLiteral("ID3v2"));
+        QCOMPARE(v2(readFileEntry(dir + QStringLiteral("/both.mp3")), Id3v2Field::Title),
+                 QStringLiteral("Saved"));
+        QCOMPARE(v2(readFileEntry(dir + QStringLiteral("/v2only.mp3")), Id3v2Field::Title),
+                 QStringLiteral("Only"));
+        QVERIFY(!readFileEntry(dir + QStringLiteral("/both.mp3")).hasV1);
+
+        model.setAllChecked(true);
+        QCOMPARE(model.GetSelNum(), 4);
+        QCOMPARE(v2(model.RefreshItem(0), Id3v2Field::Title), QString());
+        model.UpdateFolder(folder(QStringLiteral("empty")));
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.RefreshItem(0).hasV1);
     }
 
     void combined() {

@@ -67,7 +67,7 @@ QString tagsText(const FileEntry& entry) {
     return text;
 }
 
-QString sizeText(qint64 bytes) {
+QString sizeKbText(qint64 bytes) {
     return QLocale().toString((bytes + 512) / 1024) + QStringLiteral(" kB");
 }
 

@@ -38,6 +38,6 @@ QList<FileEntry> scanFolder(const QString& folder, const std::function<void(int,
 // "Tags" column: "ID3v1 " when the file has one, then "ID3v2" when it has one.
 QString tagsText(const FileEntry& entry);
 // "Size" column: bytes / 1024, halves rounded up, grouped as the locale does, then " kB".
-QString sizeText(qint64 bytes);
+QString sizeKbText(qint64 bytes);
 // "Date" column: the time as a short date and time in the user's locale.
 QString dateText(const QDateTime& time);
