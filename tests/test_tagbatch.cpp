@@ -364,6 +364,15 @@ private Q_SLOTS:
         QCOMPARE(tagsText(entries[0]), QString());
         QCOMPARE(audioPart(readAll(path)), audio);
         QVERIFY(decodes(path));
+
+        // Saved through a link, the linked file changes and the link stays a link.
+        const QString link = m_dir.filePath(QStringLiteral("link.mp3"));
+        QVERIFY(QFile::link(path, link));
+        FileEntry linked = readFileEntry(link);
+        pages.v2Ticked = true;
+        QCOMPARE(SaveItems({&linked}, pages, options).saved, 1);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(v2(readFileEntry(path), Id3v2Field::Title), QStringLiteral("Typed"));
     }
 
     void failedSaveIsReported() {

@@ -89,10 +89,15 @@ bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batc
         return true;
     }
 
-    const QFileInfo info(path);
+    // The copy replaces the file a link points to, not the link; a read-only file stays as
+    // it is although its folder would allow the rename.
+    const QFileInfo info(QFileInfo(path).canonicalFilePath());
+    if (!info.isFile() || !info.isWritable())
+        return false;
+    const QString target = info.filePath();
     const QString temp =
         info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
-    if (!copyAside(path, temp))
+    if (!copyAside(target, temp))
         return false;
     v1.setFilename(temp);
     v2.setFilename(temp);
@@ -104,7 +109,7 @@ bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batc
         return false;
     }
     const bool v2Left = pages.v2Ticked && v2.HasTag();
-    if (!replaceWith(path, temp))
+    if (!replaceWith(target, temp))
         return false;
 
     if (pages.v1Ticked) {
