@@ -245,6 +245,47 @@ private Q_SLOTS:
         QCOMPARE(tag.tagComposer(), QStringLiteral("Writer"));
     }
 
+    void malformed_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray audio = mp3Bytes();
+        // A TIT2 frame of 5 bytes: encoding byte and "Song".
+        const QByteArray frame = QByteArray("TIT2\0\0\0\x05\0\0\0Song", 15);
+        const auto header = [](const char* size) {
+            return QByteArray("ID3\x03\0\0", 6) + QByteArray(size, 4);
+        };
+        QTest::newRow("size past the end") << header("\x7f\x7f\x7f\x7f") + frame + audio;
+        QTest::newRow("size not synchsafe") << header("\xff\xff\xff\xff") + frame + audio;
+        QTest::newRow("frame longer than tag")
+            << header("\0\0\0\x0f") + QByteArray(frame).replace(7, 1, "\x7f") + audio;
+        QTest::newRow("frame of length 0")
+            << header("\0\0\0\x0f") + QByteArray(frame).replace(7, 1, "\0") + audio;
+        QTest::newRow("cut in a frame header") << header("\0\0\0\x0f") + frame.left(6);
+        QTest::newRow("header only") << header("\0\0\0\0");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("127 bytes") << QByteArray("ID3").leftJustified(127, '\0');
+    }
+
+    void malformed() {
+        // Guards against crashes or runaway reads on tags whose sizes lie, and against a save
+        // into such a file that cannot be read back.
+        QFETCH(QByteArray, bytes);
+        const QString path = m_dir.filePath(QStringLiteral("bad.mp3"));
+        QVERIFY(writeAll(path, bytes));
+        clsID3v23 tag;
+        tag.setFilename(path);
+        tag.ReadTag();
+        tag.HasTag();
+        tag.setTagTitle(QStringLiteral("Mended"));
+        if (tag.SaveTag()) {
+            clsID3v23 back;
+            back.setFilename(path);
+            QVERIFY(back.ReadTag());
+            QCOMPARE(back.tagTitle(), QStringLiteral("Mended"));
+        }
+        if (tag.RemoveTag())
+            QVERIFY(!tag.HasTag());
+    }
+
     void keepsTheOtherTag() {
         // Guards against an ID3v2 save or removal dropping the ID3v1 trailer, or the reverse.
         const QString path = mp3(QStringLiteral("both.mp3"));
