@@ -149,8 +149,11 @@ private Q_SLOTS:
         v1.setTagComments(thirty.left(29));
         QCOMPARE(v1.tagComments(), thirty.left(29));
         v1.setTagComments(QStringLiteral("short"));
-        // A short comment leaves the 29th character in place.
-        QCOMPARE(v1.tagComments(), QStringLiteral("short").leftJustified(28) + QLatin1Char('3'));
+        // A short comment after a long one drops the long one's last characters.
+        QCOMPARE(v1.tagComments(), QStringLiteral("short"));
+        v1.setTagTrack(6);
+        v1.setTagComments(QStringLiteral("again"));
+        QCOMPARE(int(v1.tagTrack()), 6);
 
         QCOMPARE(clsID3v1::ReturnGenre(0), QStringLiteral("Blues"));
         QCOMPARE(clsID3v1::ReturnGenre(67), QStringLiteral("Phychedelic"));

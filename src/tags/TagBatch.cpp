@@ -6,6 +6,7 @@
 #include "tags/clsID3v23.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 

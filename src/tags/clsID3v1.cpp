@@ -64,6 +64,11 @@ void clsID3v1::setTagComments(const QString& v) {
         m_record[kZero] = static_cast<std::uint8_t>(bytes.at(28));
         // A 29-character comment ends at its 29th character.
         m_record[kTrack] = bytes.size() > 29 ? static_cast<std::uint8_t>(bytes.at(29)) : 0;
+    } else if (m_record[kZero] != 0) {
+        // The last two characters of an earlier long comment would otherwise trail the new
+        // one; there is no track number to keep in that case.
+        m_record[kZero] = 0;
+        m_record[kTrack] = 0;
     }
 }
 
