@@ -134,6 +134,9 @@ private Q_SLOTS:
         QCOMPARE(leadingNumber(QStringLiteral("-4")), -4);
         QCOMPARE(leadingNumber(QStringLiteral("x1")), 0);
         QCOMPARE(leadingNumber(QStringLiteral("99999999999999999999")), 1'000'000'000'000LL);
+        QCOMPARE(clampTrackText(QStringLiteral("300")), QStringLiteral("255"));
+        QCOMPARE(clampTrackText(QStringLiteral("-1")), QStringLiteral("0"));
+        QCOMPARE(clampTrackText(QStringLiteral("25")), QStringLiteral("25"));
         QVERIFY(isNumber(QStringLiteral(" 12 ")));
         QVERIFY(!isNumber(QString()));
         QVERIFY(!isNumber(QStringLiteral("3/12")));

@@ -80,6 +80,13 @@ qint64 leadingNumber(const QString& text) {
     return negative ? -value : value;
 }
 
+QString clampTrackText(const QString& text) {
+    const qint64 value = leadingNumber(text);
+    if (value < 0)
+        return QStringLiteral("0");
+    return value > 255 ? QStringLiteral("255") : text;
+}
+
 bool isNumber(const QString& text) {
     bool ok = false;
     trimBlanks(text).toLongLong(&ok);

@@ -31,6 +31,9 @@ int FilterKey(int key, int flags);
 // optional sign, then digits up to the first other character; 0 when there are none.
 qint64 leadingNumber(const QString& text);
 
+// The ID3v1 track box after a key release: "0" below 0, "255" above 255, else unchanged.
+QString clampTrackText(const QString& text);
+
 // Whether the whole (blank-trimmed) text is a decimal number.
 bool isNumber(const QString& text);
 
