@@ -58,16 +58,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("cells"); // "|"-separated
         const QByteArray full = "7\t/a.wav\t1.MB\t0:01.000\tT\r\n";
-        QTest::newRow("trailing empty line")
-            << full + "\r\n"
-            << QStringLiteral("7|/a.wav|1.MB|0:01.000|T|||||");
+        QTest::newRow("trailing empty line") << full + "\r\n"
+                                             << QStringLiteral("7|/a.wav|1.MB|0:01.000|T|||||");
         QTest::newRow("short line stops")
-            << full + "8\t/b.wav\r\n" + full
-            << QStringLiteral("7|/a.wav|1.MB|0:01.000|T|8|/b.wav|||");
+            << full + "8\t/b.wav\r\n" + full << QStringLiteral("7|/a.wav|1.MB|0:01.000|T|8|/b.wav|||");
         QTest::newRow("extra fields ignored")
             << QByteArray("1\t2\t3\t4\t5\t6\t7\r\n") << QStringLiteral("1|2|3|4|5");
-        QTest::newRow("LF line ends") << QByteArray("1\t2\t3\t4\t5\n6\t7\t8\t9\t10")
-                                      << QStringLiteral("1|2|3|4|5|6|7|8|9|10");
+        QTest::newRow("LF line ends")
+            << QByteArray("1\t2\t3\t4\t5\n6\t7\t8\t9\t10") << QStringLiteral("1|2|3|4|5|6|7|8|9|10");
         QTest::newRow("empty file") << QByteArray() << QString();
     }
     void openRules() {

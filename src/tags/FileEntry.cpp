@@ -1,0 +1,76 @@
+#include "tags/FileEntry.h"
+
+#include "tags/TagText.h"
+#include "tags/clsFind.h"
+#include "tags/clsID3v1.h"
+
+#include <QLocale>
+#include <algorithm>
+
+const std::array<Id3v2Field, 11> kV2BoxFields = {
+    Id3v2Field::Track,     Id3v2Field::Title,    Id3v2Field::Artist,   Id3v2Field::Album,
+    Id3v2Field::Year,      Id3v2Field::Comments, Id3v2Field::Composer, Id3v2Field::OrigArtist,
+    Id3v2Field::Copyright, Id3v2Field::URL,      Id3v2Field::EncodedBy};
+
+FileEntry readFileEntry(const QString& path) {
+    FileEntry entry;
+    entry.filename = path;
+
+    clsID3v1 v1;
+    v1.setFilename(path);
+    if (v1.ReadTag()) {
+        entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
+                    v1.tagTitle(),
+                    v1.tagArtist(),
+                    v1.tagAlbum(),
+                    v1.tagYear(),
+                    v1.tagComments()};
+        entry.v1Genre = v1.tagGenre();
+        entry.hasV1 = entry.v1Genre != 0 || std::any_of(entry.v1.begin(), entry.v1.end(),
+                                                        [](const QString& s) { return !s.isEmpty(); });
+    }
+
+    const Id3v2Read v2 = readId3v2(path);
+    for (int i = 0; i < kId3v2FieldCount; ++i) {
+        const auto field = static_cast<Id3v2Field>(i);
+        QString value = v2.fields[static_cast<std::size_t>(i)];
+        // Comments and URLs are shown as they stand; other frames lose their padding blanks.
+        if (field != Id3v2Field::Comments && field != Id3v2Field::URL)
+            value = trimBlanks(value);
+        if (field == Id3v2Field::Genre)
+            value = trimGenreReference(value);
+        entry.hasV2 = entry.hasV2 || !value.isEmpty();
+        entry.v2[static_cast<std::size_t>(i)] = value;
+    }
+    return entry;
+}
+
+QList<FileEntry> scanFolder(const QString& folder, const std::function<void(int, int)>& progress) {
+    clsFind find;
+    const int n = find.Find(folder, QStringLiteral("*.mp3"), false);
+    QList<FileEntry> entries;
+    entries.reserve(n);
+    for (int i = 1; i <= n; ++i) {
+        if (progress)
+            progress(i, n);
+        entries.append(readFileEntry(find.Item(i).sFilename()));
+    }
+    return entries;
+}
+
+QString tagsText(const FileEntry& entry) {
+    QString text;
+    if (entry.hasV1)
+        text += QStringLiteral("ID3v1 ");
+    if (entry.hasV2)
+        text += QStringLiteral("ID3v2");
+    return text;
+}
+
+QString sizeKbText(qint64 bytes) {
+    return QLocale().toString((bytes + 512) / 1024) + QStringLiteral(" kB");
+}
+
+QString dateText(const QDateTime& time) {
+    return QLocale().toString(time, QLocale::ShortFormat);
+}

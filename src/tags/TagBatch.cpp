@@ -1,0 +1,210 @@
+#include "tags/TagBatch.h"
+
+#include "tags/TagFile.h"
+#include "tags/TagText.h"
+#include "tags/clsID3v1.h"
+#include "tags/clsID3v23.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+bool sameText(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+std::uint8_t trackByte(qint64 value) {
+    return static_cast<std::uint8_t>(std::clamp<qint64>(value, 0, 255));
+}
+
+// ID3v1 genre number of a list position; no selection stores "no genre".
+std::uint8_t genreByte(int position) {
+    return position < 0 ? clsID3v1::kNoGenre : static_cast<std::uint8_t>(std::min(position, 255));
+}
+
+QString v2Track(const QString& box) {
+    return leadingNumber(box) > 0 ? box : QString();
+}
+
+void applyV1(clsID3v1& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+             const QString& path) {
+    const bool keep = batch && batch->keepOriginal;
+    const auto text = [&](V1Box box) { return trimBlanks(pages.v1[box]); };
+    if (!keep || !text(kV1Track).isEmpty())
+        tag.setTagTrack(trackByte(leadingNumber(text(kV1Track))));
+    const std::array<std::pair<V1Box, void (clsID3v1::*)(const QString&)>, 5> setters = {
+        {{kV1Title, &clsID3v1::setTagTitle},
+         {kV1Artist, &clsID3v1::setTagArtist},
+         {kV1Album, &clsID3v1::setTagAlbum},
+         {kV1Year, &clsID3v1::setTagYear},
+         {kV1Comments, &clsID3v1::setTagComments}}};
+    for (const auto& [box, set] : setters) {
+        if (!keep || !text(box).isEmpty())
+            (tag.*set)(text(box));
+    }
+    if (!keep || pages.v1Genre >= 0)
+        tag.setTagGenre(genreByte(pages.v1Genre));
+    if (batch && batch->numberTracks)
+        tag.setTagTrack(counter <= 255 ? static_cast<std::uint8_t>(counter) : 0);
+    if (batch && batch->grabTitle)
+        tag.setTagTitle(GrabTitle(path));
+}
+
+void applyV2(clsID3v23& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+             const QString& path) {
+    const bool keep = batch && batch->keepOriginal;
+    for (int i = 0; i < kId3v2FieldCount; ++i) {
+        const auto field = static_cast<Id3v2Field>(i);
+        const QString& box = pages.v2[static_cast<std::size_t>(i)];
+        if (keep && trimBlanks(box).isEmpty())
+            continue;
+        tag.setField(field, field == Id3v2Field::Track ? v2Track(box) : box);
+    }
+    if (batch && batch->numberTracks)
+        tag.setTagTrack(QString::number(counter));
+    if (batch && batch->grabTitle)
+        tag.setTagTitle(GrabTitle(path));
+}
+
+// Saves one file through a copy beside it. `batch` is null for a single-file save.
+bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int counter) {
+    const QString path = entry.filename;
+    clsID3v1 v1;
+    clsID3v23 v2;
+    v1.setFilename(path);
+    v2.setFilename(path);
+    // Each file starts from its own tags, so that fields left alone keep their values.
+    const bool hadV1 = v1.ReadTag();
+    const bool hadV2 = v2.ReadTag();
+    if (pages.v1Ticked)
+        applyV1(v1, pages, batch, counter, path);
+    if (pages.v2Ticked)
+        applyV2(v2, pages, batch, counter, path);
+    if (!pages.v1Ticked && !hadV1 && !pages.v2Ticked && !hadV2) {
+        entry.v1 = {};
+        entry.v1Genre = 0;
+        entry.hasV1 = false;
+        entry.v2 = {};
+        entry.hasV2 = false;
+        return true;
+    }
+
+    // The copy replaces the file a link points to, not the link; a read-only file stays as
+    // it is although its folder would allow the rename.
+    const QFileInfo info(QFileInfo(path).canonicalFilePath());
+    if (!info.isFile() || !info.isWritable())
+        return false;
+    const QString target = info.filePath();
+    const QString temp =
+        info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
+    if (!copyAside(target, temp))
+        return false;
+    v1.setFilename(temp);
+    v2.setFilename(temp);
+    bool ok = pages.v1Ticked ? v1.SaveTag() : v1.RemoveTag();
+    ok = ok && (pages.v2Ticked ? v2.SaveTag() : v2.RemoveTag());
+    ok = ok && syncFile(temp);
+    if (!ok) {
+        QFile::remove(temp);
+        return false;
+    }
+    const bool v2Left = pages.v2Ticked && v2.HasTag();
+    if (!replaceWith(target, temp))
+        return false;
+
+    if (pages.v1Ticked) {
+        entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
+                    v1.tagTitle(),
+                    v1.tagArtist(),
+                    v1.tagAlbum(),
+                    v1.tagYear(),
+                    v1.tagComments()};
+        entry.v1Genre = v1.tagGenre();
+    } else {
+        entry.v1 = {};
+        entry.v1Genre = 0;
+    }
+    entry.hasV1 = pages.v1Ticked;
+    entry.v2 = pages.v2Ticked ? v2.fields() : Id3v2Fields{};
+    // A tag whose twelve fields are all empty is not written at all.
+    entry.hasV2 = v2Left;
+    return true;
+}
+
+} // namespace
+
+PageView entryView(const FileEntry& entry) {
+    PageView view;
+    view.hasV1 = entry.hasV1;
+    view.v1 = entry.v1;
+    view.v1Genre = entry.v1Genre;
+    view.hasV2 = entry.hasV2;
+    view.v2 = entry.v2;
+    return view;
+}
+
+PageView combinedView(const QList<const FileEntry*>& entries) {
+    PageView view;
+    for (const FileEntry* entry : entries) {
+        if (!entry->hasV1)
+            continue;
+        if (!view.hasV1) {
+            view.hasV1 = true;
+            view.v1 = entry->v1;
+            view.v1Genre = entry->v1Genre;
+            continue;
+        }
+        if (!isNumber(view.v1[kV1Track]) || !isNumber(entry->v1[kV1Track]) ||
+            leadingNumber(view.v1[kV1Track]) != leadingNumber(entry->v1[kV1Track]))
+            view.v1[kV1Track].clear();
+        for (int box = kV1Title; box < kV1BoxCount; ++box) {
+            if (!sameText(view.v1[box], entry->v1[box]))
+                view.v1[box].clear();
+        }
+        if (view.v1Genre != entry->v1Genre)
+            view.v1Genre = -1;
+    }
+    if (view.hasV1 && leadingNumber(view.v1[kV1Track]) <= 0)
+        view.v1[kV1Track].clear();
+
+    for (const FileEntry* entry : entries) {
+        if (!entry->hasV2)
+            continue;
+        if (!view.hasV2) {
+            view.hasV2 = true;
+            view.v2 = entry->v2;
+            continue;
+        }
+        for (std::size_t i = 0; i < view.v2.size(); ++i) {
+            const bool same = static_cast<Id3v2Field>(i) == Id3v2Field::Track
+                                  ? view.v2[i] == entry->v2[i]
+                                  : sameText(view.v2[i], entry->v2[i]);
+            if (!same)
+                view.v2[i].clear();
+        }
+    }
+    return view;
+}
+
+QString GrabTitle(const QString& sFile) {
+    const QString name = PathPart(sFile, kPathName);
+    const qsizetype dash = name.lastIndexOf(QLatin1Char('-'));
+    return dash < 0 ? QString() : trimBlanks(TidyTitle(name.mid(dash + 1)));
+}
+
+SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
+                     const std::function<void(int, int)>& progress) {
+    SaveReport report;
+    const int n = static_cast<int>(entries.size());
+    const BatchOptions* batch = n > 1 ? &options : nullptr;
+    for (int i = 0; i < n; ++i) {
+        if (progress)
+            progress(i + 1, n);
+        if (saveEntry(*entries[i], pages, batch, i + 1))
+            ++report.saved;
+        else
+            report.failed.append(entries[i]->filename);
+    }
+    return report;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "tags/FileEntry.h"
+
+#include <QStringList>
+#include <functional>
+
+// What the two field pages of the editor hold.
+struct TagPages {
+    bool v1Ticked = false; // "&ID3v1 tag"
+    V1Texts v1;
+    int v1Genre = -1;      // list position of the genre list; -1 = no selection
+    bool v2Ticked = false; // "&ID3v2 tag"
+    Id3v2Fields v2;        // the boxes and the genre text
+};
+
+// The "Multiple file options"; they act only when more than one file is saved.
+struct BatchOptions {
+    bool keepOriginal = true;  // empty boxes keep each file's own value
+    bool numberTracks = false; // track := position among the saved files
+    bool grabTitle = false;    // title := GrabTitle of the file
+};
+
+// What the pages show for the clicked row or for several checked rows. A page whose `has`
+// flag is false is disabled and its boxes keep whatever they showed before.
+struct PageView {
+    bool hasV1 = false;
+    V1Texts v1;
+    int v1Genre = -1;
+    bool hasV2 = false;
+    Id3v2Fields v2;
+};
+
+// One file's values.
+PageView entryView(const FileEntry& entry);
+// Values common to all `entries` (letter case ignored except for the ID3v2 track); a value
+// that differs anywhere is empty, a differing ID3v1 genre is -1.
+PageView combinedView(const QList<const FileEntry*>& entries);
+
+// The title a file name gives: the part after its last "-", tidied; "" without a "-".
+QString GrabTitle(const QString& sFile);
+
+struct SaveReport {
+    int saved = 0;
+    QStringList failed; // files left exactly as they were
+};
+
+// Writes the pages into `entries` (the checked rows in list order, or the one target row)
+// and updates each saved entry to what its file now holds. Each file is changed on a copy
+// that then replaces it, so a crash leaves every file either as it was or as saved.
+// `progress(i, n)` is called before file i (1-based) of n.
+SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
+                     const std::function<void(int, int)>& progress = {});

@@ -1,0 +1,156 @@
+#include "tags/TagFileModel.h"
+
+#include "tags/TagText.h"
+#include "tags/clsFile.h"
+
+#include <algorithm>
+
+TagFileModel::TagFileModel(QObject* parent)
+    : QAbstractTableModel(parent) {}
+
+int TagFileModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int TagFileModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString TagFileModel::cellText(const Row& row, int column) const {
+    switch (column) {
+    case Filename:
+        return PathPart(row.entry.filename, kPathName);
+    case Tags:
+        return tagsText(row.entry);
+    case Size:
+        return sizeKbText(row.size);
+    case Date:
+        return dateText(row.written);
+    }
+    return {};
+}
+
+QVariant TagFileModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const Row& row = m_rows[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return cellText(row, index.column());
+    if (role == Qt::CheckStateRole && index.column() == Filename)
+        return row.checked ? Qt::Checked : Qt::Unchecked;
+    if (role == Qt::ToolTipRole)
+        return row.entry.filename;
+    return {};
+}
+
+QVariant TagFileModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Filename:
+        return QStringLiteral("Filename");
+    case Tags:
+        return QStringLiteral("Tags");
+    case Size:
+        return QStringLiteral("Size");
+    case Date:
+        return QStringLiteral("Date");
+    }
+    return {};
+}
+
+Qt::ItemFlags TagFileModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == Filename)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+bool TagFileModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::CheckStateRole || index.column() != Filename)
+        return false;
+    setChecked(index.row(), value.toInt() == Qt::Checked);
+    return true;
+}
+
+void TagFileModel::setChecked(int row, bool checked) {
+    m_rows[static_cast<std::size_t>(row)].checked = checked;
+    const QModelIndex cell = index(row, Filename);
+    Q_EMIT dataChanged(cell, cell, {Qt::CheckStateRole});
+}
+
+void TagFileModel::setAllChecked(bool checked) {
+    for (Row& row : m_rows)
+        row.checked = checked;
+    if (!m_rows.empty())
+        Q_EMIT dataChanged(index(0, Filename), index(rowCount() - 1, Filename), {Qt::CheckStateRole});
+}
+
+int TagFileModel::GetSelNum() const {
+    return static_cast<int>(
+        std::count_if(m_rows.begin(), m_rows.end(), [](const Row& r) { return r.checked; }));
+}
+
+void TagFileModel::refreshFileInfo(Row& row) {
+    const clsFile file(row.entry.filename);
+    row.size = file.lSize();
+    row.written = file.dLastWriteTime();
+}
+
+void TagFileModel::UpdateFolder(const QString& folder, const std::function<void(int, int)>& progress) {
+    beginResetModel();
+    m_rows.clear();
+    const QList<FileEntry> entries = scanFolder(folder, progress);
+    m_rows.reserve(static_cast<std::size_t>(entries.size()));
+    for (const FileEntry& entry : entries) {
+        Row row;
+        row.entry = entry;
+        refreshFileInfo(row);
+        m_rows.push_back(std::move(row));
+    }
+    endResetModel();
+}
+
+PageView TagFileModel::RefreshItem(int selectedRow) const {
+    if (GetSelNum() > 1) {
+        QList<const FileEntry*> checked;
+        for (const Row& row : m_rows) {
+            if (row.checked)
+                checked.append(&row.entry);
+        }
+        return combinedView(checked);
+    }
+    if (selectedRow < 0 || selectedRow >= rowCount())
+        return {};
+    return entryView(entry(selectedRow));
+}
+
+SaveReport TagFileModel::SaveItems(int selectedRow, const TagPages& pages, const BatchOptions& options,
+                                   const std::function<void(int, int)>& progress) {
+    std::vector<int> targets;
+    for (int r = 0; r < rowCount(); ++r) {
+        if (m_rows[static_cast<std::size_t>(r)].checked)
+            targets.push_back(r);
+    }
+    if (targets.empty() && selectedRow >= 0 && selectedRow < rowCount())
+        targets.push_back(selectedRow);
+    QList<FileEntry*> entries;
+    for (int r : targets)
+        entries.append(&m_rows[static_cast<std::size_t>(r)].entry);
+    const SaveReport report = ::SaveItems(entries, pages, options, progress);
+    for (int r : targets) {
+        refreshFileInfo(m_rows[static_cast<std::size_t>(r)]);
+        Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1), {Qt::DisplayRole});
+    }
+    return report;
+}
+
+QString TagFileModel::longestText(int column) const {
+    QString longest;
+    for (const Row& row : m_rows) {
+        const QString text = cellText(row, column);
+        if (text.size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}

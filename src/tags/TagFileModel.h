@@ -1,0 +1,58 @@
+#pragma once
+
+#include "tags/TagBatch.h"
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <vector>
+
+// The tag editor's file list: one checkable row per MP3 file of a folder, with the columns
+// "Filename", "Tags", "Size" and "Date", over the file entries the pages edit.
+class TagFileModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Filename, Tags, Size, Date, ColumnCount };
+
+    explicit TagFileModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    // Lists the folder's "*.mp3" files with their tags; `progress(i, n)` before file i of n.
+    void UpdateFolder(const QString& folder, const std::function<void(int, int)>& progress = {});
+
+    const FileEntry& entry(int row) const { return m_rows[static_cast<std::size_t>(row)].entry; }
+    bool isChecked(int row) const { return m_rows[static_cast<std::size_t>(row)].checked; }
+    void setChecked(int row, bool checked);
+    void setAllChecked(bool checked);
+    // The number of checked rows.
+    int GetSelNum() const;
+
+    // What the pages show: the combined values of the checked rows when more than one is
+    // checked, else the values of `selectedRow`.
+    PageView RefreshItem(int selectedRow) const;
+
+    // Saves into every checked row when more than one is checked, else into the first checked
+    // row or, with none checked, `selectedRow`; then refreshes the saved rows.
+    SaveReport SaveItems(int selectedRow, const TagPages& pages, const BatchOptions& options,
+                         const std::function<void(int, int)>& progress = {});
+
+    // The longest text of each column (by characters), which the list sizes its columns to.
+    QString longestText(int column) const;
+
+private:
+    struct Row {
+        FileEntry entry;
+        qint64 size = 0;
+        QDateTime written;
+        bool checked = false;
+    };
+    QString cellText(const Row& row, int column) const;
+    void refreshFileInfo(Row& row);
+
+    std::vector<Row> m_rows;
+};

@@ -1,0 +1,326 @@
+#include "Mp3Fixtures.h"
+#include "tags/clsID3v1.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace mp3fixtures;
+
+namespace {
+
+// A 128-byte tag: marker, then the fields as raw bytes.
+QByteArray tagBytes(const QByteArray& marker, const QByteArray& title, const QByteArray& comment28, char zero,
+                    char track, char genre) {
+    QByteArray tag = marker;
+    tag += title.leftJustified(30, '\0', true);
+    tag += QByteArray(30 + 30 + 4, '\0');
+    tag += comment28.leftJustified(28, '\0', true);
+    tag += zero;
+    tag += track;
+    tag += genre;
+    return tag;
+}
+
+} // namespace
+
+class TestId3v1 : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString file(const QString& name, const QByteArray& bytes) {
+        const QString path = m_dir.filePath(name);
+        writeAll(path, bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void savedLayout() {
+        // Guards against fields at wrong offsets, NUL instead of space padding, or a tag
+        // appended twice instead of overwritten.
+        const QByteArray audio = mp3Bytes();
+        const QString path = file(QStringLiteral("layout.mp3"), audio);
+        clsID3v1 tag;
+        tag.setFilename(path);
+        tag.setTagTitle(QStringLiteral("Title"));
+        tag.setTagArtist(QStringLiteral("Artist"));
+        tag.setTagYear(QStringLiteral("1999"));
+        tag.setTagTrack(7);
+        tag.setTagComments(QStringLiteral("note"));
+        tag.setTagGenre(17);
+        QVERIFY(tag.SaveTag());
+        QByteArray bytes = readAll(path);
+        QCOMPARE(bytes.size(), audio.size() + 128);
+        QCOMPARE(bytes.left(audio.size()), audio);
+        const QByteArray t = bytes.right(128);
+        QCOMPARE(t.mid(0, 3), QByteArray("TAG"));
+        QCOMPARE(t.mid(3, 30), QByteArray("Title").leftJustified(30, ' '));
+        QCOMPARE(t.mid(33, 30), QByteArray("Artist").leftJustified(30, ' '));
+        QCOMPARE(t.mid(63, 30), QByteArray(30, '\0')); // never set
+        QCOMPARE(t.mid(93, 4), QByteArray("1999"));
+        QCOMPARE(t.mid(97, 28), QByteArray("note").leftJustified(28, ' '));
+        QCOMPARE(t.at(125), '\0');
+        QCOMPARE(t.at(126), '\7');
+        QCOMPARE(t.at(127), '\21');
+
+        tag.setTagAlbum(QString());
+        QVERIFY(tag.SaveTag());
+        bytes = readAll(path);
+        QCOMPARE(bytes.size(), audio.size() + 128);
+        QCOMPARE(bytes.mid(audio.size() + 63, 30), QByteArray(30, ' '));
+        QVERIFY(tag.HasTag());
+        QVERIFY(tag.RemoveTag());
+        QCOMPARE(readAll(path), audio);
+        QVERIFY(!QFile::exists(path + QStringLiteral(".temp")));
+    }
+
+    void readRules_data() {
+        QTest::addColumn<QByteArray>("tag");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<int>("track");
+        QTest::addColumn<int>("genre");
+        QTest::addColumn<QString>("genreName");
+        const QByteArray c28(28, 'c');
+        const QString s28 = QString::fromLatin1(c28);
+        const auto s = [](const char* text) { return QString::fromLatin1(text); };
+        QTest::newRow("v1.1 track") << tagBytes("TAG", "Song", c28, 0, 7, 0) << true << s("Song") << s28 << 7
+                                    << 0 << s("Blues");
+        QTest::newRow("v1.0 comment") << tagBytes("TAG", "Song", c28, 'x', 7, char(147)) << true << s("Song")
+                                      << s28 + s("x\x07") << 0 << 147 << s("Synth Pop");
+        QTest::newRow("blanks before NULs") << tagBytes("TAG", "  word", "", 0, 0, char(148)) << true
+                                            << s("word") << QString() << 0 << 148 << QString();
+        QTest::newRow("blanks kept before NULs") << tagBytes("TAG", "word  ", "", 0, 0, char(255)) << true
+                                                 << s("word  ") << QString() << 0 << 255 << QString();
+        QTest::newRow("space padding")
+            << tagBytes("TAG", QByteArray("word").leftJustified(30, ' '), "", 0, 0, 1) << true << s("word")
+            << QString() << 0 << 1 << s("Classic Rock");
+        QTest::newRow("latin-1") << tagBytes("TAG", "caf\xe9", "", 0, 0, 0) << true << s("caf\xe9")
+                                 << QString() << 0 << 0 << s("Blues");
+        QTest::newRow("lower-case marker") << tagBytes("tag", "Song", "", 0, 3, 5) << false << QString()
+                                           << QString() << 0 << 255 << QString();
+        QTest::newRow("mixed-case marker") << tagBytes("Tag", "Song", "", 0, 3, 5) << false << QString()
+                                           << QString() << 0 << 255 << QString();
+    }
+
+    void readRules() {
+        // Guards against misread padding, v1.0/v1.1 confusion, a case-blind marker, and an
+        // undefined state after reading a file without a tag.
+        QFETCH(QByteArray, tag);
+        QFETCH(bool, found);
+        QFETCH(QString, title);
+        QFETCH(QString, comment);
+        QFETCH(int, track);
+        QFETCH(int, genre);
+        QFETCH(QString, genreName);
+        const QString path = file(QStringLiteral("read.mp3"), mp3Bytes() + tag);
+        clsID3v1 v1;
+        v1.setFilename(path);
+        QCOMPARE(v1.HasTag(), found);
+        QCOMPARE(v1.ReadTag(), found);
+        QCOMPARE(v1.tagTitle(), title);
+        QCOMPARE(v1.tagComments(), comment);
+        QCOMPARE(int(v1.tagTrack()), track);
+        QCOMPARE(int(v1.tagGenre()), genre);
+        QCOMPARE(v1.tagStrGenre(), genreName);
+        QCOMPARE(v1.tagArtist(), QString());
+        QCOMPARE(v1.tagYear(), QString());
+    }
+
+    void setterRules() {
+        // Guards against overlong fields spilling into the next one, a track that survives a
+        // long comment (or the reverse), and characters ISO-8859-1 cannot hold.
+        clsID3v1 v1;
+        v1.setTagTitle(QString(31, QLatin1Char('t')));
+        QCOMPARE(v1.tagTitle(), QString(30, QLatin1Char('t')));
+        v1.setTagYear(QStringLiteral("19999"));
+        QCOMPARE(v1.tagYear(), QStringLiteral("1999"));
+        v1.setTagArtist(QStringLiteral("\u00c9t\u00e9 \u20ac \U0001F600!"));
+        QCOMPARE(v1.tagArtist(), QStringLiteral("\u00c9t\u00e9 ? ?!"));
+
+        v1.setTagTrack(9);
+        const QString thirty = QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567");
+        v1.setTagComments(thirty);
+        QCOMPARE(v1.tagComments(), thirty.left(30));
+        QCOMPARE(int(v1.tagTrack()), 0);
+        v1.setTagTrack(4);
+        QCOMPARE(v1.tagComments(), thirty.left(28));
+        QCOMPARE(int(v1.tagTrack()), 4);
+        v1.setTagComments(thirty.left(29));
+        QCOMPARE(v1.tagComments(), thirty.left(29));
+        v1.setTagComments(QStringLiteral("short"));
+        // A short comment after a long one drops the long one's last characters.
+        QCOMPARE(v1.tagComments(), QStringLiteral("short"));
+        v1.setTagTrack(6);
+        v1.setTagComments(QStringLiteral("again"));
+        QCOMPARE(int(v1.tagTrack()), 6);
+
+        QCOMPARE(clsID3v1::ReturnGenre(0), QStringLiteral("Blues"));
+        QCOMPARE(clsID3v1::ReturnGenre(67), QStringLiteral("Phychedelic"));
+        QCOMPARE(clsID3v1::ReturnGenre(117), QStringLiteral("power Ballad"));
+        QCOMPARE(clsID3v1::ReturnGenre(147), QStringLiteral("Synth Pop"));
+        QCOMPARE(clsID3v1::ReturnGenre(148), QString());
+        int count = 0;
+        while (!clsID3v1::ReturnGenre(static_cast<std::uint8_t>(count)).isEmpty())
+            ++count;
+        QCOMPARE(count, clsID3v1::kGenreCount);
+    }
+
+    void shortFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("127 bytes") << QByteArray("TAG") + QByteArray(124, 'x');
+        QTest::newRow("1 byte") << QByteArray("T");
+    }
+
+    void shortFiles() {
+        // Guards against reads before the file's start and writes into files too short to
+        // hold a tag.
+        QFETCH(QByteArray, bytes);
+        const QString path = file(QStringLiteral("short.mp3"), bytes);
+        clsID3v1 v1;
+        v1.setFilename(path);
+        v1.setTagTitle(QStringLiteral("kept"));
+        QVERIFY(!v1.HasTag());
+        QVERIFY(!v1.ReadTag());
+        QCOMPARE(v1.tagTitle(), QStringLiteral("kept"));
+        QVERIFY(!v1.SaveTag());
+        QVERIFY(!v1.RemoveTag());
+        QCOMPARE(readAll(path), bytes);
+    }
+
+    void wholeFileTag() {
+        // Guards against an off-by-one at the boundary: a file that is only a tag.
+        const QString path = file(QStringLiteral("only.mp3"), tagBytes("TAG", "Only", "", 0, 1, 2));
+        clsID3v1 v1;
+        v1.setFilename(path);
+        QVERIFY(v1.ReadTag());
+        QCOMPARE(v1.tagTitle(), QStringLiteral("Only"));
+        QVERIFY(v1.RemoveTag());
+        QCOMPARE(QFileInfo(path).size(), 0);
+    }
+
+    void failuresLeaveFilesAlone() {
+        // Guards against a lost or truncated file when the folder or file cannot be written,
+        // and against a tagless file being rewritten by a removal.
+        const QByteArray audio = mp3Bytes();
+        const QString plain = file(QStringLiteral("plain.mp3"), audio);
+        clsID3v1 v1;
+        v1.setFilename(plain);
+        const QDateTime before = QFileInfo(plain).lastModified();
+        QVERIFY(v1.RemoveTag());
+        QCOMPARE(QFileInfo(plain).lastModified(), before);
+
+        v1.setFilename(m_dir.filePath(QStringLiteral("missing.mp3")));
+        QVERIFY(!v1.HasTag());
+        QVERIFY(!v1.SaveTag());
+        QVERIFY(!v1.RemoveTag());
+        QVERIFY(!QFile::exists(v1.filename()));
+
+        // A folder in the way of the temporary file makes the removal fail part-way.
+        const QByteArray tagged = audio + tagBytes("TAG", "Keep", "", 0, 1, 2);
+        const QString path = file(QStringLiteral("blocked.mp3"), tagged);
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("blocked.mp3.temp")));
+        v1.setFilename(path);
+        QVERIFY(!v1.RemoveTag());
+        QCOMPARE(readAll(path), tagged);
+        v1.setFilename(m_dir.filePath(QStringLiteral("blocked.mp3.temp")));
+        QVERIFY(!v1.SaveTag());
+        QVERIFY(!v1.ReadTag());
+    }
+
+    void otherToolsReadOurs() {
+        // Guards against a tag that only we can read: id3v2, eyeD3 and mutagen must agree
+        // field for field.
+        const QString path = m_dir.filePath(QStringLiteral("ours.mp3"));
+        QVERIFY(makeMp3(path));
+        clsID3v1 v1;
+        v1.setFilename(path);
+        v1.setTagTrack(12);
+        v1.setTagTitle(QStringLiteral("Caf\u00e9 Song"));
+        v1.setTagArtist(QStringLiteral("The Artist"));
+        v1.setTagAlbum(QStringLiteral("Album"));
+        v1.setTagYear(QStringLiteral("2001"));
+        v1.setTagComments(QStringLiteral("A comment"));
+        v1.setTagGenre(17);
+        QVERIFY(v1.SaveTag());
+
+        // id3v2 prints the tag's bytes as they stand, so read its output as ISO-8859-1.
+        QString out = QString::fromLatin1(id3v2List(path));
+        QVERIFY2(out.contains(QLatin1String("Title  : Caf\xe9 Song")), qPrintable(out));
+        QVERIFY(out.contains(QLatin1String("Artist: The Artist")));
+        QVERIFY(out.contains(QLatin1String("Year: 2001, Genre: Rock (17)")));
+        QVERIFY(out.contains(QLatin1String("Comment: A comment")));
+        QVERIFY(out.contains(QLatin1String("Track: 12")));
+
+        QCOMPARE(
+            python(QStringLiteral("import sys\n"
+                                  "from mutagen.id3 import ID3\n"
+                                  "t = ID3(sys.argv[1])\n"
+                                  "for k in ['TIT2','TPE1','TALB','TDRC','TRCK','TCON']: print(k, t[k])\n"
+                                  "print('COMM', t.getall('COMM')[0])\n"),
+                   path, &out),
+            0);
+        QCOMPARE(out, QStringLiteral("TIT2 Caf\u00e9 Song\nTPE1 The Artist\nTALB Album\nTDRC 2001\nTRCK 12\n"
+                                     "TCON Rock\nCOMM A comment\n"));
+
+        QCOMPARE(testsupport::run(QStringLiteral("eyeD3"),
+                                  {QStringLiteral("--no-color"), QStringLiteral("-1"), path}, &out),
+                 0);
+        QVERIFY2(out.contains(QStringLiteral("title: Caf\u00e9 Song")), qPrintable(out));
+        QVERIFY(out.contains(QLatin1String("artist: The Artist")));
+        QVERIFY(out.contains(QLatin1String("album: Album")));
+        QVERIFY(out.contains(QLatin1String("track: 12")));
+        QVERIFY(out.contains(QLatin1String("genre: Rock (id 17)")));
+        QVERIFY(out.contains(QLatin1String("A comment")));
+    }
+
+    void weReadOtherTools() {
+        // Guards against misreading tags written by common tools (NUL padding, v1.1 track).
+        const QString path = m_dir.filePath(QStringLiteral("theirs.mp3"));
+        QVERIFY(makeMp3(path));
+        QCOMPARE(testsupport::run(QStringLiteral("id3v2"),
+                                  {QStringLiteral("-1"), QStringLiteral("-t"), QStringLiteral("Their Title"),
+                                   QStringLiteral("-a"), QStringLiteral("Them"), QStringLiteral("-A"),
+                                   QStringLiteral("Record"), QStringLiteral("-y"), QStringLiteral("1987"),
+                                   QStringLiteral("-c"), QStringLiteral("Said"), QStringLiteral("-T"),
+                                   QStringLiteral("5"), QStringLiteral("-g"), QStringLiteral("8"), path}),
+                 0);
+        clsID3v1 v1;
+        v1.setFilename(path);
+        QVERIFY(v1.ReadTag());
+        QCOMPARE(v1.tagTitle(), QStringLiteral("Their Title"));
+        QCOMPARE(v1.tagArtist(), QStringLiteral("Them"));
+        QCOMPARE(v1.tagAlbum(), QStringLiteral("Record"));
+        QCOMPARE(v1.tagYear(), QStringLiteral("1987"));
+        QCOMPARE(v1.tagComments(), QStringLiteral("Said"));
+        QCOMPARE(int(v1.tagTrack()), 5);
+        QCOMPARE(v1.tagStrGenre(), QStringLiteral("Jazz"));
+
+        QCOMPARE(python(QStringLiteral("import sys\n"
+                                       "from mutagen.id3 import ID3, TIT2, TPE1, TRCK\n"
+                                       "t = ID3()\n"
+                                       "t.add(TIT2(encoding=0, text='M\\u00fcller'))\n"
+                                       "t.add(TPE1(encoding=0, text='Mutagen'))\n"
+                                       "t.add(TRCK(encoding=0, text='3'))\n"
+                                       "t.save(sys.argv[1], v1=2, v2_version=3)\n"),
+                        path, nullptr),
+                 0);
+        QVERIFY(v1.ReadTag());
+        QCOMPARE(v1.tagTitle(), QStringLiteral("M\u00fcller"));
+        QCOMPARE(v1.tagArtist(), QStringLiteral("Mutagen"));
+        QCOMPARE(int(v1.tagTrack()), 3);
+    }
+
+private:
+    static QByteArray id3v2List(const QString& path) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(QStringLiteral("id3v2"), {QStringLiteral("-l"), path});
+        p.waitForFinished();
+        return p.readAll();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestId3v1)
+#include "test_id3v1.moc"

@@ -1,0 +1,466 @@
+#include "Mp3Fixtures.h"
+#include "tags/TagBatch.h"
+#include "tags/TagFileModel.h"
+#include "tags/TagText.h"
+#include "tags/clsFind.h"
+#include "tags/clsID3v1.h"
+#include "tags/clsID3v23.h"
+
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+using namespace mp3fixtures;
+
+namespace {
+
+QString& v2(FileEntry& e, Id3v2Field f) {
+    return e.v2[static_cast<std::size_t>(f)];
+}
+
+QString& v2(TagPages& p, Id3v2Field f) {
+    return p.v2[static_cast<std::size_t>(f)];
+}
+
+QString v2(const FileEntry& e, Id3v2Field f) {
+    return e.v2[static_cast<std::size_t>(f)];
+}
+
+QString v2(const PageView& v, Id3v2Field f) {
+    return v.v2[static_cast<std::size_t>(f)];
+}
+
+// The MPEG audio of a file: what lies between its ID3v2 header and its ID3v1 trailer.
+QByteArray audioPart(const QByteArray& file) {
+    QByteArray audio = file;
+    if (audio.startsWith("ID3") && audio.size() >= 10) {
+        const auto b = [&](int i) { return static_cast<int>(static_cast<unsigned char>(audio.at(i))); };
+        audio = audio.mid(10 + ((b(6) << 21) | (b(7) << 14) | (b(8) << 7) | b(9)));
+        // Padding after the frames is zeros up to the first frame sync.
+        while (!audio.isEmpty() && audio.at(0) == '\0')
+            audio.remove(0, 1);
+    }
+    if (audio.size() >= 128 && audio.right(128).startsWith("TAG"))
+        audio.chop(128);
+    return audio;
+}
+
+} // namespace
+
+class TestTagBatch : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString folder(const QString& name) {
+        const QString path = m_dir.filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+
+    static void tagV1(const QString& path, const QString& title, const QString& artist, int track,
+                      int genre) {
+        clsID3v1 v1;
+        v1.setFilename(path);
+        v1.setTagTitle(title);
+        v1.setTagArtist(artist);
+        v1.setTagTrack(static_cast<std::uint8_t>(track));
+        v1.setTagGenre(static_cast<std::uint8_t>(genre));
+        QVERIFY(v1.SaveTag());
+    }
+
+    static void tagV2(const QString& path, const QString& title, const QString& artist,
+                      const QString& genre) {
+        clsID3v23 tag;
+        tag.setFilename(path);
+        tag.setTagTitle(title);
+        tag.setTagArtist(artist);
+        tag.setTagGenre(genre);
+        QVERIFY(tag.SaveTag());
+    }
+
+private Q_SLOTS:
+    void pathParts_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("parts");
+        QTest::addColumn<QString>("result");
+        const auto s = [](const char* text) { return QString::fromLatin1(text); };
+        QTest::newRow("name with dots") << s("/music/a.b-c.mp3") << int(kPathName) << s("a.b-c");
+        QTest::newRow("dot only in folder") << s("/music.dir/track") << int(kPathName) << s("track");
+        QTest::newRow("extension") << s("/music/a.b-c.mp3") << int(kPathExtension) << s("mp3");
+        QTest::newRow("no extension") << s("/music.dir/track") << int(kPathExtension) << QString();
+        QTest::newRow("name and extension") << s("/m/x.mp3") << int(kPathName | kPathExtension) << s("x.mp3");
+        QTest::newRow("lone dot") << s("/m.d/x") << int(kPathName | kPathExtension) << s("x.");
+        QTest::newRow("folder") << s("/m/x.mp3") << int(kPathFolder) << s("/m/");
+        QTest::newRow("all") << s("/m/x.mp3") << int(kPathFolder | kPathName | kPathExtension)
+                             << s("/m/x.mp3");
+        QTest::newRow("bare name") << s("x.mp3") << int(kPathFolder | kPathName) << s("x");
+    }
+
+    void pathParts() {
+        // Guards against the name cut at a dot inside a folder name, or separators doubled.
+        QFETCH(QString, path);
+        QFETCH(int, parts);
+        QFETCH(QString, result);
+        QCOMPARE(PathPart(path, parts), result);
+    }
+
+    void titles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        const auto s = [](const char* text) { return QString::fromLatin1(text); };
+        QTest::newRow("underscores and %20") << s("/m/Artist - my_song%20title.mp3") << s("My Song Title");
+        QTest::newRow("no dash") << s("/m/just a song.mp3") << QString();
+        QTest::newRow("last dash wins") << s("/m/A - B - c d.mp3") << s("C D");
+        QTest::newRow("brackets") << s("/m/x-a (live) version.mp3") << s("A (Live) Version");
+        QTest::newRow("letter case") << s("/m/x-SHOUTED wORDS.mp3") << s("Shouted Words");
+        QTest::newRow("after a dot") << s("/m/x-mr.jones [remix].mp3") << s("Mr.Jones [Remix]");
+        QTest::newRow("dash in folder only") << s("/m-x/song.mp3") << QString();
+    }
+
+    void titles() {
+        // Guards against titles taken from the wrong part of the name or left untidied.
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QCOMPARE(GrabTitle(file), title);
+    }
+
+    void keysAndNumbers() {
+        // Guards against the track box accepting letters or misreading "3/12" and blanks.
+        for (int key : {int('0'), int('9'), 8, 13, 27, 46})
+            QCOMPARE(FilterKey(key, kFilterDigits), key);
+        for (int key : {int('a'), int('-'), int(' '), 127})
+            QCOMPARE(FilterKey(key, kFilterDigits), 0);
+        QCOMPARE(leadingNumber(QStringLiteral(" 3/12")), 3);
+        QCOMPARE(leadingNumber(QStringLiteral("-4")), -4);
+        QCOMPARE(leadingNumber(QStringLiteral("x1")), 0);
+        QCOMPARE(leadingNumber(QStringLiteral("99999999999999999999")), 1'000'000'000'000LL);
+        QCOMPARE(clampTrackText(QStringLiteral("300")), QStringLiteral("255"));
+        QCOMPARE(clampTrackText(QStringLiteral("-1")), QStringLiteral("0"));
+        QCOMPARE(clampTrackText(QStringLiteral("25")), QStringLiteral("25"));
+        QVERIFY(isNumber(QStringLiteral(" 12 ")));
+        QVERIFY(!isNumber(QString()));
+        QVERIFY(!isNumber(QStringLiteral("3/12")));
+    }
+
+    void findRules() {
+        // Guards against subfolder files listed after the folder's own, patterns merged into
+        // one pass, upper-case extensions missed, and a second search replacing the first.
+        const QString root = folder(QStringLiteral("find"));
+        QVERIFY(QDir(root).mkpath(QStringLiteral("sub")));
+        for (const char* name : {"b.mp3", "A.MP3", "c.wav", "sub/s.mp3", "notes.txt"})
+            QVERIFY(writeAll(root + QLatin1Char('/') + QLatin1String(name), QByteArray(1023, 'x')));
+        clsFind find;
+        QCOMPARE(find.Find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
+        QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/A.MP3"));
+        QCOMPARE(find.Item(2).sNameAndExtension(), QStringLiteral("b.mp3"));
+        QCOMPARE(find.Item(1).lSize(), 1023);
+        find.Clear();
+        QCOMPARE(find.Find(root, QStringLiteral("*.mp3;*.wav"), true), 4);
+        QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/sub/s.mp3"));
+        QCOMPARE(find.Item(4).sExtension(), QStringLiteral("wav"));
+        QCOMPARE(find.Find(root, QStringLiteral("*.wav"), false), 5);
+        find.Remove(1);
+        QCOMPARE(find.Count(), 4);
+        QCOMPARE(find.Find(root + QStringLiteral("/missing"), QStringLiteral("*.mp3"), true), 4);
+
+        const QString timed = root + QStringLiteral("/c.wav");
+        QFile f(timed);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const QDateTime late(QDate(2024, 3, 1), QTime(23, 59, 59, 900));
+        QVERIFY(f.setFileTime(late, QFileDevice::FileModificationTime));
+        f.close();
+        QCOMPARE(clsFile(timed).dLastWriteTime(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
+        QCOMPARE(clsFile(root + QStringLiteral("/gone")).lSize(), 0);
+    }
+
+    void folderList() {
+        // Guards against a genre-only Blues tag counted as a tag, wrong "Tags" texts, size
+        // rounding, a save aimed at the selected row while one row is checked, and a removed
+        // tag still shown.
+        const QString dir = folder(QStringLiteral("scan"));
+        const QStringList names = {QStringLiteral("both"), QStringLiteral("v2only"), QStringLiteral("blues"),
+                                   QStringLiteral("none")};
+        for (const QString& n : names)
+            QVERIFY(makeMp3(dir + QLatin1Char('/') + n + QStringLiteral(".mp3")));
+        tagV1(dir + QStringLiteral("/both.mp3"), QStringLiteral("  One  "), QStringLiteral("Band"), 4, 17);
+        tagV2(dir + QStringLiteral("/both.mp3"), QStringLiteral(" Two "), QStringLiteral("Band"),
+              QStringLiteral("(17)Rock"));
+        tagV2(dir + QStringLiteral("/v2only.mp3"), QStringLiteral("Only"), QString(), QString());
+        tagV1(dir + QStringLiteral("/blues.mp3"), QString(), QString(), 0, 0);
+
+        TagFileModel model;
+        int calls = 0;
+        model.UpdateFolder(dir, [&](int i, int n) {
+            QCOMPARE(n, 4);
+            QCOMPARE(i, ++calls);
+        });
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(calls, 4);
+        const auto cell = [&](int row, int column) {
+            return model.data(model.index(row, column), Qt::DisplayRole);
+        };
+        QCOMPARE(cell(0, TagFileModel::Filename).toString(), QStringLiteral("blues"));
+        QCOMPARE(cell(0, TagFileModel::Tags).toString(), QString());
+        QCOMPARE(cell(1, TagFileModel::Tags).toString(), QStringLiteral("ID3v1 ID3v2"));
+        QCOMPARE(cell(3, TagFileModel::Tags).toString(), QStringLiteral("ID3v2"));
+        QCOMPARE(model.longestText(TagFileModel::Tags), QStringLiteral("ID3v1 ID3v2"));
+        const FileEntry& both = model.entry(1);
+        QCOMPARE(both.v1[kV1Title], QStringLiteral("One"));
+        QCOMPARE(both.v1[kV1Track], QStringLiteral("4"));
+        QCOMPARE(int(both.v1Genre), 17);
+        QCOMPARE(v2(both, Id3v2Field::Title), QStringLiteral("Two"));
+        QCOMPARE(v2(both, Id3v2Field::Genre), QStringLiteral("Rock"));
+        QCOMPARE(sizeKbText(1023), QStringLiteral("1 kB"));
+        QCOMPARE(sizeKbText(10240), QStringLiteral("10 kB"));
+        QCOMPARE(sizeKbText(511), QStringLiteral("0 kB"));
+
+        // One row checked, another selected: the checked one is shown and saved.
+        QVERIFY(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(model.GetSelNum(), 1);
+        QCOMPARE(model.RefreshItem(1).v1[kV1Title], QStringLiteral("One"));
+        TagPages pages;
+        pages.v2Ticked = true;
+        v2(pages, Id3v2Field::Title) = QStringLiteral("Saved");
+        QCOMPARE(model.SaveItems(3, pages, BatchOptions()).saved, 1);
+        QCOMPARE(cell(1, TagFileModel::Tags).toString(), QStringLiteral("ID3v2"));
+        QCOMPARE(v2(readFileEntry(dir + QStringLiteral("/both.mp3")), Id3v2Field::Title),
+                 QStringLiteral("Saved"));
+        QCOMPARE(v2(readFileEntry(dir + QStringLiteral("/v2only.mp3")), Id3v2Field::Title),
+                 QStringLiteral("Only"));
+        QVERIFY(!readFileEntry(dir + QStringLiteral("/both.mp3")).hasV1);
+
+        model.setAllChecked(true);
+        QCOMPARE(model.GetSelNum(), 4);
+        QCOMPARE(v2(model.RefreshItem(0), Id3v2Field::Title), QString());
+        model.UpdateFolder(folder(QStringLiteral("empty")));
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(!model.RefreshItem(0).hasV1);
+    }
+
+    void combined() {
+        // Guards against differences hidden in the combined view (or equal values shown as
+        // different because of letter case).
+        FileEntry a, b, c;
+        for (FileEntry* e : {&a, &b, &c}) {
+            e->hasV1 = e->hasV2 = true;
+            e->v1[kV1Artist] = QStringLiteral("Same");
+            v2(*e, Id3v2Field::Artist) = QStringLiteral("Same");
+            v2(*e, Id3v2Field::Genre) = QStringLiteral("Rock");
+            e->v1[kV1Track] = QStringLiteral("3");
+            v2(*e, Id3v2Field::Track) = QStringLiteral("3");
+        }
+        b.v1[kV1Artist] = QStringLiteral("SAME");
+        v2(c, Id3v2Field::Artist) = QStringLiteral("same");
+        c.v1Genre = 5;
+        v2(c, Id3v2Field::Genre) = QStringLiteral("Pop");
+        v2(b, Id3v2Field::Track) = QStringLiteral("03");
+
+        PageView view = combinedView({&a, &b, &c});
+        QVERIFY(view.hasV1 && view.hasV2);
+        QCOMPARE(view.v1[kV1Artist], QStringLiteral("Same"));
+        QCOMPARE(v2(view, Id3v2Field::Artist), QStringLiteral("Same"));
+        QCOMPARE(view.v1Genre, -1);
+        QCOMPARE(v2(view, Id3v2Field::Genre), QString());
+        QCOMPARE(view.v1[kV1Track], QStringLiteral("3")); // "3" and "3" as numbers
+        QCOMPARE(v2(view, Id3v2Field::Track), QString()); // "3" and "03" as texts
+
+        b.v1[kV1Track].clear();
+        c.hasV1 = false;
+        c.v1Genre = 0;
+        view = combinedView({&a, &b, &c});
+        QCOMPARE(view.v1[kV1Track], QString());
+        QCOMPARE(view.v1Genre, 0);
+
+        a.hasV2 = b.hasV2 = c.hasV2 = false;
+        QVERIFY(!combinedView({&a, &b, &c}).hasV2);
+    }
+
+    void batchOptions() {
+        // Guards against track numbers taken from row positions instead of the saved files'
+        // order, grabbed titles not applied, and empty boxes wiping each file's own values.
+        const QString dir = folder(QStringLiteral("batch"));
+        for (int i = 1; i <= 8; ++i) {
+            const QString path = dir + QStringLiteral("/Artist %1 - song_%1.mp3").arg(i);
+            QVERIFY(makeMp3(path));
+            tagV1(path, QStringLiteral("Old %1").arg(i), QStringLiteral("Artist %1").arg(i), 0, 1);
+            tagV2(path, QStringLiteral("Old %1").arg(i), QStringLiteral("Artist %1").arg(i),
+                  QStringLiteral("Pop"));
+        }
+        QList<FileEntry> entries = scanFolder(dir);
+        QCOMPARE(entries.size(), 8);
+        QList<FileEntry*> checked;
+        for (int row : {1, 2, 4, 6, 7})
+            checked.append(&entries[row]);
+
+        TagPages pages;
+        pages.v1Ticked = pages.v2Ticked = true;
+        pages.v1[kV1Album] = QStringLiteral("Shared Album");
+        v2(pages, Id3v2Field::Album) = QStringLiteral("Shared Album");
+        BatchOptions options;
+        options.numberTracks = true;
+        options.grabTitle = true;
+        int progressCalls = 0;
+        const SaveReport report = SaveItems(checked, pages, options, [&](int, int n) {
+            ++progressCalls;
+            QCOMPARE(n, 5);
+        });
+        QCOMPARE(report.saved, 5);
+        QVERIFY(report.failed.isEmpty());
+        QCOMPARE(progressCalls, 5);
+
+        const QList<FileEntry> reread = scanFolder(dir);
+        for (int k = 0; k < checked.size(); ++k) {
+            const int row = static_cast<int>(checked[k] - entries.data());
+            const FileEntry& e = reread[row];
+            const QString n = QString::number(row + 1);
+            QCOMPARE(e.v1[kV1Track], QString::number(k + 1));
+            QCOMPARE(e.v2[static_cast<std::size_t>(Id3v2Field::Track)], QString::number(k + 1));
+            QCOMPARE(e.v1[kV1Title], QStringLiteral("Song ") + n);
+            QCOMPARE(e.v2[static_cast<std::size_t>(Id3v2Field::Title)], QStringLiteral("Song ") + n);
+            QCOMPARE(e.v1[kV1Album], QStringLiteral("Shared Album"));
+            // Left empty in the pages, so each file keeps its own artist and genre.
+            QCOMPARE(e.v1[kV1Artist], QStringLiteral("Artist ") + n);
+            QCOMPARE(e.v2[static_cast<std::size_t>(Id3v2Field::Artist)], QStringLiteral("Artist ") + n);
+            QCOMPARE(int(e.v1Genre), 1);
+            QCOMPARE(e.v2[static_cast<std::size_t>(Id3v2Field::Genre)], QStringLiteral("Pop"));
+            // The saved entry already shows what the file holds.
+            QCOMPARE(checked[k]->v1, e.v1);
+            QCOMPARE(checked[k]->v2, e.v2);
+        }
+        QCOMPARE(reread[0].v1[kV1Title], QStringLiteral("Old 1"));
+        QCOMPARE(reread[0].v1[kV1Album], QString());
+        QVERIFY(QDir(dir).entryList(QDir::Files | QDir::Hidden).size() == 8);
+    }
+
+    void singleSaveAndRemoval() {
+        // Guards against options acting on a single save, a missing genre selection writing
+        // genre 0 (Blues), and an unticked tag left in the file.
+        const QString dir = folder(QStringLiteral("single"));
+        const QString path = dir + QStringLiteral("/x - y.mp3");
+        QVERIFY(makeMp3(path));
+        const QByteArray audio = readAll(path);
+        QList<FileEntry> entries = scanFolder(dir);
+        TagPages pages;
+        pages.v1Ticked = pages.v2Ticked = true;
+        pages.v1[kV1Track] = QStringLiteral("300");
+        pages.v1[kV1Title] = QStringLiteral("  Typed  ");
+        v2(pages, Id3v2Field::Title) = QStringLiteral("  Typed  ");
+        v2(pages, Id3v2Field::Track) = QStringLiteral("0");
+        BatchOptions options;
+        options.numberTracks = options.grabTitle = true;
+        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        FileEntry e = readFileEntry(path);
+        QCOMPARE(e.v1[kV1Title], QStringLiteral("Typed"));
+        QCOMPARE(e.v1[kV1Track], QStringLiteral("255"));
+        QCOMPARE(int(e.v1Genre), 255);
+        QCOMPARE(v2(e, Id3v2Field::Title), QStringLiteral("Typed"));
+        QCOMPARE(v2(entries[0], Id3v2Field::Title), QStringLiteral("  Typed  "));
+        QCOMPARE(v2(e, Id3v2Field::Track), QString());
+        QCOMPARE(tagsText(entries[0]), QStringLiteral("ID3v1 ID3v2"));
+
+        pages.v1Ticked = false;
+        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(tagsText(entries[0]), QStringLiteral("ID3v2"));
+        QVERIFY(!readAll(path).right(128).startsWith("TAG"));
+        pages.v2Ticked = false;
+        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(tagsText(entries[0]), QString());
+        QCOMPARE(audioPart(readAll(path)), audio);
+        QVERIFY(decodes(path));
+
+        // Saved through a link, the linked file changes and the link stays a link.
+        const QString link = m_dir.filePath(QStringLiteral("link.mp3"));
+        QVERIFY(QFile::link(path, link));
+        FileEntry linked = readFileEntry(link);
+        pages.v2Ticked = true;
+        QCOMPARE(SaveItems({&linked}, pages, options).saved, 1);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(v2(readFileEntry(path), Id3v2Field::Title), QStringLiteral("Typed"));
+    }
+
+    void failedSaveIsReported() {
+        // Guards against a file that could not be written being marked as saved.
+        const QString dir = folder(QStringLiteral("fail"));
+        const QString path = dir + QStringLiteral("/a.mp3");
+        QVERIFY(makeMp3(path));
+        QList<FileEntry> entries = scanFolder(dir);
+        entries.append(readFileEntry(dir + QStringLiteral("/vanished.mp3")));
+        entries[1].filename = dir + QStringLiteral("/vanished.mp3");
+        // A folder where the copy must go blocks the save of the first file.
+        QVERIFY(QDir(dir).mkdir(QStringLiteral(".a.mp3.tavrik-save")));
+        TagPages pages;
+        pages.v1Ticked = true;
+        pages.v1[kV1Title] = QStringLiteral("New");
+        const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
+        QCOMPARE(report.saved, 0);
+        QCOMPARE(report.failed, QStringList({path, dir + QStringLiteral("/vanished.mp3")}));
+        QVERIFY(!entries[0].hasV1);
+        QCOMPARE(entries[0].v1[kV1Title], QString());
+        QCOMPARE(readAll(path), mp3Bytes());
+    }
+
+    void killedBatch() {
+        // Guards against a file left half-written (or lost) when the program dies in the
+        // middle of a batch save.
+        const QString dir = folder(QStringLiteral("killed"));
+        const QByteArray small = mp3Bytes(1.0);
+        QVERIFY(small.size() > 4000);
+        // File 100, being saved when the kill comes, is long enough that its rewrite is
+        // still under way.
+        const QByteArray large = small.repeated(3000);
+        QHash<QString, QByteArray> originals;
+        for (int i = 0; i < 200; ++i) {
+            const QString name = QStringLiteral("f%1.mp3").arg(i, 3, 10, QLatin1Char('0'));
+            originals[name] = i == 99 ? large : small;
+            QVERIFY(writeAll(dir + QLatin1Char('/') + name, originals[name]));
+        }
+
+        QProcess writer;
+        writer.start(QStringLiteral(TAG_BATCH_WRITER), {dir});
+        QVERIFY(writer.waitForStarted());
+        int reached = 0;
+        while (reached < 100 && writer.state() == QProcess::Running) {
+            if (!writer.canReadLine() && !writer.waitForReadyRead(10000))
+                break;
+            while (writer.canReadLine())
+                reached = writer.readLine().trimmed().toInt();
+        }
+        QVERIFY(reached >= 100);
+        // Kill as soon as the save of file 100 shows on disk: a file beside it, or the file
+        // itself changed.
+        const QString busy = dir + QStringLiteral("/f099.mp3");
+        while (writer.state() == QProcess::Running &&
+               QDir(dir).entryList(QDir::Files | QDir::Hidden).size() == 200 &&
+               QFileInfo(busy).size() == large.size())
+            QThread::usleep(50);
+        writer.kill();
+        QVERIFY(writer.waitForFinished());
+        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+
+        int untouched = 0;
+        int saved = 0;
+        const QStringList files = QDir(dir).entryList({QStringLiteral("*.mp3")}, QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), 200);
+        for (const QString& name : files) {
+            const QString path = dir + QLatin1Char('/') + name;
+            const QByteArray bytes = readAll(path);
+            const QByteArray& original = originals[name];
+            if (bytes == original) {
+                ++untouched;
+                continue;
+            }
+            const FileEntry e = readFileEntry(path);
+            QVERIFY2(e.hasV1 && e.hasV2, qPrintable(name));
+            QCOMPARE(e.v1[kV1Title], QStringLiteral("Killed batch"));
+            QCOMPARE(v2(e, Id3v2Field::Comments), QString(2000, QLatin1Char('c')));
+            QCOMPARE(audioPart(bytes), original);
+            ++saved;
+        }
+        QVERIFY2(saved >= 99 && untouched >= 1, qPrintable(QStringLiteral("%1 saved").arg(saved)));
+        for (const QString& name : {files.first(), files.last()})
+            QVERIFY(decodes(dir + QLatin1Char('/') + name));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTagBatch)
+#include "test_tagbatch.moc"
