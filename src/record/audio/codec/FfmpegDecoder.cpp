@@ -11,6 +11,7 @@ extern "C" {
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <limits>
 #include <mutex>
 
@@ -23,6 +24,9 @@ constexpr int kMaxChannels = 64;
 constexpr int kMaxReadFrames = 1 << 20;
 // Packets in a row that fail to decode before the rest of the file counts as lost.
 constexpr int kMaxBadPackets = 100;
+// Packets decoded ahead of a seek target when walking to it: an MP3 frame may draw on
+// the bit reservoir of several before it.
+constexpr std::size_t kPreRollPackets = 10;
 // Frames per packet fed from a headerless file.
 constexpr int kRawPacketFrames = 4096;
 constexpr std::int64_t kNoTimestamp = std::numeric_limits<std::int64_t>::min();
@@ -102,23 +106,25 @@ struct RawUnit {
     int bytes = 0;
     int frames = 0;
     int bitsPerSample = 0;
-    // The decoder's state builds up from the start; decode this much before a seek target.
-    bool adaptive = false;
+    // The decoder's state builds up from the start: seconds to decode before a seek target
+    // for the state to settle, or -1 when it never does and decoding starts from the top.
+    int preRollSeconds = 0;
 };
 
 RawUnit rawUnit(const codec::HeaderlessInput& input) {
     using Coding = codec::HeaderlessInput::Coding;
     switch (input.coding) {
     case Coding::Pcm16:
-        return {AV_CODEC_ID_PCM_S16LE, 2 * input.channels, 1, 16, false};
+        return {AV_CODEC_ID_PCM_S16LE, 2 * input.channels, 1, 16, 0};
     case Coding::ALaw:
-        return {AV_CODEC_ID_PCM_ALAW, input.channels, 1, 8, false};
+        return {AV_CODEC_ID_PCM_ALAW, input.channels, 1, 8, 0};
     case Coding::MuLaw:
-        return {AV_CODEC_ID_PCM_MULAW, input.channels, 1, 8, false};
+        return {AV_CODEC_ID_PCM_MULAW, input.channels, 1, 8, 0};
     case Coding::OkiAdpcm:
-        return {AV_CODEC_ID_ADPCM_IMA_OKI, 1, 2, 4, true};
+        // Its predictor has no leak: an offset picked up by starting mid-stream stays.
+        return {AV_CODEC_ID_ADPCM_IMA_OKI, 1, 2, 4, -1};
     case Coding::G726:
-        return {AV_CODEC_ID_ADPCM_G726LE, input.g726Bits, 8, input.g726Bits, true};
+        return {AV_CODEC_ID_ADPCM_G726LE, input.g726Bits, 8, input.g726Bits, 1};
     }
     return {};
 }
@@ -159,6 +165,12 @@ private:
         return m_decoded - static_cast<std::int64_t>(m_pending.size()) / m_channels;
     }
     bool countBadPacket();
+    bool walkTo(std::int64_t stamp);
+    std::int64_t origin() const {
+        if (m_origin != kNoTimestamp)
+            return m_origin;
+        return m_stream->start_time != kNoTimestamp ? m_stream->start_time : 0;
+    }
 
     QByteArray m_path;
     std::unique_ptr<AVFormatContext, FormatCloser> m_format;
@@ -170,6 +182,12 @@ private:
     int m_resamplerFormat = -1;
     std::unique_ptr<AVPacket, PacketCloser> m_packet;
     std::unique_ptr<AVFrame, FrameCloser> m_frame;
+
+    // Packets to decode before reading on.
+    std::deque<std::unique_ptr<AVPacket, PacketCloser>> m_queued;
+    // The demuxer's own seek guesses time stamps (MP3 from the byte offset, ASF from its
+    // index); positions are then found by reading packets from the start instead.
+    bool m_walkToSeek = false;
 
     QFile m_raw;
     RawUnit m_unit;
@@ -186,6 +204,9 @@ private:
     std::int64_t m_decoded = 0;
     // Frames before this one are decoded only to reach it.
     std::int64_t m_discardBefore = 0;
+    // Time stamp of frame 0: that of the first frame decoded from the start, which the
+    // decoder moves past the encoder's delay.
+    std::int64_t m_origin = kNoTimestamp;
     bool m_inputDone = false;
     bool m_ended = false;
     int m_badPackets = 0;
@@ -213,6 +234,8 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
         if (static_cast<int>(i) != index)
             format->streams[i]->discard = AVDISCARD_ALL;
     m_stream = format->streams[index];
+    const QByteArray name(format->iformat->name);
+    m_walkToSeek = name == "mp3" || name == "asf";
     return openCodec(decoder, m_stream->codecpar, error);
 }
 
@@ -284,6 +307,8 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
                         .arg(channelsName(params.ch_layout.nb_channels));
     if (params.bit_rate > 0 && bits <= 0)
         m_description += QStringLiteral(" %1 kbit/s").arg((params.bit_rate + 500) / 1000);
+    // Decoding the first frame now fixes where frame 0 is before anything seeks.
+    decodeMore();
     return true;
 }
 
@@ -351,6 +376,11 @@ bool FfmpegDecoder::fetchPacket() {
     if (!m_format)
         return fetchRawPacket();
     AVPacket* packet = m_packet.get();
+    if (!m_queued.empty()) {
+        av_packet_move_ref(packet, m_queued.front().get());
+        m_queued.pop_front();
+        return true;
+    }
     for (;;) {
         // Any read error past this point is a truncated or damaged end: keep what decoded.
         if (av_read_frame(m_format.get(), packet) < 0)
@@ -467,16 +497,16 @@ bool FfmpegDecoder::appendFrame(const AVFrame& frame) {
         m_ended = true;
         return false;
     }
+    const std::int64_t stamp = frame.best_effort_timestamp;
+    if (m_stream && m_origin == kNoTimestamp)
+        m_origin = stamp != kNoTimestamp ? stamp : origin();
     if (m_decoded < 0) {
         // First frame after a seek: its time stamp says where the demuxer really landed.
-        const std::int64_t stamp = frame.best_effort_timestamp;
-        if (stamp == kNoTimestamp || !m_stream) {
+        if (stamp == kNoTimestamp || !m_stream)
             m_decoded = m_discardBefore;
-        } else {
-            const std::int64_t start = m_stream->start_time != kNoTimestamp ? m_stream->start_time : 0;
+        else
             m_decoded = std::max<std::int64_t>(
-                0, av_rescale_q(stamp - start, m_stream->time_base, AVRational{1, m_rate}));
-        }
+                0, av_rescale_q(stamp - m_origin, m_stream->time_base, AVRational{1, m_rate}));
     }
     const int room = swr_get_out_samples(m_resampler.get(), frame.nb_samples);
     if (room < 0)
@@ -525,27 +555,59 @@ void FfmpegDecoder::restart(std::int64_t decodedFrom, std::int64_t target) {
     m_error.clear();
 }
 
+bool FfmpegDecoder::walkTo(std::int64_t stamp) {
+    // Every demuxer finds its start exactly, and time stamps read on from there are exact.
+    const std::int64_t start = std::min<std::int64_t>(0, origin());
+    if (avformat_seek_file(m_format.get(), m_stream->index, std::numeric_limits<std::int64_t>::min(), start,
+                           start, 0) < 0 &&
+        av_seek_frame(m_format.get(), m_stream->index, start, AVSEEK_FLAG_BACKWARD) < 0)
+        return false;
+    for (;;) {
+        std::unique_ptr<AVPacket, PacketCloser> packet(av_packet_alloc());
+        if (!packet)
+            return false;
+        if (av_read_frame(m_format.get(), packet.get()) < 0)
+            return true;
+        if (packet->stream_index != m_stream->index)
+            continue;
+        const bool reached =
+            packet->pts != kNoTimestamp && packet->pts + std::max<std::int64_t>(packet->duration, 0) > stamp;
+        m_queued.push_back(std::move(packet));
+        if (reached)
+            return true;
+        if (m_queued.size() > kPreRollPackets)
+            m_queued.pop_front();
+    }
+}
+
 std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
     const std::int64_t target =
         std::clamp<std::int64_t>(frame, 0, m_length > 0 ? m_length : std::max<std::int64_t>(frame, 0));
     if (!m_format) {
-        std::int64_t from = target;
-        if (m_unit.adaptive)
-            from = std::max<std::int64_t>(0, target - m_rate);
+        std::int64_t from = 0;
+        if (m_unit.preRollSeconds >= 0)
+            from =
+                std::max<std::int64_t>(0, target - static_cast<std::int64_t>(m_unit.preRollSeconds) * m_rate);
         from = from / m_unit.frames * m_unit.frames;
         if (!m_raw.seek(from / m_unit.frames * m_unit.bytes))
             return -1;
         restart(from, target);
     } else {
-        const std::int64_t start = m_stream->start_time != kNoTimestamp ? m_stream->start_time : 0;
-        const std::int64_t stamp = start + av_rescale_q(target, AVRational{1, m_rate}, m_stream->time_base);
-        // Land on or before the target; the frames up to it are decoded and dropped.
-        int sought = avformat_seek_file(m_format.get(), m_stream->index,
-                                        std::numeric_limits<std::int64_t>::min(), stamp, stamp, 0);
-        if (sought < 0)
-            sought = av_seek_frame(m_format.get(), m_stream->index, stamp, AVSEEK_FLAG_BACKWARD);
-        if (sought < 0)
-            return -1;
+        const std::int64_t stamp =
+            origin() + av_rescale_q(target, AVRational{1, m_rate}, m_stream->time_base);
+        m_queued.clear();
+        if (m_walkToSeek) {
+            if (!walkTo(stamp))
+                return -1;
+        } else {
+            // Land on or before the target; the frames up to it are decoded and dropped.
+            int sought = avformat_seek_file(m_format.get(), m_stream->index,
+                                            std::numeric_limits<std::int64_t>::min(), stamp, stamp, 0);
+            if (sought < 0)
+                sought = av_seek_frame(m_format.get(), m_stream->index, stamp, AVSEEK_FLAG_BACKWARD);
+            if (sought < 0)
+                return -1;
+        }
         restart(-1, target);
     }
     while (m_pending.empty() && !m_ended)
