@@ -281,7 +281,7 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
     if (m_stream->duration > 0)
         length = av_rescale_q(m_stream->duration, m_stream->time_base, perFrame);
     else if (m_format->duration > 0)
-        length = av_rescale_q(m_format->duration, AV_TIME_BASE_Q, perFrame);
+        length = av_rescale_q(m_format->duration, AVRational{1, AV_TIME_BASE}, perFrame);
     if (m_format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE || length <= 0) {
         // A guess from the bit rate misses VBR files by far; counting packets does not.
         if (const std::int64_t counted = scanLength(); counted > 0)
