@@ -10,7 +10,6 @@ extern "C" {
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
 #include <deque>
 #include <limits>
 #include <mutex>
@@ -138,6 +137,7 @@ public:
     FfmpegDecoder(const FfmpegDecoder&) = delete;
     FfmpegDecoder& operator=(const FfmpegDecoder&) = delete;
 
+    bool allocated() const { return m_packet && m_frame; }
     bool openContainer(const QString& path, QString& error);
     bool openHeaderless(const QString& path, const codec::HeaderlessInput& input, QString& error);
 
@@ -268,11 +268,6 @@ bool FfmpegDecoder::openCodec(const AVCodec* decoder, const AVCodecParameters* p
 }
 
 bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
-    quietLibraries();
-    if (!m_packet || !m_frame) {
-        error = QStringLiteral("out of memory");
-        return false;
-    }
     m_path = QFile::encodeName(path);
     if (!openInput(m_path, error))
         return false;
@@ -329,11 +324,6 @@ std::int64_t FfmpegDecoder::scanLength() {
 }
 
 bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessInput& input, QString& error) {
-    quietLibraries();
-    if (!m_packet || !m_frame) {
-        error = QStringLiteral("out of memory");
-        return false;
-    }
     m_unit = rawUnit(input);
     const AVCodec* decoder = avcodec_find_decoder(m_unit.codec);
     if (!decoder || m_unit.bytes <= 0) {
@@ -617,37 +607,35 @@ std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
     return position();
 }
 
-} // namespace
-
-std::unique_ptr<Decoder> openFfmpegDecoder(const QString& path, QString& error) {
+// Null, saying why, when `path` is no file to open or memory runs out.
+std::unique_ptr<FfmpegDecoder> newDecoderFor(const QString& path, QString& error) {
+    quietLibraries();
     const QFileInfo info(path);
-    if (!info.exists()) {
-        error = QStringLiteral("the file does not exist");
-        return nullptr;
-    }
-    if (info.isDir()) {
-        error = QStringLiteral("it is a folder");
+    if (!info.exists() || info.isDir()) {
+        error = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("the file does not exist");
         return nullptr;
     }
     auto decoder = std::make_unique<FfmpegDecoder>();
-    if (!decoder->openContainer(path, error))
+    if (!decoder->allocated()) {
+        error = QStringLiteral("out of memory");
+        return nullptr;
+    }
+    return decoder;
+}
+
+} // namespace
+
+std::unique_ptr<Decoder> openFfmpegDecoder(const QString& path, QString& error) {
+    std::unique_ptr<FfmpegDecoder> decoder = newDecoderFor(path, error);
+    if (!decoder || !decoder->openContainer(path, error))
         return nullptr;
     return decoder;
 }
 
 std::unique_ptr<Decoder> openHeaderlessDecoder(const QString& path, const codec::HeaderlessInput& input,
                                                QString& error) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error = QStringLiteral("the file does not exist");
-        return nullptr;
-    }
-    if (info.isDir()) {
-        error = QStringLiteral("it is a folder");
-        return nullptr;
-    }
-    auto decoder = std::make_unique<FfmpegDecoder>();
-    if (!decoder->openHeaderless(path, input, error))
+    std::unique_ptr<FfmpegDecoder> decoder = newDecoderFor(path, error);
+    if (!decoder || !decoder->openHeaderless(path, input, error))
         return nullptr;
     return decoder;
 }
