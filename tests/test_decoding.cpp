@@ -142,6 +142,9 @@ void TestDecoding::decodesFilesFromOtherTools_data() {
     sox("sox-96000-2-float.wav", "-e floating-point -b 32", 96000, 2);
     sox("sox-8000-1-ulaw.wav", "-e u-law", 8000, 1);
     sox("sox-22050-2.ogg", "-C 3", 22050, 2);
+    sox("sox-8000-1-gsm.wav", "-e gsm-full-rate", 8000, 1);
+    sox("sox-22050-2-ima-adpcm.wav", "-e ima-adpcm", 22050, 2);
+    sox("sox-11025-1-ms-adpcm.wav", "-e ms-adpcm", 11025, 1);
 
     // lame and oggenc read a WAV that the row's source names.
     QTest::newRow("lame-cbr.mp3") << QStringLiteral("lame") << QStringLiteral("--quiet -b 128 IN OUT")
@@ -270,8 +273,8 @@ void TestDecoding::readsHeaderlessFiles_data() {
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QString>("args");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind"); // 0 vox, 1 raw, 2 g726
-    QTest::addColumn<int>("coding");
+    QTest::addColumn<int>("kind");   // 0 vox, 1 raw, 2 g726
+    QTest::addColumn<int>("coding"); // RAW: 1 to 3 as the codec takes them, 4 for 8-bit PCM; G.726: bits
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("channels");
     QTest::addColumn<qint64>("frames");
@@ -283,6 +286,9 @@ void TestDecoding::readsHeaderlessFiles_data() {
     QTest::newRow("raw pcm stereo")
         << sox << QStringLiteral("-n -r 22050 -c 2 -t raw -e signed -b 16 OUT synth 3 sine 1000 vol 0.5")
         << QStringLiteral("a.raw") << 1 << 1 << 22050 << 2 << qint64{66150};
+    QTest::newRow("raw 8-bit pcm")
+        << sox << QStringLiteral("-n -r 11025 -c 1 -t raw -e signed -b 8 OUT synth 3 sine 1000 vol 0.5")
+        << QStringLiteral("d.raw") << 1 << 4 << 11025 << 1 << qint64{33075};
     QTest::newRow("raw a-law") << sox
                                << QStringLiteral(
                                       "-n -r 8000 -c 1 -t raw -e a-law OUT synth 3 sine 1000 vol 0.5")
@@ -317,7 +323,7 @@ void TestDecoding::readsHeaderlessFiles() {
     if (kind == 0)
         codec.SetVoxFormat(rate);
     else if (kind == 1)
-        codec.SetRawFormat(coding, rate, channels, 16);
+        codec.SetRawFormat(coding == 4 ? 1 : coding, rate, channels, coding == 4 ? 8 : 16);
     else
         codec.SetG726Format(rate, coding);
     codec.Open(file, 0, 1);

@@ -115,6 +115,8 @@ RawUnit rawUnit(const codec::HeaderlessInput& input) {
     switch (input.coding) {
     case Coding::Pcm16:
         return {AV_CODEC_ID_PCM_S16LE, 2 * input.channels, 1, 16, 0};
+    case Coding::Pcm8:
+        return {AV_CODEC_ID_PCM_S8, input.channels, 1, 8, 0};
     case Coding::ALaw:
         return {AV_CODEC_ID_PCM_ALAW, input.channels, 1, 8, 0};
     case Coding::MuLaw:
