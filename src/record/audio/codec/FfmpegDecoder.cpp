@@ -13,6 +13,8 @@ extern "C" {
 #include <deque>
 #include <limits>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -167,7 +169,9 @@ private:
         return m_decoded - static_cast<std::int64_t>(m_pending.size()) / m_channels;
     }
     bool countBadPacket();
-    bool walkTo(std::int64_t stamp);
+    bool walkTo(std::int64_t stamp, bool fromCheckpoint = true);
+    bool readStreamPacket(AVPacket* packet);
+    void noteCheckpoint(const AVPacket& packet);
     std::int64_t origin() const {
         if (m_origin != kNoTimestamp)
             return m_origin;
@@ -190,6 +194,18 @@ private:
     // The demuxer's own seek guesses time stamps (MP3 from the byte offset, ASF from its
     // index); positions are then found by reading packets from the start instead.
     bool m_walkToSeek = false;
+    // Where packets read in order began, about a second apart, so that a walk can start
+    // from the last one before its target. Only where every packet knows its duration.
+    struct Checkpoint {
+        std::int64_t stamp;
+        std::int64_t pos;
+    };
+    std::vector<Checkpoint> m_checkpoints;
+    bool m_useCheckpoints = false;
+    std::int64_t m_checkpointGap = 0;
+    // Time stamp for the next packet read after jumping to a checkpoint's byte position.
+    std::int64_t m_nextStamp = kNoTimestamp;
+    bool m_jumped = false;
 
     QFile m_raw;
     RawUnit m_unit;
@@ -238,6 +254,8 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
     m_stream = format->streams[index];
     const QByteArray name(format->iformat->name);
     m_walkToSeek = name == "mp3" || name == "asf";
+    m_useCheckpoints = name == "mp3";
+    m_checkpointGap = av_rescale_q(1, AVRational{1, 1}, m_stream->time_base);
     return openCodec(decoder, m_stream->codecpar, error);
 }
 
@@ -373,14 +391,32 @@ bool FfmpegDecoder::fetchPacket() {
         m_queued.pop_front();
         return true;
     }
+    // Any read error past this point is a truncated or damaged end: keep what decoded.
+    return readStreamPacket(packet);
+}
+
+bool FfmpegDecoder::readStreamPacket(AVPacket* packet) {
     for (;;) {
-        // Any read error past this point is a truncated or damaged end: keep what decoded.
         if (av_read_frame(m_format.get(), packet) < 0)
             return false;
         if (packet->stream_index == m_stream->index)
-            return true;
+            break;
         av_packet_unref(packet);
     }
+    if (m_nextStamp != kNoTimestamp) {
+        packet->pts = m_nextStamp;
+        packet->dts = m_nextStamp;
+        m_nextStamp = packet->duration > 0 ? m_nextStamp + packet->duration : kNoTimestamp;
+    }
+    noteCheckpoint(*packet);
+    return true;
+}
+
+void FfmpegDecoder::noteCheckpoint(const AVPacket& packet) {
+    if (!m_useCheckpoints || packet.pts == kNoTimestamp || packet.pos < 0)
+        return;
+    if (m_checkpoints.empty() || packet.pts >= m_checkpoints.back().stamp + m_checkpointGap)
+        m_checkpoints.push_back({packet.pts, packet.pos});
 }
 
 bool FfmpegDecoder::fetchRawPacket() {
@@ -547,21 +583,47 @@ void FfmpegDecoder::restart(std::int64_t decodedFrom, std::int64_t target) {
     m_error.clear();
 }
 
-bool FfmpegDecoder::walkTo(std::int64_t stamp) {
-    // Every demuxer finds its start exactly, and time stamps read on from there are exact.
-    const std::int64_t start = std::min<std::int64_t>(0, origin());
-    if (avformat_seek_file(m_format.get(), m_stream->index, std::numeric_limits<std::int64_t>::min(), start,
-                           start, 0) < 0 &&
-        av_seek_frame(m_format.get(), m_stream->index, start, AVSEEK_FLAG_BACKWARD) < 0)
-        return false;
+bool FfmpegDecoder::walkTo(std::int64_t stamp, bool fromCheckpoint) {
+    m_queued.clear();
+    m_nextStamp = kNoTimestamp;
+    // The last checkpoint a second or more before the target leaves room for the packets
+    // decoded ahead of it; the very first packet is left to the start, which skips the delay.
+    const auto after = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), stamp - m_checkpointGap,
+                                        [](std::int64_t at, const Checkpoint& c) { return at < c.stamp; });
+    std::int64_t expectedPos = -1;
+    if (fromCheckpoint && after != m_checkpoints.begin() && std::prev(after)->stamp > origin() &&
+        av_seek_frame(m_format.get(), m_stream->index, std::prev(after)->pos, AVSEEK_FLAG_BYTE) >= 0) {
+        m_nextStamp = std::prev(after)->stamp;
+        expectedPos = std::prev(after)->pos;
+        m_jumped = true;
+    } else if (m_jumped) {
+        // After byte jumps the demuxer's own index holds time stamps it guessed; a fresh
+        // start is the one sure way back to the top.
+        QString error;
+        m_format.reset();
+        m_codec.reset();
+        m_stream = nullptr;
+        if (!openInput(m_path, error)) {
+            m_format.reset();
+            return false;
+        }
+        m_jumped = false;
+    } else {
+        // Every demuxer finds its start exactly, and time stamps read on from there are exact.
+        const std::int64_t start = std::min<std::int64_t>(0, origin());
+        if (avformat_seek_file(m_format.get(), m_stream->index, std::numeric_limits<std::int64_t>::min(),
+                               start, start, 0) < 0 &&
+            av_seek_frame(m_format.get(), m_stream->index, start, AVSEEK_FLAG_BACKWARD) < 0)
+            return false;
+    }
     for (;;) {
         std::unique_ptr<AVPacket, PacketCloser> packet(av_packet_alloc());
         if (!packet)
             return false;
-        if (av_read_frame(m_format.get(), packet.get()) < 0)
+        if (!readStreamPacket(packet.get()))
             return true;
-        if (packet->stream_index != m_stream->index)
-            continue;
+        if (expectedPos >= 0 && std::exchange(expectedPos, -1) != packet->pos)
+            return walkTo(stamp, false); // the parser found another frame start there
         const bool reached =
             packet->pts != kNoTimestamp && packet->pts + std::max<std::int64_t>(packet->duration, 0) > stamp;
         m_queued.push_back(std::move(packet));
@@ -573,6 +635,8 @@ bool FfmpegDecoder::walkTo(std::int64_t stamp) {
 }
 
 std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
+    if (!m_codec || (!m_format && !m_raw.isOpen()))
+        return -1;
     const std::int64_t target =
         std::clamp<std::int64_t>(frame, 0, m_length > 0 ? m_length : std::max<std::int64_t>(frame, 0));
     if (!m_format) {
@@ -588,9 +652,13 @@ std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
         const std::int64_t stamp =
             origin() + av_rescale_q(target, AVRational{1, m_rate}, m_stream->time_base);
         m_queued.clear();
+        m_nextStamp = kNoTimestamp;
         if (m_walkToSeek) {
-            if (!walkTo(stamp))
+            if (!walkTo(stamp)) {
+                // Without a demuxer (the file went away) there is nothing more to read.
+                m_ended = m_ended || !m_format;
                 return -1;
+            }
         } else {
             // Land on or before the target; the frames up to it are decoded and dropped.
             int sought = avformat_seek_file(m_format.get(), m_stream->index,
