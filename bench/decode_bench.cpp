@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
         values += static_cast<qint64>(block.size());
     const double decodeS = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     const double seconds = static_cast<double>(length) / rate;
-    std::printf("%s: %.0f s of sound; open %.1f ms; seek + 0.2 s read %.1f ms (mean of %d); "
+    std::printf("%s (%s): %.0f s of sound; open %.1f ms; seek + 0.2 s read %.1f ms (mean of %d); "
                 "decode all %.2f s (%.0fx real time, %lld values)\n",
-                qPrintable(args[1]), seconds, openMs, seekMs, seeks, decodeS, seconds / decodeS,
-                static_cast<long long>(values));
+                qPrintable(args[1]), qPrintable(codec.FormatDescription()), seconds, openMs, seekMs, seeks,
+                decodeS, seconds / decodeS, static_cast<long long>(values));
     return 0;
 }

@@ -125,6 +125,7 @@ void TestDecoding::decodesFilesFromOtherTools_data() {
     ffmpeg("ff-48000-2-24bit.wav", "", "-c:a pcm_s24le", 48000, 2);
     ffmpeg("ff-44100-2.mp3", "", "-c:a libmp3lame -b:a 128k", 44100, 2);
     ffmpeg("ff-22050-1.mp3", "", "-c:a libmp3lame -b:a 32k", 22050, 1);
+    ffmpeg("ff-8000-1.mp3", "", "-c:a libmp3lame -b:a 16k", 8000, 1);
     ffmpeg("ff-noxing-32000-2.mp3", "", "-c:a libmp3lame -b:a 96k -write_xing 0", 32000, 2);
     ffmpeg("ff-48000-2.ogg", "", "-c:a libvorbis -q:a 3", 48000, 2);
     ffmpeg("ff-16000-1.ogg", "", "-c:a libvorbis", 16000, 1);

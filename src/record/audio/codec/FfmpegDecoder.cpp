@@ -1,5 +1,9 @@
 #include "record/audio/codec/FfmpegDecoder.h"
 
+#include "record/audio/codec/DecodedFormat.h"
+#include "record/audio/codec/DecodedFrames.h"
+#include "record/audio/codec/SeekCheckpoints.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -13,8 +17,8 @@ extern "C" {
 #include <deque>
 #include <limits>
 #include <mutex>
+#include <optional>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -51,37 +55,6 @@ void quietLibraries() {
     // Our own messages say what went wrong; FFmpeg's console chatter helps nobody here.
     static std::once_flag once;
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
-
-QString channelsName(int channels) {
-    if (channels == 1)
-        return QStringLiteral("mono");
-    if (channels == 2)
-        return QStringLiteral("stereo");
-    return QStringLiteral("%1 channels").arg(channels);
-}
-
-QString codecName(const AVCodecParameters& params) {
-    switch (params.codec_id) {
-    case AV_CODEC_ID_MP3:
-        return QStringLiteral("MP3");
-    case AV_CODEC_ID_VORBIS:
-        return QStringLiteral("Ogg Vorbis");
-    case AV_CODEC_ID_WMAV1:
-    case AV_CODEC_ID_WMAV2:
-    case AV_CODEC_ID_WMAPRO:
-    case AV_CODEC_ID_WMALOSSLESS:
-    case AV_CODEC_ID_WMAVOICE:
-        return QStringLiteral("WMA");
-    default:
-        break;
-    }
-    const int bits = av_get_exact_bits_per_sample(params.codec_id);
-    if (bits > 0 && params.codec_id >= AV_CODEC_ID_PCM_S16LE && params.codec_id < AV_CODEC_ID_ADPCM_IMA_QT)
-        return QStringLiteral("PCM %1-bit").arg(bits);
-    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(params.codec_id);
-    return descriptor ? QString::fromUtf8(descriptor->long_name ? descriptor->long_name : descriptor->name)
-                      : QStringLiteral("Audio");
 }
 
 struct FormatCloser {
@@ -163,15 +136,10 @@ private:
     bool appendFrame(const AVFrame& frame);
     bool configureResampler(const AVFrame& frame);
     void drainResampler();
-    void takeConverted(std::size_t at, int frames);
     void restart(std::int64_t decodedFrom, std::int64_t target);
-    std::int64_t position() const {
-        return m_decoded - static_cast<std::int64_t>(m_pending.size()) / m_channels;
-    }
     bool countBadPacket();
     bool walkTo(std::int64_t stamp, bool fromCheckpoint = true);
     bool readStreamPacket(AVPacket* packet);
-    void noteCheckpoint(const AVPacket& packet);
     std::int64_t origin() const {
         if (m_origin != kNoTimestamp)
             return m_origin;
@@ -194,13 +162,8 @@ private:
     // The demuxer's own seek guesses time stamps (MP3 from the byte offset, ASF from its
     // index); positions are then found by reading packets from the start instead.
     bool m_walkToSeek = false;
-    // Where packets read in order began, about a second apart, so that a walk can start
-    // from the last one before its target. Only where every packet knows its duration.
-    struct Checkpoint {
-        std::int64_t stamp;
-        std::int64_t pos;
-    };
-    std::vector<Checkpoint> m_checkpoints;
+    // A second apart; only where every packet knows its duration.
+    SeekCheckpoints m_checkpoints;
     bool m_useCheckpoints = false;
     std::int64_t m_checkpointGap = 0;
     // Time stamp for the next packet read after jumping to a checkpoint's byte position.
@@ -216,12 +179,7 @@ private:
     QString m_description;
     QString m_error;
 
-    // Decoded values not yet handed out.
-    SampleBlock m_pending;
-    // Frame number of the next frame the decoder yields; -1 until the first frame after a seek.
-    std::int64_t m_decoded = 0;
-    // Frames before this one are decoded only to reach it.
-    std::int64_t m_discardBefore = 0;
+    DecodedFrames m_decoded;
     // Time stamp of frame 0: that of the first frame decoded from the start, which the
     // decoder moves past the encoder's delay.
     std::int64_t m_origin = kNoTimestamp;
@@ -256,6 +214,7 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
     m_walkToSeek = name == "mp3" || name == "asf";
     m_useCheckpoints = name == "mp3";
     m_checkpointGap = av_rescale_q(1, AVRational{1, 1}, m_stream->time_base);
+    m_checkpoints.setGap(m_checkpointGap);
     return openCodec(decoder, m_stream->codecpar, error);
 }
 
@@ -284,6 +243,7 @@ bool FfmpegDecoder::openCodec(const AVCodec* decoder, const AVCodecParameters* p
     }
     m_rate = rate;
     m_channels = std::min(channels, 2);
+    m_decoded.setChannels(m_channels);
     return true;
 }
 
@@ -314,14 +274,25 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
     if (bits > 0 && size >= 0)
         length = std::min<std::int64_t>(
             length, size * 8 / (static_cast<std::int64_t>(bits) * params.ch_layout.nb_channels));
+    // An MP3's frame count includes the encoder's delay, which decoding skips; at 8 kHz
+    // that alone is over a tenth of a second.
+    if (QByteArray(m_format->iformat->name) == "mp3" && m_stream->start_time > 0)
+        length -= av_rescale_q(m_stream->start_time, m_stream->time_base, perFrame);
     m_length = std::max<std::int64_t>(length, 0);
 
-    m_description = QStringLiteral("%1 %2 Hz %3")
-                        .arg(codecName(params))
-                        .arg(m_rate)
-                        .arg(channelsName(params.ch_layout.nb_channels));
-    if (params.bit_rate > 0 && bits <= 0)
-        m_description += QStringLiteral(" %1 kbit/s").arg((params.bit_rate + 500) / 1000);
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(params.codec_id);
+    codec::DecodedFormat format;
+    format.container = QString::fromUtf8(m_format->iformat->name);
+    if (descriptor) {
+        format.codec = QString::fromUtf8(descriptor->name);
+        format.codecText =
+            QString::fromUtf8(descriptor->long_name ? descriptor->long_name : descriptor->name);
+    }
+    format.pcmBits = std::max(bits, 0);
+    format.rate = m_rate;
+    format.channels = params.ch_layout.nb_channels;
+    format.bitRate = params.bit_rate;
+    m_description = format.describe();
     // Decoding the first frame now fixes where frame 0 is before anything seeks.
     decodeMore();
     return true;
@@ -408,15 +379,9 @@ bool FfmpegDecoder::readStreamPacket(AVPacket* packet) {
         packet->dts = m_nextStamp;
         m_nextStamp = packet->duration > 0 ? m_nextStamp + packet->duration : kNoTimestamp;
     }
-    noteCheckpoint(*packet);
+    if (m_useCheckpoints && packet->pts != kNoTimestamp)
+        m_checkpoints.note(packet->pts, packet->pos);
     return true;
-}
-
-void FfmpegDecoder::noteCheckpoint(const AVPacket& packet) {
-    if (!m_useCheckpoints || packet.pts == kNoTimestamp || packet.pos < 0)
-        return;
-    if (m_checkpoints.empty() || packet.pts >= m_checkpoints.back().stamp + m_checkpointGap)
-        m_checkpoints.push_back({packet.pts, packet.pos});
 }
 
 bool FfmpegDecoder::fetchRawPacket() {
@@ -506,18 +471,6 @@ bool FfmpegDecoder::configureResampler(const AVFrame& frame) {
     return true;
 }
 
-void FfmpegDecoder::takeConverted(std::size_t at, int frames) {
-    const std::size_t channels = static_cast<std::size_t>(m_channels);
-    m_pending.resize(at + static_cast<std::size_t>(std::max(frames, 0)) * channels);
-    if (m_decoded < m_discardBefore) {
-        const auto skip = static_cast<std::size_t>(
-            std::min<std::int64_t>(m_discardBefore - m_decoded, std::max(frames, 0)));
-        m_pending.erase(m_pending.begin() + static_cast<std::ptrdiff_t>(at),
-                        m_pending.begin() + static_cast<std::ptrdiff_t>(at + skip * channels));
-    }
-    m_decoded += std::max(frames, 0);
-}
-
 bool FfmpegDecoder::appendFrame(const AVFrame& frame) {
     if (!configureResampler(frame)) {
         if (m_error.isEmpty())
@@ -528,24 +481,22 @@ bool FfmpegDecoder::appendFrame(const AVFrame& frame) {
     const std::int64_t stamp = frame.best_effort_timestamp;
     if (m_stream && m_origin == kNoTimestamp)
         m_origin = stamp != kNoTimestamp ? stamp : origin();
-    if (m_decoded < 0) {
+    if (!m_decoded.firstKnown()) {
         // First frame after a seek: its time stamp says where the demuxer really landed.
         if (stamp == kNoTimestamp || !m_stream)
-            m_decoded = m_discardBefore;
+            m_decoded.setFirst(m_decoded.target());
         else
-            m_decoded = std::max<std::int64_t>(
-                0, av_rescale_q(stamp - m_origin, m_stream->time_base, AVRational{1, m_rate}));
+            m_decoded.setFirst(std::max<std::int64_t>(
+                0, av_rescale_q(stamp - m_origin, m_stream->time_base, AVRational{1, m_rate})));
     }
     const int room = swr_get_out_samples(m_resampler.get(), frame.nb_samples);
     if (room < 0)
         return false;
-    const std::size_t at = m_pending.size();
-    m_pending.resize(at + static_cast<std::size_t>(room) * static_cast<std::size_t>(m_channels));
-    auto* out = reinterpret_cast<std::uint8_t*>(m_pending.data() + at);
+    auto* out = reinterpret_cast<std::uint8_t*>(m_decoded.room(room));
     const int converted =
         swr_convert(m_resampler.get(), &out, room, const_cast<const std::uint8_t**>(frame.extended_data),
                     frame.nb_samples);
-    takeConverted(at, converted);
+    m_decoded.add(converted);
     return converted >= 0;
 }
 
@@ -555,28 +506,22 @@ void FfmpegDecoder::drainResampler() {
     const int room = swr_get_out_samples(m_resampler.get(), 0);
     if (room <= 0)
         return;
-    const std::size_t at = m_pending.size();
-    m_pending.resize(at + static_cast<std::size_t>(room) * static_cast<std::size_t>(m_channels));
-    auto* out = reinterpret_cast<std::uint8_t*>(m_pending.data() + at);
-    takeConverted(at, swr_convert(m_resampler.get(), &out, room, nullptr, 0));
+    auto* out = reinterpret_cast<std::uint8_t*>(m_decoded.room(room));
+    m_decoded.add(swr_convert(m_resampler.get(), &out, room, nullptr, 0));
 }
 
 void FfmpegDecoder::read(int values, SampleBlock& out) {
     const auto wanted = static_cast<std::size_t>(std::clamp(values / m_channels, 1, kMaxReadFrames)) *
                         static_cast<std::size_t>(m_channels);
-    while (m_pending.size() < wanted && !m_ended)
+    while (m_decoded.values() < wanted && !m_ended)
         decodeMore();
-    const std::size_t taken = std::min(wanted, m_pending.size());
-    out.insert(out.end(), m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(taken));
-    m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(taken));
+    m_decoded.take(wanted, out);
 }
 
 void FfmpegDecoder::restart(std::int64_t decodedFrom, std::int64_t target) {
     avcodec_flush_buffers(m_codec.get());
     m_resampler.reset();
-    m_pending.clear();
-    m_decoded = decodedFrom;
-    m_discardBefore = target;
+    m_decoded.restart(decodedFrom, target);
     m_inputDone = false;
     m_ended = false;
     m_badPackets = 0;
@@ -588,13 +533,12 @@ bool FfmpegDecoder::walkTo(std::int64_t stamp, bool fromCheckpoint) {
     m_nextStamp = kNoTimestamp;
     // The last checkpoint a second or more before the target leaves room for the packets
     // decoded ahead of it; the very first packet is left to the start, which skips the delay.
-    const auto after = std::upper_bound(m_checkpoints.begin(), m_checkpoints.end(), stamp - m_checkpointGap,
-                                        [](std::int64_t at, const Checkpoint& c) { return at < c.stamp; });
+    const std::optional<SeekCheckpoints::Point> from = m_checkpoints.before(stamp, origin());
     std::int64_t expectedPos = -1;
-    if (fromCheckpoint && after != m_checkpoints.begin() && std::prev(after)->stamp > origin() &&
-        av_seek_frame(m_format.get(), m_stream->index, std::prev(after)->pos, AVSEEK_FLAG_BYTE) >= 0) {
-        m_nextStamp = std::prev(after)->stamp;
-        expectedPos = std::prev(after)->pos;
+    if (fromCheckpoint && from &&
+        av_seek_frame(m_format.get(), m_stream->index, from->pos, AVSEEK_FLAG_BYTE) >= 0) {
+        m_nextStamp = from->stamp;
+        expectedPos = from->pos;
         m_jumped = true;
     } else if (m_jumped) {
         // After byte jumps the demuxer's own index holds time stamps it guessed; a fresh
@@ -670,11 +614,11 @@ std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
         }
         restart(-1, target);
     }
-    while (m_pending.empty() && !m_ended)
+    while (m_decoded.values() == 0 && !m_ended)
         decodeMore();
-    if (m_decoded < 0)
-        m_decoded = target;
-    return position();
+    if (!m_decoded.firstKnown())
+        m_decoded.setFirst(target);
+    return m_decoded.position();
 }
 
 // Null, saying why, when `path` is no file to open or memory runs out.
