@@ -257,7 +257,8 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
         length = av_rescale_q(m_stream->duration, m_stream->time_base, perFrame);
     else if (m_format->duration > 0)
         length = av_rescale_q(m_format->duration, AVRational{1, AV_TIME_BASE}, perFrame);
-    if (m_format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE || length <= 0) {
+    const bool guessed = m_format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE || length <= 0;
+    if (guessed) {
         // A guess from the bit rate misses VBR files by far; counting packets does not.
         if (const std::int64_t counted = scanLength(); counted > 0)
             length = counted;
@@ -276,7 +277,7 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
             length, size * 8 / (static_cast<std::int64_t>(bits) * params.ch_layout.nb_channels));
     // An MP3's frame count includes the encoder's delay, which decoding skips; at 8 kHz
     // that alone is over a tenth of a second.
-    if (QByteArray(m_format->iformat->name) == "mp3" && m_stream->start_time > 0)
+    if (!guessed && QByteArray(m_format->iformat->name) == "mp3" && m_stream->start_time > 0)
         length -= av_rescale_q(m_stream->start_time, m_stream->time_base, perFrame);
     m_length = std::max<std::int64_t>(length, 0);
 
