@@ -2,6 +2,7 @@
 
 #include "record/audio/codec/DecodedFormat.h"
 #include "record/audio/codec/DecodedFrames.h"
+#include "record/audio/codec/HeaderlessFile.h"
 #include "record/audio/codec/SeekCheckpoints.h"
 
 extern "C" {
@@ -170,7 +171,7 @@ private:
     std::int64_t m_nextStamp = kNoTimestamp;
     bool m_jumped = false;
 
-    QFile m_raw;
+    HeaderlessFile m_raw;
     RawUnit m_unit;
 
     int m_rate = 0;
@@ -322,11 +323,8 @@ bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessI
         error = QStringLiteral("its coding cannot be decoded here");
         return false;
     }
-    m_raw.setFileName(path);
-    if (!m_raw.open(QIODevice::ReadOnly)) {
-        error = m_raw.errorString();
+    if (!m_raw.open(path, m_unit.bytes, m_unit.frames, error))
         return false;
-    }
     AVCodecParameters* params = avcodec_parameters_alloc();
     if (!params) {
         error = QStringLiteral("out of memory");
@@ -342,7 +340,7 @@ bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessI
     avcodec_parameters_free(&params);
     if (!opened)
         return false;
-    m_length = m_raw.size() / m_unit.bytes * m_unit.frames;
+    m_length = m_raw.frames();
     return true;
 }
 
@@ -386,13 +384,11 @@ bool FfmpegDecoder::readStreamPacket(AVPacket* packet) {
 }
 
 bool FfmpegDecoder::fetchRawPacket() {
-    const int units = std::max(1, kRawPacketFrames / m_unit.frames);
-    const int wanted = units * m_unit.bytes;
+    const int wanted = m_raw.bytesFor(kRawPacketFrames);
     AVPacket* packet = m_packet.get();
     if (av_new_packet(packet, wanted) < 0)
         return false;
-    const qint64 got = m_raw.read(reinterpret_cast<char*>(packet->data), wanted);
-    const int whole = got > 0 ? static_cast<int>(got) / m_unit.bytes * m_unit.bytes : 0;
+    const int whole = m_raw.read(reinterpret_cast<char*>(packet->data), wanted);
     if (whole <= 0) {
         av_packet_unref(packet);
         return false;
@@ -589,8 +585,8 @@ std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
         if (m_unit.preRollSeconds >= 0)
             from =
                 std::max<std::int64_t>(0, target - static_cast<std::int64_t>(m_unit.preRollSeconds) * m_rate);
-        from = from / m_unit.frames * m_unit.frames;
-        if (!m_raw.seek(from / m_unit.frames * m_unit.bytes))
+        from = m_raw.seek(from);
+        if (from < 0)
             return -1;
         restart(from, target);
     } else {
