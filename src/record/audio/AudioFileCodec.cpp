@@ -148,8 +148,10 @@ struct AudioFileCodec::Impl {
         default:
             break;
         }
+        // 8-bit RAW PCM is signed, as libsndfile writes it.
         const Coding coding = raw.coding == RawFormat::ALaw    ? Coding::ALaw
                               : raw.coding == RawFormat::MuLaw ? Coding::MuLaw
+                              : raw.bits == 8                  ? Coding::Pcm8
                                                                : Coding::Pcm16;
         return {coding, raw.rate, raw.channels, 4};
     }

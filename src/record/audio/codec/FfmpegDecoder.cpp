@@ -1,5 +1,10 @@
 #include "record/audio/codec/FfmpegDecoder.h"
 
+#include "record/audio/codec/DecodedFormat.h"
+#include "record/audio/codec/DecodedFrames.h"
+#include "record/audio/codec/HeaderlessFile.h"
+#include "record/audio/codec/SeekCheckpoints.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -10,9 +15,11 @@ extern "C" {
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
+#include <deque>
 #include <limits>
 #include <mutex>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -23,6 +30,9 @@ constexpr int kMaxChannels = 64;
 constexpr int kMaxReadFrames = 1 << 20;
 // Packets in a row that fail to decode before the rest of the file counts as lost.
 constexpr int kMaxBadPackets = 100;
+// Packets decoded ahead of a seek target when walking to it: an MP3 frame may draw on
+// the bit reservoir of several before it.
+constexpr std::size_t kPreRollPackets = 10;
 // Frames per packet fed from a headerless file.
 constexpr int kRawPacketFrames = 4096;
 constexpr std::int64_t kNoTimestamp = std::numeric_limits<std::int64_t>::min();
@@ -48,37 +58,6 @@ void quietLibraries() {
     std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
 }
 
-QString channelsName(int channels) {
-    if (channels == 1)
-        return QStringLiteral("mono");
-    if (channels == 2)
-        return QStringLiteral("stereo");
-    return QStringLiteral("%1 channels").arg(channels);
-}
-
-QString codecName(const AVCodecParameters& params) {
-    switch (params.codec_id) {
-    case AV_CODEC_ID_MP3:
-        return QStringLiteral("MP3");
-    case AV_CODEC_ID_VORBIS:
-        return QStringLiteral("Ogg Vorbis");
-    case AV_CODEC_ID_WMAV1:
-    case AV_CODEC_ID_WMAV2:
-    case AV_CODEC_ID_WMAPRO:
-    case AV_CODEC_ID_WMALOSSLESS:
-    case AV_CODEC_ID_WMAVOICE:
-        return QStringLiteral("WMA");
-    default:
-        break;
-    }
-    const int bits = av_get_exact_bits_per_sample(params.codec_id);
-    if (bits > 0 && params.codec_id >= AV_CODEC_ID_PCM_S16LE && params.codec_id < AV_CODEC_ID_ADPCM_IMA_QT)
-        return QStringLiteral("PCM %1-bit").arg(bits);
-    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(params.codec_id);
-    return descriptor ? QString::fromUtf8(descriptor->long_name ? descriptor->long_name : descriptor->name)
-                      : QStringLiteral("Audio");
-}
-
 struct FormatCloser {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
 };
@@ -102,23 +81,27 @@ struct RawUnit {
     int bytes = 0;
     int frames = 0;
     int bitsPerSample = 0;
-    // The decoder's state builds up from the start; decode this much before a seek target.
-    bool adaptive = false;
+    // The decoder's state builds up from the start: seconds to decode before a seek target
+    // for the state to settle, or -1 when it never does and decoding starts from the top.
+    int preRollSeconds = 0;
 };
 
 RawUnit rawUnit(const codec::HeaderlessInput& input) {
     using Coding = codec::HeaderlessInput::Coding;
     switch (input.coding) {
     case Coding::Pcm16:
-        return {AV_CODEC_ID_PCM_S16LE, 2 * input.channels, 1, 16, false};
+        return {AV_CODEC_ID_PCM_S16LE, 2 * input.channels, 1, 16, 0};
+    case Coding::Pcm8:
+        return {AV_CODEC_ID_PCM_S8, input.channels, 1, 8, 0};
     case Coding::ALaw:
-        return {AV_CODEC_ID_PCM_ALAW, input.channels, 1, 8, false};
+        return {AV_CODEC_ID_PCM_ALAW, input.channels, 1, 8, 0};
     case Coding::MuLaw:
-        return {AV_CODEC_ID_PCM_MULAW, input.channels, 1, 8, false};
+        return {AV_CODEC_ID_PCM_MULAW, input.channels, 1, 8, 0};
     case Coding::OkiAdpcm:
-        return {AV_CODEC_ID_ADPCM_IMA_OKI, 1, 2, 4, true};
+        // Its predictor has no leak: an offset picked up by starting mid-stream stays.
+        return {AV_CODEC_ID_ADPCM_IMA_OKI, 1, 2, 4, -1};
     case Coding::G726:
-        return {AV_CODEC_ID_ADPCM_G726LE, input.g726Bits, 8, input.g726Bits, true};
+        return {AV_CODEC_ID_ADPCM_G726LE, input.g726Bits, 8, input.g726Bits, 1};
     }
     return {};
 }
@@ -132,6 +115,7 @@ public:
     FfmpegDecoder(const FfmpegDecoder&) = delete;
     FfmpegDecoder& operator=(const FfmpegDecoder&) = delete;
 
+    bool allocated() const { return m_packet && m_frame; }
     bool openContainer(const QString& path, QString& error);
     bool openHeaderless(const QString& path, const codec::HeaderlessInput& input, QString& error);
 
@@ -153,12 +137,15 @@ private:
     bool appendFrame(const AVFrame& frame);
     bool configureResampler(const AVFrame& frame);
     void drainResampler();
-    void takeConverted(std::size_t at, int frames);
     void restart(std::int64_t decodedFrom, std::int64_t target);
-    std::int64_t position() const {
-        return m_decoded - static_cast<std::int64_t>(m_pending.size()) / m_channels;
-    }
     bool countBadPacket();
+    bool walkTo(std::int64_t stamp, bool fromCheckpoint = true);
+    bool readStreamPacket(AVPacket* packet);
+    std::int64_t origin() const {
+        if (m_origin != kNoTimestamp)
+            return m_origin;
+        return m_stream->start_time != kNoTimestamp ? m_stream->start_time : 0;
+    }
 
     QByteArray m_path;
     std::unique_ptr<AVFormatContext, FormatCloser> m_format;
@@ -171,7 +158,20 @@ private:
     std::unique_ptr<AVPacket, PacketCloser> m_packet;
     std::unique_ptr<AVFrame, FrameCloser> m_frame;
 
-    QFile m_raw;
+    // Packets to decode before reading on.
+    std::deque<std::unique_ptr<AVPacket, PacketCloser>> m_queued;
+    // The demuxer's own seek guesses time stamps (MP3 from the byte offset, ASF from its
+    // index); positions are then found by reading packets from the start instead.
+    bool m_walkToSeek = false;
+    // A second apart; only where every packet knows its duration.
+    SeekCheckpoints m_checkpoints;
+    bool m_useCheckpoints = false;
+    std::int64_t m_checkpointGap = 0;
+    // Time stamp for the next packet read after jumping to a checkpoint's byte position.
+    std::int64_t m_nextStamp = kNoTimestamp;
+    bool m_jumped = false;
+
+    HeaderlessFile m_raw;
     RawUnit m_unit;
 
     int m_rate = 0;
@@ -180,12 +180,10 @@ private:
     QString m_description;
     QString m_error;
 
-    // Decoded values not yet handed out.
-    SampleBlock m_pending;
-    // Frame number of the next frame the decoder yields; -1 until the first frame after a seek.
-    std::int64_t m_decoded = 0;
-    // Frames before this one are decoded only to reach it.
-    std::int64_t m_discardBefore = 0;
+    DecodedFrames m_decoded;
+    // Time stamp of frame 0: that of the first frame decoded from the start, which the
+    // decoder moves past the encoder's delay.
+    std::int64_t m_origin = kNoTimestamp;
     bool m_inputDone = false;
     bool m_ended = false;
     int m_badPackets = 0;
@@ -213,6 +211,11 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
         if (static_cast<int>(i) != index)
             format->streams[i]->discard = AVDISCARD_ALL;
     m_stream = format->streams[index];
+    const QByteArray name(format->iformat->name);
+    m_walkToSeek = name == "mp3" || name == "asf";
+    m_useCheckpoints = name == "mp3";
+    m_checkpointGap = av_rescale_q(1, AVRational{1, 1}, m_stream->time_base);
+    m_checkpoints.setGap(m_checkpointGap);
     return openCodec(decoder, m_stream->codecpar, error);
 }
 
@@ -241,15 +244,11 @@ bool FfmpegDecoder::openCodec(const AVCodec* decoder, const AVCodecParameters* p
     }
     m_rate = rate;
     m_channels = std::min(channels, 2);
+    m_decoded.setChannels(m_channels);
     return true;
 }
 
 bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
-    quietLibraries();
-    if (!m_packet || !m_frame) {
-        error = QStringLiteral("out of memory");
-        return false;
-    }
     m_path = QFile::encodeName(path);
     if (!openInput(m_path, error))
         return false;
@@ -258,8 +257,9 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
     if (m_stream->duration > 0)
         length = av_rescale_q(m_stream->duration, m_stream->time_base, perFrame);
     else if (m_format->duration > 0)
-        length = av_rescale_q(m_format->duration, AV_TIME_BASE_Q, perFrame);
-    if (m_format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE || length <= 0) {
+        length = av_rescale_q(m_format->duration, AVRational{1, AV_TIME_BASE}, perFrame);
+    const bool guessed = m_format->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE || length <= 0;
+    if (guessed) {
         // A guess from the bit rate misses VBR files by far; counting packets does not.
         if (const std::int64_t counted = scanLength(); counted > 0)
             length = counted;
@@ -276,14 +276,27 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
     if (bits > 0 && size >= 0)
         length = std::min<std::int64_t>(
             length, size * 8 / (static_cast<std::int64_t>(bits) * params.ch_layout.nb_channels));
+    // An MP3's frame count includes the encoder's delay, which decoding skips; at 8 kHz
+    // that alone is over a tenth of a second.
+    if (!guessed && QByteArray(m_format->iformat->name) == "mp3" && m_stream->start_time > 0)
+        length -= av_rescale_q(m_stream->start_time, m_stream->time_base, perFrame);
     m_length = std::max<std::int64_t>(length, 0);
 
-    m_description = QStringLiteral("%1 %2 Hz %3")
-                        .arg(codecName(params))
-                        .arg(m_rate)
-                        .arg(channelsName(params.ch_layout.nb_channels));
-    if (params.bit_rate > 0 && bits <= 0)
-        m_description += QStringLiteral(" %1 kbit/s").arg((params.bit_rate + 500) / 1000);
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get(params.codec_id);
+    codec::DecodedFormat format;
+    format.container = QString::fromUtf8(m_format->iformat->name);
+    if (descriptor) {
+        format.codec = QString::fromUtf8(descriptor->name);
+        format.codecText =
+            QString::fromUtf8(descriptor->long_name ? descriptor->long_name : descriptor->name);
+    }
+    format.pcmBits = std::max(bits, 0);
+    format.rate = m_rate;
+    format.channels = params.ch_layout.nb_channels;
+    format.bitRate = params.bit_rate;
+    m_description = format.describe();
+    // Decoding the first frame now fixes where frame 0 is before anything seeks.
+    decodeMore();
     return true;
 }
 
@@ -304,22 +317,14 @@ std::int64_t FfmpegDecoder::scanLength() {
 }
 
 bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessInput& input, QString& error) {
-    quietLibraries();
-    if (!m_packet || !m_frame) {
-        error = QStringLiteral("out of memory");
-        return false;
-    }
     m_unit = rawUnit(input);
     const AVCodec* decoder = avcodec_find_decoder(m_unit.codec);
     if (!decoder || m_unit.bytes <= 0) {
         error = QStringLiteral("its coding cannot be decoded here");
         return false;
     }
-    m_raw.setFileName(path);
-    if (!m_raw.open(QIODevice::ReadOnly)) {
-        error = m_raw.errorString();
+    if (!m_raw.open(path, m_unit.bytes, m_unit.frames, error))
         return false;
-    }
     AVCodecParameters* params = avcodec_parameters_alloc();
     if (!params) {
         error = QStringLiteral("out of memory");
@@ -335,7 +340,7 @@ bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessI
     avcodec_parameters_free(&params);
     if (!opened)
         return false;
-    m_length = m_raw.size() / m_unit.bytes * m_unit.frames;
+    m_length = m_raw.frames();
     return true;
 }
 
@@ -351,24 +356,39 @@ bool FfmpegDecoder::fetchPacket() {
     if (!m_format)
         return fetchRawPacket();
     AVPacket* packet = m_packet.get();
+    if (!m_queued.empty()) {
+        av_packet_move_ref(packet, m_queued.front().get());
+        m_queued.pop_front();
+        return true;
+    }
+    // Any read error past this point is a truncated or damaged end: keep what decoded.
+    return readStreamPacket(packet);
+}
+
+bool FfmpegDecoder::readStreamPacket(AVPacket* packet) {
     for (;;) {
-        // Any read error past this point is a truncated or damaged end: keep what decoded.
         if (av_read_frame(m_format.get(), packet) < 0)
             return false;
         if (packet->stream_index == m_stream->index)
-            return true;
+            break;
         av_packet_unref(packet);
     }
+    if (m_nextStamp != kNoTimestamp) {
+        packet->pts = m_nextStamp;
+        packet->dts = m_nextStamp;
+        m_nextStamp = packet->duration > 0 ? m_nextStamp + packet->duration : kNoTimestamp;
+    }
+    if (m_useCheckpoints && packet->pts != kNoTimestamp)
+        m_checkpoints.note(packet->pts, packet->pos);
+    return true;
 }
 
 bool FfmpegDecoder::fetchRawPacket() {
-    const int units = std::max(1, kRawPacketFrames / m_unit.frames);
-    const int wanted = units * m_unit.bytes;
+    const int wanted = m_raw.bytesFor(kRawPacketFrames);
     AVPacket* packet = m_packet.get();
     if (av_new_packet(packet, wanted) < 0)
         return false;
-    const qint64 got = m_raw.read(reinterpret_cast<char*>(packet->data), wanted);
-    const int whole = got > 0 ? static_cast<int>(got) / m_unit.bytes * m_unit.bytes : 0;
+    const int whole = m_raw.read(reinterpret_cast<char*>(packet->data), wanted);
     if (whole <= 0) {
         av_packet_unref(packet);
         return false;
@@ -448,18 +468,6 @@ bool FfmpegDecoder::configureResampler(const AVFrame& frame) {
     return true;
 }
 
-void FfmpegDecoder::takeConverted(std::size_t at, int frames) {
-    const std::size_t channels = static_cast<std::size_t>(m_channels);
-    m_pending.resize(at + static_cast<std::size_t>(std::max(frames, 0)) * channels);
-    if (m_decoded < m_discardBefore) {
-        const auto skip = static_cast<std::size_t>(
-            std::min<std::int64_t>(m_discardBefore - m_decoded, std::max(frames, 0)));
-        m_pending.erase(m_pending.begin() + static_cast<std::ptrdiff_t>(at),
-                        m_pending.begin() + static_cast<std::ptrdiff_t>(at + skip * channels));
-    }
-    m_decoded += std::max(frames, 0);
-}
-
 bool FfmpegDecoder::appendFrame(const AVFrame& frame) {
     if (!configureResampler(frame)) {
         if (m_error.isEmpty())
@@ -467,27 +475,25 @@ bool FfmpegDecoder::appendFrame(const AVFrame& frame) {
         m_ended = true;
         return false;
     }
-    if (m_decoded < 0) {
+    const std::int64_t stamp = frame.best_effort_timestamp;
+    if (m_stream && m_origin == kNoTimestamp)
+        m_origin = stamp != kNoTimestamp ? stamp : origin();
+    if (!m_decoded.firstKnown()) {
         // First frame after a seek: its time stamp says where the demuxer really landed.
-        const std::int64_t stamp = frame.best_effort_timestamp;
-        if (stamp == kNoTimestamp || !m_stream) {
-            m_decoded = m_discardBefore;
-        } else {
-            const std::int64_t start = m_stream->start_time != kNoTimestamp ? m_stream->start_time : 0;
-            m_decoded = std::max<std::int64_t>(
-                0, av_rescale_q(stamp - start, m_stream->time_base, AVRational{1, m_rate}));
-        }
+        if (stamp == kNoTimestamp || !m_stream)
+            m_decoded.setFirst(m_decoded.target());
+        else
+            m_decoded.setFirst(std::max<std::int64_t>(
+                0, av_rescale_q(stamp - m_origin, m_stream->time_base, AVRational{1, m_rate})));
     }
     const int room = swr_get_out_samples(m_resampler.get(), frame.nb_samples);
     if (room < 0)
         return false;
-    const std::size_t at = m_pending.size();
-    m_pending.resize(at + static_cast<std::size_t>(room) * static_cast<std::size_t>(m_channels));
-    auto* out = reinterpret_cast<std::uint8_t*>(m_pending.data() + at);
+    auto* out = reinterpret_cast<std::uint8_t*>(m_decoded.room(room));
     const int converted =
         swr_convert(m_resampler.get(), &out, room, const_cast<const std::uint8_t**>(frame.extended_data),
                     frame.nb_samples);
-    takeConverted(at, converted);
+    m_decoded.add(converted);
     return converted >= 0;
 }
 
@@ -497,95 +503,150 @@ void FfmpegDecoder::drainResampler() {
     const int room = swr_get_out_samples(m_resampler.get(), 0);
     if (room <= 0)
         return;
-    const std::size_t at = m_pending.size();
-    m_pending.resize(at + static_cast<std::size_t>(room) * static_cast<std::size_t>(m_channels));
-    auto* out = reinterpret_cast<std::uint8_t*>(m_pending.data() + at);
-    takeConverted(at, swr_convert(m_resampler.get(), &out, room, nullptr, 0));
+    auto* out = reinterpret_cast<std::uint8_t*>(m_decoded.room(room));
+    m_decoded.add(swr_convert(m_resampler.get(), &out, room, nullptr, 0));
 }
 
 void FfmpegDecoder::read(int values, SampleBlock& out) {
     const auto wanted = static_cast<std::size_t>(std::clamp(values / m_channels, 1, kMaxReadFrames)) *
                         static_cast<std::size_t>(m_channels);
-    while (m_pending.size() < wanted && !m_ended)
+    while (m_decoded.values() < wanted && !m_ended)
         decodeMore();
-    const std::size_t taken = std::min(wanted, m_pending.size());
-    out.insert(out.end(), m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(taken));
-    m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(taken));
+    m_decoded.take(wanted, out);
 }
 
 void FfmpegDecoder::restart(std::int64_t decodedFrom, std::int64_t target) {
     avcodec_flush_buffers(m_codec.get());
     m_resampler.reset();
-    m_pending.clear();
-    m_decoded = decodedFrom;
-    m_discardBefore = target;
+    m_decoded.restart(decodedFrom, target);
     m_inputDone = false;
     m_ended = false;
     m_badPackets = 0;
     m_error.clear();
 }
 
+bool FfmpegDecoder::walkTo(std::int64_t stamp, bool fromCheckpoint) {
+    m_queued.clear();
+    m_nextStamp = kNoTimestamp;
+    // The last checkpoint a second or more before the target leaves room for the packets
+    // decoded ahead of it; the very first packet is left to the start, which skips the delay.
+    const std::optional<SeekCheckpoints::Point> from = m_checkpoints.before(stamp, origin());
+    std::int64_t expectedPos = -1;
+    if (fromCheckpoint && from &&
+        av_seek_frame(m_format.get(), m_stream->index, from->pos, AVSEEK_FLAG_BYTE) >= 0) {
+        m_nextStamp = from->stamp;
+        expectedPos = from->pos;
+        m_jumped = true;
+    } else if (m_jumped) {
+        // After byte jumps the demuxer's own index holds time stamps it guessed; a fresh
+        // start is the one sure way back to the top.
+        QString error;
+        m_format.reset();
+        m_codec.reset();
+        m_stream = nullptr;
+        if (!openInput(m_path, error)) {
+            m_format.reset();
+            return false;
+        }
+        m_jumped = false;
+    } else {
+        // Every demuxer finds its start exactly, and time stamps read on from there are exact.
+        const std::int64_t start = std::min<std::int64_t>(0, origin());
+        if (avformat_seek_file(m_format.get(), m_stream->index, std::numeric_limits<std::int64_t>::min(),
+                               start, start, 0) < 0 &&
+            av_seek_frame(m_format.get(), m_stream->index, start, AVSEEK_FLAG_BACKWARD) < 0)
+            return false;
+    }
+    for (;;) {
+        std::unique_ptr<AVPacket, PacketCloser> packet(av_packet_alloc());
+        if (!packet)
+            return false;
+        if (!readStreamPacket(packet.get()))
+            return true;
+        if (expectedPos >= 0 && std::exchange(expectedPos, -1) != packet->pos)
+            return walkTo(stamp, false); // the parser found another frame start there
+        const bool reached =
+            packet->pts != kNoTimestamp && packet->pts + std::max<std::int64_t>(packet->duration, 0) > stamp;
+        m_queued.push_back(std::move(packet));
+        if (reached)
+            return true;
+        if (m_queued.size() > kPreRollPackets)
+            m_queued.pop_front();
+    }
+}
+
 std::int64_t FfmpegDecoder::seek(std::int64_t frame) {
+    if (!m_codec || (!m_format && !m_raw.isOpen()))
+        return -1;
     const std::int64_t target =
         std::clamp<std::int64_t>(frame, 0, m_length > 0 ? m_length : std::max<std::int64_t>(frame, 0));
     if (!m_format) {
-        std::int64_t from = target;
-        if (m_unit.adaptive)
-            from = std::max<std::int64_t>(0, target - m_rate);
-        from = from / m_unit.frames * m_unit.frames;
-        if (!m_raw.seek(from / m_unit.frames * m_unit.bytes))
+        std::int64_t from = 0;
+        if (m_unit.preRollSeconds >= 0)
+            from =
+                std::max<std::int64_t>(0, target - static_cast<std::int64_t>(m_unit.preRollSeconds) * m_rate);
+        from = m_raw.seek(from);
+        if (from < 0)
             return -1;
         restart(from, target);
     } else {
-        const std::int64_t start = m_stream->start_time != kNoTimestamp ? m_stream->start_time : 0;
-        const std::int64_t stamp = start + av_rescale_q(target, AVRational{1, m_rate}, m_stream->time_base);
-        // Land on or before the target; the frames up to it are decoded and dropped.
-        int sought = avformat_seek_file(m_format.get(), m_stream->index,
-                                        std::numeric_limits<std::int64_t>::min(), stamp, stamp, 0);
-        if (sought < 0)
-            sought = av_seek_frame(m_format.get(), m_stream->index, stamp, AVSEEK_FLAG_BACKWARD);
-        if (sought < 0)
-            return -1;
+        const std::int64_t stamp =
+            origin() + av_rescale_q(target, AVRational{1, m_rate}, m_stream->time_base);
+        m_queued.clear();
+        m_nextStamp = kNoTimestamp;
+        if (m_walkToSeek) {
+            if (!walkTo(stamp)) {
+                // Without a demuxer (the file went away) there is nothing more to read.
+                m_ended = m_ended || !m_format;
+                return -1;
+            }
+        } else {
+            // Land on or before the target; the frames up to it are decoded and dropped.
+            int sought = avformat_seek_file(m_format.get(), m_stream->index,
+                                            std::numeric_limits<std::int64_t>::min(), stamp, stamp, 0);
+            if (sought < 0)
+                sought = av_seek_frame(m_format.get(), m_stream->index, stamp, AVSEEK_FLAG_BACKWARD);
+            if (sought < 0)
+                return -1;
+        }
         restart(-1, target);
     }
-    while (m_pending.empty() && !m_ended)
+    while (m_decoded.values() == 0 && !m_ended)
         decodeMore();
-    if (m_decoded < 0)
-        m_decoded = target;
-    return position();
+    if (!m_decoded.firstKnown())
+        m_decoded.setFirst(target);
+    return m_decoded.position();
+}
+
+// Null, saying why, when `path` is no file to open or memory runs out.
+std::unique_ptr<FfmpegDecoder> newDecoderFor(const QString& path, QString& error) {
+    quietLibraries();
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir()) {
+        error = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("the file does not exist");
+        return nullptr;
+    }
+    auto decoder = std::make_unique<FfmpegDecoder>();
+    if (!decoder->allocated()) {
+        error = QStringLiteral("out of memory");
+        return nullptr;
+    }
+    return decoder;
 }
 
 } // namespace
 
 std::unique_ptr<Decoder> openFfmpegDecoder(const QString& path, QString& error) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error = QStringLiteral("the file does not exist");
-        return nullptr;
-    }
-    if (info.isDir()) {
-        error = QStringLiteral("it is a folder");
-        return nullptr;
-    }
-    auto decoder = std::make_unique<FfmpegDecoder>();
-    if (!decoder->openContainer(path, error))
+    std::unique_ptr<FfmpegDecoder> decoder = newDecoderFor(path, error);
+    if (!decoder || !decoder->openContainer(path, error))
         return nullptr;
     return decoder;
 }
 
 std::unique_ptr<Decoder> openHeaderlessDecoder(const QString& path, const codec::HeaderlessInput& input,
                                                QString& error) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        error = QStringLiteral("the file does not exist");
-        return nullptr;
-    }
-    if (info.isDir()) {
-        error = QStringLiteral("it is a folder");
-        return nullptr;
-    }
-    auto decoder = std::make_unique<FfmpegDecoder>();
-    if (!decoder->openHeaderless(path, input, error))
+    std::unique_ptr<FfmpegDecoder> decoder = newDecoderFor(path, error);
+    if (!decoder || !decoder->openHeaderless(path, input, error))
         return nullptr;
     return decoder;
 }

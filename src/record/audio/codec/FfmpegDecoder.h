@@ -8,7 +8,7 @@ namespace codec {
 
 // How to read a file that carries no header: what its bytes hold.
 struct HeaderlessInput {
-    enum class Coding { Pcm16, ALaw, MuLaw, OkiAdpcm, G726 };
+    enum class Coding { Pcm16, Pcm8, ALaw, MuLaw, OkiAdpcm, G726 };
     Coding coding = Coding::Pcm16;
     int rate = 8000;
     int channels = 1;
