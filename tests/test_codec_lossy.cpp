@@ -178,7 +178,7 @@ void TestCodecLossy::recordsServerTone_data() {
         << ogg(44100, 2, 128, 0, 0, 300) << QStringLiteral("a.OGG") << 44100 << 2;
     QTest::newRow("ogg managed 112-160")
         << ogg(44100, 2, 128, 112, 160, -1) << QStringLiteral("a.ogg") << 44100 << 2;
-    QTest::newRow("ogg cbr 48000 mono")
+    QTest::newRow("ogg nominal 48000 mono")
         << ogg(48000, 1, 96, 0, 0, -1) << QStringLiteral("a.ogg") << 48000 << 1;
     QTest::newRow("ogg quality 0 16000 mono")
         << ogg(16000, 1, 128, 0, 0, 0) << QStringLiteral("a.ogg") << 16000 << 1;
@@ -379,8 +379,9 @@ void TestCodecLossy::bitRateFollowsSettings_data() {
         o.vbrQuality = 0;
         o.maxVbrBitrate = 128;
     }) << QStringLiteral("a.mp3") << 64 << 130;
-    QTest::newRow("ogg cbr 96") << ogg(44100, 2, 96, 0, 0, -1) << QStringLiteral("a.ogg") << 82 << 110;
-    QTest::newRow("ogg cbr 192") << ogg(44100, 2, 192, 0, 0, -1) << QStringLiteral("a.ogg") << 165 << 235;
+    // Without limits the nominal rate is an average target: noise lands above it.
+    QTest::newRow("ogg nominal 96") << ogg(44100, 2, 96, 0, 0, -1) << QStringLiteral("a.ogg") << 82 << 140;
+    QTest::newRow("ogg nominal 192") << ogg(44100, 2, 192, 0, 0, -1) << QStringLiteral("a.ogg") << 165 << 290;
     QTest::newRow("ogg managed 112-160")
         << ogg(44100, 2, 128, 112, 160, -1) << QStringLiteral("a.ogg") << 105 << 170;
     QTest::newRow("ogg managed 160-320 from 128")
@@ -515,13 +516,17 @@ void TestCodecLossy::fullDiskStopsWithDecodableFile() {
     const QString file = path(name);
     AudioFileCodec codec;
     set(codec);
+    int written = 0;
     {
         // About 12 s of 128 kbit/s.
         FileSizeLimit limit(200000);
         codec.Create(file, 0);
         const SampleBlock second = sine(1000, 44100, 2, 1.0);
-        for (int i = 0; i < 30 && codec.Status() == 0; ++i)
+        // A pure tone is cheap for Ogg at a nominal rate: it may take a minute or more.
+        for (int i = 0; i < 300 && codec.Status() == 0; ++i) {
             codec.Write(second);
+            written += codec.Status() == 0 ? 1 : 0;
+        }
     }
     QCOMPARE(codec.Status(), int{AudioFileCodec::kDiskFull});
     codec.Close();
@@ -529,7 +534,9 @@ void TestCodecLossy::fullDiskStopsWithDecodableFile() {
     const QString wav = decodeToWav(file);
     QVERIFY(!wav.isEmpty());
     const AudioInfo decoded = soxInfo(wav);
-    QVERIFY2(decoded.seconds > 8 && decoded.seconds < 14, qPrintable(QString::number(decoded.seconds)));
+    // Everything written before the failing second, give or take the encoder's last frames.
+    QVERIFY2(decoded.seconds > written - 2 && decoded.seconds < written + 1.1,
+             qPrintable(QStringLiteral("%1 s of %2").arg(decoded.seconds).arg(written)));
     QCOMPARE(qRound(peakFrequency(soxDecodeMono(wav), 44100)), 1000);
 }
 

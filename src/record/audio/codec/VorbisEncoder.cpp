@@ -15,7 +15,11 @@ int initEncoder(vorbis_info* vi, const codec::OggFormat& f) {
     const long nominal = f.nominalKbps * 1000L;
     if (f.minKbps > 0)
         return vorbis_encode_init(vi, f.channels, f.rate, f.maxKbps * 1000L, nominal, f.minKbps * 1000L);
-    return vorbis_encode_init(vi, f.channels, f.rate, nominal, nominal, nominal);
+    // No limits: the nominal rate is an average target without the costly bit-rate manager.
+    if (vorbis_encode_setup_managed(vi, f.channels, f.rate, -1, nominal, -1) != 0 ||
+        vorbis_encode_ctl(vi, OV_ECTL_RATEMANAGE2_SET, nullptr) != 0)
+        return -1;
+    return vorbis_encode_setup_init(vi);
 }
 
 class VorbisEncoder final : public Encoder {
