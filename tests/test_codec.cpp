@@ -315,19 +315,8 @@ void TestCodec::recordsServerTone() {
 void TestCodec::killedWriterLeavesReadableFile() {
     // Guards against a header that only Close completes, which leaves a killed recording unreadable.
     const QString file = path(QStringLiteral("killed.wav"));
-    QProcess writer;
-    writer.start(QStringLiteral(CODEC_WRITER), {file});
-    QVERIFY(writer.waitForStarted());
-    int written = 0;
-    for (int second = 1; second <= 3; ++second) {
-        writer.write("\n");
-        QTRY_VERIFY(writer.canReadLine());
-        written = writer.readLine().trimmed().toInt();
-        QCOMPARE(written, second);
-    }
-    writer.kill();
-    QVERIFY(writer.waitForFinished());
-    QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+    const int written = writeThenKill(QStringLiteral(CODEC_WRITER), {file}, 3);
+    QCOMPARE(written, 3);
 
     const AudioInfo sox = soxInfo(file);
     QVERIFY(sox.ok);

@@ -357,18 +357,11 @@ void TestCodecFormats::killedWriterLeavesReadableFile() {
     // killed.
     QFETCH(Format, format);
     QFETCH(QString, wavCodec);
-    QProcess writer;
-    writer.start(QStringLiteral(CODEC_WRITER), {path(format.name()), QString::number(format.rate),
-                                                QString::number(format.channels), wavCodec});
-    QVERIFY(writer.waitForStarted());
-    for (int second = 1; second <= 3; ++second) {
-        writer.write("\n");
-        QTRY_VERIFY(writer.canReadLine());
-        QCOMPARE(writer.readLine().trimmed().toInt(), second);
-    }
-    writer.kill();
-    QVERIFY(writer.waitForFinished());
-    QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(writeThenKill(QStringLiteral(CODEC_WRITER),
+                           {path(format.name()), QString::number(format.rate),
+                            QString::number(format.channels), wavCodec},
+                           3),
+             3);
     // Of three seconds, at most two may be lost; nothing may be invented.
     verifyTone(format, path(format.name()), 2.0, 1.0);
 }

@@ -224,19 +224,8 @@ void TestCodecLossy::killedWriterLeavesDecodableFile() {
     // Guards against encoded data held back in memory, or a file only Close makes readable.
     QFETCH(QString, name);
     const QString file = path(name);
-    QProcess writer;
-    writer.start(QStringLiteral(CODEC_WRITER), {file});
-    QVERIFY(writer.waitForStarted());
-    int written = 0;
-    for (int second = 1; second <= 4; ++second) {
-        writer.write("\n");
-        QTRY_VERIFY(writer.canReadLine());
-        written = writer.readLine().trimmed().toInt();
-        QCOMPARE(written, second);
-    }
-    writer.kill();
-    QVERIFY(writer.waitForFinished());
-    QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+    const int written = writeThenKill(QStringLiteral(CODEC_WRITER), {file}, 4);
+    QCOMPARE(written, 4);
 
     const QString wav = decodeToWav(file);
     QVERIFY(!wav.isEmpty());

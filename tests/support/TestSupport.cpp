@@ -239,4 +239,25 @@ ProbeInfo ffprobeInfo(const QString& path) {
     return info;
 }
 
+int writeThenKill(const QString& writer, const QStringList& args, int seconds) {
+    QProcess p;
+    p.start(writer, args);
+    if (!p.waitForStarted())
+        return -1;
+    int written = 0;
+    for (int second = 1; second <= seconds; ++second) {
+        p.write("\n");
+        QDeadlineTimer deadline(10000);
+        while (!p.canReadLine() && !deadline.hasExpired())
+            p.waitForReadyRead(100);
+        written = p.readLine().trimmed().toInt();
+        if (written != second)
+            break;
+    }
+    p.kill();
+    if (!p.waitForFinished() || p.exitStatus() != QProcess::CrashExit)
+        return -1;
+    return written;
+}
+
 } // namespace testsupport

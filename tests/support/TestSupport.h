@@ -128,4 +128,9 @@ private:
     rlimit m_saved{};
 };
 
+// Runs the codec writer program `writer` with `args`, lets it write `seconds` seconds one
+// at a time, then kills it with SIGKILL. Returns the seconds it said it wrote, or -1 when
+// it did not run, answer or die as expected.
+int writeThenKill(const QString& writer, const QStringList& args, int seconds);
+
 } // namespace testsupport
