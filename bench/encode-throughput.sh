@@ -53,11 +53,8 @@ bench() { # bench KIND RATE CHANNELS INPUT EXT THEIRS_NAME THEIRS_COMMAND
 in=$work/in.wav
 in8k=$work/in8k.wav
 bench mp3 44100 2 in mp3 "lame -b 128" "lame --quiet -b 128 $in $work/theirs.mp3"
-# Our constant bit rate holds every packet to 128 kbit/s; oggenc -b only aims at 128 on
-# average and skips the bit-rate manager, which is what costs the time. Both comparisons:
+# A nominal rate without limits is an average target, as oggenc -b makes it.
 bench ogg 44100 2 in ogg "oggenc -b 128" "oggenc -Q -b 128 -o $work/theirs.ogg $in"
-bench ogg 44100 2 in ogg "oggenc --managed -b/-m/-M 128" \
-    "oggenc -Q --managed -b 128 -m 128 -M 128 -o $work/theirs.ogg $in"
 bench oggq 44100 2 in ogg "oggenc -q 3" "oggenc -Q -q 3 -o $work/theirs.ogg $in"
 bench wma 44100 2 in wma "ffmpeg -c:a wmav2 -b:a 128k" \
     "ffmpeg -v error -y -i $in -c:a wmav2 -b:a 128k $work/theirs.wma"
@@ -65,4 +62,5 @@ bench adpcm 44100 2 in wav "sox -e ima-adpcm" "sox $in -e ima-adpcm $work/theirs
 bench g726 8000 1 in8k g726 "ffmpeg -c:a g726le (4 bits)" \
     "ffmpeg -v error -y -i $in8k -c:a g726le -code_size 4 -f g726le $work/theirs.g726"
 bench alaw 44100 2 in raw "sox -t al" "sox $in -t al $work/theirs.raw"
-bench vox 8000 1 in8k vox "sox -t vox" "sox $in8k -t vox $work/theirs.vox"
+# VOX is mono: both mix the stereo input down. At 8 kHz the work is too small to time.
+bench vox 44100 2 in vox "sox -c 1 -t vox" "sox $in -c 1 -t vox $work/theirs.vox"

@@ -1,7 +1,7 @@
 // Encodes raw signed 16-bit little-endian samples into FILE through the file codec, in
 // one-second blocks as a recording does. The format follows FILE's extension:
 //   encode_file KIND RATE CHANNELS INPUT.raw FILE
-// KIND picks the settings: mp3 (128 kbit/s CBR), ogg (128 kbit/s CBR), oggq (quality 3.00),
+// KIND picks the settings: mp3 (128 kbit/s CBR), ogg (128 kbit/s nominal, no limits), oggq (quality 3.00),
 // wma (profile 24),
 // adpcm (IMA ADPCM WAV), g726 (4 bits), alaw (RAW A-law), vox.
 // Exit codes: 0 done, 2 usage, 3 the codec cannot write this format, 4 an I/O failure.
