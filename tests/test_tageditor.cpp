@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSettings>
@@ -120,6 +121,7 @@ private Q_SLOTS:
     // Fault: the scan drops files, mislabels their tags or dies on a file that is no MP3.
     void listShowsFilesAndTags() {
         Frmid3v w(m_dir.path());
+        w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("ID3 Editor"));
         QCOMPARE(w.files().rowCount(), 4);
         const auto tags = [&](const char* name) {
@@ -160,6 +162,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Frmid3v w(m_dir.path());
+        w.show();
         auto* box = child<QLineEdit>(w, "txtv1_0");
         box->setEnabled(true);
         retype(box, typed);
@@ -169,14 +172,15 @@ private Q_SLOTS:
     // Fault: Save writes nothing, writes version 2.4, or does not reach the ID3v1 trailer.
     void singleSaveWritesBothTags() {
         Frmid3v w(m_dir.path());
+        w.show();
         const int row = rowOf(w, QStringLiteral("plain"));
         clickRow(w, row);
-        QTest::mouseClick(child<QCheckBox>(w, "chkv1"), Qt::LeftButton);
+        child<QCheckBox>(w, "chkv1")->click();
         QVERIFY(child<QLineEdit>(w, "txtv1_1")->isEnabled());
         retype(child<QLineEdit>(w, "txtv1_1"), QStringLiteral("Short one"));
         retype(child<QLineEdit>(w, "txtv1_2"), QStringLiteral("Someone"));
         child<QComboBox>(w, "cmbv1")->setCurrentIndex(8);
-        QTest::mouseClick(child<QCheckBox>(w, "chkv2"), Qt::LeftButton);
+        child<QCheckBox>(w, "chkv2")->click();
         retype(child<QLineEdit>(w, "txtv2_1"), QStringLiteral("Long title here"));
         retype(child<QLineEdit>(w, "txtv2_9"), QStringLiteral("http://example.org/x"));
         child<QComboBox>(w, "cmbv2")->setEditText(QStringLiteral("Trip-Hop"));
@@ -195,7 +199,7 @@ private Q_SLOTS:
         QVERIFY(decodes(file("plain")));
 
         // Unticking the ID3v1 page and saving removes the trailer again.
-        QTest::mouseClick(child<QCheckBox>(w, "chkv1"), Qt::LeftButton);
+        child<QCheckBox>(w, "chkv1")->click();
         child<QAction>(w, "tbr_0_2")->trigger();
         QVERIFY(!id3v2List(file("plain")).contains(QLatin1String("Someone")));
         QCOMPARE(w.files().index(row, TagFileModel::Tags).data().toString(), QStringLiteral("ID3v2"));
@@ -205,6 +209,7 @@ private Q_SLOTS:
     // progress bar; a corrupt file among them stops the batch.
     void batchSaveOverCheckedRows() {
         Frmid3v w(m_dir.path());
+        w.show();
         auto* prb = child<QProgressBar>(w, "prb");
         int highest = 0;
         connect(prb, &QProgressBar::valueChanged, &w, [&](int v) { highest = std::max(highest, v); });
@@ -215,7 +220,7 @@ private Q_SLOTS:
         child<QCheckBox>(w, "chkOpt_1")->click();
         child<QCheckBox>(w, "chkOpt_2")->click();
         if (!child<QCheckBox>(w, "chkv2")->isChecked())
-            QTest::mouseClick(child<QCheckBox>(w, "chkv2"), Qt::LeftButton);
+            child<QCheckBox>(w, "chkv2")->click();
         retype(child<QLineEdit>(w, "txtv2_3"), QStringLiteral("Shared album"));
         child<QAction>(w, "tbr_1_2")->trigger();
 
@@ -246,6 +251,7 @@ private Q_SLOTS:
     void settingsSurviveReopening() {
         {
             Frmid3v w(m_dir.path());
+            w.show();
             QVERIFY(child<QCheckBox>(w, "chkOpt_0")->isChecked());
             QVERIFY(!child<QCheckBox>(w, "chkOpt_1")->isChecked());
             child<QCheckBox>(w, "chkOpt_0")->click();
@@ -270,6 +276,7 @@ private Q_SLOTS:
     // Fault: the preview does not reach the sound server, ignores seeking or keeps playing.
     void previewPlaysSeeksAndStops() {
         Frmid3v w(m_dir.path());
+        w.show();
         clickRow(w, rowOf(w, QLatin1String(kTagged)));
         child<QAction>(w, "menPlayback_0")->trigger();
         QVERIFY(w.preview().StreamIsLoaded());

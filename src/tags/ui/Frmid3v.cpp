@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QTreeView>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,9 +78,9 @@ void Frmid3v::LoadSettings() {
         chkOpt[i]->setChecked(m_opt[i]);
     }
     const double scale = logicalDpiX() / 96.0;
-    const int width = static_cast<int>(s.value(QStringLiteral("folderwidth"), kDefaultFolderWidth).toInt() /
-                                       kTwipsPerPixel * scale);
-    p->setSizes({width, std::max(1, this->width() - width)});
+    const int treeWidth = static_cast<int>(
+        s.value(QStringLiteral("folderwidth"), kDefaultFolderWidth).toInt() / kTwipsPerPixel * scale);
+    p->setSizes({treeWidth, std::max(1, width() - treeWidth)});
     const QString folder = s.value(QStringLiteral("folder")).toString();
     if (!folder.isEmpty())
         ftv->setCurrentIndex(m_folders->index(folder));
@@ -90,8 +92,9 @@ void Frmid3v::SaveSettings() {
     for (std::size_t i = 0; i < m_opt.size(); ++i)
         s.setValue(QStringLiteral("opt%1").arg(i), m_opt[i] ? 1 : 0);
     const double scale = logicalDpiX() / 96.0;
-    s.setValue(QStringLiteral("folderwidth"),
-               static_cast<int>(std::lround(p->sizes().value(0) * kTwipsPerPixel / scale)));
+    // The bar rests between 2410 and 5410 twips, also for a window never laid out.
+    const long twips = std::lround(p->sizes().value(0) * kTwipsPerPixel / scale);
+    s.setValue(QStringLiteral("folderwidth"), static_cast<int>(std::clamp(twips, 2410L, 5410L)));
     const QModelIndex current = ftv->currentIndex();
     s.setValue(QStringLiteral("folder"), current.isValid() ? m_folders->filePath(current) : QString());
 }
@@ -204,16 +207,16 @@ void Frmid3v::chkv2_Click() {
 }
 
 TagPages Frmid3v::pages() const {
-    TagPages pages;
-    pages.v1Ticked = chkv1->isChecked();
+    TagPages out;
+    out.v1Ticked = chkv1->isChecked();
     for (std::size_t i = 0; i < txtv1.size(); ++i)
-        pages.v1[i] = txtv1[i]->text();
-    pages.v1Genre = cmbv1->currentIndex();
-    pages.v2Ticked = chkv2->isChecked();
+        out.v1[i] = txtv1[i]->text();
+    out.v1Genre = cmbv1->currentIndex();
+    out.v2Ticked = chkv2->isChecked();
     for (std::size_t i = 0; i < kV2BoxFields.size(); ++i)
-        pages.v2[static_cast<std::size_t>(kV2BoxFields[i])] = v2Text(static_cast<int>(i));
-    pages.v2[static_cast<std::size_t>(Id3v2Field::Genre)] = cmbv2->currentText();
-    return pages;
+        out.v2[static_cast<std::size_t>(kV2BoxFields[i])] = v2Text(static_cast<int>(i));
+    out.v2[static_cast<std::size_t>(Id3v2Field::Genre)] = cmbv2->currentText();
+    return out;
 }
 
 void Frmid3v::SaveItems() {

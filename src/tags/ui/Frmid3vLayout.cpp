@@ -111,12 +111,13 @@ void Frmid3v::buildLayout() {
 QWidget* Frmid3v::buildPage0() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("frm_0"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(buildToolbar(0, {QStringLiteral("Copy from ID3v2"), QStringLiteral("Copy to ID3v2")}));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(
+        buildToolbar(0, {QStringLiteral("Copy from ID3v2"), QStringLiteral("Copy to ID3v2")}));
     chkv1 = new QCheckBox(QStringLiteral("&ID3v1 tag"), page);
     chkv1->setObjectName(QStringLiteral("chkv1"));
     connect(chkv1, &QCheckBox::clicked, this, &Frmid3v::chkv1_Click);
-    layout->addWidget(chkv1);
+    pageLayout->addWidget(chkv1);
     auto* form = new QFormLayout;
     const std::array<const char*, 6> labels = {"Track #", "Title", "Artist", "Album", "Year", "Comments"};
     const std::array<int, 6> limits = {3, 30, 30, 30, 4, 30};
@@ -130,25 +131,26 @@ QWidget* Frmid3v::buildPage0() {
     cmbv1 = new QComboBox(page);
     cmbv1->setObjectName(QStringLiteral("cmbv1"));
     form->addRow(QStringLiteral("Genre"), cmbv1);
-    layout->addLayout(form);
+    pageLayout->addLayout(form);
     return page;
 }
 
 QWidget* Frmid3v::buildPage1() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("frm_1"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(buildToolbar(1, {QStringLiteral("Copy to ID3v1"), QStringLiteral("Copy from ID3v1")}));
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addWidget(
+        buildToolbar(1, {QStringLiteral("Copy to ID3v1"), QStringLiteral("Copy from ID3v1")}));
     chkv2 = new QCheckBox(QStringLiteral("&ID3v2 tag"), page);
     chkv2->setObjectName(QStringLiteral("chkv2"));
     connect(chkv2, &QCheckBox::clicked, this, &Frmid3v::chkv2_Click);
-    layout->addWidget(chkv2);
+    pageLayout->addWidget(chkv2);
     auto* form = new QFormLayout;
     const std::array<const char*, 11> labels = {"Track #",   "Title",    "Artist",    "Album",
                                                 "Year",      "Comments", "Composer",  "Orig. Artist",
                                                 "Copyright", "URL",      "Encoded by"};
     for (std::size_t i = 0; i < txtv2.size(); ++i) {
-        if (i == kV1Comments) {
+        if (i == static_cast<std::size_t>(kV1Comments)) {
             auto* box = new QPlainTextEdit(page);
             box->setMaximumHeight(60);
             txtv2[i] = box;
@@ -162,7 +164,7 @@ QWidget* Frmid3v::buildPage1() {
     cmbv2->setObjectName(QStringLiteral("cmbv2"));
     cmbv2->setEditable(true);
     form->addRow(QStringLiteral("Genre"), cmbv2);
-    layout->addLayout(form);
+    pageLayout->addLayout(form);
     return page;
 }
 
