@@ -1,5 +1,6 @@
 #include "Mp3Fixtures.h"
 #include "shell/ui/Dialogs.h"
+#include "shell/ui/Form1.h"
 #include "tags/TagFileModel.h"
 #include "tags/clsFMOD.h"
 #include "tags/clsID3v1.h"
@@ -13,8 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace mp3fixtures;
@@ -303,6 +306,34 @@ private Q_SLOTS:
         QVERIFY(!w.preview().StreamIsLoaded());
         QCOMPARE(Dialogs::shownMessages().last(),
                  QStringLiteral("Could not recognize & play \"%1\".").arg(file("broken")));
+    }
+
+    // Fault: the main window's Edit ID3 command and Ctrl+E stay disabled or open a window that does not
+    // block.
+    void mainWindowOpensTheEditorModally() {
+        QTemporaryDir app;
+        Form1 main(app.path());
+        for (const char* how : {"Command13", "EditID3"}) {
+            bool seen = false;
+            QTimer::singleShot(0, &main, [&] {
+                auto* editor = qobject_cast<Frmid3v*>(QApplication::activeModalWidget());
+                QVERIFY(editor);
+                seen = editor->isModal() && editor->windowTitle() == QStringLiteral("ID3 Editor") &&
+                       editor->files().rowCount() == 4;
+                editor->reject();
+            });
+            if (qstrcmp(how, "EditID3") == 0) {
+                auto* action = main.findChild<QAction*>(QLatin1String(how));
+                QVERIFY(action && action->isEnabled());
+                QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+                action->trigger();
+            } else {
+                auto* button = main.findChild<QPushButton*>(QLatin1String(how));
+                QVERIFY(button && button->isEnabled());
+                button->click();
+            }
+            QVERIFY2(seen, how);
+        }
     }
 
     // Fault: the tag look-up misreads fields, or a bad file yields a handle.

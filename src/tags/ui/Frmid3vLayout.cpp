@@ -36,6 +36,7 @@ constexpr int kTreeMaxPx = 5410 / 15;
 } // namespace
 
 void Frmid3v::buildLayout() {
+    setObjectName(QStringLiteral("Frmid3v"));
     setWindowTitle(QStringLiteral("ID3 Editor"));
     auto* outer = new QVBoxLayout(this);
 
