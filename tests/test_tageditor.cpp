@@ -308,6 +308,37 @@ private Q_SLOTS:
                  QStringLiteral("Could not recognize & play \"%1\".").arg(file("broken")));
     }
 
+    // Fault: copy, revert and select commands touch the wrong boxes or rows.
+    void pageCommands() {
+        Frmid3v w(m_dir.path());
+        w.show();
+        clickRow(w, rowOf(w, QLatin1String(kTagged)));
+        retype(child<QLineEdit>(w, "txtv2_1"), QStringLiteral("From two"));
+        retype(child<QLineEdit>(w, "txtv2_6"), QStringLiteral("Composer only"));
+        child<QAction>(w, "tbr_1_4")->trigger();
+        QVERIFY(child<QCheckBox>(w, "chkv1")->isChecked());
+        QVERIFY(child<QLineEdit>(w, "txtv1_1")->isEnabled());
+        QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QStringLiteral("From two"));
+        QCOMPARE(child<QComboBox>(w, "cmbv1")->currentIndex(), child<QComboBox>(w, "cmbv2")->currentIndex());
+
+        retype(child<QLineEdit>(w, "txtv1_2"), QStringLiteral("Back to two"));
+        child<QAction>(w, "tbr_0_5")->trigger();
+        QCOMPARE(child<QLineEdit>(w, "txtv2_2")->text(), QStringLiteral("Back to two"));
+        QCOMPARE(child<QLineEdit>(w, "txtv2_6")->text(), QStringLiteral("Composer only"));
+
+        // Revert drops the unsaved edits.
+        child<QAction>(w, "tbr_0_1")->trigger();
+        QCOMPARE(child<QLineEdit>(w, "txtv2_1")->text(),
+                 w.files()
+                     .entry(rowOf(w, QLatin1String(kTagged)))
+                     .v2[static_cast<std::size_t>(Id3v2Field::Title)]);
+
+        child<QAction>(w, "menSelect_0")->trigger();
+        QCOMPARE(w.files().GetSelNum(), w.files().rowCount());
+        child<QAction>(w, "menSelect_1")->trigger();
+        QCOMPARE(w.files().GetSelNum(), 0);
+    }
+
     // Fault: the main window's Edit ID3 command and Ctrl+E stay disabled or open a window that does not
     // block.
     void mainWindowOpensTheEditorModally() {
@@ -414,6 +445,19 @@ private Q_SLOTS:
         QFETCH(QByteArray, body);
         QFETCH(QString, expected);
         QCOMPARE(clsFMOD::frameText(id, body), expected);
+    }
+
+    // Fault: a library that did not start lets previews run or fails without a word.
+    void failedStartIsReported() {
+        QStringList boxes;
+        clsFMOD fmod([&](bool warning, const QString& text) {
+            boxes << (warning ? QStringLiteral("W:") : QStringLiteral("E:")) + text;
+        });
+        QVERIFY(!fmod.Init(0, 16));
+        QVERIFY(!fmod.StreamPlay(file(kTagged), true, 255));
+        QCOMPARE(boxes, QStringList({QStringLiteral("E:") + clsFMOD::FmodErrorText(14),
+                                     QStringLiteral("E:") + clsFMOD::FmodErrorText(2)}));
+        QVERIFY(!fmod.StreamIsLoaded());
     }
 
     // Fault: an error code outside the table indexes past it.
