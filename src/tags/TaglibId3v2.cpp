@@ -190,3 +190,27 @@ bool removeId3v2(const QString& path) {
         return false;
     }
 }
+
+QByteArray readId3v2FrameData(const QString& path, const char* id) {
+    try {
+        FileStream stream(QFile::encodeName(path).constData(), true);
+        if (!stream.isOpen())
+            return {};
+        MPEG::File file(&stream, ID3v2::FrameFactory::instance(), false);
+        if (!file.isOpen() || !file.hasID3v2Tag())
+            return {};
+        ID3v2::Tag* tag = file.ID3v2Tag();
+        ID3v2::FrameList frames = tag->frameList(id);
+        if (frames.isEmpty() && qstrcmp(id, "TYER") == 0)
+            frames = tag->frameList("TDRC");
+        if (frames.isEmpty())
+            return {};
+        const ByteVector rendered = frames.front()->render();
+        constexpr unsigned int kHeader = 10;
+        if (rendered.size() <= kHeader)
+            return {};
+        return QByteArray(rendered.data() + kHeader, static_cast<qsizetype>(rendered.size() - kHeader));
+    } catch (...) {
+        return {};
+    }
+}

@@ -49,6 +49,11 @@ void setNextFileName(const QString& path) {
 
 QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                     QMessageBox::StandardButtons buttons) {
+    return message(parent, icon, kAppTitle, text, buttons);
+}
+
+QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons) {
     shownMessages().append(text);
     if (g_nextAnswer) {
         const auto answer = *g_nextAnswer;
@@ -56,10 +61,10 @@ QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, con
         return answer;
     }
     if (unattended()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(kAppTitle), qPrintable(text));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
     }
-    QMessageBox box(icon, kAppTitle, text, buttons, parent);
+    QMessageBox box(icon, title, text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

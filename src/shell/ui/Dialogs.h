@@ -13,6 +13,10 @@ inline const QString kAppTitle = QStringLiteral("Tavrik");
 
 QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// The same with a caption of its own instead of the application title.
+QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
 // The answer and the OK state of a text prompt; cancelled gives ok = false.
 QString input(QWidget* parent, const QString& prompt, const QString& initial, bool* ok);

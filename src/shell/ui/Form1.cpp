@@ -21,6 +21,7 @@
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/Form3.h"
 #include "shell/ui/Skin.h"
+#include "tags/ui/Frmid3v.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -275,6 +276,11 @@ void Form1::showAbout() {
 
 void Form1::showOutputFile() {
     Form4 dialog(m_appFolder, this);
+    dialog.exec();
+}
+
+void Form1::showTagEditor() {
+    Frmid3v dialog(m_appFolder, this);
     dialog.exec();
 }
 

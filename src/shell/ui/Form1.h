@@ -77,6 +77,7 @@ private:
     void recordcontrol_Click();
     void showAbout();
     void showOutputFile();
+    void showTagEditor();
     void deleteSelectedItem_Click();
     void Removeselecteditem_Click();
     void Rename1_Click();

@@ -186,7 +186,8 @@ void Form1::buildUi() {
     connect(command12, &QPushButton::clicked, this, &Form1::exitsystem);
     connect(DeviceCombo, &QComboBox::currentIndexChanged, this, &Form1::DeviceCombo_Click);
     connect(cmbSrcInput, &QComboBox::currentIndexChanged, this, &Form1::cmbSrcInput_Click);
-    comingLater({command2, Command4, command6, command10, command13, command14});
+    connect(command13, &QPushButton::clicked, this, &Form1::showTagEditor);
+    comingLater({command2, Command4, command6, command10, command14});
     resize(760, 640);
 }
 
@@ -239,7 +240,8 @@ void Form1::buildMenus() {
     QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
     QAction* converter =
         menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C")));
-    QAction* editId3 = menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E")));
+    connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
+            this, &Form1::showTagEditor);
 
     QMenu* option = menuBar()->addMenu(tr("Option(&O)"));
     option->setObjectName(QStringLiteral("option"));
@@ -261,5 +263,5 @@ void Form1::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &Form1::showAbout);
 
-    comingLater({audioPlayer, converter, editId3, formatSettings, schedule, helpItem, homePage, support});
+    comingLater({audioPlayer, converter, formatSettings, schedule, helpItem, homePage, support});
 }

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "tags/TagBatch.h"
+
+#include <QDialog>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QModelIndex;
+class QPlainTextEdit;
+class QProgressBar;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QTreeView;
+class TagFileModel;
+class clsFMOD;
+
+// The ID3 tag editor: a folder tree, the folder's MP3 files with their tags, the ID3v1 and
+// ID3v2 pages that edit one file or the checked files, and a preview player. The rules
+// live in TagFileModel and TagBatch; this window shows and routes.
+class Frmid3v : public QDialog {
+    Q_OBJECT
+public:
+    explicit Frmid3v(const QString& appFolder, QWidget* parent = nullptr);
+    ~Frmid3v() override;
+
+    void UpdateFolder(const QString& sFolder);
+    void RefreshItem(int row);
+    void SaveItems();
+    // "pause", "forward", "back", "jump", "" (stop) or a file to play.
+    void Playback(const QString& sFile);
+
+    clsFMOD& preview() { return *m_fmod; }
+    TagFileModel& files() { return *m_model; }
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    QWidget* buildPage0();
+    QWidget* buildPage1();
+    QToolBar* buildToolbar(int page, const QStringList& copyTexts);
+    void buildMenus();
+    void fillGenres();
+    void LoadSettings();
+    void SaveSettings();
+    void chkOpt_Click(int index);
+    void chkv1_Click();
+    void chkv2_Click();
+    void tbr_ButtonClick(int position, QToolBar* bar, QAction* button);
+    void copyPage1To0();
+    void copyPage0To1();
+    void folderChanged(const QModelIndex& current);
+    void showView(const PageView& view);
+    void refreshTitleLabel();
+    TagPages pages() const;
+    int selectedRow() const;
+    void setBusy(bool busy);
+    QString v2Text(int box) const;
+    void setV2Text(int box, const QString& text);
+
+    bool m_busy = false;
+    bool m_previewReady = false;
+    QString m_appFolder;
+    std::array<bool, 3> m_opt{true, false, false};
+    clsFMOD* m_fmod = nullptr;
+    TagFileModel* m_model = nullptr;
+    QFileSystemModel* m_folders = nullptr;
+
+    QTreeView* ftv = nullptr;
+    QSplitter* p = nullptr;
+    QTreeView* lvw = nullptr;
+    QTabWidget* tabs = nullptr;
+    QCheckBox* chkv1 = nullptr;
+    std::array<QLineEdit*, 6> txtv1{};
+    QComboBox* cmbv1 = nullptr;
+    QCheckBox* chkv2 = nullptr;
+    std::array<QWidget*, 11> txtv2{};
+    QComboBox* cmbv2 = nullptr;
+    std::array<QCheckBox*, 3> chkOpt{};
+    QLabel* lblTitle = nullptr;
+    QProgressBar* prb = nullptr;
+    QMenu* menSelectMenu = nullptr;
+    QMenu* menPlaybackMenu = nullptr;
+};

@@ -1,0 +1,483 @@
+#include "Mp3Fixtures.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/Form1.h"
+#include "tags/TagFileModel.h"
+#include "tags/clsFMOD.h"
+#include "tags/clsID3v1.h"
+#include "tags/clsID3v23.h"
+#include "tags/ui/Frmid3v.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+using namespace mp3fixtures;
+
+namespace {
+
+constexpr const char* kTagged = "Artist - my_song%20title";
+
+// What mutagen reads from the file's ID3v2 frames, as "ID=text" lines.
+QString mutagenFrames(const QString& path) {
+    QString out;
+    python(QStringLiteral("import sys\nfrom mutagen.id3 import ID3\nt = ID3(sys.argv[1])\n"
+                          "print('version=%d' % t.version[1])\n"
+                          "for k in sorted(t.keys()): print('%s=%s' % (k.split(':')[0], t[k]))"),
+           path, &out);
+    return out;
+}
+
+// What `id3v2 -l` reports, which also reads the ID3v1 trailer.
+QString id3v2List(const QString& path) {
+    QString out;
+    testsupport::run(QStringLiteral("id3v2"), {QStringLiteral("-l"), path}, &out);
+    return out;
+}
+
+} // namespace
+
+class TestTagEditor : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_config;
+    QTemporaryDir m_dir;
+    QString m_folder;
+
+    QString file(const char* name) const {
+        return m_folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".mp3");
+    }
+
+    // A folder of three real MP3 files with different tags and one that is no MP3 at all.
+    void makeFolder() {
+        m_folder = m_dir.filePath(QStringLiteral("music%1").arg(QDateTime::currentMSecsSinceEpoch()));
+        QVERIFY(QDir().mkpath(m_folder));
+        QVERIFY(makeMp3(file(kTagged), 2.0));
+        QVERIFY(makeMp3(file("only2")));
+        QVERIFY(makeMp3(file("plain")));
+        QVERIFY(writeAll(file("broken"), QByteArray("ID3\x03\x00\x00\x7f\x7f\x7f\x7f garbage", 22)));
+        clsID3v1 v1;
+        v1.setFilename(file(kTagged));
+        v1.setTagTitle(QStringLiteral("Old"));
+        v1.setTagArtist(QStringLiteral("Band"));
+        v1.setTagTrack(4);
+        v1.setTagGenre(17);
+        QVERIFY(v1.SaveTag());
+        clsID3v23 v2;
+        v2.setFilename(file(kTagged));
+        v2.setTagTitle(QStringLiteral("Old v2"));
+        v2.setTagArtist(QStringLiteral("Band"));
+        QVERIFY(v2.SaveTag());
+        v2.setFilename(file("only2"));
+        v2.setTagTitle(QStringLiteral("Second"));
+        QVERIFY(v2.SaveTag());
+    }
+
+    static void storeFolder(const QString& folder) {
+        QSettings s(QStringLiteral("tavrik"), QStringLiteral("tavrik"));
+        s.setValue(QStringLiteral("Settings/folder"), folder);
+    }
+
+    static int rowOf(Frmid3v& w, const QString& name) {
+        for (int r = 0; r < w.files().rowCount(); ++r) {
+            if (w.files().index(r, TagFileModel::Filename).data().toString() == name)
+                return r;
+        }
+        return -1;
+    }
+
+    static void clickRow(Frmid3v& w, int row) {
+        auto* lvw = w.findChild<QTreeView*>(QStringLiteral("lvw"));
+        const QRect rect = lvw->visualRect(w.files().index(row, TagFileModel::Tags));
+        QTest::mouseClick(lvw->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    template <typename T> static T* child(Frmid3v& w, const char* name) {
+        T* c = w.findChild<T*>(QLatin1String(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+
+    static void retype(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
+        Dialogs::shownMessages().clear();
+        makeFolder();
+    }
+
+    void init() { storeFolder(m_folder); }
+
+    // Fault: the scan drops files, mislabels their tags or dies on a file that is no MP3.
+    void listShowsFilesAndTags() {
+        Frmid3v w(m_dir.path());
+        w.show();
+        QCOMPARE(w.windowTitle(), QStringLiteral("ID3 Editor"));
+        QCOMPARE(w.files().rowCount(), 4);
+        const auto tags = [&](const char* name) {
+            return w.files().index(rowOf(w, QLatin1String(name)), TagFileModel::Tags).data().toString();
+        };
+        QCOMPARE(tags(kTagged), QStringLiteral("ID3v1 ID3v2"));
+        QCOMPARE(tags("only2"), QStringLiteral("ID3v2"));
+        QCOMPARE(tags("plain"), QString());
+        QCOMPARE(tags("broken"), QString());
+        QVERIFY(child<QProgressBar>(w, "prb")->isHidden());
+
+        clickRow(w, rowOf(w, QLatin1String(kTagged)));
+        QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QStringLiteral("Old"));
+        QCOMPARE(child<QLineEdit>(w, "txtv1_0")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QComboBox>(w, "cmbv1")->currentIndex(), 17);
+        QCOMPARE(child<QComboBox>(w, "cmbv1")->currentText(), QStringLiteral("Rock"));
+        QCOMPARE(child<QLineEdit>(w, "txtv2_1")->text(), QStringLiteral("Old v2"));
+        QVERIFY(child<QCheckBox>(w, "chkv1")->isChecked());
+        QVERIFY(child<QLineEdit>(w, "txtv1_1")->isEnabled());
+
+        // A file without tags disables both pages but leaves what they showed.
+        clickRow(w, rowOf(w, QStringLiteral("broken")));
+        QVERIFY(!child<QCheckBox>(w, "chkv1")->isChecked());
+        QVERIFY(!child<QLineEdit>(w, "txtv1_1")->isEnabled());
+        QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QStringLiteral("Old"));
+    }
+
+    // Fault: the ID3v1 track box takes letters or keeps numbers an ID3v1 tag cannot hold.
+    void trackBoxTakesOnlyByteNumbers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << QStringLiteral("a") << QString();
+        QTest::newRow("digits and letter") << QStringLiteral("1x2") << QStringLiteral("12");
+        QTest::newRow("above 255") << QStringLiteral("300") << QStringLiteral("255");
+        QTest::newRow("in range") << QStringLiteral("255") << QStringLiteral("255");
+    }
+    void trackBoxTakesOnlyByteNumbers() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Frmid3v w(m_dir.path());
+        w.show();
+        auto* box = child<QLineEdit>(w, "txtv1_0");
+        box->setEnabled(true);
+        retype(box, typed);
+        QCOMPARE(box->text(), shown);
+    }
+
+    // Fault: Save writes nothing, writes version 2.4, or does not reach the ID3v1 trailer.
+    void singleSaveWritesBothTags() {
+        Frmid3v w(m_dir.path());
+        w.show();
+        const int row = rowOf(w, QStringLiteral("plain"));
+        clickRow(w, row);
+        child<QCheckBox>(w, "chkv1")->click();
+        QVERIFY(child<QLineEdit>(w, "txtv1_1")->isEnabled());
+        retype(child<QLineEdit>(w, "txtv1_1"), QStringLiteral("Short one"));
+        retype(child<QLineEdit>(w, "txtv1_2"), QStringLiteral("Someone"));
+        child<QComboBox>(w, "cmbv1")->setCurrentIndex(8);
+        child<QCheckBox>(w, "chkv2")->click();
+        retype(child<QLineEdit>(w, "txtv2_1"), QStringLiteral("Long title here"));
+        retype(child<QLineEdit>(w, "txtv2_9"), QStringLiteral("http://example.org/x"));
+        child<QComboBox>(w, "cmbv2")->setEditText(QStringLiteral("Trip-Hop"));
+        child<QAction>(w, "tbr_1_2")->trigger();
+
+        const QString frames = mutagenFrames(file("plain"));
+        QVERIFY2(frames.contains(QLatin1String("version=3")), qPrintable(frames));
+        QVERIFY2(frames.contains(QLatin1String("TIT2=Long title here")), qPrintable(frames));
+        QVERIFY2(frames.contains(QLatin1String("WXXX=http://example.org/x")), qPrintable(frames));
+        QVERIFY2(frames.contains(QLatin1String("TCON=Trip-Hop")), qPrintable(frames));
+        const QString listed = id3v2List(file("plain"));
+        QVERIFY2(listed.contains(QLatin1String("Short one")), qPrintable(listed));
+        QVERIFY2(listed.contains(QLatin1String("Someone")), qPrintable(listed));
+        QVERIFY2(listed.contains(QLatin1String("Jazz")), qPrintable(listed));
+        QCOMPARE(w.files().index(row, TagFileModel::Tags).data().toString(), QStringLiteral("ID3v1 ID3v2"));
+        QVERIFY(decodes(file("plain")));
+
+        // Unticking the ID3v1 page and saving removes the trailer again.
+        child<QCheckBox>(w, "chkv1")->click();
+        child<QAction>(w, "tbr_0_2")->trigger();
+        QVERIFY(!id3v2List(file("plain")).contains(QLatin1String("Someone")));
+        QCOMPARE(w.files().index(row, TagFileModel::Tags).data().toString(), QStringLiteral("ID3v2"));
+    }
+
+    // Fault: a batch save misses checked files, numbers them out of order or never ends its
+    // progress bar; a corrupt file among them stops the batch.
+    void batchSaveOverCheckedRows() {
+        Frmid3v w(m_dir.path());
+        w.show();
+        auto* prb = child<QProgressBar>(w, "prb");
+        int highest = 0;
+        connect(prb, &QProgressBar::valueChanged, &w, [&](int v) { highest = std::max(highest, v); });
+        for (const char* name : {kTagged, "plain", "only2", "broken"}) {
+            const QModelIndex cell = w.files().index(rowOf(w, QLatin1String(name)), TagFileModel::Filename);
+            QVERIFY(w.files().setData(cell, Qt::Checked, Qt::CheckStateRole));
+        }
+        child<QCheckBox>(w, "chkOpt_1")->click();
+        child<QCheckBox>(w, "chkOpt_2")->click();
+        if (!child<QCheckBox>(w, "chkv2")->isChecked())
+            child<QCheckBox>(w, "chkv2")->click();
+        retype(child<QLineEdit>(w, "txtv2_3"), QStringLiteral("Shared album"));
+        child<QAction>(w, "tbr_1_2")->trigger();
+
+        QCOMPARE(highest, prb->maximum());
+        QVERIFY(prb->isHidden());
+        QStringList tracks;
+        for (int r = 0; r < w.files().rowCount(); ++r) {
+            const QString path = w.files().entry(r).filename;
+            if (path == file("broken"))
+                continue;
+            const QString frames = mutagenFrames(path);
+            QVERIFY2(frames.contains(QLatin1String("TALB=Shared album")), qPrintable(frames));
+            tracks << frames.section(QStringLiteral("TRCK="), 1, 1).section(QLatin1Char('\n'), 0, 0);
+            if (path == file(kTagged))
+                QVERIFY2(frames.contains(QLatin1String("TIT2=My Song Title")), qPrintable(frames));
+        }
+        QCOMPARE(tracks.size(), 3);
+        // List order numbering; the corrupt file takes one place in it.
+        for (const QString& t : tracks)
+            QVERIFY2(QStringList(
+                         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")})
+                         .contains(t),
+                     qPrintable(t));
+        QVERIFY(tracks.removeDuplicates() == 0);
+    }
+
+    // Fault: options, splitter or folder are not stored at close, or not read at opening.
+    void settingsSurviveReopening() {
+        {
+            Frmid3v w(m_dir.path());
+            w.show();
+            QVERIFY(child<QCheckBox>(w, "chkOpt_0")->isChecked());
+            QVERIFY(!child<QCheckBox>(w, "chkOpt_1")->isChecked());
+            child<QCheckBox>(w, "chkOpt_0")->click();
+            child<QCheckBox>(w, "chkOpt_2")->click();
+            QVERIFY(child<QLabel>(w, "lblTitle")->text().startsWith(QLatin1String("Grabbed title")));
+            w.reject();
+        }
+        QSettings s(QStringLiteral("tavrik"), QStringLiteral("tavrik"));
+        QCOMPARE(s.value(QStringLiteral("Settings/opt0")).toInt(), 0);
+        QCOMPARE(s.value(QStringLiteral("Settings/opt2")).toInt(), 1);
+        QVERIFY(s.value(QStringLiteral("Settings/folderwidth")).toInt() >= 2410);
+        QCOMPARE(s.value(QStringLiteral("Settings/folder")).toString(), m_folder);
+        Frmid3v again(m_dir.path());
+        QVERIFY(!child<QCheckBox>(again, "chkOpt_0")->isChecked());
+        QVERIFY(child<QCheckBox>(again, "chkOpt_2")->isChecked());
+        QCOMPARE(again.files().rowCount(), 4);
+        child<QCheckBox>(again, "chkOpt_0")->click();
+        child<QCheckBox>(again, "chkOpt_2")->click();
+        again.reject();
+    }
+
+    // Fault: the preview does not reach the sound server, ignores seeking or keeps playing.
+    void previewPlaysSeeksAndStops() {
+        Frmid3v w(m_dir.path());
+        w.show();
+        clickRow(w, rowOf(w, QLatin1String(kTagged)));
+        child<QAction>(w, "menPlayback_0")->trigger();
+        QVERIFY(w.preview().StreamIsLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(w.preview().PlayedSamples() > 0, 10000);
+        const qint64 length = w.preview().StreamSongLen();
+        QVERIFY(length > 1900 && length < 2200);
+        child<QAction>(w, "menJump")->trigger();
+        QVERIFY(qAbs(w.preview().StreamSongPos() - length / 2) < 100);
+        child<QAction>(w, "menPlayback_1")->trigger();
+        QVERIFY(!w.preview().StreamIsPlaying());
+        child<QAction>(w, "menPlayback_1")->trigger();
+        QVERIFY(w.preview().StreamIsPlaying());
+        child<QAction>(w, "menPlayback_2")->trigger();
+        QVERIFY(!w.preview().StreamIsLoaded());
+        // With nothing loaded the seek commands are silent.
+        const qsizetype shown = Dialogs::shownMessages().size();
+        child<QAction>(w, "menPlayback_3")->trigger();
+        QCOMPARE(Dialogs::shownMessages().size(), shown);
+
+        // A file that is no MP3 is refused with a warning; the editor goes on.
+        clickRow(w, rowOf(w, QStringLiteral("broken")));
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        child<QAction>(w, "menPlayback_0")->trigger();
+        QVERIFY(!w.preview().StreamIsLoaded());
+        QCOMPARE(Dialogs::shownMessages().last(),
+                 QStringLiteral("Could not recognize & play \"%1\".").arg(file("broken")));
+    }
+
+    // Fault: copy, revert and select commands touch the wrong boxes or rows.
+    void pageCommands() {
+        Frmid3v w(m_dir.path());
+        w.show();
+        clickRow(w, rowOf(w, QLatin1String(kTagged)));
+        retype(child<QLineEdit>(w, "txtv2_1"), QStringLiteral("From two"));
+        retype(child<QLineEdit>(w, "txtv2_6"), QStringLiteral("Composer only"));
+        child<QAction>(w, "tbr_1_4")->trigger();
+        QVERIFY(child<QCheckBox>(w, "chkv1")->isChecked());
+        QVERIFY(child<QLineEdit>(w, "txtv1_1")->isEnabled());
+        QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QStringLiteral("From two"));
+        QCOMPARE(child<QComboBox>(w, "cmbv1")->currentIndex(), child<QComboBox>(w, "cmbv2")->currentIndex());
+
+        retype(child<QLineEdit>(w, "txtv1_2"), QStringLiteral("Back to two"));
+        child<QAction>(w, "tbr_0_5")->trigger();
+        QCOMPARE(child<QLineEdit>(w, "txtv2_2")->text(), QStringLiteral("Back to two"));
+        QCOMPARE(child<QLineEdit>(w, "txtv2_6")->text(), QStringLiteral("Composer only"));
+
+        // Revert drops the unsaved edits.
+        child<QAction>(w, "tbr_0_1")->trigger();
+        QCOMPARE(child<QLineEdit>(w, "txtv2_1")->text(),
+                 w.files()
+                     .entry(rowOf(w, QLatin1String(kTagged)))
+                     .v2[static_cast<std::size_t>(Id3v2Field::Title)]);
+
+        child<QAction>(w, "menSelect_0")->trigger();
+        QCOMPARE(w.files().GetSelNum(), w.files().rowCount());
+        child<QAction>(w, "menSelect_1")->trigger();
+        QCOMPARE(w.files().GetSelNum(), 0);
+    }
+
+    // Fault: the main window's Edit ID3 command and Ctrl+E stay disabled or open a window that does not
+    // block.
+    void mainWindowOpensTheEditorModally() {
+        QTemporaryDir app;
+        Form1 main(app.path());
+        for (const char* how : {"Command13", "EditID3"}) {
+            bool seen = false;
+            QTimer::singleShot(0, &main, [&] {
+                auto* editor = qobject_cast<Frmid3v*>(QApplication::activeModalWidget());
+                QVERIFY(editor);
+                seen = editor->isModal() && editor->windowTitle() == QStringLiteral("ID3 Editor") &&
+                       editor->files().rowCount() == 4;
+                editor->reject();
+            });
+            if (qstrcmp(how, "EditID3") == 0) {
+                auto* action = main.findChild<QAction*>(QLatin1String(how));
+                QVERIFY(action && action->isEnabled());
+                QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+                action->trigger();
+            } else {
+                auto* button = main.findChild<QPushButton*>(QLatin1String(how));
+                QVERIFY(button && button->isEnabled());
+                button->click();
+            }
+            QVERIFY2(seen, how);
+        }
+    }
+
+    // Fault: the tag look-up misreads fields, or a bad file yields a handle.
+    void lookUpTags_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("v1 title") << QStringLiteral("TITLE") << 1 << QStringLiteral("Old");
+        QTest::newRow("v1 genre number") << QStringLiteral("GENRE") << 1 << QStringLiteral("17");
+        QTest::newRow("v1 track") << QStringLiteral("TRACK") << 1 << QStringLiteral("4");
+        QTest::newRow("v1 unknown name") << QStringLiteral("MOOD") << 1 << QString();
+        QTest::newRow("v2 text frame") << QStringLiteral("TPE1") << 2 << QStringLiteral("Band");
+        QTest::newRow("v2 absent frame") << QStringLiteral("TCOM") << 2 << QString();
+    }
+    void lookUpTags() {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(QString, expected);
+        // A fresh copy: the batch test above rewrote the folder's files.
+        const QString path = m_dir.filePath(QStringLiteral("lookup.mp3"));
+        if (!QFile::exists(path)) {
+            QVERIFY(makeMp3(path));
+            clsID3v1 v1;
+            v1.setFilename(path);
+            v1.setTagTitle(QStringLiteral("Old"));
+            v1.setTagTrack(4);
+            v1.setTagGenre(17);
+            QVERIFY(v1.SaveTag());
+            clsID3v23 v2;
+            v2.setFilename(path);
+            v2.setTagArtist(QStringLiteral("Band"));
+            QVERIFY(v2.SaveTag());
+        }
+        clsFMOD fmod;
+        const int handle = fmod.GetStreamOpenFile(path, false);
+        QVERIFY(handle != 0);
+        QCOMPARE(fmod.GetStreamTag(handle, kind, name), expected);
+        fmod.GetStreamCloseFile(handle);
+        QCOMPARE(fmod.GetStreamTag(handle, kind, name), QString());
+    }
+
+    // Fault: a missing or corrupt file is taken as a stream.
+    void refusesBadFiles_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << m_dir.filePath(QStringLiteral("nothing.mp3"));
+        QTest::newRow("corrupt") << file("broken");
+        QTest::newRow("folder") << m_folder;
+    }
+    void refusesBadFiles() {
+        QFETCH(QString, path);
+        QStringList boxes;
+        clsFMOD fmod([&](bool, const QString& text) { boxes << text; });
+        QCOMPARE(fmod.GetStreamOpenFile(path, true), 0);
+        QVERIFY(fmod.Init(44100, 16));
+        QVERIFY(!fmod.StreamPlay(path, true, 255));
+        QVERIFY(!fmod.StreamIsLoaded());
+        QCOMPARE(boxes, QStringList{QStringLiteral("Could not recognize & play \"%1\".").arg(path)});
+    }
+
+    // Fault: comment and URL frames keep their language or description, text frames their
+    // encoding byte.
+    void frameBodies_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("comment") << QStringLiteral("COMM") << QByteArray("\0engx\0hello", 11)
+                                 << QStringLiteral("hello");
+        QTest::newRow("comment closed by NUL")
+            << QStringLiteral("COMM") << QByteArray("\0eng\0hi\0", 8) << QStringLiteral("hi");
+        QTest::newRow("url") << QStringLiteral("WXXX") << QByteArray("\0site\0http://a.b", 16)
+                             << QStringLiteral("http://a.b");
+        QTest::newRow("title") << QStringLiteral("TIT2") << QByteArray("\0Song", 5) << QStringLiteral("Song");
+        QTest::newRow("padded text") << QStringLiteral("TPE1") << QByteArray("\0 A B \0", 7)
+                                     << QStringLiteral("A B");
+    }
+    void frameBodies() {
+        QFETCH(QString, id);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        QCOMPARE(clsFMOD::frameText(id, body), expected);
+    }
+
+    // Fault: a library that did not start lets previews run or fails without a word.
+    void failedStartIsReported() {
+        QStringList boxes;
+        clsFMOD fmod([&](bool warning, const QString& text) {
+            boxes << (warning ? QStringLiteral("W:") : QStringLiteral("E:")) + text;
+        });
+        QVERIFY(!fmod.Init(0, 16));
+        QVERIFY(!fmod.StreamPlay(file(kTagged), true, 255));
+        QCOMPARE(boxes, QStringList({QStringLiteral("E:") + clsFMOD::FmodErrorText(14),
+                                     QStringLiteral("E:") + clsFMOD::FmodErrorText(2)}));
+        QVERIFY(!fmod.StreamIsLoaded());
+    }
+
+    // Fault: an error code outside the table indexes past it.
+    void errorTexts_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0 << QStringLiteral("No errors");
+        QTest::newRow("two blanks")
+            << 1 << QStringLiteral("Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.");
+        QTest::newRow("last") << 19
+                              << QStringLiteral("An error occured trying to open the specified CD device");
+        QTest::newRow("past the table") << 20 << QStringLiteral("Unknown error");
+        QTest::newRow("negative") << -1 << QStringLiteral("Unknown error");
+    }
+    void errorTexts() {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        QCOMPARE(clsFMOD::FmodErrorText(code), text);
+    }
+};
+
+QTEST_MAIN(TestTagEditor)
+#include "test_tageditor.moc"
