@@ -1,6 +1,7 @@
 #include "record/audio/AudioPlayer.h"
 
 #include "record/audio/PulseContext.h"
+#include "record/audio/SampleRing.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -106,14 +107,12 @@ void AudioPlayer::Impl::sendLocked(std::size_t bytes) {
     n -= n % frame;
     if (n == 0)
         return;
-    const std::size_t cap = ring.size();
-    const std::size_t at = static_cast<std::size_t>(s % cap);
-    const std::size_t first = std::min(n, cap - at);
+    const samplering::Spans span = samplering::spans(ring.size(), s, n);
     // Two writes where the ring wraps; the server copies each.
-    pa_stream_write(stream, ring.data() + at, first * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
-    if (n > first)
-        pa_stream_write(stream, ring.data(), (n - first) * sizeof(std::int16_t), nullptr, 0,
-                        PA_SEEK_RELATIVE);
+    pa_stream_write(stream, ring.data() + span.at, span.first * sizeof(std::int16_t), nullptr, 0,
+                    PA_SEEK_RELATIVE);
+    if (span.rest > 0)
+        pa_stream_write(stream, ring.data(), span.rest * sizeof(std::int16_t), nullptr, 0, PA_SEEK_RELATIVE);
     sent.store(s + n, std::memory_order_release);
 }
 
@@ -316,10 +315,7 @@ void AudioPlayer::Queue(const SampleBlock& block) {
     const std::size_t room = cap - std::min(cap, static_cast<std::size_t>(w - s) + d->historyValues());
     std::size_t n = std::min(block.size(), room);
     n -= n % frame;
-    const std::size_t at = static_cast<std::size_t>(w % cap);
-    const std::size_t first = std::min(n, cap - at);
-    std::memcpy(d->ring.data() + at, block.data(), first * sizeof(std::int16_t));
-    std::memcpy(d->ring.data(), block.data() + first, (n - first) * sizeof(std::int16_t));
+    samplering::write(d->ring, w, block.data(), n);
     d->queued.store(w + n, std::memory_order_release);
     d->blockEnds.push_back(w + n);
     d->inputEnded = false;
@@ -350,11 +346,7 @@ SampleBlock AudioPlayer::RecentSamples(int values) const {
         std::min({static_cast<std::size_t>(values), static_cast<std::size_t>(heard), d->historyValues()});
     n -= n % static_cast<std::size_t>(d->streamChannels);
     SampleBlock out(n);
-    const std::size_t cap = d->ring.size();
-    const std::size_t at = static_cast<std::size_t>((heard - n) % cap);
-    const std::size_t first = std::min(n, cap - at);
-    std::memcpy(out.data(), d->ring.data() + at, first * sizeof(std::int16_t));
-    std::memcpy(out.data() + first, d->ring.data(), (n - first) * sizeof(std::int16_t));
+    samplering::read(d->ring, heard - n, n, out.data());
     return out;
 }
 

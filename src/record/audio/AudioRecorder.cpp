@@ -1,6 +1,7 @@
 #include "record/audio/AudioRecorder.h"
 
 #include "record/audio/PulseContext.h"
+#include "record/audio/SampleRing.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -128,7 +129,6 @@ struct AudioRecorder::Impl {
     void closeStreamLocked();
 
     void produce(const std::int16_t* data, std::size_t values);
-    void copyOut(std::uint64_t from, std::size_t n, std::int16_t* out) const;
     std::vector<SampleBlock> takeRemaining();
     void tick();
     void fail();
@@ -182,30 +182,20 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
     const std::uint64_t r = readPos.load(std::memory_order_acquire);
     std::size_t n = std::min(values, cap - static_cast<std::size_t>(w - r));
     n -= n % frame;
-    const std::size_t at = static_cast<std::size_t>(w % cap);
-    const std::size_t first = std::min(n, cap - at);
+    const samplering::Spans span = samplering::spans(cap, w, n);
     // A hole (no data) is written as silence so the recording keeps its length.
     if (data) {
-        std::memcpy(ring.data() + at, data, first * sizeof(std::int16_t));
-        std::memcpy(ring.data(), data + first, (n - first) * sizeof(std::int16_t));
+        samplering::write(ring, w, data, n);
     } else {
-        std::fill_n(ring.data() + at, first, std::int16_t{0});
-        std::fill_n(ring.data(), n - first, std::int16_t{0});
+        std::fill_n(ring.data() + span.at, span.first, std::int16_t{0});
+        std::fill_n(ring.data(), span.rest, std::int16_t{0});
     }
     // Filtered in place, so every reader of the ring gets the same sound.
-    q->m_signal.process(ring.data() + at, first / frame);
-    q->m_signal.process(ring.data(), (n - first) / frame);
+    q->m_signal.process(ring.data() + span.at, span.first / frame);
+    q->m_signal.process(ring.data(), span.rest / frame);
     writePos.store(w + n, std::memory_order_release);
     if (n < values)
         dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
-}
-
-void AudioRecorder::Impl::copyOut(std::uint64_t from, std::size_t n, std::int16_t* out) const {
-    const std::size_t cap = ring.size();
-    const std::size_t at = static_cast<std::size_t>(from % cap);
-    const std::size_t first = std::min(n, cap - at);
-    std::memcpy(out, ring.data() + at, first * sizeof(std::int16_t));
-    std::memcpy(out + first, ring.data(), (n - first) * sizeof(std::int16_t));
 }
 
 void AudioRecorder::Impl::connectServer() {
@@ -322,7 +312,7 @@ std::vector<SampleBlock> AudioRecorder::Impl::takeRemaining() {
     std::vector<SampleBlock> tail;
     while (r < w) {
         SampleBlock b(std::min<std::size_t>(blockValues(), static_cast<std::size_t>(w - r)));
-        copyOut(r, b.size(), b.data());
+        samplering::read(ring, r, b.size(), b.data());
         r += b.size();
         tail.push_back(std::move(b));
     }
@@ -348,7 +338,7 @@ void AudioRecorder::Impl::tick() {
     std::uint64_t r = readPos.load(std::memory_order_relaxed);
     while (w - r >= size) {
         block.resize(size);
-        copyOut(r, size, block.data());
+        samplering::read(ring, r, size, block.data());
         r += size;
         readPos.store(r, std::memory_order_release);
         Q_EMIT q->EndArrayRecord(nextBlock++);
@@ -542,7 +532,7 @@ SampleBlock AudioRecorder::RecentSamples(int values) const {
     const std::size_t n =
         std::min({static_cast<std::size_t>(values), static_cast<std::size_t>(w), d->ring.size() / 2});
     SampleBlock out(n);
-    d->copyOut(w - n, n, out.data());
+    samplering::read(d->ring, w - n, n, out.data());
     return out;
 }
 
