@@ -12,6 +12,16 @@ const std::array<Id3v2Field, 11> kV2BoxFields = {
     Id3v2Field::Year,      Id3v2Field::Comments, Id3v2Field::Composer, Id3v2Field::OrigArtist,
     Id3v2Field::Copyright, Id3v2Field::URL,      Id3v2Field::EncodedBy};
 
+void takeV1Fields(const clsID3v1& v1, FileEntry& entry) {
+    entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
+                v1.tagTitle(),
+                v1.tagArtist(),
+                v1.tagAlbum(),
+                v1.tagYear(),
+                v1.tagComments()};
+    entry.v1Genre = v1.tagGenre();
+}
+
 FileEntry readFileEntry(const QString& path) {
     FileEntry entry;
     entry.filename = path;
@@ -19,13 +29,7 @@ FileEntry readFileEntry(const QString& path) {
     clsID3v1 v1;
     v1.setFilename(path);
     if (v1.ReadTag()) {
-        entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
-                    v1.tagTitle(),
-                    v1.tagArtist(),
-                    v1.tagAlbum(),
-                    v1.tagYear(),
-                    v1.tagComments()};
-        entry.v1Genre = v1.tagGenre();
+        takeV1Fields(v1, entry);
         entry.hasV1 = entry.v1Genre != 0 || std::any_of(entry.v1.begin(), entry.v1.end(),
                                                         [](const QString& s) { return !s.isEmpty(); });
     }

@@ -114,13 +114,7 @@ bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batc
         return false;
 
     if (pages.v1Ticked) {
-        entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
-                    v1.tagTitle(),
-                    v1.tagArtist(),
-                    v1.tagAlbum(),
-                    v1.tagYear(),
-                    v1.tagComments()};
-        entry.v1Genre = v1.tagGenre();
+        takeV1Fields(v1, entry);
     } else {
         entry.v1 = {};
         entry.v1Genre = 0;
