@@ -1,6 +1,6 @@
 #include "TestSupport.h"
+#include "record/audio/FrequencyAnalyzer.h"
 #include "record/audio/MonoMixer.h"
-#include "record/audio/SpectrumAnalyzer.h"
 
 #include <QTest>
 #include <bit>
@@ -53,7 +53,7 @@ void TestAudioDsp::findsPeakWithinOneBin() {
     QFETCH(int, rate);
     QFETCH(int, count);
     const SampleBlock block = testsupport::sine(frequency, rate, 1, static_cast<double>(count) / rate, 0.5);
-    SpectrumAnalyzer analyzer;
+    FrequencyAnalyzer analyzer;
     const Spectrum s = analyzer.analyze(block, rate);
     const int fftSize = static_cast<int>(std::bit_ceil(static_cast<unsigned>(std::min(count, 4096))));
     QVERIFY2(std::abs(s.peakHz - frequency) <= static_cast<double>(rate) / fftSize,
@@ -72,7 +72,7 @@ void TestAudioDsp::findsPeakWithinOneBin() {
 
 void TestAudioDsp::silenceStaysAtTheFloor() {
     // Guards against log(0) turning silence or an empty block into NaN or infinite bars.
-    SpectrumAnalyzer analyzer;
+    FrequencyAnalyzer analyzer;
     for (const SampleBlock& block : {SampleBlock{}, SampleBlock(4096, 0)}) {
         const Spectrum s = analyzer.analyze(block, 44100);
         QCOMPARE(s.bandDb.size(), size_t{32});
@@ -84,9 +84,9 @@ void TestAudioDsp::silenceStaysAtTheFloor() {
 void TestAudioDsp::reusedPlanKeepsNoLeftovers() {
     // Guards against a reused transform buffer keeping samples of an earlier, longer block.
     const SampleBlock tone = testsupport::sine(2000, 44100, 1, 1000.0 / 44100, 0.5);
-    SpectrumAnalyzer fresh;
+    FrequencyAnalyzer fresh;
     const Spectrum expected = fresh.analyze(tone, 44100);
-    SpectrumAnalyzer reused;
+    FrequencyAnalyzer reused;
     reused.analyze(testsupport::sine(300, 44100, 1, 1024.0 / 44100, 1.0), 44100);
     reused.analyze(testsupport::sine(9000, 44100, 1, 4096.0 / 44100, 1.0), 44100);
     const Spectrum again = reused.analyze(tone, 44100);

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
+#include "record/audio/ui/FrequencyView.h"
 #include "record/audio/ui/LevelDisplay.h"
-#include "record/audio/ui/SpectrumView.h"
 
 #include <QTest>
 #include <cmath>
@@ -65,7 +65,7 @@ void TestAudioWidgets::spectrumViewFindsTone() {
     // Guards against the view analysing interleaved stereo as mono or at the wrong rate.
     QFETCH(int, rate);
     QFETCH(int, channels);
-    SpectrumView view;
+    FrequencyView view;
     view.resize(view.sizeHint());
     view.SetFormat(rate, channels);
     view.Draw(testsupport::sine(1000, rate, channels, 4096.0 / rate));
@@ -76,7 +76,7 @@ void TestAudioWidgets::spectrumViewFindsTone() {
 
 void TestAudioWidgets::spectrumViewClears() {
     // Guards against an empty block leaving bars or peak caps standing.
-    SpectrumView view;
+    FrequencyView view;
     view.resize(view.sizeHint());
     const QImage blank = view.grab().toImage();
     view.Draw(testsupport::sine(1000, 44100, 2, 0.1));
@@ -100,7 +100,7 @@ void TestAudioWidgets::samplesPerUpdate() {
     // Guards against the caller being asked for more values than the analyser uses, or for none.
     QFETCH(int, requested);
     QFETCH(int, kept);
-    SpectrumView view;
+    FrequencyView view;
     if (requested >= 0)
         view.SetSamplesPerUpdate(requested);
     QCOMPARE(view.SamplesPerUpdate(), kept);

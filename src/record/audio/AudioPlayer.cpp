@@ -130,20 +130,20 @@ bool AudioPlayer::Impl::openStream() {
     blockEnds.clear();
     inputEnded = draining = endReported = false;
 
-    const pa_sample_spec spec{.format = PA_SAMPLE_S16LE,
-                              .rate = static_cast<std::uint32_t>(rate),
-                              .channels = static_cast<std::uint8_t>(channels)};
+    const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
+                                    .rate = static_cast<std::uint32_t>(rate),
+                                    .channels = static_cast<std::uint8_t>(channels)};
     pa_channel_map map;
-    pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetUsec, &spec));
-    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &spec));
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetUsec, &sampleSpec));
+    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &sampleSpec));
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
 
     PulseLock lock(server.loop());
-    stream = pa_stream_new(server.context(), "Tavrik playback", &spec, &map);
+    stream = pa_stream_new(server.context(), "Tavrik playback", &sampleSpec, &map);
     if (!stream)
         return false;
     pa_stream_set_state_callback(stream, onStreamState, this);

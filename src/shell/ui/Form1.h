@@ -22,7 +22,7 @@ class QToolButton;
 class QTreeView;
 class RecordingSession;
 class RecordingsModel;
-class SpectrumView;
+class FrequencyView;
 
 // The main window: a view over the recording session and the recordings list. It owns
 // the audio components for the whole run.
@@ -106,7 +106,7 @@ private:
     QLabel* Label1 = nullptr;
     QSlider* slPosition = nullptr;
     LevelDisplay* AudioDisplay1 = nullptr;
-    SpectrumView* AV1 = nullptr;
+    FrequencyView* AV1 = nullptr;
     QTreeView* ListView1 = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;

@@ -1,5 +1,5 @@
+#include "record/audio/ui/FrequencyView.h"
 #include "record/audio/ui/LevelDisplay.h"
-#include "record/audio/ui/SpectrumView.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/Form1.h"
@@ -116,7 +116,7 @@ void Form1::buildUi() {
     auto* displays = new QHBoxLayout(status);
     AudioDisplay1 = new LevelDisplay(status);
     AudioDisplay1->setObjectName(QStringLiteral("AudioDisplay1"));
-    AV1 = new SpectrumView(status);
+    AV1 = new FrequencyView(status);
     AV1->setObjectName(QStringLiteral("AV1"));
     displays->addWidget(AudioDisplay1);
     displays->addWidget(AV1, 1);

@@ -1,4 +1,4 @@
-#include "record/audio/SpectrumAnalyzer.h"
+#include "record/audio/FrequencyAnalyzer.h"
 
 #include <algorithm>
 #include <bit>
@@ -42,7 +42,7 @@ float toDb(float amplitude) {
 
 } // namespace
 
-struct SpectrumAnalyzer::Impl {
+struct FrequencyAnalyzer::Impl {
     int bands = 1;
     float lowestHz = 1;
     std::vector<std::unique_ptr<Plan>> plans;
@@ -73,15 +73,15 @@ struct SpectrumAnalyzer::Impl {
     }
 };
 
-SpectrumAnalyzer::SpectrumAnalyzer(int bands, float lowestHz)
+FrequencyAnalyzer::FrequencyAnalyzer(int bands, float lowestHz)
     : d(std::make_unique<Impl>()) {
     d->bands = std::max(1, bands);
     d->lowestHz = std::max(1.0f, lowestHz);
 }
 
-SpectrumAnalyzer::~SpectrumAnalyzer() = default;
+FrequencyAnalyzer::~FrequencyAnalyzer() = default;
 
-Spectrum SpectrumAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
+Spectrum FrequencyAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
     Spectrum result;
     result.bandDb.assign(static_cast<size_t>(d->bands), kSpectrumFloorDb);
     const float nyquist = std::max(sampleRate, 2) / 2.0f;

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "record/audio/FrequencyAnalyzer.h"
 #include "record/audio/MonoMixer.h"
 #include "record/audio/SampleBlock.h"
-#include "record/audio/SpectrumAnalyzer.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
 // Bars of log-spaced frequency bands with falling peak caps. Repaints only on Draw.
-class SpectrumView : public QWidget {
+class FrequencyView : public QWidget {
     Q_OBJECT
 public:
-    explicit SpectrumView(QWidget* parent = nullptr);
+    explicit FrequencyView(QWidget* parent = nullptr);
 
     // Format of the blocks handed to Draw; stereo is folded to mono.
     void SetFormat(int sampleRate, int channels);
@@ -46,7 +46,7 @@ private:
         bool operator==(const LayerKey&) const = default;
     };
 
-    SpectrumAnalyzer m_analyzer;
+    FrequencyAnalyzer m_analyzer;
     MonoMixer m_mixer;
     int m_sampleRate = 44100;
     int m_channels = 2;

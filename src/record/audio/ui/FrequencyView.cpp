@@ -1,4 +1,4 @@
-#include "record/audio/ui/SpectrumView.h"
+#include "record/audio/ui/FrequencyView.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -22,7 +22,7 @@ QString hzLabel(int hz) {
 
 } // namespace
 
-SpectrumView::SpectrumView(QWidget* parent)
+FrequencyView::FrequencyView(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -30,32 +30,32 @@ SpectrumView::SpectrumView(QWidget* parent)
     clear();
 }
 
-QSize SpectrumView::sizeHint() const {
+QSize FrequencyView::sizeHint() const {
     return {420, 180};
 }
 
-QSize SpectrumView::minimumSizeHint() const {
+QSize FrequencyView::minimumSizeHint() const {
     return {240, 110};
 }
 
-void SpectrumView::SetFormat(int sampleRate, int channels) {
+void FrequencyView::SetFormat(int sampleRate, int channels) {
     m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
     m_channels = channels == 1 ? 1 : 2;
     clear();
     update();
 }
 
-void SpectrumView::SetSamplesPerUpdate(int values) {
-    m_samplesPerUpdate = std::clamp(values, 64, 2 * SpectrumAnalyzer::kMaxSamples);
+void FrequencyView::SetSamplesPerUpdate(int values) {
+    m_samplesPerUpdate = std::clamp(values, 64, 2 * FrequencyAnalyzer::kMaxSamples);
 }
 
-void SpectrumView::clear() {
+void FrequencyView::clear() {
     m_spectrum = m_analyzer.analyze({}, m_sampleRate);
     m_capDb.assign(m_spectrum.bandDb.size(), kSpectrumFloorDb);
     m_peakHz = 0;
 }
 
-void SpectrumView::Draw(const SampleBlock& block) {
+void FrequencyView::Draw(const SampleBlock& block) {
     const qint64 now = m_clock.elapsed();
     const float seconds = std::clamp(static_cast<float>(now - m_lastDrawMs) / 1000.0f, 0.0f, 1.0f);
     m_lastDrawMs = now;
@@ -77,7 +77,7 @@ void SpectrumView::Draw(const SampleBlock& block) {
     update();
 }
 
-void SpectrumView::rebuildLayers() {
+void FrequencyView::rebuildLayers() {
     const qreal ratio = devicePixelRatioF();
     const auto canvas = [&] {
         QPixmap pixmap(size() * ratio);
@@ -136,17 +136,17 @@ void SpectrumView::rebuildLayers() {
     lit.fillRect(rect(), barColours);
 }
 
-qreal SpectrumView::yOf(float db) const {
+qreal FrequencyView::yOf(float db) const {
     return m_plot.bottom() - m_plot.height() * (std::clamp(db, kBottomDb, 0.0f) - kBottomDb) / -kBottomDb;
 }
 
-void SpectrumView::resizeEvent(QResizeEvent* event) {
+void FrequencyView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_layersFor = {};
 }
 
 // Backdrop and lit bars are drawn once per size and band layout; each frame only copies.
-void SpectrumView::paintEvent(QPaintEvent*) {
+void FrequencyView::paintEvent(QPaintEvent*) {
     const LayerKey key{size(), devicePixelRatioF(), m_spectrum.edgeHz.front(), m_spectrum.edgeHz.back()};
     if (!(m_layersFor == key))
         rebuildLayers();

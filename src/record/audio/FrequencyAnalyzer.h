@@ -18,14 +18,14 @@ struct Spectrum {
     float peakDb = kSpectrumFloorDb;
 };
 
-class SpectrumAnalyzer {
+class FrequencyAnalyzer {
 public:
     static constexpr int kMaxSamples = 4096;
 
-    explicit SpectrumAnalyzer(int bands = 32, float lowestHz = 40);
-    ~SpectrumAnalyzer();
-    SpectrumAnalyzer(const SpectrumAnalyzer&) = delete;
-    SpectrumAnalyzer& operator=(const SpectrumAnalyzer&) = delete;
+    explicit FrequencyAnalyzer(int bands = 32, float lowestHz = 40);
+    ~FrequencyAnalyzer();
+    FrequencyAnalyzer(const FrequencyAnalyzer&) = delete;
+    FrequencyAnalyzer& operator=(const FrequencyAnalyzer&) = delete;
 
     // Analyses the latest kMaxSamples of `mono` (Hann window, zero-padded to a power of
     // two). An empty block gives every band at the floor.
