@@ -19,6 +19,39 @@ int openPath(const QString& path, int flags, mode_t mode = 0) {
     return fd;
 }
 
+// Reads `count` bytes at `offset`, retrying short and interrupted reads; false on an error
+// or an early end of file.
+bool preadAll(int fd, void* data, qint64 count, qint64 offset) {
+    auto* p = static_cast<char*>(data);
+    while (count > 0) {
+        const ssize_t n = ::pread(fd, p, static_cast<size_t>(count), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        offset += n;
+        count -= n;
+    }
+    return true;
+}
+
+// Writes `count` bytes at `offset`, retrying short and interrupted writes; returns how
+// many were written.
+qint64 pwriteAll(int fd, const void* data, qint64 count, qint64 offset) {
+    const auto* p = static_cast<const char*>(data);
+    qint64 done = 0;
+    while (done < count) {
+        const ssize_t n = ::pwrite(fd, p + done, static_cast<size_t>(count - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 bool copyRange(int in, int out, qint64 length) {
     off_t inOffset = 0;
     qint64 left = length;
@@ -35,22 +68,11 @@ bool copyRange(int in, int out, qint64 length) {
         // No in-kernel copy between these file systems: copy through a buffer.
         char buffer[1 << 16];
         while (left > 0) {
-            const ssize_t r =
-                ::pread(in, buffer, static_cast<size_t>(std::min<qint64>(left, sizeof buffer)), inOffset);
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
+            const qint64 chunk = std::min<qint64>(left, sizeof buffer);
+            if (!preadAll(in, buffer, chunk, inOffset) || pwriteAll(out, buffer, chunk, inOffset) != chunk)
                 return false;
-            for (ssize_t done = 0; done < r;) {
-                const ssize_t w = ::write(out, buffer + done, static_cast<size_t>(r - done));
-                if (w < 0 && errno == EINTR)
-                    continue;
-                if (w <= 0)
-                    return false;
-                done += w;
-            }
-            inOffset += r;
-            left -= r;
+            inOffset += chunk;
+            left -= chunk;
         }
     }
     return true;
@@ -82,34 +104,14 @@ TagFile::~TagFile() {
 }
 
 bool TagFile::readAt(qint64 offset, void* data, qint64 count) const {
-    auto* p = static_cast<char*>(data);
-    while (count > 0) {
-        const ssize_t n = ::pread(m_fd, p, static_cast<size_t>(count), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        offset += n;
-        count -= n;
-    }
-    return true;
+    return preadAll(m_fd, data, count, offset);
 }
 
 bool TagFile::writeAt(qint64 offset, const void* data, qint64 count) {
-    const auto* p = static_cast<const char*>(data);
-    while (count > 0) {
-        const ssize_t n = ::pwrite(m_fd, p, static_cast<size_t>(count), offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        offset += n;
-        count -= n;
-        m_size = std::max(m_size, offset);
-    }
-    return true;
+    const qint64 written = pwriteAll(m_fd, data, count, offset);
+    if (written > 0)
+        m_size = std::max(m_size, offset + written);
+    return written == count;
 }
 
 bool TagFile::truncate(qint64 length) {
