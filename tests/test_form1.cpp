@@ -209,17 +209,21 @@ private Q_SLOTS:
     }
 
     void outputFormatSurvivesARestart() {
-        // Guards against the chosen format being lost (or written before exit).
+        // Guards against the chosen format being lost (or written before exit), and against a
+        // crash when the shown window's close box ends the program.
         WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"),
                        QStringLiteral("9"));
         {
             Form1 w(m_app->path());
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
             auto* formats = w.findChild<QComboBox*>(QStringLiteral("cboEncoders"));
             QCOMPARE(formats->currentText(), QStringLiteral("WAV"));
             formats->setCurrentIndex(5);
             QCOMPARE(ReadIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")),
                      QStringLiteral("9"));
-            w.exitsystem();
+            QVERIFY(w.close());
+            QVERIFY(w.isHidden());
         }
         Form1 again(m_app->path());
         QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(),

@@ -335,6 +335,8 @@ void Form1::Rename1_Click() {
 }
 
 void Form1::followVisibility() {
+    if (!m_audioRecord)
+        return;
     const bool watched = isVisible() && !isMinimized();
     m_audioRecord->SetTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
     m_playback->setDisplayDemand(watched ? AV1->SamplesPerUpdate() : 0,
@@ -384,10 +386,11 @@ void Form1::exitsystem() {
     if (m_loaded)
         WriteIniString(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
                        QString::number(cboEncoders->currentIndex()));
+    // Hidden first: hiding asks the recorder and the player to slow their ticks.
+    hide();
     m_audioRecord.reset();
     m_audioFile.reset();
     m_audioPlayer.reset();
     m_monoMixer.reset();
-    hide();
     QCoreApplication::quit();
 }
