@@ -7,77 +7,81 @@ class TestNaming : public QObject {
 private Q_SLOTS:
     void composeOutputPath_data() {
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("datetime");
         QTest::addColumn<QString>("existed");
         QTest::addColumn<QString>("ext");
-        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QStringList>("taken");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty section: stamp in app folder") << ""
-                                                            << ""
-                                                            << ""
-                                                            << ""
-                                                            << "MP3" << false << "/app/122626143005.MP3";
-        QTest::newRow("stamp even when the file exists") << "/rec"
-                                                         << "Take"
-                                                         << "1"
-                                                         << "0"
-                                                         << "WAV" << true << "/rec/Take122626143005.WAV";
-        QTest::newRow("non-numeric datetime stamps") << "/rec"
-                                                     << "Take"
-                                                     << "yes"
-                                                     << "1"
-                                                     << "WAV" << true << "/rec/Take122626143005.WAV";
+        const QString stamped = QStringLiteral("/rec/Take122626143005.WAV");
+        QTest::newRow("empty section: stamp in app folder")
+            << ""
+            << ""
+            << ""
+            << "MP3" << QStringList{} << "/app/Take122626143005.MP3";
+        QTest::newRow("stamp when free") << "/rec"
+                                         << "1"
+                                         << "0"
+                                         << "WAV" << QStringList{} << stamped;
+        QTest::newRow("stamped name taken gets a number")
+            << "/rec"
+            << "1"
+            << "0"
+            << "WAV" << QStringList{stamped} << "/rec/Take122626143005_4.WAV";
+        QTest::newRow("non-numeric datetime stamps, overwrite keeps the name")
+            << "/rec"
+            << "yes"
+            << "1"
+            << "WAV" << QStringList{stamped} << stamped;
         QTest::newRow("plain name when free") << "/rec"
-                                              << "Take"
                                               << "0"
                                               << "0"
-                                              << "Raw" << false << "/rec/Take.Raw";
-        QTest::newRow("number when taken") << "/rec"
-                                           << "Take"
-                                           << "0"
-                                           << "0"
-                                           << "OGG" << true << "/rec/Take_4.OGG";
-        QTest::newRow("missing rule adds number") << "/rec"
-                                                  << "Take"
-                                                  << "0"
-                                                  << ""
-                                                  << "OGG" << true << "/rec/Take_4.OGG";
-        QTest::newRow("overwrite when taken") << "/rec"
-                                              << "Take"
-                                              << "0"
-                                              << "1"
-                                              << "WAV" << true << "/rec/Take.WAV";
-        QTest::newRow("any other number overwrites") << "/rec"
-                                                     << "Take"
-                                                     << "2"
-                                                     << "7"
-                                                     << "WAV" << true << "/rec/Take.WAV";
+                                              << "Raw" << QStringList{} << "/rec/Take.Raw";
+        QTest::newRow("number when taken")
+            << "/rec"
+            << "0"
+            << "0"
+            << "OGG" << QStringList{QStringLiteral("/rec/Take.OGG")} << "/rec/Take_4.OGG";
+        QTest::newRow("missing rule adds number")
+            << "/rec"
+            << "0"
+            << ""
+            << "OGG" << QStringList{QStringLiteral("/rec/Take.OGG")} << "/rec/Take_4.OGG";
+        QTest::newRow("numbered names taken count on")
+            << "/rec"
+            << "0"
+            << "0"
+            << "WAV"
+            << QStringList{QStringLiteral("/rec/Take.WAV"), QStringLiteral("/rec/Take_4.WAV"),
+                           QStringLiteral("/rec/Take_5.WAV")}
+            << "/rec/Take_6.WAV";
+        QTest::newRow("overwrite when taken")
+            << "/rec"
+            << "0"
+            << "1"
+            << "WAV" << QStringList{QStringLiteral("/rec/Take.WAV")} << "/rec/Take.WAV";
+        QTest::newRow("any other number overwrites")
+            << "/rec"
+            << "2"
+            << "7"
+            << "WAV" << QStringList{QStringLiteral("/rec/Take.WAV")} << "/rec/Take.WAV";
         QTest::newRow("folder with trailing slash") << "/rec/"
-                                                    << "T"
                                                     << "0"
                                                     << "0"
-                                                    << "WAV" << false << "/rec/T.WAV";
+                                                    << "WAV" << QStringList{} << "/rec/Take.WAV";
     }
     void composeOutputPath() {
-        // Guards against the naming rules (stamp, number, overwrite, extension case) drifting.
+        // Guards against the naming rules drifting, and against "Add number" replacing a file.
         QFETCH(QString, folder);
-        QFETCH(QString, name);
         QFETCH(QString, datetime);
         QFETCH(QString, existed);
         QFETCH(QString, ext);
-        QFETCH(bool, exists);
+        QFETCH(QStringList, taken);
         QFETCH(QString, expected);
         const QDateTime now(QDate(2026, 12, 26), QTime(14, 30, 5));
-        QStringList asked;
-        const QString path = ::composeOutputPath({folder, name, datetime, existed}, QStringLiteral("/app"),
-                                                 ext, 3, now, [&](const QString& p) {
-                                                     asked << p;
-                                                     return exists;
-                                                 });
+        const QString path =
+            ::composeOutputPath({folder, QStringLiteral("Take"), datetime, existed}, QStringLiteral("/app"),
+                                ext, 3, now, [&](const QString& p) { return taken.contains(p); });
         QCOMPARE(path, expected);
-        // The numbered name is never checked again: an existing one gets overwritten.
-        QVERIFY(asked.size() <= 1);
     }
 
     void elapsedText_data() {

@@ -43,12 +43,16 @@ QString composeOutputPath(const NamingSettings& settings, const QString& appFold
     const QString base = folder + settings.fileName;
     const QString ext = QLatin1Char('.') + extension;
 
-    if (stampRequested(settings.dateTime))
-        return base + dateStamp(now) + ext;
-    const QString plain = base + ext;
-    if (!overwriteRequested(settings.existedFile) && exists(plain))
-        return base + QLatin1Char('_') + QString::number(rowCount + 1) + ext;
-    return plain;
+    const QString stem = stampRequested(settings.dateTime) ? base + dateStamp(now) : base;
+    const QString plain = stem + ext;
+    if (overwriteRequested(settings.existedFile) || !exists(plain))
+        return plain;
+    // Adding a number never replaces a file: count on from the list's next number until a name is free.
+    for (qint64 number = qint64{rowCount} + 1;; ++number) {
+        const QString numbered = stem + QLatin1Char('_') + QString::number(number) + ext;
+        if (!exists(numbered))
+            return numbered;
+    }
 }
 
 QString elapsedText(qint64 ms) {
