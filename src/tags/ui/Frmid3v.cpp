@@ -50,6 +50,10 @@ Frmid3v::Frmid3v(const QString& appFolder, QWidget* parent)
     buildLayout();
     cmbv2->setCurrentIndex(-1);
     connect(ftv->selectionModel(), &QItemSelectionModel::currentChanged, this, &Frmid3v::folderChanged);
+    // The pages follow the highlighted row however it moves (mouse, arrows, paging, typing a
+    // name), so that Save writes exactly the file they show; a click on it shows it afresh.
+    connect(lvw->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { RefreshItem(current.row()); });
     connect(lvw, &QTreeView::clicked, this, [this](const QModelIndex& index) { RefreshItem(index.row()); });
     connect(m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {

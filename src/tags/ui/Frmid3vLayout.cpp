@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileSystemModel>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,6 +27,18 @@ namespace {
 // Indexed controls are named "<name>_<index>".
 QString indexedName(const char* name, int index) {
     return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
+}
+
+// Field `index` of a page: labels and boxes in two columns, so that the pages stay low.
+void addField(QGridLayout* grid, int index, const QString& label, QWidget* box) {
+    const int perColumn = 6;
+    const int row = index % perColumn;
+    const int column = index / perColumn * 2;
+    auto* text = new QLabel(label, box->parentWidget());
+    text->setBuddy(box);
+    grid->addWidget(text, row, column);
+    grid->addWidget(box, row, column + 1);
+    grid->setColumnStretch(column + 1, 1);
 }
 
 // The tree's pixel limits that keep the splitter between 2410 and 5410 twips.
@@ -62,16 +74,10 @@ void Frmid3v::buildLayout() {
     lvw->setSelectionMode(QAbstractItemView::SingleSelection);
     lvw->viewport()->installEventFilter(this);
 
-    auto* right = new QWidget(this);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(lvw, 1);
-
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->addTab(buildPage0(), QStringLiteral("ID3v1"));
     tabs->addTab(buildPage1(), QStringLiteral("ID3v2"));
-    rightLayout->addWidget(tabs);
 
     auto* frame1 = new QGroupBox(QStringLiteral("Multiple file options"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -88,8 +94,21 @@ void Frmid3v::buildLayout() {
     }
     lblTitle = new QLabel(frame1);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setWordWrap(true);
     optLayout->addWidget(lblTitle);
-    rightLayout->addWidget(frame1);
+    optLayout->addStretch(1);
+
+    // The pages and the options sit side by side under the list, which takes the rest.
+    auto* editing = new QWidget(this);
+    auto* editingLayout = new QHBoxLayout(editing);
+    editingLayout->setContentsMargins(0, 0, 0, 0);
+    editingLayout->addWidget(tabs, 1);
+    editingLayout->addWidget(frame1);
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(lvw);
+    right->addWidget(editing);
+    right->setStretchFactor(0, 1);
+    right->setChildrenCollapsible(false);
 
     p = new QSplitter(Qt::Horizontal, this);
     p->setObjectName(QStringLiteral("p"));
@@ -106,7 +125,7 @@ void Frmid3v::buildLayout() {
 
     buildMenus();
     fillGenres();
-    resize(900, 640);
+    resize(960, 760);
 }
 
 QWidget* Frmid3v::buildPage0() {
@@ -119,19 +138,20 @@ QWidget* Frmid3v::buildPage0() {
     chkv1->setObjectName(QStringLiteral("chkv1"));
     connect(chkv1, &QCheckBox::clicked, this, &Frmid3v::chkv1_Click);
     pageLayout->addWidget(chkv1);
-    auto* form = new QFormLayout;
-    const std::array<const char*, 6> labels = {"Track #", "Title", "Artist", "Album", "Year", "Comments"};
+    auto* form = new QGridLayout;
+    const std::array<const char*, 6> labels = {
+        "Track #:", "Title:", "Artist:", "Album:", "Year:", "Comments:"};
     const std::array<int, 6> limits = {3, 30, 30, 30, 4, 30};
     for (std::size_t i = 0; i < txtv1.size(); ++i) {
         txtv1[i] = new QLineEdit(page);
         txtv1[i]->setObjectName(indexedName("txtv1", static_cast<int>(i)));
         txtv1[i]->setMaxLength(limits[i]);
-        form->addRow(QLatin1String(labels[i]), txtv1[i]);
+        addField(form, static_cast<int>(i), QLatin1String(labels[i]), txtv1[i]);
     }
     txtv1[kV1Track]->installEventFilter(this);
     cmbv1 = new QComboBox(page);
     cmbv1->setObjectName(QStringLiteral("cmbv1"));
-    form->addRow(QStringLiteral("Genre"), cmbv1);
+    addField(form, static_cast<int>(txtv1.size()), QStringLiteral("Genre:"), cmbv1);
     pageLayout->addLayout(form);
     return page;
 }
@@ -146,10 +166,10 @@ QWidget* Frmid3v::buildPage1() {
     chkv2->setObjectName(QStringLiteral("chkv2"));
     connect(chkv2, &QCheckBox::clicked, this, &Frmid3v::chkv2_Click);
     pageLayout->addWidget(chkv2);
-    auto* form = new QFormLayout;
-    const std::array<const char*, 11> labels = {"Track #",   "Title",    "Artist",    "Album",
-                                                "Year",      "Comments", "Composer",  "Orig. Artist",
-                                                "Copyright", "URL",      "Encoded by"};
+    auto* form = new QGridLayout;
+    const std::array<const char*, 11> labels = {
+        "Track #:",  "Title:",        "Artist:",    "Album:", "Year:",      "Comments:",
+        "Composer:", "Orig. Artist:", "Copyright:", "URL:",   "Encoded by:"};
     for (std::size_t i = 0; i < txtv2.size(); ++i) {
         if (i == static_cast<std::size_t>(kV1Comments)) {
             auto* box = new QPlainTextEdit(page);
@@ -159,12 +179,12 @@ QWidget* Frmid3v::buildPage1() {
             txtv2[i] = new QLineEdit(page);
         }
         txtv2[i]->setObjectName(indexedName("txtv2", static_cast<int>(i)));
-        form->addRow(QLatin1String(labels[i]), txtv2[i]);
+        addField(form, static_cast<int>(i), QLatin1String(labels[i]), txtv2[i]);
     }
     cmbv2 = new QComboBox(page);
     cmbv2->setObjectName(QStringLiteral("cmbv2"));
     cmbv2->setEditable(true);
-    form->addRow(QStringLiteral("Genre"), cmbv2);
+    addField(form, static_cast<int>(txtv2.size()), QStringLiteral("Genre:"), cmbv2);
     pageLayout->addLayout(form);
     return page;
 }
@@ -178,6 +198,9 @@ QToolBar* Frmid3v::buildToolbar(int page, const QStringList& copyTexts) {
     for (int i = 0; i < texts.size(); ++i) {
         QAction* button = texts.at(i).isEmpty() ? bar->addSeparator() : bar->addAction(texts.at(i));
         button->setObjectName(indexedName("tbr", page) + QLatin1Char('_') + QString::number(i + 1));
+        // Only the visible page's toolbar takes the key, so the two never compete.
+        if (i == 1)
+            button->setShortcut(QKeySequence::Save);
         const int position = i + 1;
         connect(button, &QAction::triggered, this,
                 [this, position, bar, button] { tbr_ButtonClick(position, bar, button); });
