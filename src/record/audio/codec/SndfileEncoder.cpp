@@ -1,6 +1,7 @@
 #include "record/audio/codec/SndfileEncoder.h"
 
 #include "record/audio/codec/OutputFile.h"
+#include "record/audio/codec/PcmWavEncoder.h"
 #include "record/audio/codec/WavCodecs.h"
 
 #include <QFile>
@@ -173,13 +174,12 @@ private:
 std::unique_ptr<Encoder> openWavEncoder(const QString& path, const codec::WavFormat& format,
                                         EncoderError& error) {
     using codec::WavCodec;
-    // Only PCM and the G.711 laws can switch to RF64 past 4 GiB; the block codecs stay
-    // plain WAV, which takes many hours of audio to fill at their rates.
+    // The G.711 laws switch to RF64 past 4 GiB, at the price of an extensible fmt chunk; the
+    // block codecs stay plain WAV, which takes many hours of audio to fill at their rates.
     int sfFormat = SF_FORMAT_RF64;
     switch (format.codec) {
     case WavCodec::Pcm:
-        sfFormat |= format.bits == 8 ? SF_FORMAT_PCM_U8 : SF_FORMAT_PCM_16;
-        break;
+        return openPcmWavEncoder(path, format, error);
     case WavCodec::ALaw:
         sfFormat |= SF_FORMAT_ALAW;
         break;

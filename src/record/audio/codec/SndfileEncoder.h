@@ -5,7 +5,7 @@
 
 #include <memory>
 
-// Formats written through libsndfile.
+// Formats written through libsndfile. A WAV of PCM goes to openPcmWavEncoder instead.
 std::unique_ptr<Encoder> openWavEncoder(const QString& path, const codec::WavFormat& format,
                                         EncoderError& error);
 // Headerless mono OKI ADPCM.
