@@ -16,6 +16,8 @@ packages=(
   # tests and benchmarks: independent tools that check our files
   sox libsox-fmt-all ffmpeg mpg123 vorbis-tools lame id3v2 eyed3 python3-mutagen
   xvfb xauth hyperfine procps
+  # whole-program tests: the real window system, a session bus, input from outside
+  qt6-qpa-plugins dbus dbus-bin xdotool libx11-6
 )
 
 missing=()

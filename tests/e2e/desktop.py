@@ -1,0 +1,284 @@
+"""A private desktop for whole-program tests: an X display (Xvfb) and a session bus, and the
+real tavrik started on them with its own application, home, config and temp folders, driven
+from outside with xdotool as a user's keyboard would drive it."""
+
+import array
+import configparser
+import ctypes
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+from pathlib import Path
+
+MAIN_TITLE = "Tavrik v3.30 "
+EDITOR_TITLE = "ID3 Editor"
+# What the default output format, WAV at 44.1 kHz 16-bit stereo, writes per second.
+WAV_BYTES_PER_SECOND = 44100 * 2 * 2
+
+_libc = ctypes.CDLL(None)
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_test():
+    # Nothing we start may outlive a test runner that was killed at its timeout.
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+def wait_for(what, condition, seconds=10.0):
+    """Polls `condition` until it returns a true value and returns that; fails naming `what`."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {seconds:g} s waiting for {what}")
+        time.sleep(0.05)
+
+
+def read_ini(path):
+    ini = configparser.ConfigParser(interpolation=None, strict=False)
+    ini.read(path, encoding="latin-1")
+    return ini
+
+
+def write_ini(path, section, values):
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_text(f"[{section}]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
+
+
+class Desktop:
+    """Xvfb on a free display number and a session bus; both end with the context."""
+
+    def __enter__(self):
+        self.root = Path(tempfile.mkdtemp(prefix="tavrik-e2e-"))
+        self._processes = []
+        try:
+            self.display = ":" + self._start_xvfb()
+            self.bus = self._start_bus()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        for p in reversed(self._processes):
+            # Asked first, so that Xvfb removes its socket and lock.
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def _spawn(self, argv, **kwargs):
+        p = subprocess.Popen(argv, stdin=subprocess.DEVNULL, preexec_fn=_die_with_test, **kwargs)
+        self._processes.append(p)
+        return p
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        with open(self.root / "xvfb.log", "wb") as log:
+            self._spawn(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+                         "-screen", "0", "1280x1024x24"],
+                        pass_fds=(write_end,), stdout=log, stderr=log)
+        os.close(write_end)
+        with os.fdopen(read_end) as displayfd:
+            # Xvfb writes its display number once it accepts clients.
+            if not select.select([displayfd], [], [], 15)[0]:
+                raise AssertionError("Xvfb did not start within 15 s")
+            number = displayfd.readline().strip()
+        if not number.isdigit():
+            raise AssertionError("Xvfb failed: " + (self.root / "xvfb.log").read_text())
+        return number
+
+    def _start_bus(self):
+        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address"],
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        if not select.select([bus.stdout], [], [], 15)[0]:
+            raise AssertionError("the session bus did not start within 15 s")
+        return bus.stdout.readline().strip()
+
+    def xdotool(self, *args, check=True):
+        done = subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.display},
+                              capture_output=True, text=True, timeout=15)
+        if check and done.returncode != 0:
+            raise AssertionError(f"xdotool {' '.join(args)}: {done.stderr.strip()}")
+        return done
+
+    def program(self, name):
+        return Tavrik(self, self.root / name)
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def _send_delete_window(display, window):
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x11.XOpenDisplay(display.encode())
+    if not dpy:
+        raise AssertionError(f"cannot open display {display}")
+    event = _XEvent()
+    event.xclient.type = 33  # ClientMessage
+    event.xclient.window = window
+    event.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    event.xclient.format = 32
+    event.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    event.xclient.data[1] = 0  # CurrentTime
+    x11.XSendEvent(dpy, window, 0, 0, ctypes.byref(event))
+    x11.XCloseDisplay(dpy)  # flushes the event
+
+
+class Tavrik:
+    """One run of the real program in its own folders; killed at the end of the context
+    if it is still running."""
+
+    def __init__(self, desktop, folder):
+        self.desktop = desktop
+        self.app_dir = folder / "app"
+        self.home = folder / "home"
+        self.config_dir = folder / "config"
+        self._tmp = folder / "tmp"
+        for d in (self.app_dir, self.home, self.config_dir, self._tmp):
+            d.mkdir(parents=True)
+        self.settings_file = self.app_dir / "settings.dat"
+        self._stderr_path = folder / "stderr.log"
+        self.process = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def write_settings(self, **values):
+        write_ini(self.settings_file, "set", values)
+
+    def set_editor_folder(self, folder):
+        write_ini(self.config_dir / "tavrik" / "tavrik.conf", "Settings", {"folder": folder})
+
+    def start(self):
+        env = {k: v for k, v in os.environ.items() if k not in ("SESSION_MANAGER", "WAYLAND_DISPLAY")}
+        env.update(DISPLAY=self.desktop.display, QT_QPA_PLATFORM="xcb",
+                   DBUS_SESSION_BUS_ADDRESS=self.desktop.bus, HOME=str(self.home),
+                   XDG_CONFIG_HOME=str(self.config_dir), TMPDIR=str(self._tmp),
+                   TAVRIK_UNATTENDED="1")
+        with open(self._stderr_path, "wb") as err:
+            self.process = subprocess.Popen(
+                [os.environ["TAVRIK_BINARY"], "--app-dir", str(self.app_dir)], env=env,
+                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=err,
+                preexec_fn=_die_with_test)
+
+    def stderr(self):
+        return self._stderr_path.read_text(errors="replace")
+
+    def _check_running(self):
+        if self.process.poll() is not None:
+            raise AssertionError(f"tavrik ended with status {self.process.returncode}:\n{self.stderr()}")
+
+    def _own_window(self, title):
+        self._check_running()
+        found = self.desktop.xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$",
+                                     check=False)
+        for window in found.stdout.split():
+            # The search ignores case and matches hidden helper windows: compare exactly.
+            name = self.desktop.xdotool("getwindowname", window, check=False).stdout.rstrip("\n")
+            pid = self.desktop.xdotool("getwindowpid", window, check=False).stdout.strip()
+            if name == title and pid == str(self.process.pid):
+                return int(window)
+        return None
+
+    def window(self, title, seconds=15):
+        return wait_for(f'the window "{title}"', lambda: self._own_window(title), seconds)
+
+    def window_gone(self, title, seconds=10):
+        wait_for(f'the window "{title}" to close', lambda: self._own_window(title) is None, seconds)
+
+    def focus(self, window):
+        # No window manager runs: the input focus is set directly, and keys go where it is.
+        self.desktop.xdotool("windowfocus", "--sync", str(window))
+
+    def keys(self, *keys):
+        self.desktop.xdotool("key", *keys)
+
+    def click_close_box(self, window):
+        """What a window manager sends when the user clicks the window's close box."""
+        _send_delete_window(self.desktop.display, window)
+
+    def wait_exit(self, seconds=15):
+        try:
+            return self.process.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"tavrik did not end within {seconds} s:\n{self.stderr()}") from None
+
+
+class SinkMonitor:
+    """Records what a PulseAudio sink plays (its monitor) as 44.1 kHz mono 16-bit while the
+    context lasts. Start it a few seconds before the sound: a null sink's monitor delivers
+    late to a reader that has just attached."""
+
+    RATE = 44100
+    WINDOW = RATE // 10
+
+    def __init__(self, sink, path):
+        self._path = path
+        self._out = open(path, "wb")
+        self._parec = subprocess.Popen(
+            ["parec", "-d", sink + ".monitor", "--raw", "--format=s16le", f"--rate={self.RATE}",
+             "--channels=1", "--latency-msec=20"],
+            stdin=subprocess.DEVNULL, stdout=self._out, stderr=subprocess.DEVNULL,
+            preexec_fn=_die_with_test)
+        self._from = 0
+        self._tone_windows = 0
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self._parec.kill()
+        self._parec.wait()
+        self._out.close()
+
+    def listen_from_now(self):
+        self._from = os.path.getsize(self._path) // 2 // self.WINDOW * self.WINDOW
+        self._tone_windows = 0
+
+    def seconds_of_tone(self, hz):
+        """Tenths of a second heard since listen_from_now() that carry a tone of `hz` (±5 %)."""
+        if self._parec.poll() is not None:
+            raise AssertionError("parec ended while listening")
+        with open(self._path, "rb") as f:
+            f.seek(self._from * 2)
+            data = f.read()
+        samples = array.array("h")
+        samples.frombytes(data[: len(data) // (2 * self.WINDOW) * 2 * self.WINDOW])
+        for start in range(0, len(samples), self.WINDOW):
+            w = samples[start:start + self.WINDOW]
+            rises = sum(1 for a, b in zip(w, w[1:]) if a < 0 <= b)
+            if max(w) > 1000 and abs(rises - hz / 10) <= hz / 200:
+                self._tone_windows += 1
+        self._from += len(samples)
+        return self._tone_windows / 10
