@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -99,6 +100,12 @@ class TestTagEditor : public QObject {
         QTest::mouseClick(lvw->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
+    // The stored folder is listed once the editor's scan is through.
+    static void waitForScan(Frmid3v& w) {
+        QSignalSpy done(&w.files(), &TagFileModel::scanFinished);
+        QVERIFY(done.wait(10000));
+    }
+
     template <typename T> static T* child(Frmid3v& w, const char* name) {
         T* c = w.findChild<T*>(QLatin1String(name));
         if (!c)
@@ -124,6 +131,7 @@ private Q_SLOTS:
     // Fault: the scan drops files, mislabels their tags or dies on a file that is no MP3.
     void listShowsFilesAndTags() {
         Frmid3v w(m_dir.path());
+        waitForScan(w);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("ID3 Editor"));
         QCOMPARE(w.files().rowCount(), 4);
@@ -165,6 +173,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Frmid3v w(m_dir.path());
+        waitForScan(w);
         w.show();
         auto* box = child<QLineEdit>(w, "txtv1_0");
         box->setEnabled(true);
@@ -172,9 +181,68 @@ private Q_SLOTS:
         QCOMPARE(box->text(), shown);
     }
 
+    void keyboardSelectsLikeTheMouse_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("arrows") << QList<int>{Qt::Key_Down, Qt::Key_Down} << QString();
+        QTest::newRow("end and up") << QList<int>{Qt::Key_End, Qt::Key_Up} << QString();
+        QTest::newRow("page down and up") << QList<int>{Qt::Key_PageDown, Qt::Key_Up} << QString();
+        QTest::newRow("typed name") << QList<int>{Qt::Key_Home} << QStringLiteral("on");
+    }
+    // Fault: a highlight moved by keys leaves the pages on the old file, so Save writes that
+    // file's tags into the highlighted one.
+    void keyboardSelectsLikeTheMouse() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, typed);
+        Frmid3v w(m_dir.path());
+        waitForScan(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* lvw = child<QTreeView>(w, "lvw");
+        lvw->setFocus();
+        QCOMPARE(child<QLineEdit>(w, "txtv2_1")->text(), QStringLiteral("Old v2"));
+        for (int key : keys)
+            QTest::keyClick(lvw, static_cast<Qt::Key>(key));
+        QTest::keyClicks(lvw, typed);
+        QCOMPARE(lvw->currentIndex().row(), rowOf(w, QStringLiteral("only2")));
+        QVERIFY(child<QLineEdit>(w, "txtv2_1")->text().startsWith(QLatin1String("Second")));
+        QVERIFY(!child<QCheckBox>(w, "chkv1")->isChecked());
+
+        retype(child<QLineEdit>(w, "txtv2_1"),
+               QStringLiteral("Second ") + QLatin1String(QTest::currentDataTag()));
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        const QString saved = mutagenFrames(file("only2"));
+        QVERIFY2(saved.contains(QStringLiteral("TIT2=Second ") + QLatin1String(QTest::currentDataTag())),
+                 qPrintable(saved));
+        QVERIFY(!id3v2List(file("only2")).contains(QLatin1String("id3v1 tag info")));
+        const QString untouched = id3v2List(file(kTagged));
+        QVERIFY2(untouched.contains(QLatin1String("Old v2")) && untouched.contains(QLatin1String("Old")),
+                 qPrintable(untouched));
+    }
+
+    // Fault: the file list gets a sliver of the window and the field labels lack their colons.
+    void listTakesMostOfTheHeight() {
+        Frmid3v w(m_dir.path());
+        waitForScan(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(child<QTreeView>(w, "lvw")->height() > w.height() / 2);
+        QStringList texts;
+        for (const QLabel* l : w.findChildren<QLabel*>()) {
+            if (l->buddy())
+                texts << l->text();
+        }
+        QCOMPARE(texts.size(), 7 + 12);
+        for (const QString& t : texts)
+            QVERIFY2(t.endsWith(QLatin1Char(':')), qPrintable(t));
+        QVERIFY(texts.contains(QStringLiteral("Track #:")) &&
+                texts.contains(QStringLiteral("Orig. Artist:")));
+    }
+
     // Fault: Save writes nothing, writes version 2.4, or does not reach the ID3v1 trailer.
     void singleSaveWritesBothTags() {
         Frmid3v w(m_dir.path());
+        waitForScan(w);
         w.show();
         const int row = rowOf(w, QStringLiteral("plain"));
         clickRow(w, row);
@@ -212,6 +280,7 @@ private Q_SLOTS:
     // progress bar; a corrupt file among them stops the batch.
     void batchSaveOverCheckedRows() {
         Frmid3v w(m_dir.path());
+        waitForScan(w);
         w.show();
         auto* prb = child<QProgressBar>(w, "prb");
         int highest = 0;
@@ -254,6 +323,7 @@ private Q_SLOTS:
     void settingsSurviveReopening() {
         {
             Frmid3v w(m_dir.path());
+            waitForScan(w);
             w.show();
             QVERIFY(child<QCheckBox>(w, "chkOpt_0")->isChecked());
             QVERIFY(!child<QCheckBox>(w, "chkOpt_1")->isChecked());
@@ -268,6 +338,7 @@ private Q_SLOTS:
         QVERIFY(s.value(QStringLiteral("Settings/folderwidth")).toInt() >= 2410);
         QCOMPARE(s.value(QStringLiteral("Settings/folder")).toString(), m_folder);
         Frmid3v again(m_dir.path());
+        waitForScan(again);
         QVERIFY(!child<QCheckBox>(again, "chkOpt_0")->isChecked());
         QVERIFY(child<QCheckBox>(again, "chkOpt_2")->isChecked());
         QCOMPARE(again.files().rowCount(), 4);
@@ -279,6 +350,7 @@ private Q_SLOTS:
     // Fault: the preview does not reach the sound server, ignores seeking or keeps playing.
     void previewPlaysSeeksAndStops() {
         Frmid3v w(m_dir.path());
+        waitForScan(w);
         w.show();
         clickRow(w, rowOf(w, QLatin1String(kTagged)));
         child<QAction>(w, "menPlayback_0")->trigger();
@@ -311,6 +383,7 @@ private Q_SLOTS:
     // Fault: copy, revert and select commands touch the wrong boxes or rows.
     void pageCommands() {
         Frmid3v w(m_dir.path());
+        waitForScan(w);
         w.show();
         clickRow(w, rowOf(w, QLatin1String(kTagged)));
         retype(child<QLineEdit>(w, "txtv2_1"), QStringLiteral("From two"));
@@ -350,7 +423,7 @@ private Q_SLOTS:
                 auto* editor = qobject_cast<Frmid3v*>(QApplication::activeModalWidget());
                 QVERIFY(editor);
                 seen = editor->isModal() && editor->windowTitle() == QStringLiteral("ID3 Editor") &&
-                       editor->files().rowCount() == 4;
+                       QTest::qWaitFor([&] { return editor->files().rowCount() == 4; }, 10000);
                 editor->reject();
             });
             if (qstrcmp(how, "EditID3") == 0) {

@@ -49,14 +49,14 @@ FileEntry readFileEntry(const QString& path) {
     return entry;
 }
 
-QList<FileEntry> scanFolder(const QString& folder, const std::function<void(int, int)>& progress) {
+QList<FileEntry> scanFolder(const QString& folder, const std::function<bool(int, int)>& progress) {
     clsFind find;
     const int n = find.Find(folder, QStringLiteral("*.mp3"), false);
     QList<FileEntry> entries;
     entries.reserve(n);
     for (int i = 1; i <= n; ++i) {
-        if (progress)
-            progress(i, n);
+        if (progress && !progress(i, n))
+            break;
         entries.append(readFileEntry(find.Item(i).sFilename()));
     }
     return entries;

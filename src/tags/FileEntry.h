@@ -36,8 +36,8 @@ class clsID3v1;
 void takeV1Fields(const clsID3v1& v1, FileEntry& entry);
 
 // The folder's "*.mp3" files with their tags, in listing order. `progress(i, n)` is called
-// before file i (1-based) of n is read.
-QList<FileEntry> scanFolder(const QString& folder, const std::function<void(int, int)>& progress = {});
+// before file i (1-based) of n is read; when it answers false, the scan ends there.
+QList<FileEntry> scanFolder(const QString& folder, const std::function<bool(int, int)>& progress = {});
 
 // "Tags" column: "ID3v1 " when the file has one, then "ID3v2" when it has one.
 QString tagsText(const FileEntry& entry);

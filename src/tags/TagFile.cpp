@@ -10,11 +10,13 @@
 
 namespace {
 
+// Non-blocking, so that a FIFO in place of a file cannot hang the open; regular files
+// ignore the flag.
 int openPath(const QString& path, int flags, mode_t mode = 0) {
     const QByteArray name = QFile::encodeName(path);
     int fd;
     do
-        fd = ::open(name.constData(), flags | O_CLOEXEC, mode);
+        fd = ::open(name.constData(), flags | O_CLOEXEC | O_NONBLOCK, mode);
     while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -119,6 +121,11 @@ bool TagFile::truncate(qint64 length) {
         return false;
     m_size = length;
     return true;
+}
+
+bool isRegularFile(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool copyAside(const QString& path, const QString& temp, qint64 length) {

@@ -23,6 +23,10 @@ private:
     qint64 m_size = 0;
 };
 
+// True when `path` is, or links to, a regular file; told without opening it, since opening
+// a FIFO, socket or device can block, and a dangling link has nothing to read.
+bool isRegularFile(const QString& path);
+
 // Copies the first `length` bytes of `path` (all of it when negative) to `temp`, keeping
 // the file's permissions, and flushes the copy to disk. Removes `temp` on failure.
 bool copyAside(const QString& path, const QString& temp, qint64 length = -1);

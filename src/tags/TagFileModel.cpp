@@ -3,10 +3,21 @@
 #include "tags/TagText.h"
 #include "tags/clsFile.h"
 
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
 TagFileModel::TagFileModel(QObject* parent)
-    : QAbstractTableModel(parent) {}
+    : QAbstractTableModel(parent) {
+    connect(&m_scan, &QFutureWatcherBase::progressValueChanged, this,
+            [this](int done) { Q_EMIT scanProgress(done, m_scan.progressMaximum()); });
+    connect(&m_scan, &QFutureWatcherBase::finished, this, &TagFileModel::takeScannedRows);
+}
+
+// A scan still reading stops after its current file; nobody waits for it.
+TagFileModel::~TagFileModel() {
+    m_scan.cancel();
+}
 
 int TagFileModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
@@ -97,18 +108,36 @@ void TagFileModel::refreshFileInfo(Row& row) {
     row.written = file.dLastWriteTime();
 }
 
-void TagFileModel::UpdateFolder(const QString& folder, const std::function<void(int, int)>& progress) {
+void TagFileModel::UpdateFolder(const QString& folder) {
+    m_scan.cancel();
     beginResetModel();
     m_rows.clear();
-    const QList<FileEntry> entries = scanFolder(folder, progress);
-    m_rows.reserve(static_cast<std::size_t>(entries.size()));
-    for (const FileEntry& entry : entries) {
-        Row row;
-        row.entry = entry;
-        refreshFileInfo(row);
-        m_rows.push_back(std::move(row));
-    }
     endResetModel();
+    m_scan.setFuture(QtConcurrent::run([folder](QPromise<Rows>& promise) {
+        Rows rows;
+        const QList<FileEntry> entries = scanFolder(folder, [&](int i, int n) {
+            promise.setProgressRange(0, n);
+            promise.setProgressValue(i);
+            return !promise.isCanceled();
+        });
+        rows.reserve(static_cast<std::size_t>(entries.size()));
+        for (const FileEntry& entry : entries) {
+            Row row;
+            row.entry = entry;
+            refreshFileInfo(row);
+            rows.push_back(std::move(row));
+        }
+        promise.addResult(std::move(rows));
+    }));
+}
+
+void TagFileModel::takeScannedRows() {
+    if (m_scan.isCanceled() || m_scan.future().resultCount() == 0)
+        return;
+    beginResetModel();
+    m_rows = m_scan.future().takeResult();
+    endResetModel();
+    Q_EMIT scanFinished();
 }
 
 PageView TagFileModel::RefreshItem(int selectedRow) const {

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <vector>
 
 // The tag editor's file list: one checkable row per MP3 file of a folder, with the columns
@@ -14,6 +15,7 @@ public:
     enum Column { Filename, Tags, Size, Date, ColumnCount };
 
     explicit TagFileModel(QObject* parent = nullptr);
+    ~TagFileModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,8 +24,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-    // Lists the folder's "*.mp3" files with their tags; `progress(i, n)` before file i of n.
-    void UpdateFolder(const QString& folder, const std::function<void(int, int)>& progress = {});
+    // Empties the list and lists the folder's "*.mp3" files with their tags once they are
+    // read off this thread, so that a slow folder never freezes a window: scanProgress(i, n)
+    // while it runs, scanFinished() when the rows are there. A new scan ends the running one.
+    void UpdateFolder(const QString& folder);
+    bool isScanning() const { return m_scan.isRunning(); }
 
     const FileEntry& entry(int row) const { return m_rows[static_cast<std::size_t>(row)].entry; }
     bool isChecked(int row) const { return m_rows[static_cast<std::size_t>(row)].checked; }
@@ -44,6 +49,10 @@ public:
     // The longest text of each column (by characters), which the list sizes its columns to.
     QString longestText(int column) const;
 
+Q_SIGNALS:
+    void scanProgress(int done, int total);
+    void scanFinished();
+
 private:
     struct Row {
         FileEntry entry;
@@ -51,8 +60,11 @@ private:
         QDateTime written;
         bool checked = false;
     };
+    using Rows = std::vector<Row>;
     QString cellText(const Row& row, int column) const;
-    void refreshFileInfo(Row& row);
+    static void refreshFileInfo(Row& row);
+    void takeScannedRows();
 
-    std::vector<Row> m_rows;
+    Rows m_rows;
+    QFutureWatcher<Rows> m_scan;
 };

@@ -1,7 +1,9 @@
 // The only place that speaks TagLib.
 #include "tags/Id3v2Frames.h"
+#include "tags/TagFile.h"
 
 #include <QFile>
+#include <memory>
 #include <taglib/commentsframe.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
@@ -136,15 +138,26 @@ void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
     }
 }
 
+// The file as a TagLib stream, or null when it is no regular file: TagLib opens with a
+// blocking open, which a FIFO would hold forever.
+std::unique_ptr<FileStream> openStream(const QString& path, bool readOnly) {
+    if (!isRegularFile(path))
+        return nullptr;
+    auto stream = std::make_unique<FileStream>(QFile::encodeName(path).constData(), readOnly);
+    if (!stream->isOpen() || (!readOnly && stream->readOnly()))
+        return nullptr;
+    return stream;
+}
+
 } // namespace
 
 Id3v2Read readId3v2(const QString& path) {
     Id3v2Read result;
     try {
-        FileStream stream(QFile::encodeName(path).constData(), true);
-        if (!stream.isOpen())
+        const auto stream = openStream(path, true);
+        if (!stream)
             return result;
-        MPEG::File file(&stream, ID3v2::FrameFactory::instance(), false);
+        MPEG::File file(stream.get(), ID3v2::FrameFactory::instance(), false);
         if (!file.isOpen())
             return result;
         result.opened = true;
@@ -162,10 +175,10 @@ Id3v2Read readId3v2(const QString& path) {
 
 bool writeId3v2(const QString& path, const Id3v2Fields& fields) {
     try {
-        FileStream stream(QFile::encodeName(path).constData(), false);
-        if (!stream.isOpen() || stream.readOnly())
+        const auto stream = openStream(path, false);
+        if (!stream)
             return false;
-        MPEG::File file(&stream, ID3v2::FrameFactory::instance(), false);
+        MPEG::File file(stream.get(), ID3v2::FrameFactory::instance(), false);
         if (!file.isOpen())
             return false;
         ID3v2::Tag* tag = file.ID3v2Tag(true);
@@ -179,10 +192,10 @@ bool writeId3v2(const QString& path, const Id3v2Fields& fields) {
 
 bool removeId3v2(const QString& path) {
     try {
-        FileStream stream(QFile::encodeName(path).constData(), false);
-        if (!stream.isOpen() || stream.readOnly())
+        const auto stream = openStream(path, false);
+        if (!stream)
             return false;
-        MPEG::File file(&stream, ID3v2::FrameFactory::instance(), false);
+        MPEG::File file(stream.get(), ID3v2::FrameFactory::instance(), false);
         if (!file.isOpen())
             return false;
         return !file.hasID3v2Tag() || file.strip(MPEG::File::ID3v2);
@@ -193,10 +206,10 @@ bool removeId3v2(const QString& path) {
 
 QByteArray readId3v2FrameData(const QString& path, const char* id) {
     try {
-        FileStream stream(QFile::encodeName(path).constData(), true);
-        if (!stream.isOpen())
+        const auto stream = openStream(path, true);
+        if (!stream)
             return {};
-        MPEG::File file(&stream, ID3v2::FrameFactory::instance(), false);
+        MPEG::File file(stream.get(), ID3v2::FrameFactory::instance(), false);
         if (!file.isOpen() || !file.hasID3v2Tag())
             return {};
         ID3v2::Tag* tag = file.ID3v2Tag();

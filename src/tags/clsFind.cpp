@@ -1,12 +1,14 @@
 #include "tags/clsFind.h"
 
+#include "tags/TagFile.h"
+
 #include <QDir>
 
 int clsFind::Find(const QString& sFindPath, const QString& sFindSpec, bool bRecursive) {
     QString folder = sFindPath;
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
-    // Names in the order the original's file system listed them: by name, ignoring case.
+    // By name, ignoring case, as file managers list them.
     const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase;
     const QDir dir(folder);
     if (bRecursive) {
@@ -18,10 +20,12 @@ int clsFind::Find(const QString& sFindPath, const QString& sFindSpec, bool bRecu
     }
     const QStringList patterns = sFindSpec.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString& pattern : patterns) {
-        const QStringList names =
-            dir.entryList({pattern.trimmed()}, QDir::Files | QDir::Hidden | QDir::System, order);
-        for (const QString& name : names)
-            m_files.append(clsFile(folder + name));
+        const QStringList names = dir.entryList({pattern.trimmed()}, QDir::Files | QDir::Hidden, order);
+        // Qt's listing takes a link to a FIFO for a file.
+        for (const QString& name : names) {
+            if (isRegularFile(folder + name))
+                m_files.append(clsFile(folder + name));
+        }
     }
     return Count();
 }

@@ -61,6 +61,11 @@ Frmid3v::Frmid3v(const QString& appFolder, QWidget* parent)
                 if (first == last && roles.contains(Qt::CheckStateRole))
                     RefreshItem(first.row());
             });
+    connect(m_model, &TagFileModel::scanProgress, this, [this](int done, int total) {
+        prb->setMaximum(total);
+        prb->setValue(done);
+    });
+    connect(m_model, &TagFileModel::scanFinished, this, &Frmid3v::folderScanned);
     LoadSettings();
     m_previewReady = m_fmod->Init(44100, 16);
 }
@@ -119,27 +124,23 @@ void Frmid3v::setBusy(bool busy) {
 void Frmid3v::UpdateFolder(const QString& sFolder) {
     if (m_busy)
         return;
-    setBusy(true);
     prb->setValue(1);
     prb->show();
-    m_model->UpdateFolder(sFolder, [this](int i, int n) {
-        prb->setMaximum(n);
-        prb->setValue(i);
-    });
+    m_model->UpdateFolder(sFolder);
+}
+
+void Frmid3v::folderScanned() {
     prb->hide();
-    if (m_model->rowCount() > 0) {
-        const QFontMetrics metrics = lvw->fontMetrics();
-        const double scale = logicalDpiX() / 96.0;
-        for (int c = 0; c < TagFileModel::ColumnCount; ++c) {
-            const double extraTwips = c == 0 ? 480 : 240;
-            lvw->setColumnWidth(c, metrics.horizontalAdvance(m_model->longestText(c)) +
-                                       static_cast<int>(extraTwips / kTwipsPerPixel * scale));
-        }
-        lvw->setCurrentIndex(m_model->index(0, 0));
+    if (m_model->rowCount() == 0)
+        return;
+    const QFontMetrics metrics = lvw->fontMetrics();
+    const double scale = logicalDpiX() / 96.0;
+    for (int c = 0; c < TagFileModel::ColumnCount; ++c) {
+        const double extraTwips = c == 0 ? 480 : 240;
+        lvw->setColumnWidth(c, metrics.horizontalAdvance(m_model->longestText(c)) +
+                                   static_cast<int>(extraTwips / kTwipsPerPixel * scale));
     }
-    setBusy(false);
-    if (m_model->rowCount() > 0)
-        RefreshItem(selectedRow());
+    lvw->setCurrentIndex(m_model->index(0, 0));
 }
 
 int Frmid3v::selectedRow() const {

@@ -31,6 +31,8 @@ public:
     explicit Frmid3v(const QString& appFolder, QWidget* parent = nullptr);
     ~Frmid3v() override;
 
+    // Lists the folder's files; the list fills in when the scan, which runs off the window's
+    // thread, is done.
     void UpdateFolder(const QString& sFolder);
     void RefreshItem(int row);
     void SaveItems();
@@ -61,6 +63,7 @@ private:
     void copyPage1To0();
     void copyPage0To1();
     void folderChanged(const QModelIndex& current);
+    void folderScanned();
     void showView(const PageView& view);
     void refreshTitleLabel();
     TagPages pages() const;
