@@ -75,6 +75,8 @@ class Desktop:
             except subprocess.TimeoutExpired:
                 p.kill()
                 p.wait()
+            if p.stdout:
+                p.stdout.close()
         shutil.rmtree(self.root, ignore_errors=True)
 
     def _spawn(self, argv, **kwargs):
@@ -85,7 +87,9 @@ class Desktop:
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
         with open(self.root / "xvfb.log", "wb") as log:
-            self._spawn(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
+            # -noreset: by default the server resets when its last client leaves, and refuses
+            # a program that connects just then (an xdotool call had been the last one).
+            self._spawn(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-noreset",
                          "-screen", "0", "1280x1024x24"],
                         pass_fds=(write_end,), stdout=log, stderr=log)
         os.close(write_end)
@@ -195,12 +199,18 @@ class Tavrik:
     def stderr(self):
         return self._stderr_path.read_text(errors="replace")
 
-    def _check_running(self):
-        if self.process.poll() is not None:
-            raise AssertionError(f"tavrik ended with status {self.process.returncode}:\n{self.stderr()}")
+    def wait_for(self, what, condition, seconds=10.0):
+        """wait_for() that fails at once if the program ends; a failure shows its stderr."""
+        def running_and(condition_met):
+            if self.process.poll() is not None:
+                raise AssertionError(f"tavrik ended with status {self.process.returncode} before {what}")
+            return condition_met()
+        try:
+            return wait_for(what, lambda: running_and(condition), seconds)
+        except AssertionError as failure:
+            raise AssertionError(f"{failure}; tavrik's stderr:\n{self.stderr()}") from None
 
     def _own_window(self, title):
-        self._check_running()
         found = self.desktop.xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$",
                                      check=False)
         for window in found.stdout.split():
@@ -212,10 +222,10 @@ class Tavrik:
         return None
 
     def window(self, title, seconds=15):
-        return wait_for(f'the window "{title}"', lambda: self._own_window(title), seconds)
+        return self.wait_for(f'the window "{title}"', lambda: self._own_window(title), seconds)
 
     def window_gone(self, title, seconds=10):
-        wait_for(f'the window "{title}" to close', lambda: self._own_window(title) is None, seconds)
+        self.wait_for(f'the window "{title}" to close', lambda: self._own_window(title) is None, seconds)
 
     def focus(self, window):
         # No window manager runs: the input focus is set directly, and keys go where it is.

@@ -5,7 +5,7 @@ import time
 import unittest
 
 import desktop
-from desktop import MAIN_TITLE, wait_for
+from desktop import MAIN_TITLE
 
 
 class OutputNaming(unittest.TestCase):
@@ -29,10 +29,9 @@ class OutputNaming(unittest.TestCase):
             # Starts with `keys` and waits until a recording not yet seen gets sound, which then
             # counts as recorded; a replaced older file counts too, and fails below.
             tavrik.keys(*keys)
-            path = wait_for("a recording to get sound", lambda: next(
+            recorded.append(tavrik.wait_for("a recording to get sound", lambda: next(
                 (p for p in tavrik.app_dir.glob("take*.WAV")
-                 if p not in recorded and p.stat().st_size > 1000), None), 10)
-            recorded.append(path)
+                 if p not in recorded and p.stat().st_size > 1000), None)))
 
         record("ctrl+r")
         record("ctrl+s", "ctrl+r")

@@ -4,7 +4,7 @@ import subprocess
 import unittest
 
 import desktop
-from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND, wait_for
+from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND
 
 
 class RecordPlayExit(unittest.TestCase):
@@ -23,15 +23,15 @@ class RecordPlayExit(unittest.TestCase):
 
         take = tavrik.app_dir / "take.WAV"
         tavrik.keys("ctrl+r")
-        wait_for("3 s in take.WAV",
-                 lambda: take.exists() and take.stat().st_size > 3 * WAV_BYTES_PER_SECOND + 1024, 20)
+        tavrik.wait_for("3 s in take.WAV",
+                        lambda: take.exists() and take.stat().st_size > 3 * WAV_BYTES_PER_SECOND + 1024, 20)
         monitor.listen_from_now()
         # Stop, then select the new (last) row of the list and play it from the Edit menu: eight
         # tab stops lead from the first control to the list; End moves to the last row, Space
         # selects it.
         tavrik.keys("ctrl+s", *["Tab"] * 8, "End", "space", "alt+e", "Return")
-        wait_for("a second of the recorded 1000 Hz tone played on the sink",
-                 lambda: monitor.seconds_of_tone(1000) >= 1.0, 10)
+        tavrik.wait_for("a second of the recorded 1000 Hz tone played on the sink",
+                        lambda: monitor.seconds_of_tone(1000) >= 1.0, 10)
 
         leave(tavrik, main)
         status = tavrik.wait_exit()

@@ -10,7 +10,7 @@ import unittest
 import wave
 
 import desktop
-from desktop import EDITOR_TITLE, MAIN_TITLE, wait_for
+from desktop import EDITOR_TITLE, MAIN_TITLE
 
 
 def make_mp3(path, hz, tags):
@@ -81,7 +81,7 @@ class TagEditor(unittest.TestCase):
         return tavrik.wait_exit()
 
     def test_save_goes_to_the_row_moved_to_by_keyboard(self):
-        # Guards against pages that stay with a file the keyboard has left, so Save writes its tags into another.
+        # Guards against pages staying with a file the keyboard left, so Save writes its tags into another.
         folder = self.songs("songs", ["alpha", "bravo", "charlie"])
         before = {p.name: p.read_bytes() for p in folder.iterdir()}
         bravo = folder / "bravo.mp3"
@@ -92,7 +92,7 @@ class TagEditor(unittest.TestCase):
         # The folder tree has the focus and alpha, the first file, is shown. Tab leads into the
         # file list, Down to bravo; three tab stops on (the page tabs, "ID3v1 tag") is Track #.
         tavrik.keys("Tab", "Down", "Tab", "Tab", "Tab", "9", "ctrl+s")
-        wait_for("Save to write bravo.mp3", lambda: bravo.read_bytes() != before["bravo.mp3"])
+        tavrik.wait_for("Save to write bravo.mp3", lambda: bravo.read_bytes() != before["bravo.mp3"])
         status = self.close_editor_and_exit(tavrik, main, editor)
 
         self.assertEqual(id3v1(bravo), {**v1, "track": "9"})
@@ -113,7 +113,7 @@ class TagEditor(unittest.TestCase):
 
         # The real file is listed and shown: a change to its Track # is saved into it.
         tavrik.keys("Tab", "Tab", "Tab", "Tab", "7", "ctrl+s")
-        wait_for("Save to write real.mp3", lambda: real.read_bytes() != before)
+        tavrik.wait_for("Save to write real.mp3", lambda: real.read_bytes() != before)
         status = self.close_editor_and_exit(tavrik, main, editor)
 
         self.assertEqual(id3v1(real), {**v1, "track": "7"})
