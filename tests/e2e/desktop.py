@@ -10,6 +10,7 @@ import re
 import select
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -20,7 +21,7 @@ EDITOR_TITLE = "ID3 Editor"
 # What the default output format, WAV at 44.1 kHz 16-bit stereo, writes per second.
 WAV_BYTES_PER_SECOND = 44100 * 2 * 2
 
-_libc = ctypes.CDLL(None)
+_libc = ctypes.CDLL(None, use_errno=True)
 _PR_SET_PDEATHSIG = 1
 
 
@@ -201,12 +202,12 @@ class Tavrik:
 
     def wait_for(self, what, condition, seconds=10.0):
         """wait_for() that fails at once if the program ends; a failure shows its stderr."""
-        def running_and(condition_met):
+        def running_and_met():
             if self.process.poll() is not None:
                 raise AssertionError(f"tavrik ended with status {self.process.returncode} before {what}")
-            return condition_met()
+            return condition()
         try:
-            return wait_for(what, lambda: running_and(condition), seconds)
+            return wait_for(what, running_and_met, seconds)
         except AssertionError as failure:
             raise AssertionError(f"{failure}; tavrik's stderr:\n{self.stderr()}") from None
 
@@ -292,3 +293,36 @@ class SinkMonitor:
                 self._tone_windows += 1
         self._from += len(samples)
         return self._tone_windows / 10
+
+
+class FolderReads:
+    """The names of files in a folder that were opened and closed again without writing since
+    the context began (inotify): what a program has read, seen from outside."""
+
+    _IN_CLOSE_NOWRITE = 0x10
+
+    def __init__(self, folder):
+        self._fd = _libc.inotify_init1(os.O_NONBLOCK | os.O_CLOEXEC)
+        if self._fd < 0 or _libc.inotify_add_watch(self._fd, os.fsencode(folder),
+                                                   self._IN_CLOSE_NOWRITE) < 0:
+            raise OSError(ctypes.get_errno(), f"inotify on {folder}")
+        self._names = set()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        os.close(self._fd)
+
+    def names(self):
+        while True:
+            try:
+                events = os.read(self._fd, 65536)
+            except BlockingIOError:
+                return self._names
+            offset = 0
+            while offset < len(events):
+                length = struct.unpack_from("iIII", events, offset)[3]
+                name = events[offset + 16:offset + 16 + length].split(b"\0")[0]
+                self._names.add(os.fsdecode(name))
+                offset += 16 + length
