@@ -206,8 +206,39 @@ private Q_SLOTS:
             TagPages pages;
             pages.v1Ticked = pages.v2Ticked = true;
             pages.v1[kV1Title] = QStringLiteral("never");
-            QCOMPARE(SaveItems({&entry}, pages, BatchOptions()).failed, QStringList{path});
+            QCOMPARE(SaveItems({&entry}, pages, BatchOptions()).failed.value(0).path, path);
         }
+    }
+
+    void lyingTagSizeKeepsTheAudio() {
+        // Guards against a batch save that trusts an ID3v2 size past the end of the file and
+        // replaces every MPEG frame with the new tag.
+        const QString dir = folder(QStringLiteral("lying"));
+        const QString lying = dir + QStringLiteral("/lying.mp3");
+        const QString good = dir + QStringLiteral("/good.mp3");
+        for (const QString& path : {lying, good}) {
+            QVERIFY(makeMp3(path));
+            tagV2(path, QStringLiteral("Before"), QStringLiteral("Band"), QString());
+        }
+        QByteArray bytes = readAll(lying);
+        const qint64 claimed = 2 * bytes.size();
+        for (int i = 0; i < 4; ++i)
+            bytes[6 + i] = static_cast<char>((claimed >> (21 - 7 * i)) & 0x7f);
+        QVERIFY(writeAll(lying, bytes));
+
+        QList<FileEntry> entries = {readFileEntry(lying), readFileEntry(good)};
+        TagPages pages;
+        pages.v2Ticked = true;
+        v2(pages, Id3v2Field::Title) = QStringLiteral("After");
+        const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
+        QCOMPARE(report.saved, 1);
+        QCOMPARE(report.failed.size(), 1);
+        QCOMPARE(report.failed[0].path, lying);
+        QVERIFY2(report.failed[0].reason.contains(QLatin1String("claims more bytes")),
+                 qPrintable(report.failed[0].reason));
+        QCOMPARE(readAll(lying), bytes);
+        QCOMPARE(v2(readFileEntry(good), Id3v2Field::Title), QStringLiteral("After"));
+        QVERIFY(decodes(good));
     }
 
     void folderList() {
@@ -427,7 +458,10 @@ private Q_SLOTS:
         pages.v1[kV1Title] = QStringLiteral("New");
         const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
         QCOMPARE(report.saved, 0);
-        QCOMPARE(report.failed, QStringList({path, dir + QStringLiteral("/vanished.mp3")}));
+        QCOMPARE(report.failed.size(), 2);
+        QCOMPARE(report.failed[0].path, path);
+        QCOMPARE(report.failed[0].reason, QStringLiteral("no copy of it could be written beside it"));
+        QCOMPARE(report.failed[1].path, dir + QStringLiteral("/vanished.mp3"));
         QVERIFY(!entries[0].hasV1);
         QCOMPARE(entries[0].v1[kV1Title], QString());
         QCOMPARE(readAll(path), mp3Bytes());

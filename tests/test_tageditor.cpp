@@ -294,8 +294,19 @@ private Q_SLOTS:
         if (!child<QCheckBox>(w, "chkv2")->isChecked())
             child<QCheckBox>(w, "chkv2")->click();
         retype(child<QLineEdit>(w, "txtv2_3"), QStringLiteral("Shared album"));
+        const QByteArray broken = readAll(file("broken"));
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         child<QAction>(w, "tbr_1_2")->trigger();
 
+        // The corrupt file, whose tag claims more than it holds, is left as it was, and the
+        // user is told which file and why.
+        QCOMPARE(readAll(file("broken")), broken);
+        QVERIFY(Dialogs::shownMessages().last().contains(QLatin1String("broken.mp3: its ID3v2 tag claims")));
+        QVERIFY(w.files()
+                    .index(rowOf(w, QStringLiteral("broken")), 0)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QLatin1String("Not saved")));
         QCOMPARE(highest, prb->maximum());
         QVERIFY(prb->isHidden());
         QStringList tracks;

@@ -74,17 +74,6 @@ quint32 bigEndian(const std::uint8_t* p) {
     return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
 }
 
-// Size of an ID3v2 tag at the start, header (and footer) included; 0 when there is none.
-qint64 id3v2Size(const TagFile& file) {
-    std::uint8_t h[10];
-    if (file.size() < 10 || !file.readAt(0, h, 10) || std::memcmp(h, "ID3", 3) != 0)
-        return 0;
-    if ((h[6] | h[7] | h[8] | h[9]) & 0x80)
-        return 0;
-    const qint64 size = (qint64(h[6]) << 21) | (qint64(h[7]) << 14) | (qint64(h[8]) << 7) | h[9];
-    return 10 + size + ((h[5] & 0x10) ? 10 : 0);
-}
-
 // Frame count from a Xing/Info or VBRI header inside the first frame; 0 when absent.
 qint64 vbrFrames(const std::uint8_t* frame, qint64 available, const Header& h, bool* isVbr) {
     const bool mono = h.mode == 3;
@@ -129,7 +118,7 @@ Mp3Info readMp3Info(const QString& path) {
     TagFile file(path, TagFile::Mode::Read);
     if (!file.isOpen())
         return info;
-    const qint64 start = id3v2Size(file);
+    const qint64 start = leadingId3v2Size(file);
     if (start >= file.size())
         return info;
     QByteArray window(static_cast<qsizetype>(std::min(kSearchBytes, file.size() - start)), '\0');

@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -67,8 +68,24 @@ void applyV2(clsID3v23& tag, const TagPages& pages, const BatchOptions* batch, i
         tag.setTagTitle(GrabTitle(path));
 }
 
-// Saves one file through a copy beside it. `batch` is null for a single-file save.
-bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int counter) {
+// The bytes of a file that are neither its leading ID3v2 tag nor its ID3v1 trailer: the
+// audio a tag save must keep. -1 when the file cannot be read or its ID3v2 header claims
+// more bytes than the file holds, so that nobody can tell where its audio starts.
+qint64 untaggedBytes(const QString& path) {
+    const TagFile file(path, TagFile::Mode::Read);
+    const qint64 front = file.isOpen() ? leadingId3v2Size(file) : -1;
+    if (front < 0 || front > file.size())
+        return -1;
+    char tail[3];
+    const bool v1 = file.size() - front >= clsID3v1::kTagSize &&
+                    file.readAt(file.size() - clsID3v1::kTagSize, tail, 3) &&
+                    std::memcmp(tail, "TAG", 3) == 0;
+    return file.size() - front - (v1 ? clsID3v1::kTagSize : 0);
+}
+
+// Saves one file through a copy beside it. `batch` is null for a single-file save. Returns
+// why the file was left as it was, or nothing when it was saved.
+QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int counter) {
     const QString path = entry.filename;
     clsID3v1 v1;
     clsID3v23 v2;
@@ -87,31 +104,36 @@ bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batc
         entry.hasV1 = false;
         entry.v2 = {};
         entry.hasV2 = false;
-        return true;
+        return {};
     }
 
     // The copy replaces the file a link points to, not the link; a read-only file stays as
     // it is although its folder would allow the rename.
     const QFileInfo info(QFileInfo(path).canonicalFilePath());
-    if (!info.isFile() || !info.isWritable())
-        return false;
+    if (!isRegularFile(info.filePath()) || !info.isWritable())
+        return QStringLiteral("it is no regular file, or it cannot be written");
     const QString target = info.filePath();
+    const qint64 audio = untaggedBytes(target);
+    if (audio < 0)
+        return QStringLiteral(
+            "its ID3v2 tag claims more bytes than the file holds, so a new tag could cut its audio");
     const QString temp =
         info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
     if (!copyAside(target, temp))
-        return false;
+        return QStringLiteral("no copy of it could be written beside it");
     v1.setFilename(temp);
     v2.setFilename(temp);
-    bool ok = pages.v1Ticked ? v1.SaveTag() : v1.RemoveTag();
-    ok = ok && (pages.v2Ticked ? v2.SaveTag() : v2.RemoveTag());
-    ok = ok && syncFile(temp);
-    if (!ok) {
+    const bool written = (pages.v1Ticked ? v1.SaveTag() : v1.RemoveTag()) &&
+                         (pages.v2Ticked ? v2.SaveTag() : v2.RemoveTag()) && syncFile(temp);
+    const qint64 audioLeft = written ? untaggedBytes(temp) : -1;
+    if (!written || audioLeft < audio) {
         QFile::remove(temp);
-        return false;
+        return written ? QStringLiteral("the new tags would have cut its audio")
+                       : QStringLiteral("the tags could not be written");
     }
     const bool v2Left = pages.v2Ticked && v2.HasTag();
     if (!replaceWith(target, temp))
-        return false;
+        return QStringLiteral("it could not be replaced by the saved copy");
 
     if (pages.v1Ticked) {
         takeV1Fields(v1, entry);
@@ -123,7 +145,7 @@ bool saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batc
     entry.v2 = pages.v2Ticked ? v2.fields() : Id3v2Fields{};
     // A tag whose twelve fields are all empty is not written at all.
     entry.hasV2 = v2Left;
-    return true;
+    return {};
 }
 
 } // namespace
@@ -195,10 +217,11 @@ SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, co
     for (int i = 0; i < n; ++i) {
         if (progress)
             progress(i + 1, n);
-        if (saveEntry(*entries[i], pages, batch, i + 1))
+        const QString failure = saveEntry(*entries[i], pages, batch, i + 1);
+        if (failure.isEmpty())
             ++report.saved;
         else
-            report.failed.append(entries[i]->filename);
+            report.failed.append({entries[i]->filename, failure});
     }
     return report;
 }

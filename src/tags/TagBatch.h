@@ -40,14 +40,21 @@ PageView combinedView(const QList<const FileEntry*>& entries);
 // The title a file name gives: the part after its last "-", tidied; "" without a "-".
 QString GrabTitle(const QString& sFile);
 
+// A file a save left exactly as it was, and why.
+struct SaveFailure {
+    QString path;
+    QString reason;
+};
+
 struct SaveReport {
     int saved = 0;
-    QStringList failed; // files left exactly as they were
+    QList<SaveFailure> failed;
 };
 
 // Writes the pages into `entries` (the checked rows in list order, or the one target row)
 // and updates each saved entry to what its file now holds. Each file is changed on a copy
-// that then replaces it, so a crash leaves every file either as it was or as saved.
+// that then replaces it, so a crash leaves every file either as it was or as saved; a copy
+// that would hold less audio than the file (whatever its old tag claims) is thrown away.
 // `progress(i, n)` is called before file i (1-based) of n.
 SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
                      const std::function<void(int, int)>& progress = {});

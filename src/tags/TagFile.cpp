@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -121,6 +123,16 @@ bool TagFile::truncate(qint64 length) {
         return false;
     m_size = length;
     return true;
+}
+
+qint64 leadingId3v2Size(const TagFile& file) {
+    std::uint8_t h[10];
+    if (file.size() < 10 || !file.readAt(0, h, 10) || std::memcmp(h, "ID3", 3) != 0)
+        return 0;
+    if ((h[6] | h[7] | h[8] | h[9]) & 0x80)
+        return 0;
+    const qint64 size = (qint64(h[6]) << 21) | (qint64(h[7]) << 14) | (qint64(h[8]) << 7) | h[9];
+    return 10 + size + ((h[5] & 0x10) ? 10 : 0);
 }
 
 bool isRegularFile(const QString& path) {

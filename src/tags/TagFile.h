@@ -23,6 +23,10 @@ private:
     qint64 m_size = 0;
 };
 
+// Size of the ID3v2 tag at the start of `file` as its header claims it, header and footer
+// included (which may be more than the file holds); 0 when there is none.
+qint64 leadingId3v2Size(const TagFile& file);
+
 // True when `path` is, or links to, a regular file; told without opening it, since opening
 // a FIFO, socket or device can block, and a dangling link has nothing to read.
 bool isRegularFile(const QString& path);

@@ -50,7 +50,8 @@ QVariant TagFileModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::CheckStateRole && index.column() == Filename)
         return row.checked ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::ToolTipRole)
-        return row.entry.filename;
+        return row.notSaved.isEmpty() ? row.entry.filename
+                                      : tr("%1\nNot saved: %2").arg(row.entry.filename, row.notSaved);
     return {};
 }
 
@@ -168,7 +169,11 @@ SaveReport TagFileModel::SaveItems(int selectedRow, const TagPages& pages, const
         entries.append(&m_rows[static_cast<std::size_t>(r)].entry);
     const SaveReport report = ::SaveItems(entries, pages, options, progress);
     for (int r : targets) {
-        refreshFileInfo(m_rows[static_cast<std::size_t>(r)]);
+        Row& row = m_rows[static_cast<std::size_t>(r)];
+        const auto failure = std::find_if(report.failed.begin(), report.failed.end(),
+                                          [&](const SaveFailure& f) { return f.path == row.entry.filename; });
+        row.notSaved = failure == report.failed.end() ? QString() : failure->reason;
+        refreshFileInfo(row);
         Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1), {Qt::DisplayRole});
     }
     return report;

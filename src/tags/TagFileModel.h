@@ -42,7 +42,8 @@ public:
     PageView RefreshItem(int selectedRow) const;
 
     // Saves into every checked row when more than one is checked, else into the first checked
-    // row or, with none checked, `selectedRow`; then refreshes the saved rows.
+    // row or, with none checked, `selectedRow`; then refreshes the saved rows. A row whose file
+    // was left as it was says why in its tool tip.
     SaveReport SaveItems(int selectedRow, const TagPages& pages, const BatchOptions& options,
                          const std::function<void(int, int)>& progress = {});
 
@@ -59,6 +60,7 @@ private:
         qint64 size = 0;
         QDateTime written;
         bool checked = false;
+        QString notSaved; // why the last save left the file as it was
     };
     using Rows = std::vector<Row>;
     QString cellText(const Row& row, int column) const;

@@ -233,7 +233,7 @@ void Frmid3v::SaveItems() {
         prb->setValue(0);
         prb->show();
     }
-    m_model->SaveItems(selectedRow(), pages(), options, [this, many](int i, int n) {
+    const SaveReport report = m_model->SaveItems(selectedRow(), pages(), options, [this, many](int i, int n) {
         if (!many)
             return;
         prb->setMaximum(n);
@@ -245,6 +245,13 @@ void Frmid3v::SaveItems() {
         prb->hide();
     }
     setBusy(false);
+    if (report.failed.isEmpty())
+        return;
+    QStringList lines;
+    for (const SaveFailure& f : report.failed)
+        lines << tr("%1: %2.").arg(PathPart(f.path, kPathName | kPathExtension), f.reason);
+    Dialogs::message(this, QMessageBox::Warning,
+                     tr("These files were left as they were:\n\n%1").arg(lines.join(QLatin1Char('\n'))));
 }
 
 void Frmid3v::copyPage1To0() {
