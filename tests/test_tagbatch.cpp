@@ -253,7 +253,7 @@ private Q_SLOTS:
         tagV1(dir + QStringLiteral("/both.mp3"), QStringLiteral("  One  "), QStringLiteral("Band"), 4, 17);
         tagV2(dir + QStringLiteral("/both.mp3"), QStringLiteral(" Two "), QStringLiteral("Band"),
               QStringLiteral("(17)Rock"));
-        tagV2(dir + QStringLiteral("/v2only.mp3"), QStringLiteral("Only"), QString(), QString());
+        tagV2(dir + QStringLiteral("/v2only.mp3"), QStringLiteral("Only"), QString(), QStringLiteral("(9)"));
         tagV1(dir + QStringLiteral("/blues.mp3"), QString(), QString(), 0, 0);
 
         TagFileModel model;
@@ -275,6 +275,8 @@ private Q_SLOTS:
         QCOMPARE(int(both.v1Genre), 17);
         QCOMPARE(v2(both, Id3v2Field::Title), QStringLiteral("Two"));
         QCOMPARE(v2(both, Id3v2Field::Genre), QStringLiteral("Rock"));
+        // A bare reference shows its name, so that saving the page keeps the genre.
+        QCOMPARE(v2(model.entry(3), Id3v2Field::Genre), QStringLiteral("Metal"));
         QCOMPARE(sizeKbText(1023), QStringLiteral("1 kB"));
         QCOMPARE(sizeKbText(10240), QStringLiteral("10 kB"));
         QCOMPARE(sizeKbText(511), QStringLiteral("0 kB"));

@@ -22,6 +22,22 @@ void takeV1Fields(const clsID3v1& v1, FileEntry& entry) {
     entry.v1Genre = v1.tagGenre();
 }
 
+namespace {
+
+// A bare numeric reference such as "(9)" shows as its name ("Metal"): shown empty, a save
+// of the page would drop the file's genre.
+QString shownGenre(const QString& genre) {
+    const QString text = trimGenreReference(genre);
+    if (!text.isEmpty() || !genre.startsWith(QLatin1Char('(')))
+        return text;
+    bool number = false;
+    const int n = genre.mid(1, genre.indexOf(QLatin1Char(')')) - 1).toInt(&number);
+    return number && n >= 0 && n <= 255 ? ProperCase(clsID3v1::ReturnGenre(static_cast<std::uint8_t>(n)))
+                                        : text;
+}
+
+} // namespace
+
 FileEntry readFileEntry(const QString& path) {
     FileEntry entry;
     entry.filename = path;
@@ -42,7 +58,7 @@ FileEntry readFileEntry(const QString& path) {
         if (field != Id3v2Field::Comments && field != Id3v2Field::URL)
             value = trimBlanks(value);
         if (field == Id3v2Field::Genre)
-            value = trimGenreReference(value);
+            value = shownGenre(value);
         entry.hasV2 = entry.hasV2 || !value.isEmpty();
         entry.v2[static_cast<std::size_t>(i)] = value;
     }
