@@ -160,7 +160,8 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QStringLiteral("Old"));
     }
 
-    // Fault: the ID3v1 track box takes letters or keeps numbers an ID3v1 tag cannot hold.
+    // Fault: the ID3v1 track box takes letters, keeps numbers an ID3v1 tag cannot hold, or
+    // traps the keyboard focus.
     void trackBoxTakesOnlyByteNumbers_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
@@ -179,6 +180,12 @@ private Q_SLOTS:
         box->setEnabled(true);
         retype(box, typed);
         QCOMPARE(box->text(), shown);
+        // Tab still leaves the box.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
     }
 
     void keyboardSelectsLikeTheMouse_data() {

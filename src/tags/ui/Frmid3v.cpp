@@ -325,8 +325,10 @@ bool Frmid3v::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtv1[kV1Track]) {
         if (event->type() == QEvent::KeyPress) {
             const QString text = static_cast<QKeyEvent*>(event)->text();
-            // Only typed characters are filtered; cursor keys carry no text.
-            if (!text.isEmpty() && FilterKey(text.at(0).unicode(), kFilterDigits) == 0)
+            // Only typed characters are filtered; cursor keys carry no text, and Tab and the
+            // other control keys must still move the focus.
+            if (!text.isEmpty() && text.at(0).isPrint() &&
+                FilterKey(text.at(0).unicode(), kFilterDigits) == 0)
                 return true;
         } else if (event->type() == QEvent::KeyRelease) {
             const QString clamped = clampTrackText(txtv1[kV1Track]->text());
