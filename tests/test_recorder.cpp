@@ -110,6 +110,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void enumeration();
+    void sameDescriptions();
     void capture_data();
     void capture();
     void blockedOwner();
@@ -123,6 +124,7 @@ private:
 
     QString m_clockModule;
     QString m_vanishModule;
+    QString m_twinModule;
 };
 
 QString TestRecorder::loadModule(const QStringList& args) {
@@ -140,7 +142,7 @@ void TestRecorder::init() {
 }
 
 void TestRecorder::cleanup() {
-    for (QString* module : {&m_clockModule, &m_vanishModule}) {
+    for (QString* module : {&m_clockModule, &m_vanishModule, &m_twinModule}) {
         if (!module->isEmpty())
             run(QStringLiteral("pactl"), {QStringLiteral("unload-module"), *module});
         module->clear();
@@ -274,6 +276,28 @@ void TestRecorder::blockedOwner() {
     const std::vector<float> mono = decode(tone.cap.joined(), kRate, 2, dir);
     QVERIFY(mono.size() > 4 * kRate);
     QVERIFY(maxSineResidual(mono, 1000, kRate, kRate / 10) < kContinuityLimit);
+}
+
+void TestRecorder::sameDescriptions() {
+    // Guards against two sources of one description, here two "Monitor of Null Output", that
+    // the source list cannot tell apart.
+    const QString monitor = sourceDescription(QStringLiteral("out.monitor"));
+    m_twinModule = loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=twin")});
+    QVERIFY(!m_twinModule.isEmpty());
+    QCOMPARE(sourceDescription(QStringLiteral("twin.monitor")), monitor);
+
+    AudioRecorder rec;
+    rec.SelectDevice(0);
+    QStringList names;
+    for (int i = 0; i <= rec.SourceCount(); ++i) {
+        rec.SelectSource(i);
+        names << rec.SourceName();
+    }
+    QVERIFY2(names.contains(monitor + QStringLiteral(" (out.monitor)")) &&
+                 names.contains(monitor + QStringLiteral(" (twin.monitor)")) &&
+                 names.contains(sourceDescription(QStringLiteral("tone"))),
+             qPrintable(names.join(u',')));
+    QCOMPARE(names.removeDuplicates(), 0);
 }
 
 void TestRecorder::vanishingSource() {

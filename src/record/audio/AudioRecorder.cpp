@@ -30,14 +30,27 @@ struct Device {
     QString name;
     std::vector<Source> sources;
     int active = 0;
+    std::string paName; // the card's server name; empty for "Other sources"
 };
+
+// Labels that two or more items share get the item's server name appended, so that two
+// "Monitor of Null Output" (or two cards of one model) can be told apart in the lists.
+template <typename Item> void labelApart(std::vector<Item>& items, QString Item::*label) {
+    std::vector<QString> labels;
+    for (const Item& item : items)
+        labels.push_back(item.*label);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (std::count(labels.begin(), labels.end(), labels[i]) > 1 && !items[i].paName.empty())
+            items[i].*label += QStringLiteral(" (%1)").arg(QString::fromStdString(items[i].paName));
+    }
+}
 
 // Why capture ended, handed from libpulse's thread to the owner thread.
 enum Fault : int { kNoFault = 0, kStreamEnded, kDeviceGone, kServerGone };
 
 struct Listing {
     pa_threaded_mainloop* loop;
-    std::vector<std::pair<std::uint32_t, QString>> cards;
+    std::vector<std::pair<std::uint32_t, Device>> cards;
     std::vector<Source> sources;
     std::string defaultSource;
 };
@@ -49,7 +62,8 @@ void onCard(pa_context*, const pa_card_info* info, int eol, void* userdata) {
         return;
     }
     const char* description = pa_proplist_gets(info->proplist, PA_PROP_DEVICE_DESCRIPTION);
-    listing->cards.emplace_back(info->index, QString::fromUtf8(description ? description : info->name));
+    listing->cards.emplace_back(
+        info->index, Device{QString::fromUtf8(description ? description : info->name), {}, 0, info->name});
 }
 
 void onSource(pa_context*, const pa_source_info* info, int eol, void* userdata) {
@@ -212,9 +226,9 @@ void AudioRecorder::Impl::enumerateLocked() {
         return;
 
     std::vector<Device> found;
-    for (const auto& [index, name] : listing.cards)
-        found.push_back({name, {}, 0});
-    Device other{AudioRecorder::tr("Other sources"), {}, 0};
+    for (const auto& [index, card] : listing.cards)
+        found.push_back(card);
+    Device other{AudioRecorder::tr("Other sources"), {}, 0, {}};
     for (const Source& src : listing.sources) {
         const auto card = std::find_if(listing.cards.begin(), listing.cards.end(),
                                        [&src](const auto& c) { return c.first == src.card; });
@@ -223,6 +237,9 @@ void AudioRecorder::Impl::enumerateLocked() {
     }
     found.push_back(std::move(other));
     std::erase_if(found, [](const Device& dev) { return dev.sources.empty(); });
+    labelApart(found, &Device::name);
+    for (Device& dev : found)
+        labelApart(dev.sources, &Source::description);
 
     for (std::size_t i = 0; i < found.size(); ++i) {
         auto& sources = found[i].sources;
