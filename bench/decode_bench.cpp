@@ -1,6 +1,6 @@
 // Times what playback asks of the decoder on one file: Open (with its length), seeks to
 // spread-out positions each followed by a 0.2 s read, and decoding the whole file.
-#include "record/audio/AudioFileCodec.h"
+#include "engine/codec/AudioFileCodec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 // wma (profile 24),
 // adpcm (IMA ADPCM WAV), g726 (4 bits), alaw (RAW A-law), vox.
 // Exit codes: 0 done, 2 usage, 3 the codec cannot write this format, 4 an I/O failure.
-#include "record/audio/AudioFileCodec.h"
+#include "engine/codec/AudioFileCodec.h"
 
 #include <QString>
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioPlayer.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/pulse/AudioPlayer.h"
 #include "recordings/PlaybackController.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // Runs SECONDS of 44.1 kHz stereo through the capture-side signal chain in 50 ms blocks,
 // as libpulse hands them over. MODE: off (everything switched off), filters (the three
 // filters) or all (filters and gain control). Measured by bench/signal-chain.sh.
-#include "record/audio/SignalChain.h"
+#include "engine/dsp/SignalChain.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "shell/AppFolder.h"
-#include "shell/SingleInstance.h"
-#include "shell/ui/Dialogs.h"
+#include "base/AppFolder.h"
+#include "base/SingleInstance.h"
+#include "base/ui/Dialogs.h"
 #include "shell/ui/Form1.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "shell/AppFolder.h"
-#include "shell/Inifun.h"
+#include "base/AppFolder.h"
+#include "base/Inifun.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "record/audio/FrequencyAnalyzer.h"
-#include "record/audio/MonoMixer.h"
+#include "engine/dsp/FrequencyAnalyzer.h"
+#include "engine/dsp/MonoMixer.h"
 
 #include <QTest>
 #include <bit>

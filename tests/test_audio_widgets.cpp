@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "record/audio/ui/FrequencyView.h"
-#include "record/audio/ui/LevelDisplay.h"
+#include "engine/ui/FrequencyView.h"
+#include "engine/ui/LevelDisplay.h"
 
 #include <QTest>
 #include <cmath>

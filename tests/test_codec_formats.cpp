@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/codec/WavCodecs.h"
-#include "record/audio/ui/WavFormatDialog.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/WavCodecs.h"
+#include "engine/ui/WavFormatDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

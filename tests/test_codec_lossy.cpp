@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "record/audio/AudioFileCodec.h"
+#include "engine/codec/AudioFileCodec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
+#include "base/AppFolder.h"
+#include "base/Inifun.h"
+#include "base/ui/Dialogs.h"
 #include "record/RecordingSession.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/RecordingsModel.h"
-#include "shell/AppFolder.h"
-#include "shell/Inifun.h"
-#include "shell/ui/Dialogs.h"
 #include "shell/ui/Form1.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
+#include "base/AppFolder.h"
+#include "base/Inifun.h"
+#include "engine/pulse/AudioRecorder.h"
 #include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
-#include "record/audio/AudioRecorder.h"
-#include "shell/AppFolder.h"
-#include "shell/Inifun.h"
 
 #include <QFile>
 #include <QTemporaryDir>

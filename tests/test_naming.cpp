@@ -1,3 +1,4 @@
+#include "base/TimeText.h"
 #include "record/OutputNaming.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioPlayer.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/pulse/AudioPlayer.h"
 #include "recordings/PlaybackController.h"
 
 #include <QFile>

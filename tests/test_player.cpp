@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "record/audio/AudioPlayer.h"
-#include "record/audio/AudioRecorder.h"
+#include "engine/pulse/AudioPlayer.h"
+#include "engine/pulse/AudioRecorder.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "record/audio/AudioRecorder.h"
+#include "engine/pulse/AudioRecorder.h"
 
 #include <QElapsedTimer>
 #include <QFile>

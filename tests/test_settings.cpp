@@ -1,5 +1,5 @@
-#include "shell/AppFolder.h"
-#include "shell/Inifun.h"
+#include "base/AppFolder.h"
+#include "base/Inifun.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "Mp3Fixtures.h"
-#include "shell/ui/Dialogs.h"
+#include "base/ui/Dialogs.h"
 #include "shell/ui/Form1.h"
 #include "tags/TagFileModel.h"
 #include "tags/clsFMOD.h"

@@ -1,7 +1,7 @@
 #include "formats/FormatSettings.h"
 
-#include "record/audio/AudioFileCodec.h"
-#include "shell/Inifun.h"
+#include "base/Inifun.h"
+#include "engine/codec/AudioFileCodec.h"
 
 #include <QRegularExpression>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "formats/SignalSettings.h"
 
-#include "record/audio/AudioRecorder.h"
-#include "shell/Inifun.h"
+#include "base/Inifun.h"
+#include "engine/pulse/AudioRecorder.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "record/DeviceSelection.h"
 
-#include "record/audio/AudioRecorder.h"
+#include "engine/pulse/AudioRecorder.h"
 
 #include <algorithm>
 

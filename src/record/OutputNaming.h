@@ -29,6 +29,3 @@ QString dateStamp(const QDateTime& when);
 QString composeOutputPath(const NamingSettings& settings, const QString& appFolder, const QString& extension,
                           int rowCount, const QDateTime& now,
                           const std::function<bool(const QString&)>& exists);
-
-// Elapsed time as minutes ":" two-digit seconds "." three-digit milliseconds.
-QString elapsedText(qint64 milliseconds);

@@ -1,34 +1,32 @@
 #include "record/RecordingSession.h"
 
+#include "base/AppFolder.h"
+#include "base/TimeText.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/pulse/AudioRecorder.h"
 #include "record/OutputNaming.h"
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioRecorder.h"
-#include "recordings/RecordingsModel.h"
-#include "shell/AppFolder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStorageInfo>
 
 RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file,
-                                   RecordingsModel& list, QObject* parent)
+                                   QObject* parent)
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
     , m_recorder(recorder)
-    , m_file(file)
-    , m_list(list) {
+    , m_file(file) {
     connect(&m_recorder, &AudioRecorder::EndArrayRecord, this, &RecordingSession::onBlock);
     connect(&m_recorder, &AudioRecorder::Timer, this, &RecordingSession::onTimer);
     connect(&m_recorder, &AudioRecorder::Failed, this, &RecordingSession::fail);
 }
 
-RecordingSession::StartResult RecordingSession::start(const QString& extension) {
+RecordingSession::StartResult RecordingSession::start(const QString& extension, int listedRows) {
     const NamingSettings naming = NamingSettings::read(settingsFile(m_appFolder));
     m_baseName = naming.fileName;
     m_startTime = QDateTime::currentDateTime();
-    m_path =
-        composeOutputPath(naming, m_appFolder, extension, m_list.rowCount(), QDateTime::currentDateTime(),
-                          [](const QString& p) { return QFileInfo::exists(p); });
+    m_path = composeOutputPath(naming, m_appFolder, extension, listedRows, QDateTime::currentDateTime(),
+                               [](const QString& p) { return QFileInfo::exists(p); });
     m_recording = false;
     m_failure.clear();
 
@@ -65,7 +63,7 @@ void RecordingSession::stop() {
     Q_EMIT elapsedChanged(m_elapsed);
     m_fileOpen = false;
     m_file.Close();
-    m_list.appendRecording(m_path, m_elapsed, m_startTime);
+    Q_EMIT finished(m_path, m_elapsed, m_startTime);
     m_stopping = false;
     Q_EMIT stopped();
 }

@@ -6,16 +6,15 @@
 
 class AudioFileCodec;
 class AudioRecorder;
-class RecordingsModel;
 
 // One run from start to stop: names the output file from section `set`, creates it
 // through the file codec (format by extension), captures in the file's format in
-// one-second blocks, writes every block, and on stop closes the file and lists it.
+// one-second blocks, writes every block, and on stop closes the file and announces it.
 // A recording that ends on its own (device gone, disk full) is finished the same way.
 class RecordingSession : public QObject {
     Q_OBJECT
 public:
-    RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file, RecordingsModel& list,
+    RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file,
                      QObject* parent = nullptr);
 
     // Recordings stop when the free space of their disk falls below this.
@@ -27,10 +26,11 @@ public:
         bool ok = false;
         QString text; // the format description, or why the start failed
     };
-    // Starts a recording into a new file whose extension is `extension`. The caller has
-    // stopped any running recording and playback.
-    StartResult start(const QString& extension);
-    // Stops capture, writes the blocks still pending, closes the file and lists it.
+    // Starts a recording into a new file whose extension is `extension`; `listedRows` (the
+    // rows of the recordings list) numbers a name that is taken. The caller has stopped any
+    // running recording and playback.
+    StartResult start(const QString& extension, int listedRows);
+    // Stops capture, writes the blocks still pending, closes the file and emits finished().
     void stop();
 
     QString outputPath() const { return m_path; }
@@ -40,7 +40,9 @@ public:
 
 Q_SIGNALS:
     void elapsedChanged(const QString& text);
-    // The recording has stopped and its row was added.
+    // The file is complete: the recordings list takes it as a row.
+    void finished(const QString& path, const QString& duration, const QDateTime& start);
+    // The recording has stopped and was announced by finished().
     void stopped();
     // The recording ended on its own; it was stopped and listed before this is emitted.
     void interrupted(const QString& reason);
@@ -54,7 +56,6 @@ private:
     QString m_appFolder;
     AudioRecorder& m_recorder;
     AudioFileCodec& m_file;
-    RecordingsModel& m_list;
 
     bool m_recording = false;
     bool m_fileOpen = false;

@@ -1,8 +1,8 @@
 #include "recordings/PlaybackController.h"
 
-#include "record/OutputNaming.h"
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioPlayer.h"
+#include "base/TimeText.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/pulse/AudioPlayer.h"
 
 #include <QFileInfo>
 #include <algorithm>

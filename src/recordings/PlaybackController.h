@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record/audio/SampleBlock.h"
+#include "engine/dsp/SampleBlock.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "tags/clsFMOD.h"
 
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioPlayer.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/pulse/AudioPlayer.h"
 #include "tags/Id3v2Frames.h"
 #include "tags/Mp3Info.h"
 #include "tags/TagText.h"

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "record/audio/AudioFileCodec.h"
+#include "engine/codec/AudioFileCodec.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record/audio/AudioRecorder.h"
+#include "engine/pulse/AudioRecorder.h"
 
 #include <QDir>
 #include <QString>

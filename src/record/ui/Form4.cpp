@@ -1,10 +1,10 @@
 #include "record/ui/Form4.h"
 
+#include "base/AppFolder.h"
+#include "base/Inifun.h"
+#include "base/ui/Dialogs.h"
+#include "base/ui/Skin.h"
 #include "record/OutputNaming.h"
-#include "shell/AppFolder.h"
-#include "shell/Inifun.h"
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/Skin.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,26 +1,26 @@
 #include "shell/ui/Form1.h"
 
+#include "base/AppFolder.h"
+#include "base/General.h"
+#include "base/Inifun.h"
+#include "base/ui/Dialogs.h"
+#include "base/ui/Skin.h"
+#include "engine/codec/AudioFileCodec.h"
+#include "engine/dsp/MonoMixer.h"
+#include "engine/pulse/AudioPlayer.h"
+#include "engine/pulse/AudioRecorder.h"
+#include "engine/ui/FrequencyView.h"
+#include "engine/ui/LevelDisplay.h"
+#include "engine/ui/WavFormatDialog.h"
 #include "formats/SignalSettings.h"
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
-#include "record/audio/AudioFileCodec.h"
-#include "record/audio/AudioPlayer.h"
-#include "record/audio/AudioRecorder.h"
-#include "record/audio/MonoMixer.h"
-#include "record/audio/ui/FrequencyView.h"
-#include "record/audio/ui/LevelDisplay.h"
-#include "record/audio/ui/WavFormatDialog.h"
 #include "record/ui/Form4.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
-#include "shell/AppFolder.h"
-#include "shell/General.h"
-#include "shell/Inifun.h"
-#include "shell/ui/Dialogs.h"
 #include "shell/ui/Form3.h"
-#include "shell/ui/Skin.h"
 #include "tags/ui/Frmid3v.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ Form1::Form1(QString appFolder, QWidget* parent)
     , m_monoMixer(std::make_unique<MonoMixer>())
     , m_audioPlayer(std::make_unique<AudioPlayer>())
     , m_recordings(new RecordingsModel(this))
-    , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, *m_recordings, this))
+    , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, this))
     , m_playback(new PlaybackController(
           *m_audioFile, *m_audioPlayer, [this] { return flgRecord(); }, this)) {
     setObjectName(QStringLiteral("Form1"));
@@ -69,6 +69,7 @@ Form1::Form1(QString appFolder, QWidget* parent)
             Label1->setText(text);
     });
     connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &Form1::AudioRecord_Timer);
+    connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
     connect(m_session, &RecordingSession::stopped, this, &Form1::onRecordingStopped);
     connect(m_playback, &PlaybackController::started, this, &Form1::onPlaybackStarted);
     connect(m_playback, &PlaybackController::positionChanged, this, [this](const QString& text) {
@@ -161,7 +162,8 @@ void Form1::StartRecord() {
     if (flgRecord())
         StopRecord();
     m_playback->stop();
-    const RecordingSession::StartResult result = m_session->start(cboEncoders->currentText());
+    const RecordingSession::StartResult result =
+        m_session->start(cboEncoders->currentText(), m_recordings->rowCount());
     if (!result.ok) {
         m_panel2->setText(result.text);
         return;

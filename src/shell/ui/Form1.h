@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/dsp/SampleBlock.h"
 #include "formats/FormatSettings.h"
-#include "record/audio/SampleBlock.h"
 
 #include <QMainWindow>
 #include <memory>

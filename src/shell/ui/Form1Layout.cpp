@@ -1,5 +1,5 @@
-#include "record/audio/ui/FrequencyView.h"
-#include "record/audio/ui/LevelDisplay.h"
+#include "engine/ui/FrequencyView.h"
+#include "engine/ui/LevelDisplay.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/Form1.h"

@@ -1,7 +1,7 @@
 #include "shell/ui/Form3.h"
 
-#include "shell/General.h"
-#include "shell/ui/Skin.h"
+#include "base/General.h"
+#include "base/ui/Skin.h"
 
 #include <QLabel>
 #include <QPushButton>

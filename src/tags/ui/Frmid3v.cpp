@@ -1,7 +1,7 @@
 #include "tags/ui/Frmid3v.h"
 
-#include "shell/ui/Dialogs.h"
-#include "shell/ui/Skin.h"
+#include "base/ui/Dialogs.h"
+#include "base/ui/Skin.h"
 #include "tags/TagFileModel.h"
 #include "tags/TagText.h"
 #include "tags/clsFMOD.h"

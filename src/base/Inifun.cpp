@@ -1,0 +1,33 @@
+#include "base/Inifun.h"
+
+#include "base/ProfileFile.h"
+
+namespace {
+constexpr int kBufferSize = 128;
+
+QString trimSpaces(const QString& s) {
+    qsizetype begin = 0, end = s.size();
+    while (begin < end && s[begin] == u' ')
+        ++begin;
+    while (end > begin && s[end - 1] == u' ')
+        --end;
+    return s.mid(begin, end - begin);
+}
+} // namespace
+
+QString ReadIniString(const QString& file, const QString& section, const QString& key) {
+    QString value = ProfileFile(file).readString(section, key, QString(), kBufferSize);
+    const qsizetype nul = value.indexOf(QChar(0));
+    if (nul >= 0)
+        value.truncate(nul);
+    return trimSpaces(value);
+}
+
+void WriteIniString(const QString& file, const QString& section, const QString& key, const QString& value) {
+    // A value of up to 127 characters is stored exactly; of a longer one the first 128.
+    QString buffer = value;
+    const qsizetype nul = buffer.indexOf(QChar(0));
+    if (nul >= 0)
+        buffer.truncate(nul);
+    ProfileFile(file).writeString(section, key, buffer.left(kBufferSize));
+}

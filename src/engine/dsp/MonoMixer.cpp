@@ -1,0 +1,18 @@
+#include "engine/dsp/MonoMixer.h"
+
+#include <cstddef>
+
+SampleBlock MonoMixer::MakeMonoFromStereo(const SampleBlock& stereo) const {
+    SampleBlock mono;
+    mixInto(stereo, mono);
+    return mono;
+}
+
+void MonoMixer::mixInto(const SampleBlock& stereo, SampleBlock& mono) const {
+    mono.resize(stereo.size() / 2);
+    for (std::size_t i = 0; i < mono.size(); ++i) {
+        // Summed in int so that two loud samples cannot overflow.
+        const int sum = int{stereo[2 * i]} + int{stereo[2 * i + 1]};
+        mono[i] = static_cast<std::int16_t>(sum / 2);
+    }
+}

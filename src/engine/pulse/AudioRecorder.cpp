@@ -1,0 +1,561 @@
+#include "engine/pulse/AudioRecorder.h"
+
+#include "engine/dsp/SampleRing.h"
+#include "engine/pulse/PulseContext.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kTickMs = 40;
+// Room for the owner thread to stall this long without losing sound.
+constexpr int kRingSeconds = 30;
+constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
+// The server drops what exceeds this; some sources post two seconds at once.
+constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
+
+struct Source {
+    std::string paName;
+    QString description;
+    std::uint32_t card = PA_INVALID_INDEX;
+};
+
+struct Device {
+    QString name;
+    std::vector<Source> sources;
+    int active = 0;
+    std::string paName; // the card's server name; empty for "Other sources"
+};
+
+// Labels that two or more items share get the item's server name appended, so that two
+// "Monitor of Null Output" (or two cards of one model) can be told apart in the lists.
+template <typename Item> void labelApart(std::vector<Item>& items, QString Item::*label) {
+    std::vector<QString> labels;
+    for (const Item& item : items)
+        labels.push_back(item.*label);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (std::count(labels.begin(), labels.end(), labels[i]) > 1 && !items[i].paName.empty())
+            items[i].*label += QStringLiteral(" (%1)").arg(QString::fromStdString(items[i].paName));
+    }
+}
+
+// Why capture ended, handed from libpulse's thread to the owner thread.
+enum Fault : int { kNoFault = 0, kStreamEnded, kDeviceGone, kServerGone };
+
+struct Listing {
+    pa_threaded_mainloop* loop;
+    std::vector<std::pair<std::uint32_t, Device>> cards;
+    std::vector<Source> sources;
+    std::string defaultSource;
+};
+
+void onCard(pa_context*, const pa_card_info* info, int eol, void* userdata) {
+    auto* listing = static_cast<Listing*>(userdata);
+    if (eol != 0) {
+        pa_threaded_mainloop_signal(listing->loop, 0);
+        return;
+    }
+    const char* description = pa_proplist_gets(info->proplist, PA_PROP_DEVICE_DESCRIPTION);
+    listing->cards.emplace_back(
+        info->index, Device{QString::fromUtf8(description ? description : info->name), {}, 0, info->name});
+}
+
+void onSource(pa_context*, const pa_source_info* info, int eol, void* userdata) {
+    auto* listing = static_cast<Listing*>(userdata);
+    if (eol != 0) {
+        pa_threaded_mainloop_signal(listing->loop, 0);
+        return;
+    }
+    listing->sources.push_back({info->name, QString::fromUtf8(info->description), info->card});
+}
+
+void onServer(pa_context*, const pa_server_info* info, void* userdata) {
+    auto* listing = static_cast<Listing*>(userdata);
+    if (info->default_source_name)
+        listing->defaultSource = info->default_source_name;
+    pa_threaded_mainloop_signal(listing->loop, 0);
+}
+
+} // namespace
+
+struct AudioRecorder::Impl {
+    explicit Impl(AudioRecorder* owner)
+        : q(owner)
+        , timer(new QTimer(owner)) {}
+
+    AudioRecorder* q;
+    QTimer* timer;
+    PulseContext server;
+    pa_stream* stream = nullptr;
+
+    std::vector<Device> devices;
+    int defaultDevice = 0;
+    int device = -1;
+    int source = -1;
+
+    int rate = 44100;
+    int channels = 2;
+    int blockFrames = 0;
+    int status = StatusOk;
+    QString errorText;
+
+    // Fixed while a stream exists; the producer reads them.
+    int streamChannels = 2;
+    QString streamName;
+    std::vector<std::int16_t> ring;
+    // Values written / consumed since Start; only ever grow.
+    std::atomic<std::uint64_t> writePos{0};
+    std::atomic<std::uint64_t> readPos{0};
+    std::atomic<std::int64_t> dropped{0};
+    std::atomic<int> fault{kNoFault};
+    std::atomic<int> faultError{0};
+
+    // Owner thread only.
+    std::uint64_t peakPos = 0;
+    std::int64_t reportedDropped = 0;
+    int nextBlock = 0;
+    int session = 0;
+    SampleBlock block;
+
+    bool usable() const {
+        return device >= 0 && device < static_cast<int>(devices.size()) && !devices[device].sources.empty();
+    }
+    const Source* selectedSource() const {
+        return usable() && source >= 0 && source < static_cast<int>(devices[device].sources.size())
+                   ? &devices[device].sources[source]
+                   : nullptr;
+    }
+    std::size_t blockValues() const {
+        return static_cast<std::size_t>(blockFrames > 0 ? blockFrames : rate) * streamChannels;
+    }
+
+    void connectServer();
+    void enumerateLocked();
+    bool openStream(const Source& src);
+    void closeStream();
+    void closeStreamLocked();
+
+    void produce(const std::int16_t* data, std::size_t values);
+    std::vector<SampleBlock> takeRemaining();
+    void tick();
+    void fail();
+
+    static void onContextState(pa_context* c, void* userdata);
+    static void onStreamState(pa_stream* s, void* userdata);
+    static void onRead(pa_stream* s, std::size_t, void* userdata);
+};
+
+void AudioRecorder::Impl::onContextState(pa_context* c, void* userdata) {
+    auto* d = static_cast<Impl*>(userdata);
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(c))) {
+        int expected = kNoFault;
+        d->fault.compare_exchange_strong(expected, kServerGone, std::memory_order_release);
+    }
+    pa_threaded_mainloop_signal(d->server.loop(), 0);
+}
+
+void AudioRecorder::Impl::onStreamState(pa_stream* s, void* userdata) {
+    auto* d = static_cast<Impl*>(userdata);
+    const pa_stream_state_t state = pa_stream_get_state(s);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+        const int error = pa_context_errno(d->server.context());
+        int why = kStreamEnded;
+        if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(d->server.context())))
+            why = kServerGone;
+        else if (error == PA_ERR_KILLED || error == PA_ERR_NOENTITY)
+            why = kDeviceGone;
+        d->faultError.store(error, std::memory_order_relaxed);
+        int expected = kNoFault;
+        d->fault.compare_exchange_strong(expected, why, std::memory_order_release);
+    }
+    pa_threaded_mainloop_signal(d->server.loop(), 0);
+}
+
+// libpulse's thread: no allocation, no locks, no Qt objects.
+void AudioRecorder::Impl::onRead(pa_stream* s, std::size_t, void* userdata) {
+    auto* d = static_cast<Impl*>(userdata);
+    const void* data = nullptr;
+    std::size_t bytes = 0;
+    while (pa_stream_peek(s, &data, &bytes) == 0 && bytes > 0) {
+        d->produce(static_cast<const std::int16_t*>(data), bytes / sizeof(std::int16_t));
+        pa_stream_drop(s);
+    }
+}
+
+void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) {
+    const std::size_t cap = ring.size();
+    const std::size_t frame = static_cast<std::size_t>(streamChannels);
+    const std::uint64_t w = writePos.load(std::memory_order_relaxed);
+    const std::uint64_t r = readPos.load(std::memory_order_acquire);
+    std::size_t n = std::min(values, cap - static_cast<std::size_t>(w - r));
+    n -= n % frame;
+    const samplering::Spans span = samplering::spans(cap, w, n);
+    // A hole (no data) is written as silence so the recording keeps its length.
+    if (data) {
+        samplering::write(ring, w, data, n);
+    } else {
+        std::fill_n(ring.data() + span.at, span.first, std::int16_t{0});
+        std::fill_n(ring.data(), span.rest, std::int16_t{0});
+    }
+    // Filtered in place, so every reader of the ring gets the same sound.
+    q->m_signal.process(ring.data() + span.at, span.first / frame);
+    q->m_signal.process(ring.data(), span.rest / frame);
+    writePos.store(w + n, std::memory_order_release);
+    if (n < values)
+        dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
+}
+
+void AudioRecorder::Impl::connectServer() {
+    if (!server.connect(onContextState, this))
+        return;
+    PulseLock lock(server.loop());
+    enumerateLocked();
+}
+
+void AudioRecorder::Impl::enumerateLocked() {
+    Listing listing{server.loop(), {}, {}, {}};
+    if (!server.runLocked(pa_context_get_card_info_list(server.context(), onCard, &listing)) ||
+        !server.runLocked(pa_context_get_source_info_list(server.context(), onSource, &listing)) ||
+        !server.runLocked(pa_context_get_server_info(server.context(), onServer, &listing)))
+        return;
+
+    std::vector<Device> found;
+    for (const auto& [index, card] : listing.cards)
+        found.push_back(card);
+    Device other{AudioRecorder::tr("Other sources"), {}, 0, {}};
+    for (const Source& src : listing.sources) {
+        const auto card = std::find_if(listing.cards.begin(), listing.cards.end(),
+                                       [&src](const auto& c) { return c.first == src.card; });
+        Device& owner = card == listing.cards.end() ? other : found[card - listing.cards.begin()];
+        owner.sources.push_back(src);
+    }
+    found.push_back(std::move(other));
+    std::erase_if(found, [](const Device& dev) { return dev.sources.empty(); });
+    labelApart(found, &Device::name);
+    for (Device& dev : found)
+        labelApart(dev.sources, &Source::description);
+
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        auto& sources = found[i].sources;
+        const auto def = std::find_if(sources.begin(), sources.end(),
+                                      [&](const Source& s) { return s.paName == listing.defaultSource; });
+        if (def != sources.end()) {
+            found[i].active = static_cast<int>(def - sources.begin());
+            defaultDevice = static_cast<int>(i);
+        }
+    }
+    devices = std::move(found);
+}
+
+bool AudioRecorder::Impl::openStream(const Source& src) {
+    streamChannels = channels;
+    streamName = src.description;
+    q->m_signal.prepare(rate, channels);
+    ring.assign(static_cast<std::size_t>(rate) * channels * kRingSeconds, 0);
+    writePos.store(0);
+    readPos.store(0);
+    dropped.store(0);
+    peakPos = 0;
+    reportedDropped = 0;
+    nextBlock = 0;
+    ++session;
+
+    const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
+                                    .rate = static_cast<std::uint32_t>(rate),
+                                    .channels = static_cast<std::uint8_t>(channels)};
+    pa_channel_map map;
+    pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_buffer_attr attr;
+    attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferUsec, &sampleSpec));
+    attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentUsec, &sampleSpec));
+    attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
+
+    PulseLock lock(server.loop());
+    fault.store(kNoFault);
+    stream = pa_stream_new(server.context(), "Tavrik recording", &sampleSpec, &map);
+    bool answered = false;
+    if (stream) {
+        pa_stream_set_state_callback(stream, onStreamState, this);
+        pa_stream_set_read_callback(stream, onRead, this);
+        // Never moved: recording silently from another device is worse than stopping.
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY);
+        answered = pa_stream_connect_record(stream, src.paName.c_str(), &attr, flags) == 0 &&
+                   server.waitLocked(PulseContext::kServerWaitMs, [this] {
+                       const pa_stream_state_t s = pa_stream_get_state(stream);
+                       return s != PA_STREAM_UNCONNECTED && s != PA_STREAM_CREATING;
+                   });
+    }
+    const bool ready = stream && pa_stream_get_state(stream) == PA_STREAM_READY;
+    const QString why = answered ? QString::fromUtf8(pa_strerror(pa_context_errno(server.context())))
+                                 : AudioRecorder::tr("the sound server did not answer");
+    if (ready)
+        return true;
+    closeStreamLocked();
+    status = StatusStreamFailed;
+    errorText = AudioRecorder::tr("Recording from \"%1\" could not start: %2.").arg(src.description, why);
+    return false;
+}
+
+void AudioRecorder::Impl::closeStream() {
+    if (!stream)
+        return;
+    PulseLock lock(server.loop());
+    closeStreamLocked();
+}
+
+void AudioRecorder::Impl::closeStreamLocked() {
+    if (!stream)
+        return;
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    pa_stream_set_read_callback(stream, nullptr, nullptr);
+    if (pa_stream_get_state(stream) == PA_STREAM_READY) {
+        onRead(stream, 0, this);
+        pa_stream_disconnect(stream);
+    }
+    pa_stream_unref(stream);
+    stream = nullptr;
+}
+
+std::vector<SampleBlock> AudioRecorder::Impl::takeRemaining() {
+    const std::uint64_t w = writePos.load(std::memory_order_acquire);
+    std::uint64_t r = readPos.load(std::memory_order_relaxed);
+    std::vector<SampleBlock> tail;
+    while (r < w) {
+        SampleBlock b(std::min<std::size_t>(blockValues(), static_cast<std::size_t>(w - r)));
+        samplering::read(ring, r, b.size(), b.data());
+        r += b.size();
+        tail.push_back(std::move(b));
+    }
+    readPos.store(r, std::memory_order_release);
+    return tail;
+}
+
+void AudioRecorder::Impl::tick() {
+    const int current = session;
+    const std::uint64_t w = writePos.load(std::memory_order_acquire);
+    const std::size_t cap = ring.size();
+    int peaks[2] = {0, 0};
+    for (std::uint64_t p = peakPos; p < w; ++p) {
+        const int v = std::min(32767, std::abs(static_cast<int>(ring[p % cap])));
+        int& peak = peaks[p % static_cast<std::uint64_t>(streamChannels) == 0 ? 0 : 1];
+        peak = std::max(peak, v);
+    }
+    if (streamChannels == 1)
+        peaks[1] = peaks[0];
+    peakPos = w;
+
+    const std::size_t size = blockValues();
+    std::uint64_t r = readPos.load(std::memory_order_relaxed);
+    while (w - r >= size) {
+        block.resize(size);
+        samplering::read(ring, r, size, block.data());
+        r += size;
+        readPos.store(r, std::memory_order_release);
+        Q_EMIT q->EndArrayRecord(nextBlock++);
+        // The receiver may have stopped (or restarted) the recording.
+        if (session != current || !stream)
+            return;
+    }
+    Q_EMIT q->Timer(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)), peaks[0], peaks[1]);
+    if (session != current || !stream)
+        return;
+
+    const std::int64_t lost = dropped.load(std::memory_order_relaxed);
+    if (lost != reportedDropped) {
+        reportedDropped = lost;
+        errorText = AudioRecorder::tr("%1 s of sound were lost because Tavrik was too busy to collect it.")
+                        .arg(static_cast<double>(lost) / rate, 0, 'f', 1);
+    }
+    if (fault.load(std::memory_order_acquire) != kNoFault)
+        fail();
+}
+
+void AudioRecorder::Impl::fail() {
+    const int why = fault.load(std::memory_order_acquire);
+    const int error = faultError.load(std::memory_order_relaxed);
+    closeStream();
+    timer->stop();
+    switch (why) {
+    case kDeviceGone:
+        status = StatusDeviceLost;
+        errorText = AudioRecorder::tr("The recording device \"%1\" is no longer available.").arg(streamName);
+        break;
+    case kServerGone:
+        status = StatusServerLost;
+        errorText = AudioRecorder::tr("The sound server (PulseAudio) stopped or can no longer be reached.");
+        break;
+    default:
+        status = StatusStreamFailed;
+        errorText = AudioRecorder::tr("Recording from \"%1\" stopped unexpectedly: %2.")
+                        .arg(streamName, QString::fromUtf8(pa_strerror(error)));
+        break;
+    }
+    const QString reason = errorText;
+    const int current = session;
+    for (SampleBlock& b : takeRemaining()) {
+        block = std::move(b);
+        Q_EMIT q->EndArrayRecord(nextBlock++);
+        if (session != current)
+            return;
+    }
+    Q_EMIT q->Failed(reason);
+}
+
+AudioRecorder::AudioRecorder(QObject* parent)
+    : QObject(parent)
+    , d(std::make_unique<Impl>(this)) {
+    d->timer->setInterval(kTickMs);
+    connect(d->timer, &QTimer::timeout, this, [this] { d->tick(); });
+    d->connectServer();
+}
+
+AudioRecorder::~AudioRecorder() {
+    d->closeStream();
+}
+
+int AudioRecorder::DeviceCount() const {
+    return static_cast<int>(d->devices.size());
+}
+
+int AudioRecorder::DefaultDevice() const {
+    return d->defaultDevice;
+}
+
+void AudioRecorder::SelectDevice(int device) {
+    d->device = device;
+    d->source = d->usable() ? d->devices[device].active : -1;
+}
+
+bool AudioRecorder::DeviceUsable() const {
+    return d->usable();
+}
+
+QString AudioRecorder::DeviceName() const {
+    return d->usable() ? d->devices[d->device].name : QString();
+}
+
+int AudioRecorder::SourceCount() const {
+    return d->usable() ? static_cast<int>(d->devices[d->device].sources.size()) - 1 : -1;
+}
+
+int AudioRecorder::SourceIndex() const {
+    return d->source;
+}
+
+void AudioRecorder::SelectSource(int source) {
+    if (source >= 0 && source <= SourceCount())
+        d->source = source;
+}
+
+QString AudioRecorder::SourceName() const {
+    const Source* src = d->selectedSource();
+    return src ? src->description : QString();
+}
+
+bool AudioRecorder::SourceActive() const {
+    return d->selectedSource() && d->devices[d->device].active == d->source;
+}
+
+void AudioRecorder::SetSourceActive(bool active) {
+    // A device always records one of its sources, so only switching to one is meaningful.
+    if (active && d->selectedSource())
+        d->devices[d->device].active = d->source;
+}
+
+void AudioRecorder::SetCaptureFormat(int sampleRate, int channels) {
+    d->rate = std::clamp(sampleRate, 1000, static_cast<int>(PA_RATE_MAX));
+    d->channels = std::clamp(channels, 1, 2);
+}
+
+int AudioRecorder::BlockSizeFor(int milliseconds) const {
+    return std::max(1, static_cast<int>(static_cast<qint64>(d->rate) * milliseconds / 1000));
+}
+
+void AudioRecorder::SetBlockSize(int frames) {
+    d->blockFrames = std::max(1, frames);
+}
+
+void AudioRecorder::Start() {
+    if (d->stream)
+        return;
+    d->status = StatusOk;
+    d->errorText.clear();
+    if (!d->server.ready()) {
+        d->status = StatusNoServer;
+        d->errorText = tr("No sound server (PulseAudio) is running, so there is nothing to record from.");
+        return;
+    }
+    if (!d->usable()) {
+        d->status = StatusNoDevice;
+        d->errorText = tr("No recording device is selected.");
+        return;
+    }
+    const Device& dev = d->devices[d->device];
+    if (d->openStream(dev.sources[dev.active]))
+        d->timer->start();
+}
+
+void AudioRecorder::Stop() {
+    if (!d->stream)
+        return;
+    d->closeStream();
+    d->timer->stop();
+    // Queued, so the caller's processEvents() right after Stop() delivers them in order.
+    for (SampleBlock& b : d->takeRemaining()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, n = d->nextBlock++, b = std::move(b)]() mutable {
+                d->block = std::move(b);
+                Q_EMIT EndArrayRecord(n);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+int AudioRecorder::Status() const {
+    return d->status;
+}
+
+const SampleBlock& AudioRecorder::TakeBlock() const {
+    return d->block;
+}
+
+qint64 AudioRecorder::SamplesToMs(qint64 frames) const {
+    return frames * 1000 / d->rate;
+}
+
+qint64 AudioRecorder::CapturedFrames() const {
+    return d->streamChannels > 0
+               ? static_cast<qint64>(d->writePos.load(std::memory_order_acquire)) / d->streamChannels
+               : 0;
+}
+
+void AudioRecorder::SetTimerInterval(int milliseconds) {
+    d->timer->setInterval(std::max(1, milliseconds));
+}
+
+SampleBlock AudioRecorder::RecentSamples(int values) const {
+    const std::uint64_t w = d->writePos.load(std::memory_order_acquire);
+    if (values <= 0 || d->ring.empty())
+        return {};
+    // Half the ring behind the write index stays untouched far longer than this copy takes.
+    const std::size_t n =
+        std::min({static_cast<std::size_t>(values), static_cast<std::size_t>(w), d->ring.size() / 2});
+    SampleBlock out(n);
+    samplering::read(d->ring, w - n, n, out.data());
+    return out;
+}
+
+QString AudioRecorder::ErrorText() const {
+    return d->errorText;
+}
+
+qint64 AudioRecorder::DroppedFrames() const {
+    return d->dropped.load(std::memory_order_relaxed);
+}

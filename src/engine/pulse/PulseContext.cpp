@@ -1,0 +1,76 @@
+#include "engine/pulse/PulseContext.h"
+
+PulseContext::~PulseContext() {
+    if (!m_loop)
+        return;
+    disconnect();
+    pa_threaded_mainloop_stop(m_loop);
+    pa_threaded_mainloop_free(m_loop);
+}
+
+void PulseContext::onDeadline(pa_mainloop_api*, pa_time_event*, const timeval*, void* userdata) {
+    auto* deadline = static_cast<Deadline*>(userdata);
+    deadline->expired = true;
+    pa_threaded_mainloop_signal(deadline->loop, 0);
+}
+
+bool PulseContext::connect(pa_context_notify_cb_t onState, void* userdata) {
+    if (!m_loop) {
+        m_loop = pa_threaded_mainloop_new();
+        if (!m_loop)
+            return false;
+        if (pa_threaded_mainloop_start(m_loop) < 0) {
+            pa_threaded_mainloop_free(m_loop);
+            m_loop = nullptr;
+            return false;
+        }
+    }
+    disconnect();
+    PulseLock lock(m_loop);
+    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tavrik");
+    if (!m_context)
+        return false;
+    pa_context_set_state_callback(m_context, onState, userdata);
+    const bool ok = pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0 &&
+                    waitLocked(kServerWaitMs,
+                               [this] {
+                                   const pa_context_state_t s = pa_context_get_state(m_context);
+                                   return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
+                               }) &&
+                    pa_context_get_state(m_context) == PA_CONTEXT_READY;
+    if (!ok) {
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_disconnect(m_context);
+        pa_context_unref(m_context);
+        m_context = nullptr;
+    }
+    return ok;
+}
+
+void PulseContext::disconnect() {
+    PulseLock lock(m_loop);
+    if (!m_context)
+        return;
+    pa_context_set_state_callback(m_context, nullptr, nullptr);
+    pa_context_disconnect(m_context);
+    pa_context_unref(m_context);
+    m_context = nullptr;
+}
+
+bool PulseContext::ready() const {
+    if (!m_context)
+        return false;
+    PulseLock lock(m_loop);
+    return pa_context_get_state(m_context) == PA_CONTEXT_READY;
+}
+
+bool PulseContext::runLocked(pa_operation* op) const {
+    if (!op)
+        return false;
+    waitLocked(kServerWaitMs, [op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; });
+    const pa_operation_state_t state = pa_operation_get_state(op);
+    if (state == PA_OPERATION_RUNNING)
+        pa_operation_cancel(op);
+    pa_operation_unref(op);
+    return state == PA_OPERATION_DONE;
+}

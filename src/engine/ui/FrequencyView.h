@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/dsp/FrequencyAnalyzer.h"
+#include "engine/dsp/MonoMixer.h"
+#include "engine/dsp/SampleBlock.h"
+
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QWidget>
+
+// Bars of log-spaced frequency bands with falling peak caps. Repaints only on Draw.
+class FrequencyView : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrequencyView(QWidget* parent = nullptr);
+
+    // Format of the blocks handed to Draw; stereo is folded to mono.
+    void SetFormat(int sampleRate, int channels);
+    // Shows the spectrum of the latest values of `block`; an empty block clears the view.
+    void Draw(const SampleBlock& block);
+    // Interleaved values the caller should hand to each Draw.
+    int SamplesPerUpdate() const { return m_samplesPerUpdate; }
+    void SetSamplesPerUpdate(int values);
+
+    // The frequency of the strongest component last drawn, 0 when clear.
+    float peakHz() const { return m_peakHz; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void clear();
+    void rebuildLayers();
+    qreal yOf(float db) const;
+
+    // What the cached layers were drawn for.
+    struct LayerKey {
+        QSize size;
+        qreal ratio = 0;
+        float lowHz = 0;
+        float highHz = 0;
+        bool operator==(const LayerKey&) const = default;
+    };
+
+    FrequencyAnalyzer m_analyzer;
+    MonoMixer m_mixer;
+    int m_sampleRate = 44100;
+    int m_channels = 2;
+    int m_samplesPerUpdate = 4096;
+    Spectrum m_spectrum;
+    std::vector<float> m_capDb;
+    float m_peakHz = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lastDrawMs = 0;
+    LayerKey m_layersFor;
+    QPixmap m_backdrop;
+    QPixmap m_lit;
+    QRectF m_plot;
+};

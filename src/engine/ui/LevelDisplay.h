@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/dsp/SampleBlock.h"
+
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QWidget>
+
+// Peak and RMS meter in dBFS with a falling peak-hold marker. Repaints only on Draw.
+class LevelDisplay : public QWidget {
+    Q_OBJECT
+public:
+    explicit LevelDisplay(QWidget* parent = nullptr);
+
+    // Mono values the caller should hand to each Draw.
+    int SamplesWanted() const { return 2048; }
+    // Shows the levels of `monoBlock`; an empty block clears the meter.
+    void Draw(const SampleBlock& monoBlock);
+
+    // The levels shown, after smoothing (dBFS, -60 when silent).
+    float peakDb() const { return m_peakDb; }
+    float rmsDb() const { return m_rmsDb; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void rebuildLayers();
+    qreal xOf(float db) const;
+
+    // What the cached layers were drawn for.
+    struct LayerKey {
+        QSize size;
+        qreal ratio = 0;
+        bool operator==(const LayerKey&) const = default;
+    };
+
+    float m_peakDb;
+    float m_rmsDb;
+    float m_holdDb;
+    qint64 m_holdSinceMs = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lastDrawMs = 0;
+    LayerKey m_layersFor;
+    QPixmap m_backdrop;
+    QPixmap m_peakLayer;
+    QPixmap m_rmsLayer;
+    QRectF m_bar;
+    int m_readoutWidth = 0;
+};

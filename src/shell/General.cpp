@@ -1,8 +1,0 @@
-#include "shell/General.h"
-
-#include <QSysInfo>
-
-QString GetOSName() {
-    const QString kernel = QSysInfo::kernelType();
-    return kernel.isEmpty() ? QStringLiteral("Failed") : kernel.left(1).toUpper() + kernel.mid(1);
-}
