@@ -1,7 +1,7 @@
 #include "base/AppFolder.h"
 #include "base/SingleInstance.h"
 #include "base/ui/Dialogs.h"
-#include "shell/ui/Form1.h"
+#include "shell/ui/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
                          QStringLiteral("There is another copy of the application being executed!"));
         return 1;
     }
-    Form1 window(resolveAppFolder(QApplication::arguments(), QApplication::applicationDirPath()));
+    MainWindow window(resolveAppFolder(QApplication::arguments(), QApplication::applicationDirPath()));
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
         window.showNormal();
         window.raise();
@@ -33,6 +33,6 @@ int main(int argc, char* argv[]) {
     else
         window.show();
     if (QApplication::arguments().contains(QStringLiteral("--record")))
-        QTimer::singleShot(0, &window, &Form1::StartRecord);
+        QTimer::singleShot(0, &window, &MainWindow::startRecording);
     return QApplication::exec();
 }

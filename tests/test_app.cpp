@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 #include "base/AppFolder.h"
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -52,8 +52,8 @@ private Q_SLOTS:
     void killedRecordingLeavesAReadableWav() {
         // Guards against a crash or SIGKILL leaving a WAV that no tool can read.
         const QString settings = settingsFile(m_app.path());
-        WriteIniString(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("killed"));
-        WriteIniString(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("killed"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
         const QString path = m_app.filePath(QStringLiteral("killed.WAV"));
         QFile::remove(path);
 

@@ -1,5 +1,5 @@
 #include "base/AppFolder.h"
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 #include "engine/pulse/AudioRecorder.h"
 #include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
@@ -16,7 +16,7 @@ class TestFormats : public QObject {
     QString m_file;
 
     void write(const char* section, const char* key, const char* value) {
-        WriteIniString(m_file, QLatin1String(section), QLatin1String(key), QLatin1String(value));
+        writeSetting(m_file, QLatin1String(section), QLatin1String(key), QLatin1String(value));
     }
 
 private Q_SLOTS:
@@ -132,8 +132,7 @@ private Q_SLOTS:
         QFETCH(QStringList, stored);
         QFETCH(QString, applied);
         for (const QString& entry : stored)
-            WriteIniString(m_file, QStringLiteral("other"), entry.section(u'=', 0, 0),
-                           entry.section(u'=', 1));
+            writeSetting(m_file, QStringLiteral("other"), entry.section(u'=', 0, 0), entry.section(u'=', 1));
         AudioRecorder rec;
         rec.SetNotchEnabled(true);
         rec.SetHighPassEnabled(true);

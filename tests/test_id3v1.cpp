@@ -1,5 +1,5 @@
 #include "Mp3Fixtures.h"
-#include "tags/clsID3v1.h"
+#include "tags/Id3v1Tag.h"
 
 #include <QProcess>
 #include <QTest>
@@ -39,7 +39,7 @@ private Q_SLOTS:
         // appended twice instead of overwritten.
         const QByteArray audio = mp3Bytes();
         const QString path = file(QStringLiteral("layout.mp3"), audio);
-        clsID3v1 tag;
+        Id3v1Tag tag;
         tag.setFilename(path);
         tag.setTagTitle(QStringLiteral("Title"));
         tag.setTagArtist(QStringLiteral("Artist"));
@@ -114,7 +114,7 @@ private Q_SLOTS:
         QFETCH(int, genre);
         QFETCH(QString, genreName);
         const QString path = file(QStringLiteral("read.mp3"), mp3Bytes() + tag);
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         QCOMPARE(v1.HasTag(), found);
         QCOMPARE(v1.ReadTag(), found);
@@ -130,7 +130,7 @@ private Q_SLOTS:
     void setterRules() {
         // Guards against overlong fields spilling into the next one, a track that survives a
         // long comment (or the reverse), and characters ISO-8859-1 cannot hold.
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setTagTitle(QString(31, QLatin1Char('t')));
         QCOMPARE(v1.tagTitle(), QString(30, QLatin1Char('t')));
         v1.setTagYear(QStringLiteral("19999"));
@@ -155,15 +155,15 @@ private Q_SLOTS:
         v1.setTagComments(QStringLiteral("again"));
         QCOMPARE(int(v1.tagTrack()), 6);
 
-        QCOMPARE(clsID3v1::ReturnGenre(0), QStringLiteral("Blues"));
-        QCOMPARE(clsID3v1::ReturnGenre(67), QStringLiteral("Phychedelic"));
-        QCOMPARE(clsID3v1::ReturnGenre(117), QStringLiteral("power Ballad"));
-        QCOMPARE(clsID3v1::ReturnGenre(147), QStringLiteral("Synth Pop"));
-        QCOMPARE(clsID3v1::ReturnGenre(148), QString());
+        QCOMPARE(Id3v1Tag::ReturnGenre(0), QStringLiteral("Blues"));
+        QCOMPARE(Id3v1Tag::ReturnGenre(67), QStringLiteral("Phychedelic"));
+        QCOMPARE(Id3v1Tag::ReturnGenre(117), QStringLiteral("power Ballad"));
+        QCOMPARE(Id3v1Tag::ReturnGenre(147), QStringLiteral("Synth Pop"));
+        QCOMPARE(Id3v1Tag::ReturnGenre(148), QString());
         int count = 0;
-        while (!clsID3v1::ReturnGenre(static_cast<std::uint8_t>(count)).isEmpty())
+        while (!Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(count)).isEmpty())
             ++count;
-        QCOMPARE(count, clsID3v1::kGenreCount);
+        QCOMPARE(count, Id3v1Tag::kGenreCount);
     }
 
     void shortFiles_data() {
@@ -178,7 +178,7 @@ private Q_SLOTS:
         // hold a tag.
         QFETCH(QByteArray, bytes);
         const QString path = file(QStringLiteral("short.mp3"), bytes);
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         v1.setTagTitle(QStringLiteral("kept"));
         QVERIFY(!v1.HasTag());
@@ -192,7 +192,7 @@ private Q_SLOTS:
     void wholeFileTag() {
         // Guards against an off-by-one at the boundary: a file that is only a tag.
         const QString path = file(QStringLiteral("only.mp3"), tagBytes("TAG", "Only", "", 0, 1, 2));
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         QVERIFY(v1.ReadTag());
         QCOMPARE(v1.tagTitle(), QStringLiteral("Only"));
@@ -205,7 +205,7 @@ private Q_SLOTS:
         // and against a tagless file being rewritten by a removal.
         const QByteArray audio = mp3Bytes();
         const QString plain = file(QStringLiteral("plain.mp3"), audio);
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(plain);
         const QDateTime before = QFileInfo(plain).lastModified();
         QVERIFY(v1.RemoveTag());
@@ -234,7 +234,7 @@ private Q_SLOTS:
         // field for field.
         const QString path = m_dir.filePath(QStringLiteral("ours.mp3"));
         QVERIFY(makeMp3(path));
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         v1.setTagTrack(12);
         v1.setTagTitle(QStringLiteral("Caf\u00e9 Song"));
@@ -286,7 +286,7 @@ private Q_SLOTS:
                                    QStringLiteral("-c"), QStringLiteral("Said"), QStringLiteral("-T"),
                                    QStringLiteral("5"), QStringLiteral("-g"), QStringLiteral("8"), path}),
                  0);
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         QVERIFY(v1.ReadTag());
         QCOMPARE(v1.tagTitle(), QStringLiteral("Their Title"));

@@ -1,6 +1,6 @@
 #include "Mp3Fixtures.h"
-#include "tags/clsID3v1.h"
-#include "tags/clsID3v23.h"
+#include "tags/Id3v1Tag.h"
+#include "tags/Id3v2Tag.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,7 +68,7 @@ private Q_SLOTS:
         // being reported as a failure.
         const QString path = mp3(QStringLiteral("plain.mp3"));
         QVERIFY(!path.isEmpty());
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setFilename(path);
         tag.setTagTitle(QStringLiteral("stale"));
         QVERIFY(!tag.HasTag());
@@ -101,7 +101,7 @@ private Q_SLOTS:
         // Guards against the numeric reference leaking into the shown genre, or names cut.
         QFETCH(QString, genre);
         QFETCH(QString, trimmed);
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setTagGenre(genre);
         QCOMPARE(tag.tagTrimmedGenre(), trimmed);
         QCOMPARE(tag.tagGenre(), genre);
@@ -111,7 +111,7 @@ private Q_SLOTS:
         // Guards against saving ID3v2.4 (which id3v2 cannot see), lost fields, and text
         // outside ISO-8859-1 being mangled.
         const QString path = mp3(QStringLiteral("ours.mp3"));
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setFilename(path);
         tag.setFields(sampleFields());
         QVERIFY(tag.SaveTag());
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QVERIFY(out.contains(QLatin1String("track: 3/12")));
         QVERIFY(decodes(path));
 
-        clsID3v23 back;
+        Id3v2Tag back;
         back.setFilename(path);
         QVERIFY(back.ReadTag());
         QCOMPARE(back.fields(), sampleFields());
@@ -182,7 +182,7 @@ private Q_SLOTS:
                                   "t.save(sys.argv[1], v2_version=3)\n"),
                    path, nullptr),
             0);
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setFilename(path);
         QVERIFY(tag.HasTag());
         QVERIFY(tag.ReadTag());
@@ -211,7 +211,7 @@ private Q_SLOTS:
         QVERIFY(!frames.contains(QLatin1String("TPE1")));
         QCOMPARE(frames.count(QLatin1String("COMM")), 2);
 
-        clsID3v23 back;
+        Id3v2Tag back;
         back.setFilename(path);
         QVERIFY(back.ReadTag());
         QCOMPARE(back.tagComments(), QStringLiteral("changed"));
@@ -230,7 +230,7 @@ private Q_SLOTS:
                                    QStringLiteral("17"), QStringLiteral("-c"), QStringLiteral("words"),
                                    QStringLiteral("--TCOM"), QStringLiteral("Writer"), path}),
                  0);
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setFilename(path);
         QVERIFY(tag.ReadTag());
         QCOMPARE(tag.tagTitle(), QStringLiteral("Name"));
@@ -271,13 +271,13 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const QString path = m_dir.filePath(QStringLiteral("bad.mp3"));
         QVERIFY(writeAll(path, bytes));
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setFilename(path);
         tag.ReadTag();
         tag.HasTag();
         tag.setTagTitle(QStringLiteral("Mended"));
         if (tag.SaveTag()) {
-            clsID3v23 back;
+            Id3v2Tag back;
             back.setFilename(path);
             QVERIFY(back.ReadTag());
             QCOMPARE(back.tagTitle(), QStringLiteral("Mended"));
@@ -289,11 +289,11 @@ private Q_SLOTS:
     void keepsTheOtherTag() {
         // Guards against an ID3v2 save or removal dropping the ID3v1 trailer, or the reverse.
         const QString path = mp3(QStringLiteral("both.mp3"));
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         v1.setTagTitle(QStringLiteral("one"));
         QVERIFY(v1.SaveTag());
-        clsID3v23 v2;
+        Id3v2Tag v2;
         v2.setFilename(path);
         v2.setTagTitle(QStringLiteral("two"));
         QVERIFY(v2.SaveTag());

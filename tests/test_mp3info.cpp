@@ -1,7 +1,7 @@
 #include "Mp3Fixtures.h"
+#include "tags/Id3v1Tag.h"
+#include "tags/Id3v2Tag.h"
 #include "tags/Mp3Info.h"
-#include "tags/clsID3v1.h"
-#include "tags/clsID3v23.h"
 
 #include <QTest>
 
@@ -78,11 +78,11 @@ private Q_SLOTS:
             QVERIFY2(info.lengthMs >= 2990 && info.lengthMs <= 3250,
                      qPrintable(QString::number(info.lengthMs)));
 
-            clsID3v23 v2;
+            Id3v2Tag v2;
             v2.setFilename(path);
             v2.setTagComments(QString(3000, QLatin1Char('x')));
             QVERIFY(v2.SaveTag());
-            clsID3v1 v1;
+            Id3v1Tag v1;
             v1.setFilename(path);
             QVERIFY(v1.SaveTag());
             QVERIFY(readMp3Info(path).audioStart > 3000);

@@ -1,5 +1,5 @@
 #include "base/AppFolder.h"
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,19 +28,18 @@ private Q_SLOTS:
 
     void missingFileReadsEmptyAndIsNotCreated() {
         // Guards against a read creating settings.dat or yielding a non-empty default.
-        QCOMPARE(ReadIniString(m_file, QStringLiteral("set"), QStringLiteral("filename")), QString());
+        QCOMPARE(readSetting(m_file, QStringLiteral("set"), QStringLiteral("filename")), QString());
         QVERIFY(!QFile::exists(m_file));
     }
 
     void writeCreatesSectionAndKeysMatchCaseInsensitively() {
         // Guards against duplicate sections/keys when names differ only in case.
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("Take"));
-        WriteIniString(m_file, QStringLiteral("SET"), QStringLiteral("FileName"), QStringLiteral("Take2"));
-        WriteIniString(m_file, QStringLiteral("wav"), QStringLiteral("Freq"), QStringLiteral("8000"));
-        QCOMPARE(ReadIniString(m_file, QStringLiteral("Set"), QStringLiteral("FILENAME")),
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("Take"));
+        writeSetting(m_file, QStringLiteral("SET"), QStringLiteral("FileName"), QStringLiteral("Take2"));
+        writeSetting(m_file, QStringLiteral("wav"), QStringLiteral("Freq"), QStringLiteral("8000"));
+        QCOMPARE(readSetting(m_file, QStringLiteral("Set"), QStringLiteral("FILENAME")),
                  QStringLiteral("Take2"));
-        QCOMPARE(ReadIniString(m_file, QStringLiteral("wav"), QStringLiteral("freq")),
-                 QStringLiteral("8000"));
+        QCOMPARE(readSetting(m_file, QStringLiteral("wav"), QStringLiteral("freq")), QStringLiteral("8000"));
         QCOMPARE(contents().count("[set]"), 1);
         QCOMPARE(contents().toLower().count("filename="), 1);
     }
@@ -59,13 +58,13 @@ private Q_SLOTS:
         // Guards against the fixed-buffer rules drifting: 127 exact, longer cut, spaces trimmed.
         QFETCH(QString, written);
         QFETCH(QString, read);
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"), written);
-        QCOMPARE(ReadIniString(m_file, QStringLiteral("set"), QStringLiteral("filename")), read);
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"), written);
+        QCOMPARE(readSetting(m_file, QStringLiteral("set"), QStringLiteral("filename")), read);
     }
 
     void longValueIsStoredAsItsFirst128() {
         // Guards against storing more (or less) than a 128-character buffer holds.
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"), QString(200, u'x'));
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"), QString(200, u'x'));
         QVERIFY(contents().contains("filename=" + QByteArray(128, 'x') + "\n"));
         QVERIFY(!contents().contains(QByteArray(129, 'x')));
     }
@@ -73,8 +72,8 @@ private Q_SLOTS:
     void foreignLinesAndOrderAreKept() {
         // Guards against a write dropping comments, other sections or reordering lines.
         setContents("; comment\r\n[other]\r\nkey=1\r\nnot a key line\r\n\r\n[set]\r\nfilename=a\r\n");
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("b"));
-        WriteIniString(m_file, QStringLiteral("other"), QStringLiteral("new"), QStringLiteral("2"));
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("b"));
+        writeSetting(m_file, QStringLiteral("other"), QStringLiteral("new"), QStringLiteral("2"));
         QCOMPARE(contents(),
                  QByteArray("; comment\n[other]\nkey=1\nnot a key line\nnew=2\n\n[set]\nfilename=b\n"));
     }
@@ -94,16 +93,15 @@ private Q_SLOTS:
         // Guards against a corrupt settings.dat crashing start-up or blocking later writes.
         QFETCH(QByteArray, bytes);
         setContents(bytes);
-        const QString v = ReadIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"));
+        const QString v = readSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"));
         QVERIFY(v.size() <= 127);
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
-        QCOMPARE(ReadIniString(m_file, QStringLiteral("set"), QStringLiteral("datetime")),
-                 QStringLiteral("0"));
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        QCOMPARE(readSetting(m_file, QStringLiteral("set"), QStringLiteral("datetime")), QStringLiteral("0"));
     }
 
     void failedWriteLeavesOldFileIntact() {
         // Guards against a half-written settings.dat when the folder cannot be written.
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("keep"));
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("keep"));
         QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         if (QFile f(m_dir.path() + QStringLiteral("/probe")); f.open(QIODevice::WriteOnly)) {
             f.remove();
@@ -111,10 +109,10 @@ private Q_SLOTS:
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
             QSKIP("running with rights that ignore folder permissions");
         }
-        WriteIniString(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("lost"));
+        writeSetting(m_file, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("lost"));
         QFile::setPermissions(m_dir.path(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(ReadIniString(m_file, QStringLiteral("set"), QStringLiteral("filename")),
+        QCOMPARE(readSetting(m_file, QStringLiteral("set"), QStringLiteral("filename")),
                  QStringLiteral("keep"));
     }
 

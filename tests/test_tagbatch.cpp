@@ -1,10 +1,10 @@
 #include "Mp3Fixtures.h"
+#include "tags/FileSearch.h"
+#include "tags/Id3v1Tag.h"
+#include "tags/Id3v2Tag.h"
 #include "tags/TagBatch.h"
 #include "tags/TagFileModel.h"
 #include "tags/TagText.h"
-#include "tags/clsFind.h"
-#include "tags/clsID3v1.h"
-#include "tags/clsID3v23.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -68,7 +68,7 @@ class TestTagBatch : public QObject {
 
     static void tagV1(const QString& path, const QString& title, const QString& artist, int track,
                       int genre) {
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         v1.setTagTitle(title);
         v1.setTagArtist(artist);
@@ -79,7 +79,7 @@ class TestTagBatch : public QObject {
 
     static void tagV2(const QString& path, const QString& title, const QString& artist,
                       const QString& genre) {
-        clsID3v23 tag;
+        Id3v2Tag tag;
         tag.setFilename(path);
         tag.setTagTitle(title);
         tag.setTagArtist(artist);
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QVERIFY(QDir(root).mkpath(QStringLiteral("sub")));
         for (const char* name : {"b.mp3", "A.MP3", "c.wav", "sub/s.mp3", "notes.txt"})
             QVERIFY(writeAll(root + QLatin1Char('/') + QLatin1String(name), QByteArray(1023, 'x')));
-        clsFind find;
+        FileSearch find;
         QCOMPARE(find.Find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
         QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/A.MP3"));
         QCOMPARE(find.Item(2).sNameAndExtension(), QStringLiteral("b.mp3"));
@@ -178,8 +178,8 @@ private Q_SLOTS:
         const QDateTime late(QDate(2024, 3, 1), QTime(23, 59, 59, 900));
         QVERIFY(f.setFileTime(late, QFileDevice::FileModificationTime));
         f.close();
-        QCOMPARE(clsFile(timed).dLastWriteTime(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
-        QCOMPARE(clsFile(root + QStringLiteral("/gone")).lSize(), 0);
+        QCOMPARE(FileDetails(timed).dLastWriteTime(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
+        QCOMPARE(FileDetails(root + QStringLiteral("/gone")).lSize(), 0);
     }
 
     void specialFilesNeverBlock() {

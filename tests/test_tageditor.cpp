@@ -1,11 +1,11 @@
 #include "Mp3Fixtures.h"
 #include "base/ui/Dialogs.h"
-#include "shell/ui/Form1.h"
+#include "shell/ui/MainWindow.h"
+#include "tags/Id3v1Tag.h"
+#include "tags/Id3v2Tag.h"
 #include "tags/TagFileModel.h"
-#include "tags/clsFMOD.h"
-#include "tags/clsID3v1.h"
-#include "tags/clsID3v23.h"
-#include "tags/ui/Frmid3v.h"
+#include "tags/TagPreview.h"
+#include "tags/ui/TagEditorDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,14 +64,14 @@ class TestTagEditor : public QObject {
         QVERIFY(makeMp3(file("only2")));
         QVERIFY(makeMp3(file("plain")));
         QVERIFY(writeAll(file("broken"), QByteArray("ID3\x03\x00\x00\x7f\x7f\x7f\x7f garbage", 22)));
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(file(kTagged));
         v1.setTagTitle(QStringLiteral("Old"));
         v1.setTagArtist(QStringLiteral("Band"));
         v1.setTagTrack(4);
         v1.setTagGenre(17);
         QVERIFY(v1.SaveTag());
-        clsID3v23 v2;
+        Id3v2Tag v2;
         v2.setFilename(file(kTagged));
         v2.setTagTitle(QStringLiteral("Old v2"));
         v2.setTagArtist(QStringLiteral("Band"));
@@ -86,7 +86,7 @@ class TestTagEditor : public QObject {
         s.setValue(QStringLiteral("Settings/folder"), folder);
     }
 
-    static int rowOf(Frmid3v& w, const QString& name) {
+    static int rowOf(TagEditorDialog& w, const QString& name) {
         for (int r = 0; r < w.files().rowCount(); ++r) {
             if (w.files().index(r, TagFileModel::Filename).data().toString() == name)
                 return r;
@@ -94,19 +94,19 @@ class TestTagEditor : public QObject {
         return -1;
     }
 
-    static void clickRow(Frmid3v& w, int row) {
+    static void clickRow(TagEditorDialog& w, int row) {
         auto* lvw = w.findChild<QTreeView*>(QStringLiteral("lvw"));
         const QRect rect = lvw->visualRect(w.files().index(row, TagFileModel::Tags));
         QTest::mouseClick(lvw->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
     // The stored folder is listed once the editor's scan is through.
-    static void waitForScan(Frmid3v& w) {
+    static void waitForScan(TagEditorDialog& w) {
         QSignalSpy done(&w.files(), &TagFileModel::scanFinished);
         QVERIFY(done.wait(10000));
     }
 
-    template <typename T> static T* child(Frmid3v& w, const char* name) {
+    template <typename T> static T* child(TagEditorDialog& w, const char* name) {
         T* c = w.findChild<T*>(QLatin1String(name));
         if (!c)
             qFatal("no control %s", name);
@@ -130,7 +130,7 @@ private Q_SLOTS:
 
     // Fault: the scan drops files, mislabels their tags or dies on a file that is no MP3.
     void listShowsFilesAndTags() {
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         QCOMPARE(w.windowTitle(), QStringLiteral("ID3 Editor"));
@@ -173,7 +173,7 @@ private Q_SLOTS:
     void trackBoxTakesOnlyByteNumbers() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         auto* box = child<QLineEdit>(w, "txtv1_0");
@@ -201,7 +201,7 @@ private Q_SLOTS:
     void keyboardSelectsLikeTheMouse() {
         QFETCH(QList<int>, keys);
         QFETCH(QString, typed);
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -229,7 +229,7 @@ private Q_SLOTS:
 
     // Fault: the file list gets a sliver of the window and the field labels lack their colons.
     void listTakesMostOfTheHeight() {
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -248,7 +248,7 @@ private Q_SLOTS:
 
     // Fault: Save writes nothing, writes version 2.4, or does not reach the ID3v1 trailer.
     void singleSaveWritesBothTags() {
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         const int row = rowOf(w, QStringLiteral("plain"));
@@ -286,7 +286,7 @@ private Q_SLOTS:
     // Fault: a batch save misses checked files, numbers them out of order or never ends its
     // progress bar; a corrupt file among them stops the batch.
     void batchSaveOverCheckedRows() {
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         auto* prb = child<QProgressBar>(w, "prb");
@@ -340,7 +340,7 @@ private Q_SLOTS:
     // Fault: options, splitter or folder are not stored at close, or not read at opening.
     void settingsSurviveReopening() {
         {
-            Frmid3v w(m_dir.path());
+            TagEditorDialog w(m_dir.path());
             waitForScan(w);
             w.show();
             QVERIFY(child<QCheckBox>(w, "chkOpt_0")->isChecked());
@@ -355,7 +355,7 @@ private Q_SLOTS:
         QCOMPARE(s.value(QStringLiteral("Settings/opt2")).toInt(), 1);
         QVERIFY(s.value(QStringLiteral("Settings/folderwidth")).toInt() >= 2410);
         QCOMPARE(s.value(QStringLiteral("Settings/folder")).toString(), m_folder);
-        Frmid3v again(m_dir.path());
+        TagEditorDialog again(m_dir.path());
         waitForScan(again);
         QVERIFY(!child<QCheckBox>(again, "chkOpt_0")->isChecked());
         QVERIFY(child<QCheckBox>(again, "chkOpt_2")->isChecked());
@@ -367,7 +367,7 @@ private Q_SLOTS:
 
     // Fault: the preview does not reach the sound server, ignores seeking or keeps playing.
     void previewPlaysSeeksAndStops() {
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         clickRow(w, rowOf(w, QLatin1String(kTagged)));
@@ -400,7 +400,7 @@ private Q_SLOTS:
 
     // Fault: copy, revert and select commands touch the wrong boxes or rows.
     void pageCommands() {
-        Frmid3v w(m_dir.path());
+        TagEditorDialog w(m_dir.path());
         waitForScan(w);
         w.show();
         clickRow(w, rowOf(w, QLatin1String(kTagged)));
@@ -434,11 +434,11 @@ private Q_SLOTS:
     // block.
     void mainWindowOpensTheEditorModally() {
         QTemporaryDir app;
-        Form1 main(app.path());
+        MainWindow main(app.path());
         for (const char* how : {"Command13", "EditID3"}) {
             bool seen = false;
             QTimer::singleShot(0, &main, [&] {
-                auto* editor = qobject_cast<Frmid3v*>(QApplication::activeModalWidget());
+                auto* editor = qobject_cast<TagEditorDialog*>(QApplication::activeModalWidget());
                 QVERIFY(editor);
                 seen = editor->isModal() && editor->windowTitle() == QStringLiteral("ID3 Editor") &&
                        QTest::qWaitFor([&] { return editor->files().rowCount() == 4; }, 10000);
@@ -478,18 +478,18 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("lookup.mp3"));
         if (!QFile::exists(path)) {
             QVERIFY(makeMp3(path));
-            clsID3v1 v1;
+            Id3v1Tag v1;
             v1.setFilename(path);
             v1.setTagTitle(QStringLiteral("Old"));
             v1.setTagTrack(4);
             v1.setTagGenre(17);
             QVERIFY(v1.SaveTag());
-            clsID3v23 v2;
+            Id3v2Tag v2;
             v2.setFilename(path);
             v2.setTagArtist(QStringLiteral("Band"));
             QVERIFY(v2.SaveTag());
         }
-        clsFMOD fmod;
+        TagPreview fmod;
         const int handle = fmod.GetStreamOpenFile(path, false);
         QVERIFY(handle != 0);
         QCOMPARE(fmod.GetStreamTag(handle, kind, name), expected);
@@ -507,7 +507,7 @@ private Q_SLOTS:
     void refusesBadFiles() {
         QFETCH(QString, path);
         QStringList boxes;
-        clsFMOD fmod([&](bool, const QString& text) { boxes << text; });
+        TagPreview fmod([&](bool, const QString& text) { boxes << text; });
         QCOMPARE(fmod.GetStreamOpenFile(path, true), 0);
         QVERIFY(fmod.Init(44100, 16));
         QVERIFY(!fmod.StreamPlay(path, true, 255));
@@ -535,19 +535,19 @@ private Q_SLOTS:
         QFETCH(QString, id);
         QFETCH(QByteArray, body);
         QFETCH(QString, expected);
-        QCOMPARE(clsFMOD::frameText(id, body), expected);
+        QCOMPARE(TagPreview::frameText(id, body), expected);
     }
 
     // Fault: a library that did not start lets previews run or fails without a word.
     void failedStartIsReported() {
         QStringList boxes;
-        clsFMOD fmod([&](bool warning, const QString& text) {
+        TagPreview fmod([&](bool warning, const QString& text) {
             boxes << (warning ? QStringLiteral("W:") : QStringLiteral("E:")) + text;
         });
         QVERIFY(!fmod.Init(0, 16));
         QVERIFY(!fmod.StreamPlay(file(kTagged), true, 255));
-        QCOMPARE(boxes, QStringList({QStringLiteral("E:") + clsFMOD::FmodErrorText(14),
-                                     QStringLiteral("E:") + clsFMOD::FmodErrorText(2)}));
+        QCOMPARE(boxes, QStringList({QStringLiteral("E:") + TagPreview::FmodErrorText(14),
+                                     QStringLiteral("E:") + TagPreview::FmodErrorText(2)}));
         QVERIFY(!fmod.StreamIsLoaded());
     }
 
@@ -566,7 +566,7 @@ private Q_SLOTS:
     void errorTexts() {
         QFETCH(int, code);
         QFETCH(QString, text);
-        QCOMPARE(clsFMOD::FmodErrorText(code), text);
+        QCOMPARE(TagPreview::FmodErrorText(code), text);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "formats/FormatSettings.h"
 
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 #include "engine/codec/AudioFileCodec.h"
 
 #include <QRegularExpression>
@@ -23,7 +23,7 @@ namespace {
 
 template <typename T> void readInto(const QString& file, const char* section, const char* key, T& field) {
     bool ok = false;
-    const qlonglong v = ReadIniString(file, QLatin1String(section), QLatin1String(key)).toLongLong(&ok);
+    const qlonglong v = readSetting(file, QLatin1String(section), QLatin1String(key)).toLongLong(&ok);
     if (ok && v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max())
         field = static_cast<T>(v);
 }
@@ -70,7 +70,7 @@ void applyFormatState(const FormatState& s, AudioFileCodec& codec) {
 
 int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileCodec& codec) {
     const int format =
-        outputFormatFrom(ReadIniString(settingsFile, QStringLiteral("set"), QStringLiteral("outputformat")));
+        outputFormatFrom(readSetting(settingsFile, QStringLiteral("set"), QStringLiteral("outputformat")));
     readFormatSettings(settingsFile, state);
     applyFormatState(state, codec);
     return format;

@@ -1,12 +1,12 @@
 #include "formats/SignalSettings.h"
 
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 #include "engine/pulse/AudioRecorder.h"
 
 namespace {
 
 QString read(const QString& file, const char* key) {
-    return ReadIniString(file, QStringLiteral("other"), QLatin1String(key));
+    return readSetting(file, QStringLiteral("other"), QLatin1String(key));
 }
 
 bool flagOn(const QString& text) {

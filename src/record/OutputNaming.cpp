@@ -1,6 +1,6 @@
 #include "record/OutputNaming.h"
 
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 
 #include <optional>
 
@@ -14,10 +14,10 @@ std::optional<double> number(const QString& text) {
 
 NamingSettings NamingSettings::read(const QString& settingsFile) {
     const QString set = QStringLiteral("set");
-    return {ReadIniString(settingsFile, set, QStringLiteral("outputfolder")),
-            ReadIniString(settingsFile, set, QStringLiteral("filename")),
-            ReadIniString(settingsFile, set, QStringLiteral("datetime")),
-            ReadIniString(settingsFile, set, QStringLiteral("existedfile"))};
+    return {readSetting(settingsFile, set, QStringLiteral("outputfolder")),
+            readSetting(settingsFile, set, QStringLiteral("filename")),
+            readSetting(settingsFile, set, QStringLiteral("datetime")),
+            readSetting(settingsFile, set, QStringLiteral("existedfile"))};
 }
 
 bool stampRequested(const QString& dateTimeText) {

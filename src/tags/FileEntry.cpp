@@ -1,8 +1,8 @@
 #include "tags/FileEntry.h"
 
+#include "tags/FileSearch.h"
+#include "tags/Id3v1Tag.h"
 #include "tags/TagText.h"
-#include "tags/clsFind.h"
-#include "tags/clsID3v1.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -12,7 +12,7 @@ const std::array<Id3v2Field, 11> kV2BoxFields = {
     Id3v2Field::Year,      Id3v2Field::Comments, Id3v2Field::Composer, Id3v2Field::OrigArtist,
     Id3v2Field::Copyright, Id3v2Field::URL,      Id3v2Field::EncodedBy};
 
-void takeV1Fields(const clsID3v1& v1, FileEntry& entry) {
+void takeV1Fields(const Id3v1Tag& v1, FileEntry& entry) {
     entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
                 v1.tagTitle(),
                 v1.tagArtist(),
@@ -32,7 +32,7 @@ QString shownGenre(const QString& genre) {
         return text;
     bool number = false;
     const int n = genre.mid(1, genre.indexOf(QLatin1Char(')')) - 1).toInt(&number);
-    return number && n >= 0 && n <= 255 ? ProperCase(clsID3v1::ReturnGenre(static_cast<std::uint8_t>(n)))
+    return number && n >= 0 && n <= 255 ? ProperCase(Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(n)))
                                         : text;
 }
 
@@ -42,7 +42,7 @@ FileEntry readFileEntry(const QString& path) {
     FileEntry entry;
     entry.filename = path;
 
-    clsID3v1 v1;
+    Id3v1Tag v1;
     v1.setFilename(path);
     if (v1.ReadTag()) {
         takeV1Fields(v1, entry);
@@ -66,7 +66,7 @@ FileEntry readFileEntry(const QString& path) {
 }
 
 QList<FileEntry> scanFolder(const QString& folder, const std::function<bool(int, int)>& progress) {
-    clsFind find;
+    FileSearch find;
     const int n = find.Find(folder, QStringLiteral("*.mp3"), false);
     QList<FileEntry> entries;
     entries.reserve(n);

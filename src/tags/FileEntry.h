@@ -31,9 +31,9 @@ struct FileEntry {
 // genre 0) counts as no tag.
 FileEntry readFileEntry(const QString& path);
 
-class clsID3v1;
+class Id3v1Tag;
 // Copies the fields of a read ID3v1 tag into the entry's v1 cells and genre.
-void takeV1Fields(const clsID3v1& v1, FileEntry& entry);
+void takeV1Fields(const Id3v1Tag& v1, FileEntry& entry);
 
 // The folder's "*.mp3" files with their tags, in listing order. `progress(i, n)` is called
 // before file i (1-based) of n is read; when it answers false, the scan ends there.

@@ -1,9 +1,9 @@
 #include "tags/TagBatch.h"
 
+#include "tags/Id3v1Tag.h"
+#include "tags/Id3v2Tag.h"
 #include "tags/TagFile.h"
 #include "tags/TagText.h"
-#include "tags/clsID3v1.h"
-#include "tags/clsID3v23.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -21,25 +21,25 @@ std::uint8_t trackByte(qint64 value) {
 
 // ID3v1 genre number of a list position; no selection stores "no genre".
 std::uint8_t genreByte(int position) {
-    return position < 0 ? clsID3v1::kNoGenre : static_cast<std::uint8_t>(std::min(position, 255));
+    return position < 0 ? Id3v1Tag::kNoGenre : static_cast<std::uint8_t>(std::min(position, 255));
 }
 
 QString v2Track(const QString& box) {
     return leadingNumber(box) > 0 ? box : QString();
 }
 
-void applyV1(clsID3v1& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
              const QString& path) {
     const bool keep = batch && batch->keepOriginal;
     const auto text = [&](V1Box box) { return trimBlanks(pages.v1[box]); };
     if (!keep || !text(kV1Track).isEmpty())
         tag.setTagTrack(trackByte(leadingNumber(text(kV1Track))));
-    const std::array<std::pair<V1Box, void (clsID3v1::*)(const QString&)>, 5> setters = {
-        {{kV1Title, &clsID3v1::setTagTitle},
-         {kV1Artist, &clsID3v1::setTagArtist},
-         {kV1Album, &clsID3v1::setTagAlbum},
-         {kV1Year, &clsID3v1::setTagYear},
-         {kV1Comments, &clsID3v1::setTagComments}}};
+    const std::array<std::pair<V1Box, void (Id3v1Tag::*)(const QString&)>, 5> setters = {
+        {{kV1Title, &Id3v1Tag::setTagTitle},
+         {kV1Artist, &Id3v1Tag::setTagArtist},
+         {kV1Album, &Id3v1Tag::setTagAlbum},
+         {kV1Year, &Id3v1Tag::setTagYear},
+         {kV1Comments, &Id3v1Tag::setTagComments}}};
     for (const auto& [box, set] : setters) {
         if (!keep || !text(box).isEmpty())
             (tag.*set)(text(box));
@@ -52,7 +52,7 @@ void applyV1(clsID3v1& tag, const TagPages& pages, const BatchOptions* batch, in
         tag.setTagTitle(GrabTitle(path));
 }
 
-void applyV2(clsID3v23& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
              const QString& path) {
     const bool keep = batch && batch->keepOriginal;
     for (int i = 0; i < kId3v2FieldCount; ++i) {
@@ -77,18 +77,18 @@ qint64 untaggedBytes(const QString& path) {
     if (front < 0 || front > file.size())
         return -1;
     char tail[3];
-    const bool v1 = file.size() - front >= clsID3v1::kTagSize &&
-                    file.readAt(file.size() - clsID3v1::kTagSize, tail, 3) &&
+    const bool v1 = file.size() - front >= Id3v1Tag::kTagSize &&
+                    file.readAt(file.size() - Id3v1Tag::kTagSize, tail, 3) &&
                     std::memcmp(tail, "TAG", 3) == 0;
-    return file.size() - front - (v1 ? clsID3v1::kTagSize : 0);
+    return file.size() - front - (v1 ? Id3v1Tag::kTagSize : 0);
 }
 
 // Saves one file through a copy beside it. `batch` is null for a single-file save. Returns
 // why the file was left as it was, or nothing when it was saved.
 QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int counter) {
     const QString path = entry.filename;
-    clsID3v1 v1;
-    clsID3v23 v2;
+    Id3v1Tag v1;
+    Id3v2Tag v2;
     v1.setFilename(path);
     v2.setFilename(path);
     // Each file starts from its own tags, so that fields left alone keep their values.

@@ -1,7 +1,7 @@
 #include "tags/TagFileModel.h"
 
+#include "tags/FileDetails.h"
 #include "tags/TagText.h"
-#include "tags/clsFile.h"
 
 #include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
@@ -104,7 +104,7 @@ int TagFileModel::GetSelNum() const {
 }
 
 void TagFileModel::refreshFileInfo(Row& row) {
-    const clsFile file(row.entry.filename);
+    const FileDetails file(row.entry.filename);
     row.size = file.lSize();
     row.written = file.dLastWriteTime();
 }

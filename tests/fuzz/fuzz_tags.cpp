@@ -3,9 +3,9 @@
 // of seconds to run (default 25) and the random seed (default 1).
 
 #include "tags/FileEntry.h"
+#include "tags/Id3v1Tag.h"
+#include "tags/Id3v2Tag.h"
 #include "tags/Mp3Info.h"
-#include "tags/clsID3v1.h"
-#include "tags/clsID3v23.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,7 +45,7 @@ QList<QByteArray> makeSeeds(const QString& dir) {
     for (int kind = 0; kind < 4; ++kind) {
         writeAll(path, frames());
         if (kind != 1) {
-            clsID3v23 v2;
+            Id3v2Tag v2;
             v2.setFilename(path);
             for (int i = 0; i < kId3v2FieldCount; ++i)
                 v2.setField(static_cast<Id3v2Field>(i),
@@ -53,7 +53,7 @@ QList<QByteArray> makeSeeds(const QString& dir) {
             v2.SaveTag();
         }
         if (kind != 0) {
-            clsID3v1 v1;
+            Id3v1Tag v1;
             v1.setFilename(path);
             v1.setTagTitle(QStringLiteral("title"));
             v1.setTagComments(QString(30, QLatin1Char('c')));
@@ -133,10 +133,10 @@ int main(int argc, char* argv[]) {
         writeAll(path, input);
         const FileEntry entry = readFileEntry(path);
         readMp3Info(path);
-        clsID3v1 v1;
+        Id3v1Tag v1;
         v1.setFilename(path);
         v1.ReadTag();
-        clsID3v23 v2;
+        Id3v2Tag v2;
         v2.setFilename(path);
         v2.ReadTag();
         // Saving into a damaged file must not crash either, and must leave a readable file.

@@ -1,4 +1,4 @@
-#include "tags/clsID3v1.h"
+#include "tags/Id3v1Tag.h"
 
 #include "tags/TagFile.h"
 #include "tags/TagText.h"
@@ -38,26 +38,26 @@ QString latin1(const std::uint8_t* bytes, int count) {
 
 } // namespace
 
-QString clsID3v1::ReturnGenre(std::uint8_t bGenreNum) {
+QString Id3v1Tag::ReturnGenre(std::uint8_t bGenreNum) {
     return bGenreNum < genreTable().size() ? genreTable().at(bGenreNum) : QString();
 }
 
-QString clsID3v1::textField(int offset, int width) const {
+QString Id3v1Tag::textField(int offset, int width) const {
     return TrimAtNull(trimBlanks(latin1(m_record.data() + offset, width)));
 }
 
-void clsID3v1::setTextField(int offset, int width, const QString& value) {
+void Id3v1Tag::setTextField(int offset, int width, const QString& value) {
     const QByteArray bytes = toLatin1Lossy(value).left(width);
     std::memset(m_record.data() + offset, ' ', static_cast<std::size_t>(width));
     std::memcpy(m_record.data() + offset, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-QString clsID3v1::tagComments() const {
+QString Id3v1Tag::tagComments() const {
     const int width = m_record[kZero] != 0 ? 30 : 28;
     return TrimAtNull(trimBlanks(latin1(m_record.data() + kComment, width)));
 }
 
-void clsID3v1::setTagComments(const QString& v) {
+void Id3v1Tag::setTagComments(const QString& v) {
     const QByteArray bytes = toLatin1Lossy(v);
     setTextField(kComment, 28, v);
     if (bytes.size() > 28) {
@@ -72,23 +72,23 @@ void clsID3v1::setTagComments(const QString& v) {
     }
 }
 
-std::uint8_t clsID3v1::tagTrack() const {
+std::uint8_t Id3v1Tag::tagTrack() const {
     return m_record[kZero] != 0 ? 0 : m_record[kTrack];
 }
 
-void clsID3v1::setTagTrack(std::uint8_t track) {
+void Id3v1Tag::setTagTrack(std::uint8_t track) {
     m_record[kZero] = 0;
     m_record[kTrack] = track;
 }
 
-bool clsID3v1::HasTag() const {
+bool Id3v1Tag::HasTag() const {
     TagFile file(m_filename, TagFile::Mode::Read);
     char marker[3];
     return file.isOpen() && file.size() >= kTagSize && file.readAt(file.size() - kTagSize, marker, 3) &&
            std::memcmp(marker, "TAG", 3) == 0;
 }
 
-bool clsID3v1::ReadTag() {
+bool Id3v1Tag::ReadTag() {
     TagFile file(m_filename, TagFile::Mode::Read);
     if (!file.isOpen() || file.size() < kTagSize)
         return false;
@@ -109,7 +109,7 @@ bool clsID3v1::ReadTag() {
     return false;
 }
 
-bool clsID3v1::SaveTag() {
+bool Id3v1Tag::SaveTag() {
     TagFile file(m_filename, TagFile::Mode::ReadWrite);
     if (!file.isOpen() || file.size() < kTagSize)
         return false;
@@ -129,7 +129,7 @@ bool clsID3v1::SaveTag() {
     return false;
 }
 
-bool clsID3v1::RemoveTag() {
+bool Id3v1Tag::RemoveTag() {
     qint64 audioLength = 0;
     {
         TagFile file(m_filename, TagFile::Mode::Read);

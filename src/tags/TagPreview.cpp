@@ -1,11 +1,11 @@
-#include "tags/clsFMOD.h"
+#include "tags/TagPreview.h"
 
 #include "engine/codec/AudioFileCodec.h"
 #include "engine/pulse/AudioPlayer.h"
+#include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Frames.h"
 #include "tags/Mp3Info.h"
 #include "tags/TagText.h"
-#include "tags/clsID3v1.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -17,13 +17,13 @@ constexpr int kBlockMs = 200;
 
 } // namespace
 
-clsFMOD::clsFMOD(Box box, QObject* parent)
+TagPreview::TagPreview(Box box, QObject* parent)
     : QObject(parent)
     , m_box(std::move(box))
     , m_file(std::make_unique<AudioFileCodec>())
     , m_player(new AudioPlayer(this)) {
-    connect(m_player, &AudioPlayer::RequestOnLoadArray, this, &clsFMOD::feed);
-    connect(m_player, &AudioPlayer::EndArrayPlay, this, &clsFMOD::feed);
+    connect(m_player, &AudioPlayer::RequestOnLoadArray, this, &TagPreview::feed);
+    connect(m_player, &AudioPlayer::EndArrayPlay, this, &TagPreview::feed);
     // The stream stays loaded after its end, as a finished channel leaves it.
     connect(m_player, &AudioPlayer::EndPlay, this, [this] {
         m_player->Stop();
@@ -31,11 +31,11 @@ clsFMOD::clsFMOD(Box box, QObject* parent)
     });
 }
 
-clsFMOD::~clsFMOD() {
+TagPreview::~TagPreview() {
     StreamUnload();
 }
 
-QString clsFMOD::FmodErrorText(int code) {
+QString TagPreview::FmodErrorText(int code) {
     static const std::array<const char*, 20> kTexts = {
         "No errors",
         "Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.",
@@ -62,13 +62,13 @@ QString clsFMOD::FmodErrorText(int code) {
     return QLatin1String(kTexts[static_cast<std::size_t>(code)]);
 }
 
-void clsFMOD::showError(int code) {
+void TagPreview::showError(int code) {
     m_error = code;
     if (m_box)
         m_box(false, FmodErrorText(code));
 }
 
-bool clsFMOD::Init(int lMixrate, int lMaxChannels) {
+bool TagPreview::Init(int lMixrate, int lMaxChannels) {
     if (lMixrate <= 0 || lMaxChannels <= 0) {
         showError(14);
         return false;
@@ -87,7 +87,7 @@ bool clsFMOD::Init(int lMixrate, int lMaxChannels) {
     return true;
 }
 
-bool clsFMOD::StreamPlay(const QString& sFilename, bool bVBR, int bVolume) {
+bool TagPreview::StreamPlay(const QString& sFilename, bool bVBR, int bVolume) {
     Q_UNUSED(bVBR) // the decoder always seeks exactly
     Q_UNUSED(bVolume)
     StreamUnload();
@@ -124,7 +124,7 @@ bool clsFMOD::StreamPlay(const QString& sFilename, bool bVBR, int bVolume) {
     return true;
 }
 
-void clsFMOD::feed() {
+void TagPreview::feed() {
     if (m_channel == 0 || m_paused)
         return;
     const SampleBlock block = m_file->Read(m_player->BlockSizeFor(kBlockMs) * m_channels);
@@ -132,7 +132,7 @@ void clsFMOD::feed() {
         m_player->Queue(block);
 }
 
-bool clsFMOD::StreamPausePlay() {
+bool TagPreview::StreamPausePlay() {
     if (m_stream == 0 || m_channel == 0)
         return false;
     if (!m_paused) {
@@ -147,14 +147,14 @@ bool clsFMOD::StreamPausePlay() {
 }
 
 // Starts the output again from m_base.
-void clsFMOD::restart() {
+void TagPreview::restart() {
     m_file->Seek(m_base, 3);
     m_player->Stop();
     m_player->Start();
     feed();
 }
 
-bool clsFMOD::StreamUnload() {
+bool TagPreview::StreamUnload() {
     m_player->Stop();
     if (m_stream != 0)
         m_file->Close();
@@ -165,23 +165,23 @@ bool clsFMOD::StreamUnload() {
     return true;
 }
 
-qint64 clsFMOD::StreamSongLen() const {
+qint64 TagPreview::StreamSongLen() const {
     if (m_stream == 0 || m_rate <= 0)
         return 0;
     return m_file->Length() * 1000 / m_rate;
 }
 
-qint64 clsFMOD::PlayedSamples() const {
+qint64 TagPreview::PlayedSamples() const {
     return m_channel != 0 && !m_paused ? m_player->PlayedSamples() : 0;
 }
 
-qint64 clsFMOD::StreamSongPos() const {
+qint64 TagPreview::StreamSongPos() const {
     if (m_stream == 0 || m_channel == 0 || m_rate <= 0)
         return 0;
     return (m_base + PlayedSamples()) * 1000 / m_rate;
 }
 
-void clsFMOD::setStreamSongPos(qint64 ms) {
+void TagPreview::setStreamSongPos(qint64 ms) {
     if (m_stream == 0 || m_channel == 0 || m_rate <= 0)
         return;
     // Outside the file the decoder stops at its ends.
@@ -192,7 +192,7 @@ void clsFMOD::setStreamSongPos(qint64 ms) {
         restart();
 }
 
-int clsFMOD::GetStreamOpenFile(const QString& sFilename, bool bVBR) {
+int TagPreview::GetStreamOpenFile(const QString& sFilename, bool bVBR) {
     Q_UNUSED(bVBR)
     if (!QFileInfo(sFilename).isFile() || !readMp3Info(sFilename).valid)
         return 0;
@@ -201,11 +201,11 @@ int clsFMOD::GetStreamOpenFile(const QString& sFilename, bool bVBR) {
     return handle;
 }
 
-void clsFMOD::GetStreamCloseFile(int lHandle) {
+void TagPreview::GetStreamCloseFile(int lHandle) {
     m_handles.remove(lHandle);
 }
 
-QString clsFMOD::frameText(const QString& id, const QByteArray& body) {
+QString TagPreview::frameText(const QString& id, const QByteArray& body) {
     QString value = QString::fromLatin1(body) + QChar(0);
     if (id == QLatin1String("COMM") || id.startsWith(QLatin1Char('W'))) {
         // The last data byte decides whether a closing NUL of the frame is dropped too.
@@ -216,13 +216,13 @@ QString clsFMOD::frameText(const QString& id, const QByteArray& body) {
     return trimBlanks(value);
 }
 
-QString clsFMOD::GetStreamTag(int lHandle, int eTag, const QString& sTagName) const {
+QString TagPreview::GetStreamTag(int lHandle, int eTag, const QString& sTagName) const {
     const auto it = m_handles.constFind(lHandle);
     if (it == m_handles.cend())
         return {};
     if (eTag == kId3v2)
         return frameText(sTagName, readId3v2FrameData(*it, sTagName.toLatin1().constData()));
-    clsID3v1 tag;
+    Id3v1Tag tag;
     tag.setFilename(*it);
     if (!tag.ReadTag())
         return {};

@@ -5,5 +5,5 @@
 // The only way to settings.dat. Each call goes to the file: a read sees what the last
 // write put there. Missing file, section or key read as ""; values come back trimmed
 // of spaces and cut to 127 characters. A failed write is silent.
-QString ReadIniString(const QString& file, const QString& section, const QString& key);
-void WriteIniString(const QString& file, const QString& section, const QString& key, const QString& value);
+QString readSetting(const QString& file, const QString& section, const QString& key);
+void writeSetting(const QString& file, const QString& section, const QString& key, const QString& value);

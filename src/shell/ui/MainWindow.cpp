@@ -1,8 +1,8 @@
-#include "shell/ui/Form1.h"
+#include "shell/ui/MainWindow.h"
 
 #include "base/AppFolder.h"
-#include "base/General.h"
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
+#include "base/SystemInfo.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
 #include "engine/codec/AudioFileCodec.h"
@@ -15,13 +15,13 @@
 #include "formats/SignalSettings.h"
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
-#include "record/ui/Form4.h"
+#include "record/ui/OutputNamingDialog.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
-#include "shell/ui/Form3.h"
-#include "tags/ui/Frmid3v.h"
+#include "shell/ui/AboutDialog.h"
+#include "tags/ui/TagEditorDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,7 +46,7 @@ constexpr int kUnwatchedTickMs = 1000;
 
 } // namespace
 
-Form1::Form1(QString appFolder, QWidget* parent)
+MainWindow::MainWindow(QString appFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_appFolder(std::move(appFolder))
     , m_settingsFile(settingsFile(m_appFolder))
@@ -57,7 +57,7 @@ Form1::Form1(QString appFolder, QWidget* parent)
     , m_recordings(new RecordingsModel(this))
     , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, this))
     , m_playback(new PlaybackController(
-          *m_audioFile, *m_audioPlayer, [this] { return flgRecord(); }, this)) {
+          *m_audioFile, *m_audioPlayer, [this] { return isRecording(); }, this)) {
     setObjectName(QStringLiteral("Form1"));
     m_audioFile->setWavFormatChooser(
         [this](const codec::WavFormat& current) { return WavFormatDialog::choose(current, this); });
@@ -68,10 +68,10 @@ Form1::Form1(QString appFolder, QWidget* parent)
         if (isVisible() && !isMinimized())
             Label1->setText(text);
     });
-    connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &Form1::AudioRecord_Timer);
+    connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &MainWindow::AudioRecord_Timer);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
-    connect(m_session, &RecordingSession::stopped, this, &Form1::onRecordingStopped);
-    connect(m_playback, &PlaybackController::started, this, &Form1::onPlaybackStarted);
+    connect(m_session, &RecordingSession::stopped, this, &MainWindow::onRecordingStopped);
+    connect(m_playback, &PlaybackController::started, this, &MainWindow::onPlaybackStarted);
     connect(m_playback, &PlaybackController::positionChanged, this, [this](const QString& text) {
         if (displaysWatched())
             Label1->setText(text);
@@ -95,11 +95,11 @@ Form1::Form1(QString appFolder, QWidget* parent)
     load();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::load() {
+void MainWindow::load() {
     applySkin(m_appFolder, this);
-    if (GetOSName() == QLatin1String("WindowsVista"))
+    if (operatingSystemName() == QLatin1String("WindowsVista"))
         findChild<QLabel*>(QStringLiteral("SkinLabel1"))->setText(tr("Record device and source"));
     if (!fillDevices()) {
         Dialogs::message(this, QMessageBox::Critical, tr("Record device error!"));
@@ -114,7 +114,7 @@ void Form1::load() {
     m_loaded = true;
 }
 
-bool Form1::fillDevices() {
+bool MainWindow::fillDevices() {
     const DeviceSelection::DeviceList list = DeviceSelection::listDevices(*m_audioRecord);
     if (list.devices.empty())
         return false;
@@ -126,14 +126,14 @@ bool Form1::fillDevices() {
     return true;
 }
 
-void Form1::DeviceCombo_Click() {
+void MainWindow::DeviceCombo_Click() {
     if (DeviceCombo->currentIndex() < 0)
         return;
     m_audioRecord->SelectDevice(DeviceCombo->currentData().toInt());
     fillSources();
 }
 
-void Form1::fillSources() {
+void MainWindow::fillSources() {
     const QSignalBlocker block(cmbSrcInput);
     cmbSrcInput->clear();
     const DeviceSelection::SourceList list = DeviceSelection::listSources(*m_audioRecord);
@@ -145,22 +145,22 @@ void Form1::fillSources() {
     cmbSrcInput_Click();
 }
 
-void Form1::cmbSrcInput_Click() {
+void MainWindow::cmbSrcInput_Click() {
     if (cmbSrcInput->currentIndex() >= 0)
         DeviceSelection::activateSource(*m_audioRecord, cmbSrcInput->currentIndex());
 }
 
-bool Form1::flgRecord() const {
+bool MainWindow::isRecording() const {
     return m_session->isRecording();
 }
 
-QString Form1::statusText(int panel) const {
+QString MainWindow::statusText(int panel) const {
     return (panel == 1 ? m_panel1 : m_panel2)->text();
 }
 
-void Form1::StartRecord() {
-    if (flgRecord())
-        StopRecord();
+void MainWindow::startRecording() {
+    if (isRecording())
+        stopRecording();
     m_playback->stop();
     const RecordingSession::StartResult result =
         m_session->start(cboEncoders->currentText(), m_recordings->rowCount());
@@ -174,11 +174,11 @@ void Form1::StartRecord() {
     enableStartButtons(false);
 }
 
-void Form1::StopRecord() {
+void MainWindow::stopRecording() {
     m_session->stop();
 }
 
-void Form1::onRecordingStopped() {
+void MainWindow::onRecordingStopped() {
     enableStartButtons(true);
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(tr("Done"));
@@ -186,32 +186,32 @@ void Form1::onRecordingStopped() {
     clearDisplays();
 }
 
-void Form1::enableStartButtons(bool enabled) {
+void MainWindow::enableStartButtons(bool enabled) {
     for (QWidget* w : {static_cast<QWidget*>(cmdrecord), static_cast<QWidget*>(Command1),
                        static_cast<QWidget*>(cmdPlay), static_cast<QWidget*>(cmdPause)})
         w->setEnabled(enabled);
 }
 
-void Form1::stopCommand() {
-    if (flgRecord())
-        StopRecord();
+void MainWindow::stopCommand() {
+    if (isRecording())
+        stopRecording();
     else
         m_playback->stop();
     AudioDisplay1->Draw({});
 }
 
-void Form1::clearDisplays() {
+void MainWindow::clearDisplays() {
     AV1->Draw({});
     AudioDisplay1->Draw({});
 }
 
-bool Form1::displaysWatched() const {
+bool MainWindow::displaysWatched() const {
     return isVisible() && !isMinimized();
 }
 
-void Form1::AudioRecord_Timer() {
+void MainWindow::AudioRecord_Timer() {
     // Nobody sees the displays of a hidden or minimised window: skip their analysis and painting.
-    if (!flgRecord() || !displaysWatched())
+    if (!isRecording() || !displaysWatched())
         return;
     const int channels = m_audioFile->Channels();
     drawDisplays(m_audioRecord->RecentSamples(AV1->SamplesPerUpdate() * channels),
@@ -220,7 +220,7 @@ void Form1::AudioRecord_Timer() {
 }
 
 // Both displays show one channel: stereo is mixed down first. An empty block leaves a display as it is.
-void Form1::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels) {
+void MainWindow::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels) {
     if (channels == 2) {
         spectrum = m_monoMixer->MakeMonoFromStereo(spectrum);
         level = m_monoMixer->MakeMonoFromStereo(level);
@@ -232,29 +232,30 @@ void Form1::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate
         AudioDisplay1->Draw(level);
 }
 
-void Form1::playSelected() {
+void MainWindow::playSelected() {
     const int row = selectedRow();
     m_playback->play(row >= 0 ? m_recordings->path(row) : QString());
 }
 
-void Form1::onPlaybackStarted(const QString& path, const QString& description, int sampleRate, int channels) {
+void MainWindow::onPlaybackStarted(const QString& path, const QString& description, int sampleRate,
+                                   int channels) {
     m_panel1->setText(path);
     m_panel2->setText(description);
     AV1->SetFormat(sampleRate, channels);
 }
 
-void Form1::NewRecordingProject_Click() {
+void MainWindow::NewRecordingProject_Click() {
     m_recordings->clear();
 }
 
-void Form1::OpenRecordingProject_Click() {
+void MainWindow::OpenRecordingProject_Click() {
     const QString path = Dialogs::openFileName(this, QStringLiteral("Select a recording project file"),
                                                QStringLiteral("Project Files(*.rpf)"));
     if (!path.isEmpty())
         ProjectFile::open(path, *m_recordings);
 }
 
-void Form1::saveRecordingProject_Click() {
+void MainWindow::saveRecordingProject_Click() {
     const QString path = Dialogs::saveFileName(this, QStringLiteral("Save recording project file"),
                                                QStringLiteral("Project Files(*.rpf)"));
     if (path.isEmpty())
@@ -264,34 +265,34 @@ void Form1::saveRecordingProject_Click() {
         Dialogs::message(this, QMessageBox::Warning, result.error);
 }
 
-void Form1::recordcontrol_Click() {
+void MainWindow::recordcontrol_Click() {
     const QString mixer = QStandardPaths::findExecutable(QStringLiteral("pavucontrol"));
     if (!mixer.isEmpty())
         QProcess::startDetached(mixer, {QStringLiteral("--tab=2")});
 }
 
-void Form1::showAbout() {
-    Form3 about(m_appFolder, this);
+void MainWindow::showAbout() {
+    AboutDialog about(m_appFolder, this);
     about.exec();
     show();
 }
 
-void Form1::showOutputFile() {
-    Form4 dialog(m_appFolder, this);
+void MainWindow::showOutputFile() {
+    OutputNamingDialog dialog(m_appFolder, this);
     dialog.exec();
 }
 
-void Form1::showTagEditor() {
-    Frmid3v dialog(m_appFolder, this);
+void MainWindow::showTagEditor() {
+    TagEditorDialog dialog(m_appFolder, this);
     dialog.exec();
 }
 
-int Form1::selectedRow() const {
+int MainWindow::selectedRow() const {
     const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void Form1::deleteSelectedItem_Click() {
+void MainWindow::deleteSelectedItem_Click() {
     const int row = selectedRow();
     if (row < 0)
         return;
@@ -301,13 +302,13 @@ void Form1::deleteSelectedItem_Click() {
     RecordingsActions::deleteFile(*m_recordings, row);
 }
 
-void Form1::Removeselecteditem_Click() {
+void MainWindow::Removeselecteditem_Click() {
     const int row = selectedRow();
     if (row >= 0)
         m_recordings->removeRecording(row);
 }
 
-void Form1::Rename1_Click() {
+void MainWindow::Rename1_Click() {
     const int row = selectedRow();
     if (row < 0)
         return;
@@ -336,7 +337,7 @@ void Form1::Rename1_Click() {
     }
 }
 
-void Form1::followVisibility() {
+void MainWindow::followVisibility() {
     if (!m_audioRecord)
         return;
     const bool watched = isVisible() && !isMinimized();
@@ -347,17 +348,17 @@ void Form1::followVisibility() {
         Label1->setText(m_session->elapsed());
 }
 
-void Form1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     followVisibility();
 }
 
-void Form1::hideEvent(QHideEvent* event) {
+void MainWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     followVisibility();
 }
 
-void Form1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         followVisibility();
     // Minimised, the window leaves the task bar; only where a tray can bring it back.
@@ -367,27 +368,27 @@ void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Until the tray can bring the window back, its close box ends the program in order.
     if (!m_exiting)
-        exitsystem();
+        exitApplication();
     event->accept();
 }
 
-void Form1::exitsystem() {
+void MainWindow::exitApplication() {
     if (m_exiting)
         return;
     m_exiting = true;
-    if (flgRecord())
-        StopRecord();
+    if (isRecording())
+        stopRecording();
     m_playback->stop();
     if (m_recordings->rowCount() > 0 &&
         Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
         saveRecordingProject_Click();
     if (m_loaded)
-        WriteIniString(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
-                       QString::number(cboEncoders->currentIndex()));
+        writeSetting(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
+                     QString::number(cboEncoders->currentIndex()));
     // Hidden first: hiding asks the recorder and the player to slow their ticks.
     hide();
     m_audioRecord.reset();

@@ -8,10 +8,10 @@ class QRadioButton;
 
 // The output file naming dialog: folder, base name, date stamp and the rule for names
 // that already exist, stored in section `set` on OK.
-class Form4 : public QDialog {
+class OutputNamingDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Form4(const QString& appFolder, QWidget* parent = nullptr);
+    explicit OutputNamingDialog(const QString& appFolder, QWidget* parent = nullptr);
 
 private:
     void Command1_Click();

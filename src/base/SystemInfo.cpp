@@ -1,8 +1,8 @@
-#include "base/General.h"
+#include "base/SystemInfo.h"
 
 #include <QSysInfo>
 
-QString GetOSName() {
+QString operatingSystemName() {
     const QString kernel = QSysInfo::kernelType();
     return kernel.isEmpty() ? QStringLiteral("Failed") : kernel.left(1).toUpper() + kernel.mid(1);
 }

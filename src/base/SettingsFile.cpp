@@ -1,4 +1,4 @@
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 
 #include "base/ProfileFile.h"
 
@@ -15,7 +15,7 @@ QString trimSpaces(const QString& s) {
 }
 } // namespace
 
-QString ReadIniString(const QString& file, const QString& section, const QString& key) {
+QString readSetting(const QString& file, const QString& section, const QString& key) {
     QString value = ProfileFile(file).readString(section, key, QString(), kBufferSize);
     const qsizetype nul = value.indexOf(QChar(0));
     if (nul >= 0)
@@ -23,7 +23,7 @@ QString ReadIniString(const QString& file, const QString& section, const QString
     return trimSpaces(value);
 }
 
-void WriteIniString(const QString& file, const QString& section, const QString& key, const QString& value) {
+void writeSetting(const QString& file, const QString& section, const QString& key, const QString& value) {
     // A value of up to 127 characters is stored exactly; of a longer one the first 128.
     QString buffer = value;
     const qsizetype nul = buffer.indexOf(QChar(0));

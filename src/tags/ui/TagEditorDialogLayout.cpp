@@ -1,7 +1,7 @@
+#include "tags/Id3v1Tag.h"
 #include "tags/TagFileModel.h"
 #include "tags/TagText.h"
-#include "tags/clsID3v1.h"
-#include "tags/ui/Frmid3v.h"
+#include "tags/ui/TagEditorDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,7 +47,7 @@ constexpr int kTreeMaxPx = 5410 / 15;
 
 } // namespace
 
-void Frmid3v::buildLayout() {
+void TagEditorDialog::buildLayout() {
     setObjectName(QStringLiteral("Frmid3v"));
     setWindowTitle(QStringLiteral("ID3 Editor"));
     auto* outer = new QVBoxLayout(this);
@@ -128,7 +128,7 @@ void Frmid3v::buildLayout() {
     resize(960, 760);
 }
 
-QWidget* Frmid3v::buildPage0() {
+QWidget* TagEditorDialog::buildPage0() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("frm_0"));
     auto* pageLayout = new QVBoxLayout(page);
@@ -136,7 +136,7 @@ QWidget* Frmid3v::buildPage0() {
         buildToolbar(0, {QStringLiteral("Copy from ID3v2"), QStringLiteral("Copy to ID3v2")}));
     chkv1 = new QCheckBox(QStringLiteral("&ID3v1 tag"), page);
     chkv1->setObjectName(QStringLiteral("chkv1"));
-    connect(chkv1, &QCheckBox::clicked, this, &Frmid3v::chkv1_Click);
+    connect(chkv1, &QCheckBox::clicked, this, &TagEditorDialog::chkv1_Click);
     pageLayout->addWidget(chkv1);
     auto* form = new QGridLayout;
     const std::array<const char*, 6> labels = {
@@ -156,7 +156,7 @@ QWidget* Frmid3v::buildPage0() {
     return page;
 }
 
-QWidget* Frmid3v::buildPage1() {
+QWidget* TagEditorDialog::buildPage1() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("frm_1"));
     auto* pageLayout = new QVBoxLayout(page);
@@ -164,7 +164,7 @@ QWidget* Frmid3v::buildPage1() {
         buildToolbar(1, {QStringLiteral("Copy to ID3v1"), QStringLiteral("Copy from ID3v1")}));
     chkv2 = new QCheckBox(QStringLiteral("&ID3v2 tag"), page);
     chkv2->setObjectName(QStringLiteral("chkv2"));
-    connect(chkv2, &QCheckBox::clicked, this, &Frmid3v::chkv2_Click);
+    connect(chkv2, &QCheckBox::clicked, this, &TagEditorDialog::chkv2_Click);
     pageLayout->addWidget(chkv2);
     auto* form = new QGridLayout;
     const std::array<const char*, 11> labels = {
@@ -189,7 +189,7 @@ QWidget* Frmid3v::buildPage1() {
     return page;
 }
 
-QToolBar* Frmid3v::buildToolbar(int page, const QStringList& copyTexts) {
+QToolBar* TagEditorDialog::buildToolbar(int page, const QStringList& copyTexts) {
     auto* bar = new QToolBar(this);
     bar->setObjectName(indexedName("tbr", page));
     const QStringList texts = {QStringLiteral("Revert"),  QStringLiteral("Save"), QString(),
@@ -208,7 +208,7 @@ QToolBar* Frmid3v::buildToolbar(int page, const QStringList& copyTexts) {
     return bar;
 }
 
-void Frmid3v::buildMenus() {
+void TagEditorDialog::buildMenus() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
     menSelectMenu = bar->addMenu(QStringLiteral("Select"));
@@ -250,9 +250,9 @@ void Frmid3v::buildMenus() {
     menPlaybackMenu->menuAction()->setVisible(false);
 }
 
-void Frmid3v::fillGenres() {
+void TagEditorDialog::fillGenres() {
     for (int n = 0; n <= 255; ++n) {
-        const QString name = clsID3v1::ReturnGenre(static_cast<std::uint8_t>(n));
+        const QString name = Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(n));
         if (name.isEmpty())
             break;
         cmbv1->addItem(ProperCase(name));

@@ -2,7 +2,7 @@
 #include "engine/ui/LevelDisplay.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/RecordingsModel.h"
-#include "shell/ui/Form1.h"
+#include "shell/ui/MainWindow.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -57,7 +57,7 @@ QIcon recordIcon() {
 
 } // namespace
 
-void Form1::buildUi() {
+void MainWindow::buildUi() {
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
 
@@ -172,66 +172,66 @@ void Form1::buildUi() {
     statusBar()->addWidget(m_panel1, 3);
     statusBar()->addWidget(m_panel2, 2);
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::StartRecord);
-    connect(cmdrecord, &QToolButton::clicked, this, &Form1::StartRecord);
-    connect(command3, &QPushButton::clicked, this, &Form1::stopCommand);
-    connect(cmdStop, &QPushButton::clicked, this, &Form1::stopCommand);
-    connect(cmdPlay, &QPushButton::clicked, this, &Form1::playSelected);
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::startRecording);
+    connect(cmdrecord, &QToolButton::clicked, this, &MainWindow::startRecording);
+    connect(command3, &QPushButton::clicked, this, &MainWindow::stopCommand);
+    connect(cmdStop, &QPushButton::clicked, this, &MainWindow::stopCommand);
+    connect(cmdPlay, &QPushButton::clicked, this, &MainWindow::playSelected);
     connect(cmdPause, &QPushButton::clicked, m_playback, &PlaybackController::pauseOrResume);
     connect(slPosition, &QSlider::sliderPressed, m_playback, &PlaybackController::beginSeek);
     connect(slPosition, &QSlider::sliderReleased, this, [this] { m_playback->endSeek(slPosition->value()); });
-    connect(ListView1, &QTreeView::doubleClicked, this, &Form1::playSelected);
-    connect(command5, &QPushButton::clicked, this, &Form1::showOutputFile);
-    connect(command11, &QPushButton::clicked, this, &Form1::showAbout);
-    connect(command12, &QPushButton::clicked, this, &Form1::exitsystem);
-    connect(DeviceCombo, &QComboBox::currentIndexChanged, this, &Form1::DeviceCombo_Click);
-    connect(cmbSrcInput, &QComboBox::currentIndexChanged, this, &Form1::cmbSrcInput_Click);
-    connect(command13, &QPushButton::clicked, this, &Form1::showTagEditor);
+    connect(ListView1, &QTreeView::doubleClicked, this, &MainWindow::playSelected);
+    connect(command5, &QPushButton::clicked, this, &MainWindow::showOutputFile);
+    connect(command11, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(command12, &QPushButton::clicked, this, &MainWindow::exitApplication);
+    connect(DeviceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::DeviceCombo_Click);
+    connect(cmbSrcInput, &QComboBox::currentIndexChanged, this, &MainWindow::cmbSrcInput_Click);
+    connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
     comingLater({command2, Command4, command6, command10, command14});
     resize(760, 640);
 }
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("file"));
     connect(menuAction(file, "NewRecordingProject", tr("New Recording Project"), QKeySequence(tr("Ctrl+N"))),
-            &QAction::triggered, this, &Form1::NewRecordingProject_Click);
+            &QAction::triggered, this, &MainWindow::NewRecordingProject_Click);
     connect(
         menuAction(file, "OpenRecordingProject", tr("Open Recording Project"), QKeySequence(tr("Ctrl+O"))),
-        &QAction::triggered, this, &Form1::OpenRecordingProject_Click);
+        &QAction::triggered, this, &MainWindow::OpenRecordingProject_Click);
     connect(
         menuAction(file, "saveRecordingProject", tr("Save Recording Project"), QKeySequence(tr("Ctrl+V"))),
-        &QAction::triggered, this, &Form1::saveRecordingProject_Click);
+        &QAction::triggered, this, &MainWindow::saveRecordingProject_Click);
     file->addSeparator();
     connect(menuAction(file, "exit", tr("Exit"), QKeySequence(tr("Ctrl+X"))), &QAction::triggered, this,
-            &Form1::exitsystem);
+            &MainWindow::exitApplication);
 
     m_editMenu = menuBar()->addMenu(tr("Edit(&E)"));
     m_editMenu->setObjectName(QStringLiteral("edit"));
     connect(menuAction(m_editMenu, "play1", tr("Play Selected File")), &QAction::triggered, this,
-            &Form1::playSelected);
+            &MainWindow::playSelected);
     m_editMenu->addSeparator();
     connect(menuAction(m_editMenu, "Rename1", tr("Rename")), &QAction::triggered, this,
-            &Form1::Rename1_Click);
+            &MainWindow::Rename1_Click);
     connect(menuAction(m_editMenu, "Removeselecteditem", tr("Remove Selected Item")), &QAction::triggered,
-            this, &Form1::Removeselecteditem_Click);
+            this, &MainWindow::Removeselecteditem_Click);
     connect(menuAction(m_editMenu, "deleteSelectedItem", tr("Delete Selected File")), &QAction::triggered,
-            this, &Form1::deleteSelectedItem_Click);
+            this, &MainWindow::deleteSelectedItem_Click);
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_editMenu->popup(ListView1->viewport()->mapToGlobal(pos)); });
 
     QMenu* action = menuBar()->addMenu(tr("Action(&A)"));
     action->setObjectName(QStringLiteral("action"));
     connect(menuAction(action, "record", tr("Record"), QKeySequence(tr("Ctrl+R"))), &QAction::triggered, this,
-            &Form1::StartRecord);
+            &MainWindow::startRecording);
     connect(menuAction(action, "stop", tr("Stop"), QKeySequence(tr("Ctrl+S"))), &QAction::triggered, this,
             [this] {
-                if (flgRecord())
-                    StopRecord();
+                if (isRecording())
+                    stopRecording();
             });
     action->addSeparator();
     connect(menuAction(action, "playaudio1", tr("Play Audio")), &QAction::triggered, this,
-            &Form1::playSelected);
+            &MainWindow::playSelected);
     connect(menuAction(action, "PausePlay1", tr("Pause Play")), &QAction::triggered, m_playback,
             &PlaybackController::pauseOrResume);
     connect(menuAction(action, "stopplay1", tr("Stop Play")), &QAction::triggered, m_playback,
@@ -241,17 +241,17 @@ void Form1::buildMenus() {
     QAction* converter =
         menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C")));
     connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
-            this, &Form1::showTagEditor);
+            this, &MainWindow::showTagEditor);
 
     QMenu* option = menuBar()->addMenu(tr("Option(&O)"));
     option->setObjectName(QStringLiteral("option"));
     connect(menuAction(option, "outputfile", tr("Output File"), QKeySequence(tr("Ctrl+D"))),
-            &QAction::triggered, this, &Form1::showOutputFile);
+            &QAction::triggered, this, &MainWindow::showOutputFile);
     QAction* formatSettings = menuAction(option, "formatsettings", tr("Format Settings"));
     option->addSeparator();
     QAction* schedule = menuAction(option, "schedule", tr("Schedule"));
     connect(menuAction(option, "recordcontrol", tr("Record Control")), &QAction::triggered, this,
-            &Form1::recordcontrol_Click);
+            &MainWindow::recordcontrol_Click);
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
@@ -261,7 +261,7 @@ void Form1::buildMenus() {
     QAction* support = menuAction(help, "supportonline", tr("Support Online"));
     help->addSeparator();
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
-            &Form1::showAbout);
+            &MainWindow::showAbout);
 
     comingLater({audioPlayer, converter, formatSettings, schedule, helpItem, homePage, support});
 }

@@ -6,7 +6,7 @@
 
 // The 128-byte ID3v1 trailer of one MP3 file: "TAG", then the 125-byte record held here.
 // Works on one path at a time and never keeps the file open between calls.
-class clsID3v1 {
+class Id3v1Tag {
 public:
     static constexpr int kTagSize = 128;
     static constexpr int kRecordSize = 125;

@@ -20,16 +20,16 @@ class QTabWidget;
 class QToolBar;
 class QTreeView;
 class TagFileModel;
-class clsFMOD;
+class TagPreview;
 
 // The ID3 tag editor: a folder tree, the folder's MP3 files with their tags, the ID3v1 and
 // ID3v2 pages that edit one file or the checked files, and a preview player. The rules
 // live in TagFileModel and TagBatch; this window shows and routes.
-class Frmid3v : public QDialog {
+class TagEditorDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Frmid3v(const QString& appFolder, QWidget* parent = nullptr);
-    ~Frmid3v() override;
+    explicit TagEditorDialog(const QString& appFolder, QWidget* parent = nullptr);
+    ~TagEditorDialog() override;
 
     // Lists the folder's files; the list fills in when the scan, which runs off the window's
     // thread, is done.
@@ -39,7 +39,7 @@ public:
     // "pause", "forward", "back", "jump", "" (stop) or a file to play.
     void Playback(const QString& sFile);
 
-    clsFMOD& preview() { return *m_fmod; }
+    TagPreview& preview() { return *m_fmod; }
     TagFileModel& files() { return *m_model; }
 
     void done(int result) override;
@@ -76,7 +76,7 @@ private:
     bool m_previewReady = false;
     QString m_appFolder;
     std::array<bool, 3> m_opt{true, false, false};
-    clsFMOD* m_fmod = nullptr;
+    TagPreview* m_fmod = nullptr;
     TagFileModel* m_model = nullptr;
     QFileSystemModel* m_folders = nullptr;
 

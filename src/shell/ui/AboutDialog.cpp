@@ -1,13 +1,13 @@
-#include "shell/ui/Form3.h"
+#include "shell/ui/AboutDialog.h"
 
-#include "base/General.h"
+#include "base/SystemInfo.h"
 #include "base/ui/Skin.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form3::Form3(const QString& appFolder, QWidget* parent)
+AboutDialog::AboutDialog(const QString& appFolder, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("About Tavrik"));

@@ -1,7 +1,7 @@
-#include "record/ui/Form4.h"
+#include "record/ui/OutputNamingDialog.h"
 
 #include "base/AppFolder.h"
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
 #include "record/OutputNaming.h"
@@ -21,7 +21,7 @@ template <typename W> W* named(W* w, const char* name) {
 }
 } // namespace
 
-Form4::Form4(const QString& appFolder, QWidget* parent)
+OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent)
     : QDialog(parent)
     , m_settingsFile(settingsFile(appFolder)) {
     setObjectName(QStringLiteral("Form4"));
@@ -61,8 +61,8 @@ Form4::Form4(const QString& appFolder, QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(520);
 
-    connect(browse, &QPushButton::clicked, this, &Form4::Command4_Click);
-    connect(ok, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(browse, &QPushButton::clicked, this, &OutputNamingDialog::Command4_Click);
+    connect(ok, &QPushButton::clicked, this, &OutputNamingDialog::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     applySkin(appFolder, this);
@@ -73,24 +73,24 @@ Form4::Form4(const QString& appFolder, QWidget* parent)
     (overwriteRequested(s.existedFile) ? Option2 : Option1)->setChecked(true);
 }
 
-void Form4::Command4_Click() {
+void OutputNamingDialog::Command4_Click() {
     const QString folder = Dialogs::existingDirectory(this, Dialogs::kAppTitle, Text2->text());
     if (!folder.isEmpty())
         Text2->setText(folder);
 }
 
-void Form4::Command1_Click() {
+void OutputNamingDialog::Command1_Click() {
     const QString name = Text1->text().trimmed();
     if (name.isEmpty()) {
         Dialogs::message(this, QMessageBox::Critical, tr("Please enter audio file name."));
         return;
     }
     const QString set = QStringLiteral("set");
-    WriteIniString(m_settingsFile, set, QStringLiteral("outputfolder"), Text2->text().trimmed());
-    WriteIniString(m_settingsFile, set, QStringLiteral("filename"), name);
-    WriteIniString(m_settingsFile, set, QStringLiteral("datetime"),
-                   Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    WriteIniString(m_settingsFile, set, QStringLiteral("existedfile"),
-                   Option1->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+    writeSetting(m_settingsFile, set, QStringLiteral("outputfolder"), Text2->text().trimmed());
+    writeSetting(m_settingsFile, set, QStringLiteral("filename"), name);
+    writeSetting(m_settingsFile, set, QStringLiteral("datetime"),
+                 Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    writeSetting(m_settingsFile, set, QStringLiteral("existedfile"),
+                 Option1->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
     accept();
 }

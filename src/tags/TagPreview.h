@@ -14,7 +14,7 @@ class AudioPlayer;
 // decoder and the sound output, plus short-lived handles for reading a file's tags.
 // Members return booleans and never throw; problems are shown through the box callback
 // with the error texts of the sound library the editor was written against.
-class clsFMOD : public QObject {
+class TagPreview : public QObject {
     Q_OBJECT
 public:
     // Tag kinds of GetStreamTag.
@@ -32,8 +32,8 @@ public:
     // `warning` is false for an error box, true for a warning box; the caption is "FMOD Error".
     using Box = std::function<void(bool warning, const QString& text)>;
 
-    explicit clsFMOD(Box box = {}, QObject* parent = nullptr);
-    ~clsFMOD() override;
+    explicit TagPreview(Box box = {}, QObject* parent = nullptr);
+    ~TagPreview() override;
 
     bool Init(int lMixrate, int lMaxChannels);
     bool StreamPlay(const QString& sFilename, bool bVBR, int bVolume);

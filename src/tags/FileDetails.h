@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // What the system reports about one file path: attributes, size and times.
-class clsFile {
+class FileDetails {
 public:
     // Attribute bits as the editor knows them.
     static constexpr std::uint32_t kReadOnly = 0x1;
@@ -13,8 +13,8 @@ public:
     static constexpr std::uint32_t kDirectory = 0x10;
     static constexpr std::uint32_t kNormal = 0x80;
 
-    clsFile() = default;
-    explicit clsFile(const QString& path) { setSFilename(path); }
+    FileDetails() = default;
+    explicit FileDetails(const QString& path) { setSFilename(path); }
 
     const QString& sFilename() const { return m_filename; }
     void setSFilename(const QString& path);

@@ -1,10 +1,10 @@
-#include "tags/clsFind.h"
+#include "tags/FileSearch.h"
 
 #include "tags/TagFile.h"
 
 #include <QDir>
 
-int clsFind::Find(const QString& sFindPath, const QString& sFindSpec, bool bRecursive) {
+int FileSearch::Find(const QString& sFindPath, const QString& sFindSpec, bool bRecursive) {
     QString folder = sFindPath;
     if (!folder.endsWith(QDir::separator()))
         folder += QDir::separator();
@@ -24,7 +24,7 @@ int clsFind::Find(const QString& sFindPath, const QString& sFindSpec, bool bRecu
         // Qt's listing takes a link to a FIFO for a file.
         for (const QString& name : names) {
             if (isRegularFile(folder + name))
-                m_files.append(clsFile(folder + name));
+                m_files.append(FileDetails(folder + name));
         }
     }
     return Count();

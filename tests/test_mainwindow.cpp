@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 #include "base/AppFolder.h"
-#include "base/Inifun.h"
+#include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "record/RecordingSession.h"
 #include "recordings/PlaybackController.h"
 #include "recordings/RecordingsModel.h"
-#include "shell/ui/Form1.h"
+#include "shell/ui/MainWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,14 +28,14 @@ using namespace testsupport;
 
 namespace {
 
-qint64 elapsedMs(const Form1& w) {
+qint64 elapsedMs(const MainWindow& w) {
     // "m:ss.mmm" back to milliseconds.
-    const QString t = const_cast<Form1&>(w).session().elapsed();
+    const QString t = const_cast<MainWindow&>(w).session().elapsed();
     const auto parts = t.split(QLatin1Char(':'));
     return parts.value(0).toLongLong() * 60000 + static_cast<qint64>(parts.value(1).toDouble() * 1000);
 }
 
-void click(const Form1& w, const char* button) {
+void click(const MainWindow& w, const char* button) {
     auto* b = w.findChild<QAbstractButton*>(QLatin1String(button));
     QVERIFY2(b, button);
     QVERIFY2(b->isEnabled(), button);
@@ -44,19 +44,19 @@ void click(const Form1& w, const char* button) {
 
 } // namespace
 
-class TestForm1 : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_app;
     QString m_settings;
 
     void setNaming(const char* name, const char* stamp, const char* existed) {
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("filename"), QLatin1String(name));
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("datetime"), QLatin1String(stamp));
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("existedfile"),
-                       QLatin1String(existed));
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("filename"), QLatin1String(name));
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("datetime"), QLatin1String(stamp));
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("existedfile"),
+                     QLatin1String(existed));
     }
 
-    static void selectSource(Form1& w, const char* name) {
+    static void selectSource(MainWindow& w, const char* name) {
         auto* sources = w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"));
         const int i = sources->findText(QLatin1String(name));
         QVERIFY2(i >= 0, name);
@@ -82,12 +82,12 @@ private Q_SLOTS:
         QFETCH(int, rate);
         QFETCH(int, channels);
         if (rate) {
-            WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Freq"), QString::number(rate));
-            WriteIniString(m_settings, QStringLiteral("wav"), QStringLiteral("Channel"),
-                           QString::number(channels));
+            writeSetting(m_settings, QStringLiteral("wav"), QStringLiteral("Freq"), QString::number(rate));
+            writeSetting(m_settings, QStringLiteral("wav"), QStringLiteral("Channel"),
+                         QString::number(channels));
         }
         setNaming("take", "0", "0");
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(),
                  QStringLiteral("WAV"));
         QVERIFY(w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"))
@@ -124,7 +124,7 @@ private Q_SLOTS:
     void lumpySourceFileHoldsWhatTheLabelShowed() {
         // Guards against sound captured but not written (or written twice) around the stop.
         setNaming("lumps", "0", "0");
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 3000, 8000);
         click(w, "cmdStop");
@@ -137,7 +137,7 @@ private Q_SLOTS:
     void busyInterfaceLosesNoSound() {
         // Guards against gaps or repeats when the interface thread stalls mid-recording.
         setNaming("busy", "0", "0");
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         selectSource(w, "Monitor of Tone");
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 6000);
@@ -161,14 +161,14 @@ private Q_SLOTS:
     void recordWhileRecordingListsAndStartsAnew() {
         // Guards against losing the running file when Record is pressed again.
         setNaming("again", "0", "0");
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 500, 5000);
-        w.StartRecord();
-        QVERIFY(w.flgRecord());
+        w.startRecording();
+        QVERIFY(w.isRecording());
         QCOMPARE(w.recordings().rowCount(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 500, 5000);
-        w.StopRecord();
+        w.stopRecording();
         QCOMPARE(w.recordings().rowCount(), 2);
         QCOMPARE(w.recordings().path(0), m_app->filePath(QStringLiteral("again.WAV")));
         QCOMPARE(w.recordings().path(1), m_app->filePath(QStringLiteral("again_2.WAV")));
@@ -181,11 +181,11 @@ private Q_SLOTS:
 
     void unusableOutputFolderRefusesTheStart() {
         // Guards against a start that "records" into a folder that cannot hold the file.
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputfolder"),
-                       m_app->filePath(QStringLiteral("missing/deeper")));
-        Form1 w(m_app->path());
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputfolder"),
+                     m_app->filePath(QStringLiteral("missing/deeper")));
+        MainWindow w(m_app->path());
         click(w, "Command1");
-        QVERIFY(!w.flgRecord());
+        QVERIFY(!w.isRecording());
         QCOMPARE(w.recordings().rowCount(), 0);
         QVERIFY(!w.statusText(2).isEmpty());
         QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
@@ -197,35 +197,34 @@ private Q_SLOTS:
         qputenv("PULSE_SERVER", "unix:/nonexistent/tavrik-native");
         Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         {
-            Form1 w(m_app->path());
+            MainWindow w(m_app->path());
             QCOMPARE(Dialogs::shownMessages(), QStringList{QStringLiteral("Record device error!")});
             QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->count(), 0);
-            w.StartRecord();
-            QVERIFY(!w.flgRecord());
-            w.exitsystem();
+            w.startRecording();
+            QVERIFY(!w.isRecording());
+            w.exitApplication();
         }
         qputenv("PULSE_SERVER", server);
-        QVERIFY(ReadIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")).isEmpty());
+        QVERIFY(readSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")).isEmpty());
     }
 
     void outputFormatSurvivesARestart() {
         // Guards against the chosen format being lost (or written before exit), and against a
         // crash when the shown window's close box ends the program.
-        WriteIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"),
-                       QStringLiteral("9"));
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"), QStringLiteral("9"));
         {
-            Form1 w(m_app->path());
+            MainWindow w(m_app->path());
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             auto* formats = w.findChild<QComboBox*>(QStringLiteral("cboEncoders"));
             QCOMPARE(formats->currentText(), QStringLiteral("WAV"));
             formats->setCurrentIndex(5);
-            QCOMPARE(ReadIniString(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")),
+            QCOMPARE(readSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")),
                      QStringLiteral("9"));
             QVERIFY(w.close());
             QVERIFY(w.isHidden());
         }
-        Form1 again(m_app->path());
+        MainWindow again(m_app->path());
         QCOMPARE(again.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(),
                  QStringLiteral("OGG"));
     }
@@ -233,11 +232,11 @@ private Q_SLOTS:
     void exitWhileRecordingFinishesTheFile() {
         // Guards against an exit that leaves the running recording unfinished or unlisted.
         setNaming("exit", "0", "0");
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 5000);
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
-        w.exitsystem();
+        w.exitApplication();
         QCOMPARE(w.recordings().rowCount(), 1);
         QCOMPARE(Dialogs::shownMessages(),
                  QStringList{QStringLiteral("Do you need to save the recording project file?")});
@@ -246,7 +245,7 @@ private Q_SLOTS:
 
     void editMenuActsOnTheSelectedRow() {
         // Guards against the Edit menu touching the wrong file or losing a file on Cancel.
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         const QDateTime now = QDateTime::currentDateTime();
         for (const char* name : {"a.WAV", "b.WAV", "c.WAV"}) {
             QFile f(m_app->filePath(QLatin1String(name)));
@@ -295,7 +294,7 @@ private Q_SLOTS:
     void projectCommandsKeepTheList() {
         // Guards against projects losing rows, cancelled dialogs changing anything, or a failed save passing
         // silently.
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         const QDateTime now = QDateTime::currentDateTime();
         for (const char* name : {"a.WAV", "b.WAV", "c.WAV"})
             w.recordings().appendRecording(m_app->filePath(QLatin1String(name)), QStringLiteral("0:01.000"),
@@ -341,7 +340,7 @@ private Q_SLOTS:
         Dialogs::shownMessages().clear();
         Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         Dialogs::setNextFileName(atExit);
-        w.exitsystem();
+        w.exitApplication();
         QCOMPARE(Dialogs::shownMessages(),
                  QStringList{QStringLiteral("Do you need to save the recording project file?")});
         QCOMPARE(QFileInfo(atExit).size(), QFileInfo(project).size() * 2);
@@ -350,7 +349,7 @@ private Q_SLOTS:
     void playButtonsPlayTheSelectedRow() {
         // Guards against the play buttons acting on nothing, or playback fighting a recording.
         setNaming("play", "0", "0");
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         selectSource(w, "Monitor of Tone");
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1500, 5000);
@@ -378,15 +377,15 @@ private Q_SLOTS:
         click(w, "cmdPlay");
         QVERIFY(w.playback().isPlaying());
         click(w, "Command1"); // recording stops playback first
-        QVERIFY(w.playback().isStopped() && w.flgRecord());
+        QVERIFY(w.playback().isStopped() && w.isRecording());
         click(w, "Command3");
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
-        w.exitsystem();
+        w.exitApplication();
     }
 
     void namingDialogStoresWhatTheUserChose() {
         // Guards against the naming dialog storing blanks, untrimmed names, or anything on Cancel.
-        Form1 w(m_app->path());
+        MainWindow w(m_app->path());
         auto runDialog = [&](const std::function<void(QDialog*)>& interact) {
             QTimer::singleShot(0, &w, [&] {
                 auto* d = w.findChild<QDialog*>(QStringLiteral("Form4"));
@@ -419,12 +418,12 @@ private Q_SLOTS:
             QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
         });
         const QString set = QStringLiteral("set");
-        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("outputfolder")), QString());
-        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("filename")), QStringLiteral("Show"));
-        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("datetime")), QStringLiteral("0"));
-        QCOMPARE(ReadIniString(m_settings, set, QStringLiteral("existedfile")), QStringLiteral("1"));
+        QCOMPARE(readSetting(m_settings, set, QStringLiteral("outputfolder")), QString());
+        QCOMPARE(readSetting(m_settings, set, QStringLiteral("filename")), QStringLiteral("Show"));
+        QCOMPARE(readSetting(m_settings, set, QStringLiteral("datetime")), QStringLiteral("0"));
+        QCOMPARE(readSetting(m_settings, set, QStringLiteral("existedfile")), QStringLiteral("1"));
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "test_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

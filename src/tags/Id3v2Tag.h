@@ -5,7 +5,7 @@
 #include <QString>
 
 // The twelve text fields of a file's ID3v2.3 tag, kept as plain strings between calls.
-class clsID3v23 {
+class Id3v2Tag {
 public:
     const QString& filename() const { return m_filename; }
     void setFilename(const QString& path) { m_filename = path; }

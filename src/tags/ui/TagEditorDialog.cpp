@@ -1,10 +1,10 @@
-#include "tags/ui/Frmid3v.h"
+#include "tags/ui/TagEditorDialog.h"
 
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
 #include "tags/TagFileModel.h"
+#include "tags/TagPreview.h"
 #include "tags/TagText.h"
-#include "tags/clsFMOD.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -37,11 +37,11 @@ QSettings editorSettings() {
 
 } // namespace
 
-Frmid3v::Frmid3v(const QString& appFolder, QWidget* parent)
+TagEditorDialog::TagEditorDialog(const QString& appFolder, QWidget* parent)
     : QDialog(parent)
     , m_appFolder(appFolder) {
     applySkin(appFolder, this);
-    m_fmod = new clsFMOD(
+    m_fmod = new TagPreview(
         [this](bool warning, const QString& text) {
             Dialogs::message(this, warning ? QMessageBox::Warning : QMessageBox::Critical,
                              QStringLiteral("FMOD Error"), text);
@@ -49,7 +49,8 @@ Frmid3v::Frmid3v(const QString& appFolder, QWidget* parent)
         this);
     buildLayout();
     cmbv2->setCurrentIndex(-1);
-    connect(ftv->selectionModel(), &QItemSelectionModel::currentChanged, this, &Frmid3v::folderChanged);
+    connect(ftv->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TagEditorDialog::folderChanged);
     // The pages follow the highlighted row however it moves (mouse, arrows, paging, typing a
     // name), so that Save writes exactly the file they show; a click on it shows it afresh.
     connect(lvw->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -65,20 +66,20 @@ Frmid3v::Frmid3v(const QString& appFolder, QWidget* parent)
         prb->setMaximum(total);
         prb->setValue(done);
     });
-    connect(m_model, &TagFileModel::scanFinished, this, &Frmid3v::folderScanned);
+    connect(m_model, &TagFileModel::scanFinished, this, &TagEditorDialog::folderScanned);
     LoadSettings();
     m_previewReady = m_fmod->Init(44100, 16);
 }
 
-Frmid3v::~Frmid3v() = default;
+TagEditorDialog::~TagEditorDialog() = default;
 
-void Frmid3v::done(int result) {
+void TagEditorDialog::done(int result) {
     SaveSettings();
     Playback(QString());
     QDialog::done(result);
 }
 
-void Frmid3v::LoadSettings() {
+void TagEditorDialog::LoadSettings() {
     QSettings s = editorSettings();
     s.beginGroup(QStringLiteral("Settings"));
     const std::array<int, 3> defaults = {1, 0, 0};
@@ -95,7 +96,7 @@ void Frmid3v::LoadSettings() {
         ftv->setCurrentIndex(m_folders->index(folder));
 }
 
-void Frmid3v::SaveSettings() {
+void TagEditorDialog::SaveSettings() {
     QSettings s = editorSettings();
     s.beginGroup(QStringLiteral("Settings"));
     for (std::size_t i = 0; i < m_opt.size(); ++i)
@@ -108,12 +109,12 @@ void Frmid3v::SaveSettings() {
     s.setValue(QStringLiteral("folder"), current.isValid() ? m_folders->filePath(current) : QString());
 }
 
-void Frmid3v::folderChanged(const QModelIndex& current) {
+void TagEditorDialog::folderChanged(const QModelIndex& current) {
     if (current.isValid())
         UpdateFolder(m_folders->filePath(current));
 }
 
-void Frmid3v::setBusy(bool busy) {
+void TagEditorDialog::setBusy(bool busy) {
     m_busy = busy;
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -121,7 +122,7 @@ void Frmid3v::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void Frmid3v::UpdateFolder(const QString& sFolder) {
+void TagEditorDialog::UpdateFolder(const QString& sFolder) {
     if (m_busy)
         return;
     prb->setValue(1);
@@ -129,7 +130,7 @@ void Frmid3v::UpdateFolder(const QString& sFolder) {
     m_model->UpdateFolder(sFolder);
 }
 
-void Frmid3v::folderScanned() {
+void TagEditorDialog::folderScanned() {
     prb->hide();
     if (m_model->rowCount() == 0)
         return;
@@ -143,32 +144,32 @@ void Frmid3v::folderScanned() {
     lvw->setCurrentIndex(m_model->index(0, 0));
 }
 
-int Frmid3v::selectedRow() const {
+int TagEditorDialog::selectedRow() const {
     const QModelIndex current = lvw->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-QString Frmid3v::v2Text(int box) const {
+QString TagEditorDialog::v2Text(int box) const {
     if (auto* edit = qobject_cast<QLineEdit*>(txtv2[static_cast<std::size_t>(box)]))
         return edit->text();
     return static_cast<QPlainTextEdit*>(txtv2[static_cast<std::size_t>(box)])->toPlainText();
 }
 
-void Frmid3v::setV2Text(int box, const QString& text) {
+void TagEditorDialog::setV2Text(int box, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(txtv2[static_cast<std::size_t>(box)]))
         edit->setText(text);
     else
         static_cast<QPlainTextEdit*>(txtv2[static_cast<std::size_t>(box)])->setPlainText(text);
 }
 
-void Frmid3v::RefreshItem(int row) {
+void TagEditorDialog::RefreshItem(int row) {
     if (m_model->GetSelNum() <= 1 && (row < 0 || row >= m_model->rowCount()))
         return;
     showView(m_model->RefreshItem(row));
     refreshTitleLabel();
 }
 
-void Frmid3v::showView(const PageView& view) {
+void TagEditorDialog::showView(const PageView& view) {
     if (view.hasV1) {
         for (std::size_t i = 0; i < txtv1.size(); ++i)
             txtv1[i]->setText(view.v1[i]);
@@ -185,7 +186,7 @@ void Frmid3v::showView(const PageView& view) {
     chkv2_Click();
 }
 
-void Frmid3v::refreshTitleLabel() {
+void TagEditorDialog::refreshTitleLabel() {
     const int row = selectedRow();
     if (m_opt[2] && row >= 0)
         lblTitle->setText(QStringLiteral("Grabbed title for selected mp3: \n") +
@@ -194,24 +195,24 @@ void Frmid3v::refreshTitleLabel() {
         lblTitle->clear();
 }
 
-void Frmid3v::chkOpt_Click(int index) {
+void TagEditorDialog::chkOpt_Click(int index) {
     m_opt[static_cast<std::size_t>(index)] = chkOpt[static_cast<std::size_t>(index)]->isChecked();
     refreshTitleLabel();
 }
 
-void Frmid3v::chkv1_Click() {
+void TagEditorDialog::chkv1_Click() {
     for (QLineEdit* box : txtv1)
         box->setEnabled(chkv1->isChecked());
     cmbv1->setEnabled(chkv1->isChecked());
 }
 
-void Frmid3v::chkv2_Click() {
+void TagEditorDialog::chkv2_Click() {
     for (QWidget* box : txtv2)
         box->setEnabled(chkv2->isChecked());
     cmbv2->setEnabled(chkv2->isChecked());
 }
 
-TagPages Frmid3v::pages() const {
+TagPages TagEditorDialog::pages() const {
     TagPages out;
     out.v1Ticked = chkv1->isChecked();
     for (std::size_t i = 0; i < txtv1.size(); ++i)
@@ -224,7 +225,7 @@ TagPages Frmid3v::pages() const {
     return out;
 }
 
-void Frmid3v::SaveItems() {
+void TagEditorDialog::SaveItems() {
     setBusy(true);
     Playback(QString());
     const BatchOptions options{m_opt[0], m_opt[1], m_opt[2]};
@@ -254,7 +255,7 @@ void Frmid3v::SaveItems() {
                      tr("These files were left as they were:\n\n%1").arg(lines.join(QLatin1Char('\n'))));
 }
 
-void Frmid3v::copyPage1To0() {
+void TagEditorDialog::copyPage1To0() {
     chkv1->setEnabled(true);
     chkv1->setChecked(true);
     chkv1_Click();
@@ -263,7 +264,7 @@ void Frmid3v::copyPage1To0() {
     cmbv1->setCurrentIndex(cmbv2->currentIndex());
 }
 
-void Frmid3v::copyPage0To1() {
+void TagEditorDialog::copyPage0To1() {
     chkv2->setEnabled(true);
     chkv2->setChecked(true);
     chkv2_Click();
@@ -272,7 +273,7 @@ void Frmid3v::copyPage0To1() {
     cmbv2->setCurrentIndex(cmbv1->currentIndex());
 }
 
-void Frmid3v::tbr_ButtonClick(int position, QToolBar* bar, QAction* button) {
+void TagEditorDialog::tbr_ButtonClick(int position, QToolBar* bar, QAction* button) {
     switch (position) {
     case 1:
         RefreshItem(selectedRow());
@@ -297,7 +298,7 @@ void Frmid3v::tbr_ButtonClick(int position, QToolBar* bar, QAction* button) {
     }
 }
 
-void Frmid3v::Playback(const QString& sFile) {
+void TagEditorDialog::Playback(const QString& sFile) {
     if (!m_previewReady)
         return;
     const bool loaded = m_fmod->StreamIsLoaded();
@@ -321,7 +322,7 @@ void Frmid3v::Playback(const QString& sFile) {
     }
 }
 
-bool Frmid3v::eventFilter(QObject* watched, QEvent* event) {
+bool TagEditorDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtv1[kV1Track]) {
         if (event->type() == QEvent::KeyPress) {
             const QString text = static_cast<QKeyEvent*>(event)->text();

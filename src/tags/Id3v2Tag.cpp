@@ -1,6 +1,6 @@
-#include "tags/clsID3v23.h"
+#include "tags/Id3v2Tag.h"
 
-bool clsID3v23::ReadTag() {
+bool Id3v2Tag::ReadTag() {
     const Id3v2Read read = readId3v2(m_filename);
     if (!read.opened)
         return false;
@@ -8,15 +8,15 @@ bool clsID3v23::ReadTag() {
     return read.hasTag;
 }
 
-bool clsID3v23::SaveTag() {
+bool Id3v2Tag::SaveTag() {
     return writeId3v2(m_filename, m_fields);
 }
 
-bool clsID3v23::RemoveTag() {
+bool Id3v2Tag::RemoveTag() {
     return removeId3v2(m_filename);
 }
 
-bool clsID3v23::HasTag() const {
+bool Id3v2Tag::HasTag() const {
     return readId3v2(m_filename).hasTag;
 }
 

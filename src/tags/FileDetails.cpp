@@ -1,4 +1,4 @@
-#include "tags/clsFile.h"
+#include "tags/FileDetails.h"
 
 #include "tags/TagText.h"
 
@@ -14,12 +14,12 @@ QDateTime wholeSeconds(const QDateTime& t) {
 
 } // namespace
 
-void clsFile::setSFilename(const QString& path) {
+void FileDetails::setSFilename(const QString& path) {
     m_filename = path;
     RefreshInfo();
 }
 
-void clsFile::RefreshInfo() {
+void FileDetails::RefreshInfo() {
     QFileInfo info(m_filename);
     if (!info.exists())
         return;
@@ -39,7 +39,7 @@ void clsFile::RefreshInfo() {
     m_written = wholeSeconds(info.lastModified());
 }
 
-void clsFile::setEFileAttributes(std::uint32_t attributes) {
+void FileDetails::setEFileAttributes(std::uint32_t attributes) {
     QFile file(m_filename);
     QFile::Permissions perms = file.permissions();
     if (attributes & kReadOnly)
@@ -50,14 +50,14 @@ void clsFile::setEFileAttributes(std::uint32_t attributes) {
     m_attributes = attributes;
 }
 
-QString clsFile::sName() const {
+QString FileDetails::sName() const {
     return PathPart(m_filename, kPathName);
 }
 
-QString clsFile::sExtension() const {
+QString FileDetails::sExtension() const {
     return PathPart(m_filename, kPathExtension);
 }
 
-QString clsFile::sNameAndExtension() const {
+QString FileDetails::sNameAndExtension() const {
     return PathPart(m_filename, kPathName | kPathExtension);
 }

@@ -26,19 +26,19 @@ class FrequencyView;
 
 // The main window: a view over the recording session and the recordings list. It owns
 // the audio components for the whole run.
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Form1(QString appFolder, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(QString appFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void StartRecord();
-    void StopRecord();
+    void startRecording();
+    void stopRecording();
     // The orderly exit: stops recording, stores the output format, releases the
     // components and quits the application.
-    void exitsystem();
+    void exitApplication();
 
-    bool flgRecord() const;
+    bool isRecording() const;
     RecordingSession& session() { return *m_session; }
     RecordingsModel& recordings() { return *m_recordings; }
     PlaybackController& playback() { return *m_playback; }
