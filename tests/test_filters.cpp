@@ -44,8 +44,8 @@ SampleBlock record(AudioRecorder& rec, double seconds, const std::function<void(
         return all;
     rec.SetCaptureFormat(kRate, 2);
     rec.SetBlockSize(rec.BlockSizeFor(250));
-    QObject::connect(&rec, &AudioRecorder::EndArrayRecord, &rec,
-                     [&] { all.insert(all.end(), rec.TakeBlock().begin(), rec.TakeBlock().end()); });
+    QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
+                     [&](const SampleBlock& b) { all.insert(all.end(), b.begin(), b.end()); });
     rec.Start();
     QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000) + 5000);
     for (double part : {0.5, 1.0}) {

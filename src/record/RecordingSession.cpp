@@ -16,7 +16,7 @@ RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, A
     , m_appFolder(std::move(appFolder))
     , m_recorder(recorder)
     , m_file(file) {
-    connect(&m_recorder, &AudioRecorder::EndArrayRecord, this, &RecordingSession::onBlock);
+    connect(&m_recorder, &AudioRecorder::blockCaptured, this, &RecordingSession::onBlock);
     connect(&m_recorder, &AudioRecorder::Timer, this, &RecordingSession::onTimer);
     connect(&m_recorder, &AudioRecorder::Failed, this, &RecordingSession::fail);
 }
@@ -68,10 +68,10 @@ void RecordingSession::stop() {
     Q_EMIT stopped();
 }
 
-void RecordingSession::onBlock() {
+void RecordingSession::onBlock(const SampleBlock& block) {
     if (!m_fileOpen || m_file.Status() < 0)
         return;
-    m_file.Write(m_recorder.TakeBlock());
+    m_file.Write(block);
     if (m_file.Status() < 0) {
         fail(m_file.ErrorText());
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/dsp/SampleBlock.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -48,7 +50,7 @@ Q_SIGNALS:
     void interrupted(const QString& reason);
 
 private:
-    void onBlock();
+    void onBlock(const SampleBlock& block);
     void onTimer(qint64 currentSamples);
     void fail(const QString& reason);
     void stopAfterFailure();

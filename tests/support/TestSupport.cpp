@@ -70,7 +70,8 @@ bool recordTone(AudioFileCodec& codec, const QString& path, double seconds) {
     const int rate = codec.SampleRate();
     rec.SetCaptureFormat(rate, codec.Channels());
     rec.SetBlockSize(rec.BlockSizeFor(1000));
-    QObject::connect(&rec, &AudioRecorder::EndArrayRecord, &rec, [&] { codec.Write(rec.TakeBlock()); });
+    QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
+                     [&](const SampleBlock& b) { codec.Write(b); });
     rec.Start();
     if (rec.Status() < 0) {
         qWarning("Start failed: %s", qPrintable(rec.ErrorText()));
@@ -96,10 +97,8 @@ SinkListener::SinkListener(int sampleRate)
     m_ok = chooseSource(m_rec, sourceDescription(QStringLiteral("out.monitor")));
     m_rec.SetCaptureFormat(sampleRate, 1);
     m_rec.SetBlockSize(m_rec.BlockSizeFor(100));
-    QObject::connect(&m_rec, &AudioRecorder::EndArrayRecord, &m_rec, [this] {
-        const SampleBlock& b = m_rec.TakeBlock();
-        m_heard.insert(m_heard.end(), b.begin(), b.end());
-    });
+    QObject::connect(&m_rec, &AudioRecorder::blockCaptured, &m_rec,
+                     [this](const SampleBlock& b) { m_heard.insert(m_heard.end(), b.begin(), b.end()); });
 }
 
 void SinkListener::stop() {

@@ -119,7 +119,6 @@ struct AudioRecorder::Impl {
     // Owner thread only.
     std::uint64_t peakPos = 0;
     std::int64_t reportedDropped = 0;
-    int nextBlock = 0;
     int session = 0;
     SampleBlock block;
 
@@ -263,7 +262,6 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
     dropped.store(0);
     peakPos = 0;
     reportedDropped = 0;
-    nextBlock = 0;
     ++session;
 
     const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
@@ -357,7 +355,7 @@ void AudioRecorder::Impl::tick() {
         samplering::read(ring, r, size, block.data());
         r += size;
         readPos.store(r, std::memory_order_release);
-        Q_EMIT q->EndArrayRecord(nextBlock++);
+        Q_EMIT q->blockCaptured(block);
         // The receiver may have stopped (or restarted) the recording.
         if (session != current || !stream)
             return;
@@ -398,9 +396,8 @@ void AudioRecorder::Impl::fail() {
     }
     const QString reason = errorText;
     const int current = session;
-    for (SampleBlock& b : takeRemaining()) {
-        block = std::move(b);
-        Q_EMIT q->EndArrayRecord(nextBlock++);
+    for (const SampleBlock& b : takeRemaining()) {
+        Q_EMIT q->blockCaptured(b);
         if (session != current)
             return;
     }
@@ -507,23 +504,13 @@ void AudioRecorder::Stop() {
     d->closeStream();
     d->timer->stop();
     // Queued, so the caller's processEvents() right after Stop() delivers them in order.
-    for (SampleBlock& b : d->takeRemaining()) {
+    for (SampleBlock& b : d->takeRemaining())
         QMetaObject::invokeMethod(
-            this,
-            [this, n = d->nextBlock++, b = std::move(b)]() mutable {
-                d->block = std::move(b);
-                Q_EMIT EndArrayRecord(n);
-            },
-            Qt::QueuedConnection);
-    }
+            this, [this, b = std::move(b)] { Q_EMIT blockCaptured(b); }, Qt::QueuedConnection);
 }
 
 int AudioRecorder::Status() const {
     return d->status;
-}
-
-const SampleBlock& AudioRecorder::TakeBlock() const {
-    return d->block;
 }
 
 qint64 AudioRecorder::SamplesToMs(qint64 frames) const {

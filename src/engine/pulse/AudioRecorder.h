@@ -41,8 +41,6 @@ public:
     void Stop();
     // 0 while fine; negative after a failed Start or when the stream died.
     int Status() const;
-    // The block announced by the last EndArrayRecord.
-    const SampleBlock& TakeBlock() const;
     qint64 SamplesToMs(qint64 frames) const;
     // Frames captured since the last Start, all of them handed out once Stop's blocks ran.
     qint64 CapturedFrames() const;
@@ -93,7 +91,9 @@ public:
     };
 
 Q_SIGNALS:
-    void EndArrayRecord(int nBlock);
+    // One block of the set size, in capture order; the last one after Stop may be shorter.
+    // The reference is valid during the emission only.
+    void blockCaptured(const SampleBlock& block);
     void Timer(qint64 currentSamples, int levelLeft, int levelRight);
     // Capture ended on its own (device vanished, server gone); the blocks
     // captured until then have been delivered.
