@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Tavrik needs, checks the include layers and the formatting, builds it with
-# warnings as errors and runs every test.
+# warnings as errors and runs every test, then the core tests again under the address and
+# undefined-behaviour sanitizers.
 # The tests start their own private PulseAudio server and stop it again, pass or fail.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,6 +10,15 @@ build=${TAVRIK_BUILD_DIR:-$root/build}
 python3 "$root/scripts/check-layers.py"
 "$root/scripts/check-format.sh"
 "$root/scripts/build.sh" -DTAVRIK_WERROR=ON
-trap '"$root/tests/support/pulse-server.sh" stop "$build/pulse-test" >/dev/null 2>&1 || true' EXIT
+asan=${TAVRIK_ASAN_BUILD_DIR:-$root/build-asan}
+trap 'for b in "$build" "$asan"; do "$root/tests/support/pulse-server.sh" stop "$b/pulse-test" >/dev/null 2>&1; done; true' EXIT
 cd "$build"
 ctest --output-on-failure "$@"
+[ $# -eq 0 ] || exit 0
+
+# The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+TAVRIK_BUILD_DIR=$asan "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Debug -DTAVRIK_SANITIZE=ON -DTAVRIK_WERROR=ON
+cd "$asan"
+core='pulse_server|test_(settings|naming|formats|recordings|projects|codec|codec_formats|audio_dsp|filters|recorder|id3v1|id3v2|tagbatch|mp3info|decoding|tageditor)$'
+ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    ctest --output-on-failure -R "$core"

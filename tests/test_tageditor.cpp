@@ -63,7 +63,7 @@ class TestTagEditor : public QObject {
         QVERIFY(makeMp3(file(kTagged), 2.0));
         QVERIFY(makeMp3(file("only2")));
         QVERIFY(makeMp3(file("plain")));
-        QVERIFY(writeAll(file("broken"), QByteArray("ID3\x03\x00\x00\x7f\x7f\x7f\x7f garbage", 22)));
+        QVERIFY(writeAll(file("broken"), QByteArray("ID3\x03\x00\x00\x7f\x7f\x7f\x7f garbage", 18)));
         Id3v1Tag v1;
         v1.setFilename(file(kTagged));
         v1.setTagTitle(QStringLiteral("Old"));
