@@ -66,17 +66,17 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     buildMenus();
     connect(m_session, &RecordingSession::elapsedChanged, this, [this](const QString& text) {
         if (isVisible() && !isMinimized())
-            Label1->setText(text);
+            m_timeLabel->setText(text);
     });
-    connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &MainWindow::AudioRecord_Timer);
+    connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &MainWindow::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
     connect(m_session, &RecordingSession::stopped, this, &MainWindow::onRecordingStopped);
     connect(m_playback, &PlaybackController::started, this, &MainWindow::onPlaybackStarted);
     connect(m_playback, &PlaybackController::positionChanged, this, [this](const QString& text) {
         if (displaysWatched())
-            Label1->setText(text);
+            m_timeLabel->setText(text);
     });
-    connect(m_playback, &PlaybackController::sliderChanged, slPosition, &QSlider::setValue);
+    connect(m_playback, &PlaybackController::sliderChanged, m_positionSlider, &QSlider::setValue);
     connect(m_playback, &PlaybackController::spectrumReady, this,
             [this](const SampleBlock& values, int rate, int channels) {
                 if (displaysWatched())
@@ -85,9 +85,9 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_playback, &PlaybackController::levelReady, this,
             [this](const SampleBlock& values, int channels) {
                 if (displaysWatched())
-                    AudioDisplay1->Draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
+                    m_levelDisplay->Draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
             });
-    connect(m_playback, &PlaybackController::stopped, this, [this] { AV1->Draw({}); });
+    connect(m_playback, &PlaybackController::stopped, this, [this] { m_spectrumView->Draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
@@ -105,11 +105,11 @@ void MainWindow::load() {
         Dialogs::message(this, QMessageBox::Critical, tr("Record device error!"));
         return;
     }
-    cboEncoders->addItems(outputFormatTexts());
-    cboEncoders->setCurrentIndex(0);
-    cboEncoders->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
+    m_formatCombo->addItems(outputFormatTexts());
+    m_formatCombo->setCurrentIndex(0);
+    m_formatCombo->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
     applySignalSettings(m_settingsFile, *m_audioRecord);
-    AV1->SetSamplesPerUpdate(4096);
+    m_spectrumView->SetSamplesPerUpdate(4096);
     followVisibility();
     m_loaded = true;
 }
@@ -118,36 +118,36 @@ bool MainWindow::fillDevices() {
     const DeviceSelection::DeviceList list = DeviceSelection::listDevices(*m_audioRecord);
     if (list.devices.empty())
         return false;
-    const QSignalBlocker block(DeviceCombo);
+    const QSignalBlocker block(m_deviceCombo);
     for (const auto& d : list.devices)
-        DeviceCombo->addItem(d.name, d.index);
-    DeviceCombo->setCurrentIndex(list.selected);
-    DeviceCombo_Click();
+        m_deviceCombo->addItem(d.name, d.index);
+    m_deviceCombo->setCurrentIndex(list.selected);
+    deviceChosen();
     return true;
 }
 
-void MainWindow::DeviceCombo_Click() {
-    if (DeviceCombo->currentIndex() < 0)
+void MainWindow::deviceChosen() {
+    if (m_deviceCombo->currentIndex() < 0)
         return;
-    m_audioRecord->SelectDevice(DeviceCombo->currentData().toInt());
+    m_audioRecord->SelectDevice(m_deviceCombo->currentData().toInt());
     fillSources();
 }
 
 void MainWindow::fillSources() {
-    const QSignalBlocker block(cmbSrcInput);
-    cmbSrcInput->clear();
+    const QSignalBlocker block(m_sourceCombo);
+    m_sourceCombo->clear();
     const DeviceSelection::SourceList list = DeviceSelection::listSources(*m_audioRecord);
     for (const QString& name : list.names)
-        cmbSrcInput->addItem(name);
+        m_sourceCombo->addItem(name);
     if (list.names.empty())
         return;
-    cmbSrcInput->setCurrentIndex(list.selected);
-    cmbSrcInput_Click();
+    m_sourceCombo->setCurrentIndex(list.selected);
+    sourceChosen();
 }
 
-void MainWindow::cmbSrcInput_Click() {
-    if (cmbSrcInput->currentIndex() >= 0)
-        DeviceSelection::activateSource(*m_audioRecord, cmbSrcInput->currentIndex());
+void MainWindow::sourceChosen() {
+    if (m_sourceCombo->currentIndex() >= 0)
+        DeviceSelection::activateSource(*m_audioRecord, m_sourceCombo->currentIndex());
 }
 
 bool MainWindow::isRecording() const {
@@ -163,12 +163,12 @@ void MainWindow::startRecording() {
         stopRecording();
     m_playback->stop();
     const RecordingSession::StartResult result =
-        m_session->start(cboEncoders->currentText(), m_recordings->rowCount());
+        m_session->start(m_formatCombo->currentText(), m_recordings->rowCount());
     if (!result.ok) {
         m_panel2->setText(result.text);
         return;
     }
-    AV1->SetFormat(m_audioFile->SampleRate(), m_audioFile->Channels());
+    m_spectrumView->SetFormat(m_audioFile->SampleRate(), m_audioFile->Channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
     enableStartButtons(false);
@@ -182,13 +182,13 @@ void MainWindow::onRecordingStopped() {
     enableStartButtons(true);
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(tr("Done"));
-    Label1->setText(m_session->elapsed());
+    m_timeLabel->setText(m_session->elapsed());
     clearDisplays();
 }
 
 void MainWindow::enableStartButtons(bool enabled) {
-    for (QWidget* w : {static_cast<QWidget*>(cmdrecord), static_cast<QWidget*>(Command1),
-                       static_cast<QWidget*>(cmdPlay), static_cast<QWidget*>(cmdPause)})
+    for (QWidget* w : {static_cast<QWidget*>(m_recordButton), static_cast<QWidget*>(m_recordCommandButton),
+                       static_cast<QWidget*>(m_playButton), static_cast<QWidget*>(m_pauseButton)})
         w->setEnabled(enabled);
 }
 
@@ -197,25 +197,25 @@ void MainWindow::stopCommand() {
         stopRecording();
     else
         m_playback->stop();
-    AudioDisplay1->Draw({});
+    m_levelDisplay->Draw({});
 }
 
 void MainWindow::clearDisplays() {
-    AV1->Draw({});
-    AudioDisplay1->Draw({});
+    m_spectrumView->Draw({});
+    m_levelDisplay->Draw({});
 }
 
 bool MainWindow::displaysWatched() const {
     return isVisible() && !isMinimized();
 }
 
-void MainWindow::AudioRecord_Timer() {
+void MainWindow::recorderTicked() {
     // Nobody sees the displays of a hidden or minimised window: skip their analysis and painting.
     if (!isRecording() || !displaysWatched())
         return;
     const int channels = m_audioFile->Channels();
-    drawDisplays(m_audioRecord->RecentSamples(AV1->SamplesPerUpdate() * channels),
-                 m_audioRecord->RecentSamples(AudioDisplay1->SamplesWanted()), m_audioFile->SampleRate(),
+    drawDisplays(m_audioRecord->RecentSamples(m_spectrumView->SamplesPerUpdate() * channels),
+                 m_audioRecord->RecentSamples(m_levelDisplay->SamplesWanted()), m_audioFile->SampleRate(),
                  channels);
 }
 
@@ -225,11 +225,11 @@ void MainWindow::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampl
         spectrum = m_monoMixer->MakeMonoFromStereo(spectrum);
         level = m_monoMixer->MakeMonoFromStereo(level);
     }
-    AV1->SetFormat(sampleRate, 1);
+    m_spectrumView->SetFormat(sampleRate, 1);
     if (!spectrum.empty())
-        AV1->Draw(spectrum);
+        m_spectrumView->Draw(spectrum);
     if (!level.empty())
-        AudioDisplay1->Draw(level);
+        m_levelDisplay->Draw(level);
 }
 
 void MainWindow::playSelected() {
@@ -241,21 +241,21 @@ void MainWindow::onPlaybackStarted(const QString& path, const QString& descripti
                                    int channels) {
     m_panel1->setText(path);
     m_panel2->setText(description);
-    AV1->SetFormat(sampleRate, channels);
+    m_spectrumView->SetFormat(sampleRate, channels);
 }
 
-void MainWindow::NewRecordingProject_Click() {
+void MainWindow::newProject() {
     m_recordings->clear();
 }
 
-void MainWindow::OpenRecordingProject_Click() {
+void MainWindow::openProject() {
     const QString path = Dialogs::openFileName(this, QStringLiteral("Select a recording project file"),
                                                QStringLiteral("Project Files(*.rpf)"));
     if (!path.isEmpty())
         ProjectFile::open(path, *m_recordings);
 }
 
-void MainWindow::saveRecordingProject_Click() {
+void MainWindow::saveProject() {
     const QString path = Dialogs::saveFileName(this, QStringLiteral("Save recording project file"),
                                                QStringLiteral("Project Files(*.rpf)"));
     if (path.isEmpty())
@@ -265,7 +265,7 @@ void MainWindow::saveRecordingProject_Click() {
         Dialogs::message(this, QMessageBox::Warning, result.error);
 }
 
-void MainWindow::recordcontrol_Click() {
+void MainWindow::openRecordControl() {
     const QString mixer = QStandardPaths::findExecutable(QStringLiteral("pavucontrol"));
     if (!mixer.isEmpty())
         QProcess::startDetached(mixer, {QStringLiteral("--tab=2")});
@@ -288,11 +288,11 @@ void MainWindow::showTagEditor() {
 }
 
 int MainWindow::selectedRow() const {
-    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_recordingsView->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-void MainWindow::deleteSelectedItem_Click() {
+void MainWindow::deleteSelectedFile() {
     const int row = selectedRow();
     if (row < 0)
         return;
@@ -302,13 +302,13 @@ void MainWindow::deleteSelectedItem_Click() {
     RecordingsActions::deleteFile(*m_recordings, row);
 }
 
-void MainWindow::Removeselecteditem_Click() {
+void MainWindow::removeSelectedRow() {
     const int row = selectedRow();
     if (row >= 0)
         m_recordings->removeRecording(row);
 }
 
-void MainWindow::Rename1_Click() {
+void MainWindow::renameSelectedFile() {
     const int row = selectedRow();
     if (row < 0)
         return;
@@ -342,10 +342,10 @@ void MainWindow::followVisibility() {
         return;
     const bool watched = isVisible() && !isMinimized();
     m_audioRecord->SetTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
-    m_playback->setDisplayDemand(watched ? AV1->SamplesPerUpdate() : 0,
-                                 watched ? AudioDisplay1->SamplesWanted() : 0);
+    m_playback->setDisplayDemand(watched ? m_spectrumView->SamplesPerUpdate() : 0,
+                                 watched ? m_levelDisplay->SamplesWanted() : 0);
     if (watched)
-        Label1->setText(m_session->elapsed());
+        m_timeLabel->setText(m_session->elapsed());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -385,10 +385,10 @@ void MainWindow::exitApplication() {
     if (m_recordings->rowCount() > 0 &&
         Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
-        saveRecordingProject_Click();
+        saveProject();
     if (m_loaded)
         writeSetting(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
-                     QString::number(cboEncoders->currentIndex()));
+                     QString::number(m_formatCombo->currentIndex()));
     // Hidden first: hiding asks the recorder and the player to slow their ticks.
     hide();
     m_audioRecord.reset();

@@ -56,31 +56,31 @@ private:
     void load();
     bool fillDevices();
     void fillSources();
-    void DeviceCombo_Click();
-    void cmbSrcInput_Click();
+    void deviceChosen();
+    void sourceChosen();
     void stopCommand();
-    void AudioRecord_Timer();
+    void recorderTicked();
     void drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels);
     bool displaysWatched() const;
     void playSelected();
     void onPlaybackStarted(const QString& path, const QString& description, int sampleRate, int channels);
-    void NewRecordingProject_Click();
-    void OpenRecordingProject_Click();
+    void newProject();
+    void openProject();
     // Asks for a file name and saves the list there; a failed save says why.
-    void saveRecordingProject_Click();
+    void saveProject();
     // The recorder's tick and the time label follow whether the window can be seen.
     void followVisibility();
     void onRecordingStopped();
     // Record, Play and Pause are off while a recording runs.
     void enableStartButtons(bool enabled);
     void clearDisplays();
-    void recordcontrol_Click();
+    void openRecordControl();
     void showAbout();
     void showOutputFile();
     void showTagEditor();
-    void deleteSelectedItem_Click();
-    void Removeselecteditem_Click();
-    void Rename1_Click();
+    void deleteSelectedFile();
+    void removeSelectedRow();
+    void renameSelectedFile();
     int selectedRow() const;
 
     QString m_appFolder;
@@ -96,21 +96,21 @@ private:
     bool m_loaded = false; // the device check passed and the formats are loaded
     bool m_exiting = false;
 
-    QComboBox* DeviceCombo = nullptr;
-    QComboBox* cmbSrcInput = nullptr;
-    QComboBox* cboEncoders = nullptr;
-    QToolButton* cmdrecord = nullptr;
-    QPushButton* cmdStop = nullptr;
-    QPushButton* cmdPlay = nullptr;
-    QPushButton* cmdPause = nullptr;
-    QLabel* Label1 = nullptr;
-    QSlider* slPosition = nullptr;
-    LevelDisplay* AudioDisplay1 = nullptr;
-    FrequencyView* AV1 = nullptr;
-    QTreeView* ListView1 = nullptr;
+    QComboBox* m_deviceCombo = nullptr;
+    QComboBox* m_sourceCombo = nullptr;
+    QComboBox* m_formatCombo = nullptr;
+    QToolButton* m_recordButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    QPushButton* m_playButton = nullptr;
+    QPushButton* m_pauseButton = nullptr;
+    QLabel* m_timeLabel = nullptr;
+    QSlider* m_positionSlider = nullptr;
+    LevelDisplay* m_levelDisplay = nullptr;
+    FrequencyView* m_spectrumView = nullptr;
+    QTreeView* m_recordingsView = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command4 = nullptr;
+    QPushButton* m_recordCommandButton = nullptr;
+    QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;
 };

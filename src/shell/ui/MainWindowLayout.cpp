@@ -67,87 +67,87 @@ void MainWindow::buildUi() {
         l->setObjectName(QLatin1String(name));
         return l;
     };
-    DeviceCombo = new QComboBox(central);
-    DeviceCombo->setObjectName(QStringLiteral("DeviceCombo"));
-    cmbSrcInput = new QComboBox(central);
-    cmbSrcInput->setObjectName(QStringLiteral("cmbSrcInput"));
-    cboEncoders = new QComboBox(central);
-    cboEncoders->setObjectName(QStringLiteral("cboEncoders"));
+    m_deviceCombo = new QComboBox(central);
+    m_deviceCombo->setObjectName(QStringLiteral("DeviceCombo"));
+    m_sourceCombo = new QComboBox(central);
+    m_sourceCombo->setObjectName(QStringLiteral("cmbSrcInput"));
+    m_formatCombo = new QComboBox(central);
+    m_formatCombo->setObjectName(QStringLiteral("cboEncoders"));
     choices->addWidget(label("SkinLabel1", tr("Record Device")), 0, 0);
-    choices->addWidget(DeviceCombo, 0, 1);
+    choices->addWidget(m_deviceCombo, 0, 1);
     choices->addWidget(label("SkinLabel2", tr("Sound Source")), 1, 0);
-    choices->addWidget(cmbSrcInput, 1, 1);
+    choices->addWidget(m_sourceCombo, 1, 1);
     choices->addWidget(label("SkinLabel3", tr("Output Format")), 2, 0);
-    choices->addWidget(cboEncoders, 2, 1);
+    choices->addWidget(m_formatCombo, 2, 1);
     choices->setColumnStretch(1, 1);
     outer->addLayout(choices);
 
     auto* transport = new QHBoxLayout;
-    cmdrecord = new QToolButton(central);
-    cmdrecord->setObjectName(QStringLiteral("cmdrecord"));
-    cmdrecord->setIcon(recordIcon());
-    cmdrecord->setIconSize(QSize(28, 28));
-    cmdrecord->setToolTip(tr("Start Recording (Hotkey:CTRL+R)"));
-    cmdStop = commandButton(central, "cmdStop", tr("Stop"));
-    cmdPlay = commandButton(central, "cmdPlay", tr("Play"));
-    cmdPause = commandButton(central, "cmdPause", tr("Pause"));
-    Label1 = label("Label1", QStringLiteral("0:00.000"));
-    QFont big = Label1->font();
+    m_recordButton = new QToolButton(central);
+    m_recordButton->setObjectName(QStringLiteral("cmdrecord"));
+    m_recordButton->setIcon(recordIcon());
+    m_recordButton->setIconSize(QSize(28, 28));
+    m_recordButton->setToolTip(tr("Start Recording (Hotkey:CTRL+R)"));
+    m_stopButton = commandButton(central, "cmdStop", tr("Stop"));
+    m_playButton = commandButton(central, "cmdPlay", tr("Play"));
+    m_pauseButton = commandButton(central, "cmdPause", tr("Pause"));
+    m_timeLabel = label("Label1", QStringLiteral("0:00.000"));
+    QFont big = m_timeLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setFamily(QStringLiteral("monospace"));
-    Label1->setFont(big);
+    m_timeLabel->setFont(big);
     // A fixed size keeps the 25 Hz text updates from re-laying out the whole window.
-    Label1->setFixedSize(QFontMetrics(big).horizontalAdvance(QStringLiteral("0000:00.000")) + 4,
-                         QFontMetrics(big).height() + 4);
-    slPosition = new QSlider(Qt::Horizontal, central);
-    slPosition->setObjectName(QStringLiteral("slPosition"));
-    slPosition->setRange(0, 1000);
-    for (QWidget* w : {static_cast<QWidget*>(cmdrecord), static_cast<QWidget*>(cmdStop),
-                       static_cast<QWidget*>(cmdPlay), static_cast<QWidget*>(cmdPause)})
+    m_timeLabel->setFixedSize(QFontMetrics(big).horizontalAdvance(QStringLiteral("0000:00.000")) + 4,
+                              QFontMetrics(big).height() + 4);
+    m_positionSlider = new QSlider(Qt::Horizontal, central);
+    m_positionSlider->setObjectName(QStringLiteral("slPosition"));
+    m_positionSlider->setRange(0, 1000);
+    for (QWidget* w : {static_cast<QWidget*>(m_recordButton), static_cast<QWidget*>(m_stopButton),
+                       static_cast<QWidget*>(m_playButton), static_cast<QWidget*>(m_pauseButton)})
         transport->addWidget(w);
     transport->addSpacing(12);
     transport->addWidget(label("SkinLabel4", tr("Time:")));
-    transport->addWidget(Label1);
-    transport->addWidget(slPosition, 1);
+    transport->addWidget(m_timeLabel);
+    transport->addWidget(m_positionSlider, 1);
     outer->addLayout(transport);
 
     auto* status = new QGroupBox(tr("Status"), central);
     status->setObjectName(QStringLiteral("Frame3"));
     auto* displays = new QHBoxLayout(status);
-    AudioDisplay1 = new LevelDisplay(status);
-    AudioDisplay1->setObjectName(QStringLiteral("AudioDisplay1"));
-    AV1 = new FrequencyView(status);
-    AV1->setObjectName(QStringLiteral("AV1"));
-    displays->addWidget(AudioDisplay1);
-    displays->addWidget(AV1, 1);
+    m_levelDisplay = new LevelDisplay(status);
+    m_levelDisplay->setObjectName(QStringLiteral("AudioDisplay1"));
+    m_spectrumView = new FrequencyView(status);
+    m_spectrumView->setObjectName(QStringLiteral("AV1"));
+    displays->addWidget(m_levelDisplay);
+    displays->addWidget(m_spectrumView, 1);
     outer->addWidget(status);
 
     auto* listFrame = new QGroupBox(tr("Double Click list to Play Recording"), central);
     listFrame->setObjectName(QStringLiteral("Frame2"));
     auto* listLayout = new QVBoxLayout(listFrame);
-    ListView1 = new QTreeView(listFrame);
-    ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setModel(m_recordings);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAlternatingRowColors(true);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    ListView1->header()->setSectionsClickable(false);
+    m_recordingsView = new QTreeView(listFrame);
+    m_recordingsView->setObjectName(QStringLiteral("ListView1"));
+    m_recordingsView->setModel(m_recordings);
+    m_recordingsView->setRootIsDecorated(false);
+    m_recordingsView->setUniformRowHeights(true);
+    m_recordingsView->setAlternatingRowColors(true);
+    m_recordingsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_recordingsView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_recordingsView->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_recordingsView->header()->setSectionsClickable(false);
     // Initial widths in twips, 15 twips to a pixel at 96 dpi.
     const int twips[] = {640, 3440, 1000, 1440, 1440};
     const double scale = logicalDpiX() / 96.0;
     for (int c = 0; c < RecordingsModel::ColumnCount; ++c)
-        ListView1->setColumnWidth(c, static_cast<int>(twips[c] / 15.0 * scale));
-    listLayout->addWidget(ListView1);
+        m_recordingsView->setColumnWidth(c, static_cast<int>(twips[c] / 15.0 * scale));
+    listLayout->addWidget(m_recordingsView);
     outer->addWidget(listFrame, 1);
 
     auto* buttons = new QGridLayout;
-    Command1 = commandButton(central, "Command1", tr("Record Ctrl+R"));
+    m_recordCommandButton = commandButton(central, "Command1", tr("Record Ctrl+R"));
     auto* command3 = commandButton(central, "Command3", tr("Stop Ctrl+S"));
     auto* command2 = commandButton(central, "Command2", tr("Schedule"));
-    Command4 = commandButton(central, "Command4", tr("Audio Player"));
+    m_audioPlayerButton = commandButton(central, "Command4", tr("Audio Player"));
     auto* command5 = commandButton(central, "Command5", tr("Output File"));
     auto* command6 = commandButton(central, "Command6", tr("Format Settings"));
     auto* command10 = commandButton(central, "Command10", tr("Help"));
@@ -155,8 +155,8 @@ void MainWindow::buildUi() {
     auto* command12 = commandButton(central, "Command12", tr("Close"));
     auto* command13 = commandButton(central, "Command13", tr("Edit ID3"));
     auto* command14 = commandButton(central, "Command14", tr("Audio Converter"));
-    const QList<QPushButton*> row1{Command1, command3, command5, command6, command2, command13};
-    const QList<QPushButton*> row2{Command4, command14, command10, command11, command12};
+    const QList<QPushButton*> row1{m_recordCommandButton, command3, command5, command6, command2, command13};
+    const QList<QPushButton*> row2{m_audioPlayerButton, command14, command10, command11, command12};
     for (int i = 0; i < row1.size(); ++i)
         buttons->addWidget(row1[i], 0, i);
     for (int i = 0; i < row2.size(); ++i)
@@ -172,22 +172,23 @@ void MainWindow::buildUi() {
     statusBar()->addWidget(m_panel1, 3);
     statusBar()->addWidget(m_panel2, 2);
 
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::startRecording);
-    connect(cmdrecord, &QToolButton::clicked, this, &MainWindow::startRecording);
+    connect(m_recordCommandButton, &QPushButton::clicked, this, &MainWindow::startRecording);
+    connect(m_recordButton, &QToolButton::clicked, this, &MainWindow::startRecording);
     connect(command3, &QPushButton::clicked, this, &MainWindow::stopCommand);
-    connect(cmdStop, &QPushButton::clicked, this, &MainWindow::stopCommand);
-    connect(cmdPlay, &QPushButton::clicked, this, &MainWindow::playSelected);
-    connect(cmdPause, &QPushButton::clicked, m_playback, &PlaybackController::pauseOrResume);
-    connect(slPosition, &QSlider::sliderPressed, m_playback, &PlaybackController::beginSeek);
-    connect(slPosition, &QSlider::sliderReleased, this, [this] { m_playback->endSeek(slPosition->value()); });
-    connect(ListView1, &QTreeView::doubleClicked, this, &MainWindow::playSelected);
+    connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::stopCommand);
+    connect(m_playButton, &QPushButton::clicked, this, &MainWindow::playSelected);
+    connect(m_pauseButton, &QPushButton::clicked, m_playback, &PlaybackController::pauseOrResume);
+    connect(m_positionSlider, &QSlider::sliderPressed, m_playback, &PlaybackController::beginSeek);
+    connect(m_positionSlider, &QSlider::sliderReleased, this,
+            [this] { m_playback->endSeek(m_positionSlider->value()); });
+    connect(m_recordingsView, &QTreeView::doubleClicked, this, &MainWindow::playSelected);
     connect(command5, &QPushButton::clicked, this, &MainWindow::showOutputFile);
     connect(command11, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(command12, &QPushButton::clicked, this, &MainWindow::exitApplication);
-    connect(DeviceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::DeviceCombo_Click);
-    connect(cmbSrcInput, &QComboBox::currentIndexChanged, this, &MainWindow::cmbSrcInput_Click);
+    connect(m_deviceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::deviceChosen);
+    connect(m_sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::sourceChosen);
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
-    comingLater({command2, Command4, command6, command10, command14});
+    comingLater({command2, m_audioPlayerButton, command6, command10, command14});
     resize(760, 640);
 }
 
@@ -195,13 +196,13 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("file"));
     connect(menuAction(file, "NewRecordingProject", tr("New Recording Project"), QKeySequence(tr("Ctrl+N"))),
-            &QAction::triggered, this, &MainWindow::NewRecordingProject_Click);
+            &QAction::triggered, this, &MainWindow::newProject);
     connect(
         menuAction(file, "OpenRecordingProject", tr("Open Recording Project"), QKeySequence(tr("Ctrl+O"))),
-        &QAction::triggered, this, &MainWindow::OpenRecordingProject_Click);
+        &QAction::triggered, this, &MainWindow::openProject);
     connect(
         menuAction(file, "saveRecordingProject", tr("Save Recording Project"), QKeySequence(tr("Ctrl+V"))),
-        &QAction::triggered, this, &MainWindow::saveRecordingProject_Click);
+        &QAction::triggered, this, &MainWindow::saveProject);
     file->addSeparator();
     connect(menuAction(file, "exit", tr("Exit"), QKeySequence(tr("Ctrl+X"))), &QAction::triggered, this,
             &MainWindow::exitApplication);
@@ -212,13 +213,13 @@ void MainWindow::buildMenus() {
             &MainWindow::playSelected);
     m_editMenu->addSeparator();
     connect(menuAction(m_editMenu, "Rename1", tr("Rename")), &QAction::triggered, this,
-            &MainWindow::Rename1_Click);
+            &MainWindow::renameSelectedFile);
     connect(menuAction(m_editMenu, "Removeselecteditem", tr("Remove Selected Item")), &QAction::triggered,
-            this, &MainWindow::Removeselecteditem_Click);
+            this, &MainWindow::removeSelectedRow);
     connect(menuAction(m_editMenu, "deleteSelectedItem", tr("Delete Selected File")), &QAction::triggered,
-            this, &MainWindow::deleteSelectedItem_Click);
-    connect(ListView1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_editMenu->popup(ListView1->viewport()->mapToGlobal(pos)); });
+            this, &MainWindow::deleteSelectedFile);
+    connect(m_recordingsView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_editMenu->popup(m_recordingsView->viewport()->mapToGlobal(pos)); });
 
     QMenu* action = menuBar()->addMenu(tr("Action(&A)"));
     action->setObjectName(QStringLiteral("action"));
@@ -251,7 +252,7 @@ void MainWindow::buildMenus() {
     option->addSeparator();
     QAction* schedule = menuAction(option, "schedule", tr("Schedule"));
     connect(menuAction(option, "recordcontrol", tr("Record Control")), &QAction::triggered, this,
-            &MainWindow::recordcontrol_Click);
+            &MainWindow::openRecordControl);
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));

@@ -33,13 +33,13 @@ public:
 
     // Lists the folder's files; the list fills in when the scan, which runs off the window's
     // thread, is done.
-    void UpdateFolder(const QString& sFolder);
-    void RefreshItem(int row);
-    void SaveItems();
+    void listFolder(const QString& folder);
+    void showRow(int row);
+    void saveRows();
     // "pause", "forward", "back", "jump", "" (stop) or a file to play.
-    void Playback(const QString& sFile);
+    void runPreview(const QString& command);
 
-    TagPreview& preview() { return *m_fmod; }
+    TagPreview& preview() { return *m_preview; }
     TagFileModel& files() { return *m_model; }
 
     void done(int result) override;
@@ -54,12 +54,12 @@ private:
     QToolBar* buildToolbar(int page, const QStringList& copyTexts);
     void buildMenus();
     void fillGenres();
-    void LoadSettings();
-    void SaveSettings();
-    void chkOpt_Click(int index);
-    void chkv1_Click();
-    void chkv2_Click();
-    void tbr_ButtonClick(int position, QToolBar* bar, QAction* button);
+    void loadSettings();
+    void saveSettings();
+    void optionClicked(int index);
+    void v1TickChanged();
+    void v2TickChanged();
+    void toolbarButtonClicked(int position, QToolBar* bar, QAction* button);
     void copyPage1To0();
     void copyPage0To1();
     void folderChanged(const QModelIndex& current);
@@ -76,23 +76,23 @@ private:
     bool m_previewReady = false;
     QString m_appFolder;
     std::array<bool, 3> m_opt{true, false, false};
-    TagPreview* m_fmod = nullptr;
+    TagPreview* m_preview = nullptr;
     TagFileModel* m_model = nullptr;
     QFileSystemModel* m_folders = nullptr;
 
-    QTreeView* ftv = nullptr;
-    QSplitter* p = nullptr;
-    QTreeView* lvw = nullptr;
-    QTabWidget* tabs = nullptr;
-    QCheckBox* chkv1 = nullptr;
-    std::array<QLineEdit*, 6> txtv1{};
-    QComboBox* cmbv1 = nullptr;
-    QCheckBox* chkv2 = nullptr;
-    std::array<QWidget*, 11> txtv2{};
-    QComboBox* cmbv2 = nullptr;
-    std::array<QCheckBox*, 3> chkOpt{};
-    QLabel* lblTitle = nullptr;
-    QProgressBar* prb = nullptr;
-    QMenu* menSelectMenu = nullptr;
-    QMenu* menPlaybackMenu = nullptr;
+    QTreeView* m_folderTree = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QTreeView* m_fileList = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QCheckBox* m_v1Tick = nullptr;
+    std::array<QLineEdit*, 6> m_v1Boxes{};
+    QComboBox* m_v1Genre = nullptr;
+    QCheckBox* m_v2Tick = nullptr;
+    std::array<QWidget*, 11> m_v2Boxes{};
+    QComboBox* m_v2Genre = nullptr;
+    std::array<QCheckBox*, 3> m_optionBoxes{};
+    QLabel* m_grabbedTitle = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QMenu* m_selectMenu = nullptr;
+    QMenu* m_playbackMenu = nullptr;
 };

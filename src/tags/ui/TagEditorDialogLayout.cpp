@@ -55,29 +55,29 @@ void TagEditorDialog::buildLayout() {
     m_folders = new QFileSystemModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_folders->setRootPath(QDir::rootPath());
-    ftv = new QTreeView(this);
-    ftv->setObjectName(QStringLiteral("ftv"));
-    ftv->setModel(m_folders);
+    m_folderTree = new QTreeView(this);
+    m_folderTree->setObjectName(QStringLiteral("ftv"));
+    m_folderTree->setModel(m_folders);
     for (int c = 1; c < m_folders->columnCount(); ++c)
-        ftv->hideColumn(c);
-    ftv->header()->hide();
-    ftv->setMinimumWidth(kTreeMinPx);
-    ftv->setMaximumWidth(kTreeMaxPx);
+        m_folderTree->hideColumn(c);
+    m_folderTree->header()->hide();
+    m_folderTree->setMinimumWidth(kTreeMinPx);
+    m_folderTree->setMaximumWidth(kTreeMaxPx);
 
     m_model = new TagFileModel(this);
-    lvw = new QTreeView(this);
-    lvw->setObjectName(QStringLiteral("lvw"));
-    lvw->setModel(m_model);
-    lvw->setRootIsDecorated(false);
-    lvw->setAllColumnsShowFocus(true);
-    lvw->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvw->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvw->viewport()->installEventFilter(this);
+    m_fileList = new QTreeView(this);
+    m_fileList->setObjectName(QStringLiteral("lvw"));
+    m_fileList->setModel(m_model);
+    m_fileList->setRootIsDecorated(false);
+    m_fileList->setAllColumnsShowFocus(true);
+    m_fileList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fileList->viewport()->installEventFilter(this);
 
-    tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("tabs"));
-    tabs->addTab(buildPage0(), QStringLiteral("ID3v1"));
-    tabs->addTab(buildPage1(), QStringLiteral("ID3v2"));
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("tabs"));
+    m_pages->addTab(buildPage0(), QStringLiteral("ID3v1"));
+    m_pages->addTab(buildPage1(), QStringLiteral("ID3v2"));
 
     auto* frame1 = new QGroupBox(QStringLiteral("Multiple file options"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
@@ -86,42 +86,43 @@ void TagEditorDialog::buildLayout() {
                                              QStringLiteral("&Add track number from file index."),
                                              QStringLiteral("&Grab title from filename.")};
     for (int i = 0; i < 3; ++i) {
-        chkOpt[static_cast<std::size_t>(i)] = new QCheckBox(optTexts[static_cast<std::size_t>(i)], frame1);
-        chkOpt[static_cast<std::size_t>(i)]->setObjectName(indexedName("chkOpt", i));
-        optLayout->addWidget(chkOpt[static_cast<std::size_t>(i)]);
-        connect(chkOpt[static_cast<std::size_t>(i)], &QCheckBox::clicked, this,
-                [this, i] { chkOpt_Click(i); });
+        m_optionBoxes[static_cast<std::size_t>(i)] =
+            new QCheckBox(optTexts[static_cast<std::size_t>(i)], frame1);
+        m_optionBoxes[static_cast<std::size_t>(i)]->setObjectName(indexedName("chkOpt", i));
+        optLayout->addWidget(m_optionBoxes[static_cast<std::size_t>(i)]);
+        connect(m_optionBoxes[static_cast<std::size_t>(i)], &QCheckBox::clicked, this,
+                [this, i] { optionClicked(i); });
     }
-    lblTitle = new QLabel(frame1);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setWordWrap(true);
-    optLayout->addWidget(lblTitle);
+    m_grabbedTitle = new QLabel(frame1);
+    m_grabbedTitle->setObjectName(QStringLiteral("lblTitle"));
+    m_grabbedTitle->setWordWrap(true);
+    optLayout->addWidget(m_grabbedTitle);
     optLayout->addStretch(1);
 
     // The pages and the options sit side by side under the list, which takes the rest.
     auto* editing = new QWidget(this);
     auto* editingLayout = new QHBoxLayout(editing);
     editingLayout->setContentsMargins(0, 0, 0, 0);
-    editingLayout->addWidget(tabs, 1);
+    editingLayout->addWidget(m_pages, 1);
     editingLayout->addWidget(frame1);
     auto* right = new QSplitter(Qt::Vertical, this);
-    right->addWidget(lvw);
+    right->addWidget(m_fileList);
     right->addWidget(editing);
     right->setStretchFactor(0, 1);
     right->setChildrenCollapsible(false);
 
-    p = new QSplitter(Qt::Horizontal, this);
-    p->setObjectName(QStringLiteral("p"));
-    p->addWidget(ftv);
-    p->addWidget(right);
-    p->setStretchFactor(1, 1);
-    p->setChildrenCollapsible(false);
-    outer->addWidget(p, 1);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("p"));
+    m_splitter->addWidget(m_folderTree);
+    m_splitter->addWidget(right);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    outer->addWidget(m_splitter, 1);
 
-    prb = new QProgressBar(this);
-    prb->setObjectName(QStringLiteral("prb"));
-    prb->hide();
-    outer->addWidget(prb);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("prb"));
+    m_progress->hide();
+    outer->addWidget(m_progress);
 
     buildMenus();
     fillGenres();
@@ -134,24 +135,24 @@ QWidget* TagEditorDialog::buildPage0() {
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(
         buildToolbar(0, {QStringLiteral("Copy from ID3v2"), QStringLiteral("Copy to ID3v2")}));
-    chkv1 = new QCheckBox(QStringLiteral("&ID3v1 tag"), page);
-    chkv1->setObjectName(QStringLiteral("chkv1"));
-    connect(chkv1, &QCheckBox::clicked, this, &TagEditorDialog::chkv1_Click);
-    pageLayout->addWidget(chkv1);
+    m_v1Tick = new QCheckBox(QStringLiteral("&ID3v1 tag"), page);
+    m_v1Tick->setObjectName(QStringLiteral("chkv1"));
+    connect(m_v1Tick, &QCheckBox::clicked, this, &TagEditorDialog::v1TickChanged);
+    pageLayout->addWidget(m_v1Tick);
     auto* form = new QGridLayout;
     const std::array<const char*, 6> labels = {
         "Track #:", "Title:", "Artist:", "Album:", "Year:", "Comments:"};
     const std::array<int, 6> limits = {3, 30, 30, 30, 4, 30};
-    for (std::size_t i = 0; i < txtv1.size(); ++i) {
-        txtv1[i] = new QLineEdit(page);
-        txtv1[i]->setObjectName(indexedName("txtv1", static_cast<int>(i)));
-        txtv1[i]->setMaxLength(limits[i]);
-        addField(form, static_cast<int>(i), QLatin1String(labels[i]), txtv1[i]);
+    for (std::size_t i = 0; i < m_v1Boxes.size(); ++i) {
+        m_v1Boxes[i] = new QLineEdit(page);
+        m_v1Boxes[i]->setObjectName(indexedName("txtv1", static_cast<int>(i)));
+        m_v1Boxes[i]->setMaxLength(limits[i]);
+        addField(form, static_cast<int>(i), QLatin1String(labels[i]), m_v1Boxes[i]);
     }
-    txtv1[kV1Track]->installEventFilter(this);
-    cmbv1 = new QComboBox(page);
-    cmbv1->setObjectName(QStringLiteral("cmbv1"));
-    addField(form, static_cast<int>(txtv1.size()), QStringLiteral("Genre:"), cmbv1);
+    m_v1Boxes[kV1Track]->installEventFilter(this);
+    m_v1Genre = new QComboBox(page);
+    m_v1Genre->setObjectName(QStringLiteral("cmbv1"));
+    addField(form, static_cast<int>(m_v1Boxes.size()), QStringLiteral("Genre:"), m_v1Genre);
     pageLayout->addLayout(form);
     return page;
 }
@@ -162,29 +163,29 @@ QWidget* TagEditorDialog::buildPage1() {
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addWidget(
         buildToolbar(1, {QStringLiteral("Copy to ID3v1"), QStringLiteral("Copy from ID3v1")}));
-    chkv2 = new QCheckBox(QStringLiteral("&ID3v2 tag"), page);
-    chkv2->setObjectName(QStringLiteral("chkv2"));
-    connect(chkv2, &QCheckBox::clicked, this, &TagEditorDialog::chkv2_Click);
-    pageLayout->addWidget(chkv2);
+    m_v2Tick = new QCheckBox(QStringLiteral("&ID3v2 tag"), page);
+    m_v2Tick->setObjectName(QStringLiteral("chkv2"));
+    connect(m_v2Tick, &QCheckBox::clicked, this, &TagEditorDialog::v2TickChanged);
+    pageLayout->addWidget(m_v2Tick);
     auto* form = new QGridLayout;
     const std::array<const char*, 11> labels = {
         "Track #:",  "Title:",        "Artist:",    "Album:", "Year:",      "Comments:",
         "Composer:", "Orig. Artist:", "Copyright:", "URL:",   "Encoded by:"};
-    for (std::size_t i = 0; i < txtv2.size(); ++i) {
+    for (std::size_t i = 0; i < m_v2Boxes.size(); ++i) {
         if (i == static_cast<std::size_t>(kV1Comments)) {
             auto* box = new QPlainTextEdit(page);
             box->setMaximumHeight(60);
-            txtv2[i] = box;
+            m_v2Boxes[i] = box;
         } else {
-            txtv2[i] = new QLineEdit(page);
+            m_v2Boxes[i] = new QLineEdit(page);
         }
-        txtv2[i]->setObjectName(indexedName("txtv2", static_cast<int>(i)));
-        addField(form, static_cast<int>(i), QLatin1String(labels[i]), txtv2[i]);
+        m_v2Boxes[i]->setObjectName(indexedName("txtv2", static_cast<int>(i)));
+        addField(form, static_cast<int>(i), QLatin1String(labels[i]), m_v2Boxes[i]);
     }
-    cmbv2 = new QComboBox(page);
-    cmbv2->setObjectName(QStringLiteral("cmbv2"));
-    cmbv2->setEditable(true);
-    addField(form, static_cast<int>(txtv2.size()), QStringLiteral("Genre:"), cmbv2);
+    m_v2Genre = new QComboBox(page);
+    m_v2Genre->setObjectName(QStringLiteral("cmbv2"));
+    m_v2Genre->setEditable(true);
+    addField(form, static_cast<int>(m_v2Boxes.size()), QStringLiteral("Genre:"), m_v2Genre);
     pageLayout->addLayout(form);
     return page;
 }
@@ -203,7 +204,7 @@ QToolBar* TagEditorDialog::buildToolbar(int page, const QStringList& copyTexts) 
             button->setShortcut(QKeySequence::Save);
         const int position = i + 1;
         connect(button, &QAction::triggered, this,
-                [this, position, bar, button] { tbr_ButtonClick(position, bar, button); });
+                [this, position, bar, button] { toolbarButtonClicked(position, bar, button); });
     }
     return bar;
 }
@@ -211,43 +212,43 @@ QToolBar* TagEditorDialog::buildToolbar(int page, const QStringList& copyTexts) 
 void TagEditorDialog::buildMenus() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
-    menSelectMenu = bar->addMenu(QStringLiteral("Select"));
-    menSelectMenu->setObjectName(QStringLiteral("menSelectMenu"));
+    m_selectMenu = bar->addMenu(QStringLiteral("Select"));
+    m_selectMenu->setObjectName(QStringLiteral("menSelectMenu"));
     const std::array<QString, 2> selectTexts = {QStringLiteral("Select &All"),
                                                 QStringLiteral("Select &None")};
     for (int i = 0; i < 2; ++i) {
-        QAction* a = menSelectMenu->addAction(selectTexts[static_cast<std::size_t>(i)]);
+        QAction* a = m_selectMenu->addAction(selectTexts[static_cast<std::size_t>(i)]);
         a->setObjectName(indexedName("menSelect", i));
         connect(a, &QAction::triggered, this, [this, i] {
             m_model->setAllChecked(i == 0);
-            RefreshItem(selectedRow());
+            showRow(selectedRow());
         });
     }
-    menPlaybackMenu = bar->addMenu(QStringLiteral("Playback"));
-    menPlaybackMenu->setObjectName(QStringLiteral("menPlaybackMenu"));
+    m_playbackMenu = bar->addMenu(QStringLiteral("Playback"));
+    m_playbackMenu->setObjectName(QStringLiteral("menPlaybackMenu"));
     const std::array<QString, 5> playTexts = {QStringLiteral("&Play"), QStringLiteral("P&ause/Unpause"),
                                               QStringLiteral("&Stop"), QStringLiteral("&Forward 5 sec."),
                                               QStringLiteral("&Back 5 sec.")};
     const std::array<QString, 5> commands = {QString(), QStringLiteral("pause"), QString(),
                                              QStringLiteral("forward"), QStringLiteral("back")};
     for (int i = 0; i < 5; ++i) {
-        QAction* a = menPlaybackMenu->addAction(playTexts[static_cast<std::size_t>(i)]);
+        QAction* a = m_playbackMenu->addAction(playTexts[static_cast<std::size_t>(i)]);
         a->setObjectName(indexedName("menPlayback", i));
         const QString command = commands[static_cast<std::size_t>(i)];
         connect(a, &QAction::triggered, this, [this, i, command] {
             const int row = selectedRow();
             if (i == 0)
-                Playback(row >= 0 ? m_model->entry(row).filename : QString());
+                runPreview(row >= 0 ? m_model->entry(row).filename : QString());
             else
-                Playback(command);
+                runPreview(command);
         });
     }
-    menPlaybackMenu->addSeparator();
-    QAction* jump = menPlaybackMenu->addAction(QStringLiteral("&Jump to middle of song"));
+    m_playbackMenu->addSeparator();
+    QAction* jump = m_playbackMenu->addAction(QStringLiteral("&Jump to middle of song"));
     jump->setObjectName(QStringLiteral("menJump"));
-    connect(jump, &QAction::triggered, this, [this] { Playback(QStringLiteral("jump")); });
-    menSelectMenu->menuAction()->setVisible(false);
-    menPlaybackMenu->menuAction()->setVisible(false);
+    connect(jump, &QAction::triggered, this, [this] { runPreview(QStringLiteral("jump")); });
+    m_selectMenu->menuAction()->setVisible(false);
+    m_playbackMenu->menuAction()->setVisible(false);
 }
 
 void TagEditorDialog::fillGenres() {
@@ -255,7 +256,7 @@ void TagEditorDialog::fillGenres() {
         const QString name = Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(n));
         if (name.isEmpty())
             break;
-        cmbv1->addItem(ProperCase(name));
-        cmbv2->addItem(ProperCase(name));
+        m_v1Genre->addItem(ProperCase(name));
+        m_v2Genre->addItem(ProperCase(name));
     }
 }
