@@ -141,6 +141,7 @@ private Q_SLOTS:
         selectSource(w, "Monitor of Tone");
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 6000);
+        // The stall under test; not a wait for anything.
         QThread::sleep(3);
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 5000, 8000);
         click(w, "cmdStop");

@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(started[0][0].toString(), take);
         QVERIFY(!started[0][1].toString().isEmpty());
         QVERIFY(stopped.wait(8000));
-        QTest::qWait(300);
+        QVERIFY(listener.listenFor(300));
         listener.stop();
 
         QVERIFY(rig.controller.isStopped() && !rig.controller.isPlaying());
@@ -132,12 +132,12 @@ private Q_SLOTS:
         rig.controller.pauseOrResume();
         QVERIFY(rig.controller.isPaused());
         const double pausedAt = static_cast<double>(rig.controller.position()) / kRate;
-        QTest::qWait(800);
+        QVERIFY(listener.listenFor(800));
         rig.controller.pauseOrResume();
         QVERIFY(!rig.controller.isPaused());
-        QTest::qWait(1000);
+        QVERIFY(listener.listenFor(1000));
         rig.controller.stop();
-        QTest::qWait(200);
+        QVERIFY(listener.listenFor(200));
         listener.stop();
 
         const std::vector<double> rms = listener.windowRms();
@@ -170,11 +170,11 @@ private Q_SLOTS:
         rig.controller.endSeek(500);
         QVERIFY(rig.controller.isPlaying());
         QCOMPARE(rig.controller.position(), 30 * kRate);
-        QTest::qWait(1000);
+        QVERIFY(listener.listenFor(1000));
         QVERIFY2(label.startsWith(QStringLiteral("0:30.")) || label.startsWith(QStringLiteral("0:31.")),
                  qPrintable(label));
         rig.controller.stop();
-        QTest::qWait(200);
+        QVERIFY(listener.listenFor(200));
         listener.stop();
 
         const std::vector<double> rms = listener.windowRms();

@@ -67,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(!timerRanBack);
         QVERIFY2(qAbs(player.PlayedSamples() - 3 * kRate) <= kRate / 50,
                  qPrintable(QString::number(player.PlayedSamples())));
-        QTest::qWait(300);
+        QVERIFY(listener.listenFor(300));
         listener.stop();
         player.Stop();
 
@@ -90,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(recent.size(), std::size_t{2 * 4096});
         QVERIFY(*std::max_element(recent.begin(), recent.end()) > 10000);
         player.Stop();
-        QTest::qWait(700);
+        QVERIFY(listener.listenFor(700));
         listener.stop();
         // Silence must follow within the server's short buffer.
         const std::size_t tail = kRate / 2;

@@ -101,6 +101,12 @@ SinkListener::SinkListener(int sampleRate)
                      [this](const SampleBlock& b) { m_heard.insert(m_heard.end(), b.begin(), b.end()); });
 }
 
+bool SinkListener::listenFor(int ms) {
+    const std::size_t target =
+        m_heard.size() + static_cast<std::size_t>(static_cast<qint64>(m_rate) * ms / 1000);
+    return QTest::qWaitFor([&] { return m_heard.size() >= target; }, ms + 5000);
+}
+
 void SinkListener::stop() {
     m_rec.Stop();
     QCoreApplication::processEvents();

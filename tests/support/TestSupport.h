@@ -40,6 +40,8 @@ public:
     explicit SinkListener(int sampleRate);
     bool ok() const { return m_ok; }
     void start() { m_rec.Start(); }
+    // Waits until `ms` more of the sink have been heard, by the sound's own clock.
+    bool listenFor(int ms);
     // Stops and collects the last blocks.
     void stop();
     // Seconds between the first and the last 10 ms that hold sound.
