@@ -8,19 +8,11 @@
 
 namespace {
 
-constexpr float kFloorDb = -60;
-// Falls are per second, so the meter moves alike at any Draw rate.
-constexpr float kFallDbPerSecond = 24;
-constexpr float kHoldFallDbPerSecond = 12;
-constexpr qint64 kHoldMs = 1500;
+constexpr float kFloorDb = LevelMeter::kFloorDb;
 constexpr std::array kScaleDb{-60, -48, -36, -24, -18, -12, -6, -3, 0};
 
 const QColor kBackground(22, 25, 30);
 const QColor kText(150, 158, 170);
-
-float toDb(double ratio) {
-    return std::max(kFloorDb, static_cast<float>(20 * std::log10(std::max(ratio, 1e-9))));
-}
 
 QColor zoneColour(float db) {
     if (db >= -3)
@@ -33,10 +25,7 @@ QColor zoneColour(float db) {
 } // namespace
 
 LevelDisplay::LevelDisplay(QWidget* parent)
-    : QWidget(parent)
-    , m_peakDb(kFloorDb)
-    , m_rmsDb(kFloorDb)
-    , m_holdDb(kFloorDb) {
+    : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_clock.start();
@@ -51,30 +40,7 @@ QSize LevelDisplay::minimumSizeHint() const {
 }
 
 void LevelDisplay::Draw(const SampleBlock& monoBlock) {
-    const qint64 now = m_clock.elapsed();
-    const float seconds = std::clamp(static_cast<float>(now - m_lastDrawMs) / 1000.0f, 0.0f, 1.0f);
-    m_lastDrawMs = now;
-    if (monoBlock.empty()) {
-        m_peakDb = m_rmsDb = m_holdDb = kFloorDb;
-        update();
-        return;
-    }
-    int peak = 0;
-    double squares = 0;
-    for (const std::int16_t s : monoBlock) {
-        peak = std::max(peak, std::abs(int{s}));
-        squares += static_cast<double>(s) * s;
-    }
-    const float peakDb = toDb(peak / 32768.0);
-    const float rmsDb = toDb(std::sqrt(squares / static_cast<double>(monoBlock.size())) / 32768.0);
-    m_peakDb = std::max(peakDb, m_peakDb - kFallDbPerSecond * seconds);
-    m_rmsDb = std::max(rmsDb, m_rmsDb - kFallDbPerSecond * seconds);
-    if (peakDb >= m_holdDb) {
-        m_holdDb = peakDb;
-        m_holdSinceMs = now;
-    } else if (now - m_holdSinceMs > kHoldMs) {
-        m_holdDb = std::max(m_peakDb, m_holdDb - kHoldFallDbPerSecond * seconds);
-    }
+    m_meter.measure(monoBlock, m_clock.elapsed());
     update();
 }
 
@@ -145,20 +111,21 @@ void LevelDisplay::paintEvent(QPaintEvent*) {
         const QRectF lit(m_bar.left(), m_bar.top(), std::max(0.0, xOf(db) - m_bar.left()), m_bar.height());
         p.drawPixmap(lit, layer, QRectF(lit.topLeft() * ratio, lit.size() * ratio));
     };
-    light(m_peakLayer, m_peakDb);
-    light(m_rmsLayer, m_rmsDb);
+    light(m_peakLayer, m_meter.peakDb());
+    light(m_rmsLayer, m_meter.rmsDb());
 
-    if (m_holdDb > kFloorDb) {
-        p.fillRect(QRectF(xOf(m_holdDb) - 1.5, m_bar.top() - 2, 3, m_bar.height() + 4),
-                   zoneColour(m_holdDb).lighter(130));
+    if (m_meter.holdDb() > kFloorDb) {
+        p.fillRect(QRectF(xOf(m_meter.holdDb()) - 1.5, m_bar.top() - 2, 3, m_bar.height() + 4),
+                   zoneColour(m_meter.holdDb()).lighter(130));
     }
 
     QFont small = font();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
     p.setFont(small);
-    const QString readout =
-        m_peakDb > kFloorDb ? QStringLiteral("%1 dB").arg(m_peakDb, 0, 'f', 1) : QStringLiteral("-\u221e dB");
-    p.setPen(m_peakDb > kFloorDb ? zoneColour(m_peakDb) : kText);
+    const QString readout = m_meter.peakDb() > kFloorDb
+                                ? QStringLiteral("%1 dB").arg(m_meter.peakDb(), 0, 'f', 1)
+                                : QStringLiteral("-\u221e dB");
+    p.setPen(m_meter.peakDb() > kFloorDb ? zoneColour(m_meter.peakDb()) : kText);
     p.drawText(QRectF(width() - m_readoutWidth, m_bar.top(), m_readoutWidth - 4, m_bar.height()),
                Qt::AlignRight | Qt::AlignVCenter, readout);
 }

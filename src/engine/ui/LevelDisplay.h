@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/dsp/SampleBlock.h"
+#include "engine/dsp/LevelMeter.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
-// Peak and RMS meter in dBFS with a falling peak-hold marker. Repaints only on Draw.
+// Paints a LevelMeter: peak and RMS in dBFS with a falling peak-hold marker. Repaints only on Draw.
 class LevelDisplay : public QWidget {
     Q_OBJECT
 public:
@@ -18,8 +18,8 @@ public:
     void Draw(const SampleBlock& monoBlock);
 
     // The levels shown, after smoothing (dBFS, -60 when silent).
-    float peakDb() const { return m_peakDb; }
-    float rmsDb() const { return m_rmsDb; }
+    float peakDb() const { return m_meter.peakDb(); }
+    float rmsDb() const { return m_meter.rmsDb(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -38,12 +38,8 @@ private:
         bool operator==(const LayerKey&) const = default;
     };
 
-    float m_peakDb;
-    float m_rmsDb;
-    float m_holdDb;
-    qint64 m_holdSinceMs = 0;
+    LevelMeter m_meter;
     QElapsedTimer m_clock;
-    qint64 m_lastDrawMs = 0;
     LayerKey m_layersFor;
     QPixmap m_backdrop;
     QPixmap m_peakLayer;
