@@ -5,7 +5,7 @@
 // wma (profile 24),
 // adpcm (IMA ADPCM WAV), g726 (4 bits), alaw (RAW A-law), vox.
 // Exit codes: 0 done, 2 usage, 3 the codec cannot write this format, 4 an I/O failure.
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QString>
 #include <cstdio>
@@ -15,31 +15,31 @@ namespace {
 
 // Compressed WAV codecs arrive with another branch; until then this kind is skipped.
 template <typename Codec> bool setAdpcm(Codec& codec, int rate, int channels) {
-    if constexpr (requires { codec.SetWavAdpcm(rate, channels); }) {
-        codec.SetWavAdpcm(rate, channels);
+    if constexpr (requires { codec.setWavAdpcm(rate, channels); }) {
+        codec.setWavAdpcm(rate, channels);
         return true;
     } else {
         return false;
     }
 }
 
-bool configure(AudioFileCodec& codec, const char* kind, int rate, int channels) {
+bool configure(AudioFileWriter& codec, const char* kind, int rate, int channels) {
     if (!std::strcmp(kind, "mp3"))
-        codec.SetMp3Format(rate, 128, channels);
+        codec.setMp3Format(rate, 128, channels);
     else if (!std::strcmp(kind, "ogg"))
-        codec.SetOggFormat(rate, channels, 128, 0, 0, -1);
+        codec.setOggFormat(rate, channels, 128, 0, 0, -1);
     else if (!std::strcmp(kind, "oggq"))
-        codec.SetOggFormat(rate, channels, 128, 0, 0, 300);
+        codec.setOggFormat(rate, channels, 128, 0, 0, 300);
     else if (!std::strcmp(kind, "wma"))
-        codec.SetWmaProfile(24);
+        codec.setWmaProfile(24);
     else if (!std::strcmp(kind, "adpcm"))
         return setAdpcm(codec, rate, channels);
     else if (!std::strcmp(kind, "g726"))
-        codec.SetG726Format(rate, 4);
+        codec.setG726Format(rate, 4);
     else if (!std::strcmp(kind, "alaw"))
-        codec.SetRawFormat(2, rate, channels, 16);
+        codec.setRawFormat(2, rate, channels, 16);
     else if (!std::strcmp(kind, "vox"))
-        codec.SetVoxFormat(rate);
+        codec.setVoxFormat(rate);
     else
         return false;
     return true;
@@ -52,12 +52,12 @@ int main(int argc, char* argv[]) {
         return 2;
     const int rate = std::atoi(argv[2]);
     const int channels = std::atoi(argv[3]);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     if (!configure(codec, argv[1], rate, channels))
         return 3;
-    codec.Create(QString::fromLocal8Bit(argv[5]), 0);
-    if (codec.Status() < 0) {
-        std::fprintf(stderr, "%s\n", qPrintable(codec.ErrorText()));
+    codec.create(QString::fromLocal8Bit(argv[5]));
+    if (codec.status() < 0) {
+        std::fprintf(stderr, "%s\n", qPrintable(codec.errorText()));
         return 3;
     }
     std::FILE* in = std::fopen(argv[4], "rb");
@@ -67,10 +67,10 @@ int main(int argc, char* argv[]) {
     size_t got = 0;
     while ((got = std::fread(block.data(), sizeof(std::int16_t), block.size(), in)) > 0) {
         block.resize(got);
-        codec.Write(block);
+        codec.write(block);
         block.resize(static_cast<size_t>(rate * channels));
     }
     std::fclose(in);
-    codec.Close();
-    return codec.Status() < 0 ? 4 : 0;
+    codec.close();
+    return codec.status() < 0 ? 4 : 0;
 }

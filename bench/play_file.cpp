@@ -1,4 +1,4 @@
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileReader.h"
 #include "engine/pulse/AudioPlayer.h"
 #include "recordings/PlaybackController.h"
 
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s [--wait] FILE\n", argv[0]);
         return 2;
     }
-    AudioFileCodec file;
+    AudioFileReader file;
     AudioPlayer player;
     PlaybackController playback(file, player, [] { return false; });
     QObject::connect(&playback, &PlaybackController::stopped, &app, &QCoreApplication::quit);

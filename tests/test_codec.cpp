@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,7 @@
 #include <sys/resource.h>
 
 using namespace testsupport;
-using Setter = std::function<void(AudioFileCodec&)>;
+using Setter = std::function<void(AudioFileWriter&)>;
 Q_DECLARE_METATYPE(Setter)
 
 namespace {
@@ -54,10 +54,10 @@ int formatTag(const QString& path) {
 }
 
 // Writes `values` in blocks of about a tenth of a second, as a recorder hands them over.
-void writeInBlocks(AudioFileCodec& codec, const SampleBlock& values, int channels, int rate) {
+void writeInBlocks(AudioFileWriter& codec, const SampleBlock& values, int channels, int rate) {
     const size_t step = static_cast<size_t>(rate / 10 * channels);
     for (size_t at = 0; at < values.size(); at += step)
-        codec.Write(
+        codec.write(
             SampleBlock(values.begin() + static_cast<std::ptrdiff_t>(at),
                         values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), at + step))));
 }
@@ -125,16 +125,16 @@ void TestCodec::writesWavThatToolsRead() {
     QFETCH(int, channels);
     QFETCH(int, bits);
     QFETCH(double, tolerance);
-    AudioFileCodec codec;
-    codec.SetWavFormat(rate, channels, bits);
+    AudioFileWriter codec;
+    codec.setWavFormat(rate, channels, bits);
     const QString file = path(QStringLiteral("tone.wav"));
-    codec.Create(file, 0);
-    QCOMPARE(codec.Status(), 0);
-    QCOMPARE(codec.SampleRate(), rate);
-    QCOMPARE(codec.Channels(), channels);
+    codec.create(file);
+    QCOMPARE(codec.status(), 0);
+    QCOMPARE(codec.sampleRate(), rate);
+    QCOMPARE(codec.channels(), channels);
     writeInBlocks(codec, sine(1000, rate, channels, 3.0), channels, rate);
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    codec.close();
+    QCOMPARE(codec.status(), 0);
 
     QCOMPARE(bytesAt(file, 0, 4), QByteArray("RIFF"));
     // RIFF keeps every chunk, and so the file, at an even length.
@@ -153,9 +153,9 @@ void TestCodec::writesWavThatToolsRead() {
         0);
     QCOMPARE(python.trimmed(),
              QStringLiteral("%1 %2 %3 %4").arg(channels).arg(rate).arg(bits / 8).arg(3 * rate));
-    AudioFileCodec like;
-    like.SetWavLikeFile(file);
-    QCOMPARE(like.FormatDescription(), codec.FormatDescription());
+    AudioFileWriter like;
+    like.setWavLikeFile(file);
+    QCOMPARE(like.formatDescription(), codec.formatDescription());
     const AudioInfo sox = soxInfo(file);
     QVERIFY(sox.ok);
     QCOMPARE(sox.sampleRate, rate);
@@ -191,18 +191,18 @@ void TestCodec::fallsBackToDefaults() {
     QFETCH(int, channels);
     QFETCH(int, bits);
     QFETCH(QString, description);
-    AudioFileCodec codec;
-    codec.SetWavFormat(rate, channels, bits);
-    QCOMPARE(codec.FormatDescription(), description);
+    AudioFileWriter codec;
+    codec.setWavFormat(rate, channels, bits);
+    QCOMPARE(codec.formatDescription(), description);
     const QString file = path(QStringLiteral("fallback.wav"));
-    codec.Create(file, 0);
-    QCOMPARE(codec.Status(), 0);
-    QCOMPARE(codec.FormatDescription(), description);
-    codec.Write(sine(1000, codec.SampleRate(), codec.Channels(), 0.5));
-    codec.Close();
+    codec.create(file);
+    QCOMPARE(codec.status(), 0);
+    QCOMPARE(codec.formatDescription(), description);
+    codec.write(sine(1000, codec.sampleRate(), codec.channels(), 0.5));
+    codec.close();
     const AudioInfo sox = soxInfo(file);
-    QCOMPARE(sox.sampleRate, codec.SampleRate());
-    QCOMPARE(sox.channels, codec.Channels());
+    QCOMPARE(sox.sampleRate, codec.sampleRate());
+    QCOMPARE(sox.channels, codec.channels());
     QCOMPARE(sox.seconds, 0.5);
 }
 
@@ -211,31 +211,31 @@ void TestCodec::describesEachFormat_data() {
     QTest::addColumn<QString>("description");
     QTest::addColumn<int>("rate");
     QTest::addColumn<int>("channels");
-    QTest::newRow("mp3") << Setter([](AudioFileCodec& c) { c.SetMp3Format(44100, 128, 2); })
+    QTest::newRow("mp3") << Setter([](AudioFileWriter& c) { c.setMp3Format(44100, 128, 2); })
                          << QStringLiteral("MP3 44100 Hz 128 kbit/s stereo") << 44100 << 2;
-    QTest::newRow("mp3 not an MPEG rate") << Setter([](AudioFileCodec& c) { c.SetMp3Format(44000, 100, 1); })
+    QTest::newRow("mp3 not an MPEG rate") << Setter([](AudioFileWriter& c) { c.setMp3Format(44000, 100, 1); })
                                           << QStringLiteral("MP3 44100 Hz 128 kbit/s mono") << 44100 << 1;
     QTest::newRow("ogg quality") << Setter(
-                                        [](AudioFileCodec& c) { c.SetOggFormat(44100, 2, 128, 0, 0, 300); })
+                                        [](AudioFileWriter& c) { c.setOggFormat(44100, 2, 128, 0, 0, 300); })
                                  << QStringLiteral("Ogg Vorbis 44100 Hz stereo, quality 3.00") << 44100 << 2;
-    QTest::newRow("ogg managed") << Setter([](AudioFileCodec& c) {
-        c.SetOggFormat(44100, 2, 128, 112, 160, -1);
+    QTest::newRow("ogg managed") << Setter([](AudioFileWriter& c) {
+        c.setOggFormat(44100, 2, 128, 112, 160, -1);
     }) << QStringLiteral("Ogg Vorbis 44100 Hz stereo, 128 kbit/s (112-160 kbit/s VBR)")
                                  << 44100 << 2;
     QTest::newRow("ogg limits inverted")
-        << Setter([](AudioFileCodec& c) { c.SetOggFormat(22050, 1, 96, 160, 112, -1); })
+        << Setter([](AudioFileWriter& c) { c.setOggFormat(22050, 1, 96, 160, 112, -1); })
         << QStringLiteral("Ogg Vorbis 22050 Hz mono, 96 kbit/s") << 22050 << 1;
-    QTest::newRow("vox") << Setter([](AudioFileCodec& c) { c.SetVoxFormat(8000); })
+    QTest::newRow("vox") << Setter([](AudioFileWriter& c) { c.setVoxFormat(8000); })
                          << QStringLiteral("VOX 8000 Hz mono") << 8000 << 1;
-    QTest::newRow("raw a-law") << Setter([](AudioFileCodec& c) { c.SetRawFormat(2, 8000, 1, 8); })
+    QTest::newRow("raw a-law") << Setter([](AudioFileWriter& c) { c.setRawFormat(2, 8000, 1, 8); })
                                << QStringLiteral("RAW A-Law 8000 Hz mono") << 8000 << 1;
-    QTest::newRow("raw pcm") << Setter([](AudioFileCodec& c) { c.SetRawFormat(1, 16000, 2, 16); })
+    QTest::newRow("raw pcm") << Setter([](AudioFileWriter& c) { c.setRawFormat(1, 16000, 2, 16); })
                              << QStringLiteral("RAW PCM 16000 Hz 16-bit stereo") << 16000 << 2;
-    QTest::newRow("raw unknown coding") << Setter([](AudioFileCodec& c) { c.SetRawFormat(9, 0, 0, 0); })
+    QTest::newRow("raw unknown coding") << Setter([](AudioFileWriter& c) { c.setRawFormat(9, 0, 0, 0); })
                                         << QStringLiteral("RAW PCM 44100 Hz 16-bit stereo") << 44100 << 2;
-    QTest::newRow("g726") << Setter([](AudioFileCodec& c) { c.SetG726Format(8000, 4); })
+    QTest::newRow("g726") << Setter([](AudioFileWriter& c) { c.setG726Format(8000, 4); })
                           << QStringLiteral("G.726 8000 Hz 4 bits") << 8000 << 1;
-    QTest::newRow("g726 bits out of range") << Setter([](AudioFileCodec& c) { c.SetG726Format(8000, 6); })
+    QTest::newRow("g726 bits out of range") << Setter([](AudioFileWriter& c) { c.setG726Format(8000, 6); })
                                             << QStringLiteral("G.726 8000 Hz 4 bits") << 8000 << 1;
 }
 
@@ -245,12 +245,12 @@ void TestCodec::describesEachFormat() {
     QFETCH(QString, description);
     QFETCH(int, rate);
     QFETCH(int, channels);
-    AudioFileCodec codec;
-    codec.SetWavFormat(48000, 1, 16);
+    AudioFileWriter codec;
+    codec.setWavFormat(48000, 1, 16);
     set(codec);
-    QCOMPARE(codec.FormatDescription(), description);
-    QCOMPARE(codec.SampleRate(), rate);
-    QCOMPARE(codec.Channels(), channels);
+    QCOMPARE(codec.formatDescription(), description);
+    QCOMPARE(codec.sampleRate(), rate);
+    QCOMPARE(codec.channels(), channels);
 }
 
 void TestCodec::choosesEncoderByExtension_data() {
@@ -275,16 +275,16 @@ void TestCodec::choosesEncoderByExtension() {
     QFETCH(QString, name);
     QFETCH(bool, written);
     QFETCH(QString, reason);
-    AudioFileCodec codec;
-    codec.Create(path(name), 0);
-    codec.Write(sine(1000, 44100, 2, 0.1));
-    codec.Close();
-    QCOMPARE(codec.Status() == 0, written);
+    AudioFileWriter codec;
+    codec.create(path(name));
+    codec.write(sine(1000, 44100, 2, 0.1));
+    codec.close();
+    QCOMPARE(codec.status() == 0, written);
     QCOMPARE(QFile::exists(path(name)), written);
     if (written && name.endsWith(QLatin1String("wav"), Qt::CaseInsensitive))
         QCOMPARE(soxInfo(path(name)).seconds, 0.1);
     else
-        QVERIFY2(codec.ErrorText().contains(reason), qPrintable(codec.ErrorText()));
+        QVERIFY2(codec.errorText().contains(reason), qPrintable(codec.errorText()));
 }
 
 void TestCodec::createFailureSaysWhy_data() {
@@ -303,35 +303,35 @@ void TestCodec::createFailureSaysWhy() {
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.wav")));
-    AudioFileCodec codec;
-    codec.Create(path(name), 0);
-    QVERIFY(codec.Status() < 0);
-    QVERIFY2(codec.ErrorText().contains(qt_error_string(error)), qPrintable(codec.ErrorText()));
-    QVERIFY(codec.ErrorText().contains(path(name)));
-    codec.Write(sine(1000, 44100, 2, 0.1));
-    codec.Close();
-    QVERIFY(codec.Status() < 0);
+    AudioFileWriter codec;
+    codec.create(path(name));
+    QVERIFY(codec.status() < 0);
+    QVERIFY2(codec.errorText().contains(qt_error_string(error)), qPrintable(codec.errorText()));
+    QVERIFY(codec.errorText().contains(path(name)));
+    codec.write(sine(1000, 44100, 2, 0.1));
+    codec.close();
+    QVERIFY(codec.status() < 0);
 }
 
 void TestCodec::closeIsHarmlessWhenRepeated() {
     // Guards against a double finalisation corrupting the file, or a crash closing what was never opened.
-    AudioFileCodec codec;
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    AudioFileWriter codec;
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     const QString file = path(QStringLiteral("twice.wav"));
-    codec.Create(file, 0);
-    codec.Write(sine(1000, 44100, 2, 1.0));
-    codec.Close();
-    codec.Close();
-    codec.Write(sine(1000, 44100, 2, 1.0));
-    QCOMPARE(codec.Status(), 0);
+    codec.create(file);
+    codec.write(sine(1000, 44100, 2, 1.0));
+    codec.close();
+    codec.close();
+    codec.write(sine(1000, 44100, 2, 1.0));
+    QCOMPARE(codec.status(), 0);
     QCOMPARE(soxInfo(file).seconds, 1.0);
 }
 
 void TestCodec::recordsServerTone() {
     // Guards against capture and file disagreeing on rate or channels, or blocks lost between them.
-    AudioFileCodec codec;
-    codec.SetWavFormat(22050, 1, 16);
+    AudioFileWriter codec;
+    codec.setWavFormat(22050, 1, 16);
     const QString file = path(QStringLiteral("server.wav"));
     QVERIFY(recordTone(codec, file, 3.0));
     const AudioInfo sox = soxInfo(file);
@@ -378,20 +378,20 @@ void TestCodec::fullDiskStopsWithReadableFile() {
             QSKIP("Cannot mount a tmpfs here (needs root)");
     }
     const QString file = dir + QStringLiteral("/full.wav");
-    AudioFileCodec codec;
-    codec.SetWavFormat(44100, 2, 16);
+    AudioFileWriter codec;
+    codec.setWavFormat(44100, 2, 16);
     {
         std::optional<FileSizeLimit> limit;
         if (sizeLimit)
             limit.emplace(static_cast<rlim_t>(sizeLimit));
-        codec.Create(file, 0);
+        codec.create(file);
         const SampleBlock second = sine(1000, 44100, 2, 1.0);
-        for (int i = 0; i < 20 && codec.Status() == 0; ++i)
-            codec.Write(second);
+        for (int i = 0; i < 20 && codec.status() == 0; ++i)
+            codec.write(second);
     }
-    QCOMPARE(codec.Status(), int{AudioFileCodec::kDiskFull});
-    QVERIFY2(codec.ErrorText().contains(reason), qPrintable(codec.ErrorText()));
-    codec.Close();
+    QCOMPARE(codec.status(), int{AudioFileWriter::kDiskFull});
+    QVERIFY2(codec.errorText().contains(reason), qPrintable(codec.errorText()));
+    codec.close();
 
     const AudioInfo sox = soxInfo(file);
     QVERIFY(sox.ok);
@@ -415,16 +415,16 @@ void TestCodec::keepsLengthPastFourGiB() {
         QSKIP("Cannot mount a tmpfs here (needs root)");
     const QString file = dir + QStringLiteral("/long.wav");
 
-    AudioFileCodec codec;
-    codec.SetWavFormat(44100, 2, 16);
-    codec.Create(file, 0);
+    AudioFileWriter codec;
+    codec.setWavFormat(44100, 2, 16);
+    codec.create(file);
     const SampleBlock minute = sine(1000, 44100, 2, 60.0);
     const qint64 minuteBytes = static_cast<qint64>(minute.size()) * 2;
     const qint64 minutes = kFourGiB / minuteBytes + 2;
-    for (qint64 i = 0; i < minutes && codec.Status() == 0; ++i)
-        codec.Write(minute);
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    for (qint64 i = 0; i < minutes && codec.status() == 0; ++i)
+        codec.write(minute);
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     QVERIFY(QFileInfo(file).size() > kFourGiB);
 
     QCOMPARE(soxInfo(file).seconds, minutes * 60.0);

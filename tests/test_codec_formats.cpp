@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/WavCodecs.h"
 #include "engine/ui/WavFormatDialog.h"
 
@@ -23,7 +23,7 @@
 #include <sys/resource.h>
 
 using namespace testsupport;
-using Setter = std::function<void(AudioFileCodec&)>;
+using Setter = std::function<void(AudioFileWriter&)>;
 Q_DECLARE_METATYPE(Setter)
 
 namespace {
@@ -42,21 +42,21 @@ struct Format {
                                        : kind == G726 ? QStringLiteral("g726")
                                                       : QStringLiteral("raw"));
     }
-    void apply(AudioFileCodec& c) const {
+    void apply(AudioFileWriter& c) const {
         using codec::WavCodec;
         auto choose = [&](WavCodec codec, int pcmBits) {
             c.setWavFormatChooser([=, *this](const codec::WavFormat&) {
                 return codec::makeWavFormat(codec, rate, channels, pcmBits);
             });
-            c.ChooseWavFormat();
+            c.chooseWavFormat();
         };
         switch (kind) {
         case Ima:
-            return c.SetWavAdpcm(rate, channels);
+            return c.setWavAdpcm(rate, channels);
         case Gsm:
-            return c.SetWavGsm(rate);
+            return c.setWavGsm(rate);
         case Dsp:
-            return c.SetWavDsp();
+            return c.setWavTelephone();
         case MsAdpcm:
             return choose(WavCodec::MsAdpcm, 16);
         case ALaw:
@@ -66,15 +66,15 @@ struct Format {
         case Pcm8:
             return choose(WavCodec::Pcm, 8);
         case Vox:
-            return c.SetVoxFormat(rate);
+            return c.setVoxFormat(rate);
         case RawPcm:
-            return c.SetRawFormat(1, rate, channels, 16);
+            return c.setRawFormat(1, rate, channels, 16);
         case RawALaw:
-            return c.SetRawFormat(2, rate, channels, 16);
+            return c.setRawFormat(2, rate, channels, 16);
         case RawMuLaw:
-            return c.SetRawFormat(3, rate, channels, 16);
+            return c.setRawFormat(3, rate, channels, 16);
         case G726:
-            return c.SetG726Format(rate, bits);
+            return c.setG726Format(rate, bits);
         }
     }
     // The encoding soxi names for a WAV of this kind.
@@ -193,7 +193,7 @@ void TestCodecFormats::recordsServerTone_data() {
 void TestCodecFormats::recordsServerTone() {
     // Guards against capture and encoder disagreeing on rate or channels, and codes the tools cannot decode.
     QFETCH(Format, format);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     format.apply(codec);
     QVERIFY(recordTone(codec, path(format.name()), 3.0));
     verifyTone(format, path(format.name()), 3.0, 0.15);
@@ -216,22 +216,22 @@ void TestCodecFormats::writesToneInEachFormat_data() {
 void TestCodecFormats::writesToneInEachFormat() {
     // Guards against a codec other than the one described, lost or doubled blocks, and broken bit packing.
     QFETCH(Format, format);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     format.apply(codec);
-    QVERIFY(!codec.FormatDescription().isEmpty());
+    QVERIFY(!codec.formatDescription().isEmpty());
     const QString file = path(format.name());
-    codec.Create(file, 0);
-    QCOMPARE(codec.Status(), 0);
-    QCOMPARE(codec.SampleRate(), format.rate);
-    QCOMPARE(codec.Channels(), format.channels);
+    codec.create(file);
+    QCOMPARE(codec.status(), 0);
+    QCOMPARE(codec.sampleRate(), format.rate);
+    QCOMPARE(codec.channels(), format.channels);
     const SampleBlock values = sine(1000, format.rate, format.channels, 2.0);
     // Tenths of a second: an odd count of values at 11025 and 22050 Hz mono, which ends
     // VOX and G.726 blocks inside a byte.
     const auto step = static_cast<std::ptrdiff_t>(format.rate / 10 * format.channels);
     for (auto at = values.begin(); at < values.end(); at += std::min(step, values.end() - at))
-        codec.Write(SampleBlock(at, at + std::min(step, values.end() - at)));
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+        codec.write(SampleBlock(at, at + std::min(step, values.end() - at)));
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     if (format.isWav()) {
         QString encoding;
         QCOMPARE(run(QStringLiteral("soxi"), {QStringLiteral("-e"), file}, &encoding), 0);
@@ -246,8 +246,8 @@ void TestCodecFormats::refusedCombinationsFailCreate_data() {
     QTest::addColumn<QString>("description");
     // Part of the error text when refused.
     QTest::addColumn<QString>("reason");
-    auto gsm = [](int rate) { return Setter([=](AudioFileCodec& c) { c.SetWavGsm(rate); }); };
-    auto ima = [](int rate, int ch) { return Setter([=](AudioFileCodec& c) { c.SetWavAdpcm(rate, ch); }); };
+    auto gsm = [](int rate) { return Setter([=](AudioFileWriter& c) { c.setWavGsm(rate); }); };
+    auto ima = [](int rate, int ch) { return Setter([=](AudioFileWriter& c) { c.setWavAdpcm(rate, ch); }); };
     QTest::newRow("gsm 8000") << gsm(8000) << QStringLiteral("WAV GSM 6.10 8000 Hz mono") << QString();
     QTest::newRow("gsm 16000") << gsm(16000) << QString() << QStringLiteral("8000 Hz mono only");
     QTest::newRow("gsm 0") << gsm(0) << QString() << QStringLiteral("at 0 Hz");
@@ -255,14 +255,14 @@ void TestCodecFormats::refusedCombinationsFailCreate_data() {
         << ima(11025, 2) << QStringLiteral("WAV IMA ADPCM 11025 Hz stereo") << QString();
     QTest::newRow("ima 96000") << ima(96000, 2) << QString() << QStringLiteral("at 96000 Hz");
     QTest::newRow("ima 3 channels") << ima(8000, 3) << QString() << QStringLiteral("3 channels");
-    QTest::newRow("dsp") << Setter([](AudioFileCodec& c) { c.SetWavDsp(); })
+    QTest::newRow("dsp") << Setter([](AudioFileWriter& c) { c.setWavTelephone(); })
                          << QStringLiteral("WAV \u00b5-Law 8000 Hz mono") << QString();
     QTest::newRow("like a missing file")
-        << Setter([](AudioFileCodec& c) { c.SetWavLikeFile(QStringLiteral("/nonexistent/a.wav")); })
+        << Setter([](AudioFileWriter& c) { c.setWavLikeFile(QStringLiteral("/nonexistent/a.wav")); })
         << QString() << QStringLiteral("/nonexistent/a.wav");
-    QTest::newRow("pcm after a refusal") << Setter([](AudioFileCodec& c) {
-        c.SetWavGsm(16000);
-        c.SetWavFormat(8000, 1, 16);
+    QTest::newRow("pcm after a refusal") << Setter([](AudioFileWriter& c) {
+        c.setWavGsm(16000);
+        c.setWavFormat(8000, 1, 16);
     }) << QStringLiteral("WAV PCM 8000 Hz 16-bit mono")
                                          << QString();
 }
@@ -274,15 +274,15 @@ void TestCodecFormats::refusedCombinationsFailCreate() {
     QFETCH(QString, reason);
     const QString file = path(QStringLiteral("refused.wav"));
     QFile::remove(file);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     set(codec);
-    QCOMPARE(codec.FormatDescription(), description);
-    codec.Create(file, 0);
-    codec.Write(sine(1000, 8000, 1, 0.5));
-    codec.Close();
+    QCOMPARE(codec.formatDescription(), description);
+    codec.create(file);
+    codec.write(sine(1000, 8000, 1, 0.5));
+    codec.close();
     QCOMPARE(QFile::exists(file), !description.isEmpty());
-    QCOMPARE(codec.Status(), description.isEmpty() ? int{AudioFileCodec::kFormatUnavailable} : 0);
-    QVERIFY2(codec.ErrorText().contains(reason), qPrintable(codec.ErrorText()));
+    QCOMPARE(codec.status(), description.isEmpty() ? int{AudioFileWriter::kFormatUnavailable} : 0);
+    QVERIFY2(codec.errorText().contains(reason), qPrintable(codec.errorText()));
 }
 
 void TestCodecFormats::takesFormatOfSampleFile_data() {
@@ -319,9 +319,9 @@ void TestCodecFormats::takesFormatOfSampleFile() {
                                  QStringList{sample, QStringLiteral("synth"), QStringLiteral("0.2")};
         QCOMPARE(run(QStringLiteral("sox"), args), 0);
     }
-    AudioFileCodec codec;
-    codec.SetWavLikeFile(sample);
-    QCOMPARE(codec.FormatDescription(), description);
+    AudioFileWriter codec;
+    codec.setWavLikeFile(sample);
+    QCOMPARE(codec.formatDescription(), description);
 }
 
 void TestCodecFormats::foldsOtherChannelLayouts_data() {
@@ -338,15 +338,15 @@ void TestCodecFormats::foldsOtherChannelLayouts() {
     // pitch.
     QFETCH(Format, format);
     QFETCH(int, inputChannels);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     format.apply(codec);
-    codec.Create(path(format.name()), 0);
-    codec.SetInputFormat(8000, inputChannels);
+    codec.create(path(format.name()));
+    codec.setInputFormat(8000, inputChannels);
     const SampleBlock second = sine(1000, 8000, inputChannels, 1.0);
-    codec.Write(second);
-    codec.Write(second);
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    codec.write(second);
+    codec.write(second);
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     verifyTone(format, path(format.name()), 2.0, 0.06);
 }
 
@@ -390,19 +390,19 @@ void TestCodecFormats::fullDiskKeepsWhatWasWritten() {
     // Odd, so that the limit falls inside a frame and inside a code byte.
     constexpr qint64 kLimit = 100003;
     const QString file = path(format.name());
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     format.apply(codec);
     int blocks = 0;
     {
         FileSizeLimit limit(kLimit);
-        codec.Create(file, 0);
+        codec.create(file);
         const SampleBlock tenth = sine(1000, format.rate, format.channels, 0.1);
-        for (; blocks < 1000 && codec.Status() == 0; ++blocks)
-            codec.Write(tenth);
+        for (; blocks < 1000 && codec.status() == 0; ++blocks)
+            codec.write(tenth);
     }
-    QCOMPARE(codec.Status(), int{AudioFileCodec::kDiskFull});
-    QVERIFY2(codec.ErrorText().contains(qt_error_string(EFBIG)), qPrintable(codec.ErrorText()));
-    codec.Close();
+    QCOMPARE(codec.status(), int{AudioFileWriter::kDiskFull});
+    QVERIFY2(codec.errorText().contains(qt_error_string(EFBIG)), qPrintable(codec.errorText()));
+    codec.close();
     const qint64 size = QFileInfo(file).size();
     QVERIFY2(size > kLimit - 8192 && size <= kLimit, qPrintable(QString::number(size)));
     if (format.kind == Format::RawPcm)
@@ -432,9 +432,9 @@ void TestCodecFormats::chooserDialogPicksFormat() {
     QFETCH(int, rate);
     QFETCH(bool, accept);
     QFETCH(QString, description);
-    AudioFileCodec codec;
-    codec.SetWavFormat(22050, 1, 16);
-    QCOMPARE(codec.ChooseWavFormat(), -1);
+    AudioFileWriter codec;
+    codec.setWavFormat(22050, 1, 16);
+    QCOMPARE(codec.chooseWavFormat(), -1);
     codec.setWavFormatChooser(
         [](const codec::WavFormat& current) { return WavFormatDialog::choose(current); });
     QTimer::singleShot(0, this, [&] {
@@ -454,8 +454,8 @@ void TestCodecFormats::chooserDialogPicksFormat() {
         if (dialog->isVisible())
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     });
-    QCOMPARE(codec.ChooseWavFormat(), description == QLatin1String("WAV PCM 22050 Hz 16-bit mono") ? -1 : 0);
-    QCOMPARE(codec.FormatDescription(), description);
+    QCOMPARE(codec.chooseWavFormat(), description == QLatin1String("WAV PCM 22050 Hz 16-bit mono") ? -1 : 0);
+    QCOMPARE(codec.formatDescription(), description);
 }
 
 QTEST_MAIN(TestCodecFormats)

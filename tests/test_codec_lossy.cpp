@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,28 +11,28 @@
 #include <sys/resource.h>
 
 using namespace testsupport;
-using Setter = std::function<void(AudioFileCodec&)>;
+using Setter = std::function<void(AudioFileWriter&)>;
 Q_DECLARE_METATYPE(Setter)
 
 namespace {
 
 Setter mp3(int rate, int kbps, int channels, std::function<void(Mp3Options&)> edit = {}) {
-    return [=](AudioFileCodec& codec) {
-        codec.SetMp3Format(rate, kbps, channels);
+    return [=](AudioFileWriter& codec) {
+        codec.setMp3Format(rate, kbps, channels);
         if (edit) {
             Mp3Options options;
             edit(options);
-            codec.SetMp3Options(options);
+            codec.setMp3Options(options);
         }
     };
 }
 
 Setter ogg(int rate, int channels, int nominal, int min, int max, int quality) {
-    return [=](AudioFileCodec& codec) { codec.SetOggFormat(rate, channels, nominal, min, max, quality); };
+    return [=](AudioFileWriter& codec) { codec.setOggFormat(rate, channels, nominal, min, max, quality); };
 }
 
 Setter wma(int profile) {
-    return [=](AudioFileCodec& codec) { codec.SetWmaProfile(profile); };
+    return [=](AudioFileWriter& codec) { codec.setWmaProfile(profile); };
 }
 
 // Decodes with the tool people use for each format, to a WAV beside the file.
@@ -115,10 +115,10 @@ SampleBlock mix(const SampleBlock& a, const SampleBlock& b) {
     return out;
 }
 
-void writeSeconds(AudioFileCodec& codec, const SampleBlock& values) {
-    const size_t second = static_cast<size_t>(codec.SampleRate() * codec.Channels());
+void writeSeconds(AudioFileWriter& codec, const SampleBlock& values) {
+    const size_t second = static_cast<size_t>(codec.sampleRate() * codec.channels());
     for (size_t at = 0; at < values.size(); at += second)
-        codec.Write(
+        codec.write(
             SampleBlock(values.begin() + static_cast<std::ptrdiff_t>(at),
                         values.begin() + static_cast<std::ptrdiff_t>(std::min(values.size(), at + second))));
 }
@@ -193,7 +193,7 @@ void TestCodecLossy::recordsServerTone() {
     QFETCH(QString, name);
     QFETCH(int, rate);
     QFETCH(int, channels);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     set(codec);
     const QString file = path(name);
     QVERIFY(recordTone(codec, file, 3.0));
@@ -300,19 +300,19 @@ void TestCodecLossy::optionsReachFrameHeaders() {
     // Guards against options that are stored but never handed to the encoder.
     QFETCH(Setter, set);
     QFETCH(FrameCheck, check);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     set(codec);
     const QString file = path(QStringLiteral("options.mp3"));
-    codec.Create(file, 0);
-    QCOMPARE(codec.Status(), 0);
+    codec.create(file);
+    QCOMPARE(codec.status(), 0);
     // A second of silence, then a tone in noise.
-    const SampleBlock sound = mix(sine(1000, codec.SampleRate(), codec.Channels(), 1.0, 0.3),
-                                  noise(codec.SampleRate(), codec.Channels(), 1.0));
+    const SampleBlock sound = mix(sine(1000, codec.sampleRate(), codec.channels(), 1.0, 0.3),
+                                  noise(codec.sampleRate(), codec.channels(), 1.0));
     SampleBlock silenceThenSound(sound.size());
     silenceThenSound.insert(silenceThenSound.end(), sound.begin(), sound.end());
     writeSeconds(codec, silenceThenSound);
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     const Mp3Frames frames = mp3Frames(contents(file));
     QVERIFY(frames.headers.size() > 30);
     QVERIFY(check(frames));
@@ -336,17 +336,17 @@ void TestCodecLossy::filtersShapeTheSpectrum() {
     QFETCH(double, loud);
     QFETCH(double, expected);
     const double quiet = loud == 1000 ? 6000 : 1000;
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     mp3(44100, 128, 1, [&](Mp3Options& o) {
         o.lowpassFrequency = lowpass;
         o.highpassFrequency = highpass;
         o.highpassWidth = 500;
     })(codec);
     const QString file = path(QStringLiteral("filtered.mp3"));
-    codec.Create(file, 0);
+    codec.create(file);
     writeSeconds(codec, mix(sine(loud, 44100, 1, 2.0, 0.4), sine(quiet, 44100, 1, 2.0, 0.2)));
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     const QString wav = decodeToWav(file);
     QVERIFY(!wav.isEmpty());
     QCOMPARE(peakFrequency(soxDecodeMono(wav), 44100), expected);
@@ -389,15 +389,15 @@ void TestCodecLossy::bitRateFollowsSettings() {
     QFETCH(QString, name);
     QFETCH(int, minKbps);
     QFETCH(int, maxKbps);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     set(codec);
     const QString file = path(name);
-    codec.Create(file, 0);
-    QCOMPARE(codec.Status(), 0);
+    codec.create(file);
+    QCOMPARE(codec.status(), 0);
     constexpr double kSeconds = 6.0;
-    writeSeconds(codec, noise(codec.SampleRate(), codec.Channels(), kSeconds));
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    writeSeconds(codec, noise(codec.sampleRate(), codec.channels(), kSeconds));
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     const double kbps = static_cast<double>(QFileInfo(file).size()) * 8 / 1000 / kSeconds;
     QVERIFY2(kbps >= minKbps && kbps <= maxKbps, qPrintable(QString::number(kbps)));
 }
@@ -411,22 +411,22 @@ void TestCodecLossy::everyWmaProfileEncodes_data() {
 void TestCodecLossy::everyWmaProfileEncodes() {
     // Guards against a profile number that the encoder refuses or that labels the file wrongly.
     QFETCH(int, profile);
-    AudioFileCodec codec;
-    codec.SetWmaProfile(profile);
-    const QString description = codec.FormatDescription();
+    AudioFileWriter codec;
+    codec.setWmaProfile(profile);
+    const QString description = codec.formatDescription();
     const QString file = path(QStringLiteral("profile.wma"));
-    codec.Create(file, 0);
-    QVERIFY2(codec.Status() == 0, qPrintable(codec.ErrorText()));
-    QCOMPARE(codec.FormatDescription(), description);
-    const int rate = codec.SampleRate();
-    writeSeconds(codec, sine(1000, rate, codec.Channels(), 1.0));
-    codec.Close();
-    QCOMPARE(codec.Status(), 0);
+    codec.create(file);
+    QVERIFY2(codec.status() == 0, qPrintable(codec.errorText()));
+    QCOMPARE(codec.formatDescription(), description);
+    const int rate = codec.sampleRate();
+    writeSeconds(codec, sine(1000, rate, codec.channels(), 1.0));
+    codec.close();
+    QCOMPARE(codec.status(), 0);
     QVERIFY(description.contains(QStringLiteral(" %1 Hz ").arg(rate)));
     const QString wav = decodeToWav(file);
     const AudioInfo decoded = soxInfo(wav);
     QCOMPARE(decoded.sampleRate, rate);
-    QCOMPARE(decoded.channels, codec.Channels());
+    QCOMPARE(decoded.channels, codec.channels());
     QVERIFY2(qAbs(decoded.seconds - 1.0) <= 0.15, qPrintable(QString::number(decoded.seconds)));
     QCOMPARE(qRound(peakFrequency(soxDecodeMono(wav), rate)), 1000);
 }
@@ -453,11 +453,11 @@ void TestCodecLossy::describesLossyFormats_data() {
         << mp3(22050, 256, 2) << QStringLiteral("MP3 22050 Hz 160 kbit/s stereo");
     QTest::newRow("mp3 48000 Hz raises the bit rate")
         << mp3(48000, 8, 2) << QStringLiteral("MP3 48000 Hz 32 kbit/s stereo");
-    QTest::newRow("mp3 format after options") << Setter([](AudioFileCodec& c) {
+    QTest::newRow("mp3 format after options") << Setter([](AudioFileWriter& c) {
         Mp3Options o;
         o.setBitrate(96);
-        c.SetMp3Options(o);
-        c.SetMp3Format(48000, 192, 2);
+        c.setMp3Options(o);
+        c.setMp3Format(48000, 192, 2);
     }) << QStringLiteral("MP3 48000 Hz 192 kbit/s stereo");
     QTest::newRow("ogg quality in hundredths")
         << ogg(44100, 2, 128, 0, 0, 250) << QStringLiteral("Ogg Vorbis 44100 Hz stereo, quality 2.50");
@@ -474,9 +474,9 @@ void TestCodecLossy::describesLossyFormats_data() {
     QTest::newRow("wma 39") << wma(39) << QStringLiteral("WMA 22050 Hz 48 kbit/s stereo");
     QTest::newRow("wma 0") << wma(0) << QStringLiteral("WMA 8000 Hz 24 kbit/s mono");
     QTest::newRow("wma 51") << wma(51) << QStringLiteral("WMA 48000 Hz 160 kbit/s mono");
-    QTest::newRow("wma 52 keeps the previous") << Setter([](AudioFileCodec& c) {
-        c.SetWmaProfile(0);
-        c.SetWmaProfile(52);
+    QTest::newRow("wma 52 keeps the previous") << Setter([](AudioFileWriter& c) {
+        c.setWmaProfile(0);
+        c.setWmaProfile(52);
     }) << QStringLiteral("WMA 8000 Hz 24 kbit/s mono");
     QTest::newRow("wma -1 keeps the first") << wma(-1) << QStringLiteral("WMA 44100 Hz 128 kbit/s stereo");
 }
@@ -485,9 +485,9 @@ void TestCodecLossy::describesLossyFormats() {
     // Guards against the converter and settings showing a format other than the one the file will get.
     QFETCH(Setter, set);
     QFETCH(QString, description);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     set(codec);
-    QCOMPARE(codec.FormatDescription(), description);
+    QCOMPARE(codec.formatDescription(), description);
 }
 
 void TestCodecLossy::fullDiskStopsWithDecodableFile_data() {
@@ -503,22 +503,22 @@ void TestCodecLossy::fullDiskStopsWithDecodableFile() {
     QFETCH(Setter, set);
     QFETCH(QString, name);
     const QString file = path(name);
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     set(codec);
     int written = 0;
     {
         // About 12 s of 128 kbit/s.
         FileSizeLimit limit(200000);
-        codec.Create(file, 0);
+        codec.create(file);
         const SampleBlock second = sine(1000, 44100, 2, 1.0);
         // A pure tone is cheap for Ogg at a nominal rate: it may take a minute or more.
-        for (int i = 0; i < 300 && codec.Status() == 0; ++i) {
-            codec.Write(second);
-            written += codec.Status() == 0 ? 1 : 0;
+        for (int i = 0; i < 300 && codec.status() == 0; ++i) {
+            codec.write(second);
+            written += codec.status() == 0 ? 1 : 0;
         }
     }
-    QCOMPARE(codec.Status(), int{AudioFileCodec::kDiskFull});
-    codec.Close();
+    QCOMPARE(codec.status(), int{AudioFileWriter::kDiskFull});
+    codec.close();
     QVERIFY(QFileInfo(file).size() <= 200000);
     const QString wav = decodeToWav(file);
     QVERIFY(!wav.isEmpty());

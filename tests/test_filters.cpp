@@ -42,49 +42,55 @@ SampleBlock record(AudioRecorder& rec, double seconds, const std::function<void(
     SampleBlock all;
     if (!chooseSource(rec, sourceDescription(QStringLiteral("tonesink.monitor"))))
         return all;
-    rec.SetCaptureFormat(kRate, 2);
-    rec.SetBlockSize(rec.BlockSizeFor(250));
+    rec.setCaptureFormat(kRate, 2);
+    rec.setBlockSize(rec.blockSizeFor(250));
     QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
                      [&](const SampleBlock& b) { all.insert(all.end(), b.begin(), b.end()); });
-    rec.Start();
+    rec.start();
     QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000) + 5000);
     for (double part : {0.5, 1.0}) {
-        while (rec.Status() == 0 && rec.CapturedFrames() < part * seconds * kRate && !deadline.hasExpired())
+        while (rec.status() == 0 && rec.capturedFrames() < part * seconds * kRate && !deadline.hasExpired())
             QTest::qWait(10);
         if (part < 1 && midway)
             midway();
     }
-    rec.Stop();
+    rec.stop();
     QCoreApplication::processEvents();
     return all;
 }
 
 // The recorder's numeric settings: the three frequencies (in filter order), low and high level, attack.
 std::array<double, 6> settings(const AudioRecorder& r) {
-    return {r.NotchFrequency(),      r.HighPassFrequency(),    r.LowPassFrequency(),
-            double(r.AgcLowLevel()), double(r.AgcHighLevel()), double(r.AgcAttackTime())};
+    return {r.signalChain().filterFrequency(SignalChain::Notch),
+            r.signalChain().filterFrequency(SignalChain::HighPass),
+            r.signalChain().filterFrequency(SignalChain::LowPass),
+            double(r.signalChain().agcLowLevel()),
+            double(r.signalChain().agcHighLevel()),
+            double(r.signalChain().agcAttackTime())};
 }
 
 bool setSetting(AudioRecorder& r, int setting, double v) {
     switch (setting) {
     case 0:
-        return r.SetNotchFrequency(float(v));
+        return r.signalChain().setFilterFrequency(SignalChain::Notch, float(v));
     case 1:
-        return r.SetHighPassFrequency(float(v));
+        return r.signalChain().setFilterFrequency(SignalChain::HighPass, float(v));
     case 2:
-        return r.SetLowPassFrequency(float(v));
+        return r.signalChain().setFilterFrequency(SignalChain::LowPass, float(v));
     case 3:
-        return r.SetAgcLowLevel(int(v));
+        return r.signalChain().setAgcLowLevel(int(v));
     case 4:
-        return r.SetAgcHighLevel(int(v));
+        return r.signalChain().setAgcHighLevel(int(v));
     default:
-        return r.SetAgcAttackTime(int(v));
+        return r.signalChain().setAgcAttackTime(int(v));
     }
 }
 
 void enableFilter(AudioRecorder& r, int filter) {
-    filter == S::Notch ? r.SetNotchEnabled(true)
-                       : (filter == S::HighPass ? r.SetHighPassEnabled(true) : r.SetLowPassEnabled(true));
+    filter == S::Notch
+        ? r.signalChain().setFilterEnabled(SignalChain::Notch, true)
+        : (filter == S::HighPass ? r.signalChain().setFilterEnabled(SignalChain::HighPass, true)
+                                 : r.signalChain().setFilterEnabled(SignalChain::LowPass, true));
 }
 
 } // namespace
@@ -339,7 +345,7 @@ private Q_SLOTS:
         QVERIFY(all.size() >= 2 * kRate);
         const double left = levelDb(all, 2, 0, all.size() / 2 - kRate / 2) - m_referenceDb;
         const double right = levelDb(all, 2, 1, all.size() / 2 - kRate / 2) - m_referenceDb;
-        const double shown = levelDb(rec.RecentSamples(kRate / 5), 2, 0, 0) - m_referenceDb;
+        const double shown = levelDb(rec.recentSamples(kRate / 5), 2, 0, 0) - m_referenceDb;
         qInfo("%s: %.1f dB", QTest::currentDataTag(), left);
         for (double gain : {left, right, shown})
             QVERIFY2(gain >= minDb && gain <= maxDb, qPrintable(QString::number(gain)));
@@ -351,8 +357,9 @@ private Q_SLOTS:
                      {QStringLiteral("set-sink-volume"), QStringLiteral("tonesink"), QStringLiteral("0.01")}),
                  0);
         AudioRecorder rec;
-        rec.SetAgcEnabled(true);
-        QVERIFY(rec.SetAgcLowLevel(-20) && rec.SetAgcHighLevel(-10) && rec.SetAgcAttackTime(50));
+        rec.signalChain().setAgcEnabled(true);
+        QVERIFY(rec.signalChain().setAgcLowLevel(-20) && rec.signalChain().setAgcHighLevel(-10) &&
+                rec.signalChain().setAgcAttackTime(50));
         const SampleBlock all = record(rec, 1.5);
         QVERIFY(all.size() >= 2 * kRate);
         const double early = levelDb(SampleBlock(all.begin(), all.begin() + kRate / 50), 2, 0, 0);

@@ -134,25 +134,28 @@ private Q_SLOTS:
         for (const QString& entry : stored)
             writeSetting(m_file, QStringLiteral("other"), entry.section(u'=', 0, 0), entry.section(u'=', 1));
         AudioRecorder rec;
-        rec.SetNotchEnabled(true);
-        rec.SetHighPassEnabled(true);
-        rec.SetLowPassEnabled(true);
-        rec.SetAgcEnabled(true);
-        QVERIFY(rec.SetNotchFrequency(60) && rec.SetHighPassFrequency(300) && rec.SetLowPassFrequency(5000));
-        QVERIFY(rec.SetAgcLowLevel(-30) && rec.SetAgcHighLevel(-5) && rec.SetAgcAttackTime(150));
-        applySignalSettings(m_file, rec);
+        rec.signalChain().setFilterEnabled(SignalChain::Notch, true);
+        rec.signalChain().setFilterEnabled(SignalChain::HighPass, true);
+        rec.signalChain().setFilterEnabled(SignalChain::LowPass, true);
+        rec.signalChain().setAgcEnabled(true);
+        QVERIFY(rec.signalChain().setFilterFrequency(SignalChain::Notch, 60) &&
+                rec.signalChain().setFilterFrequency(SignalChain::HighPass, 300) &&
+                rec.signalChain().setFilterFrequency(SignalChain::LowPass, 5000));
+        QVERIFY(rec.signalChain().setAgcLowLevel(-30) && rec.signalChain().setAgcHighLevel(-5) &&
+                rec.signalChain().setAgcAttackTime(150));
+        applySignalSettings(m_file, rec.signalChain());
         const auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
         QCOMPARE(QStringLiteral("notch %1 %2, high-pass %3 %4, low-pass %5 %6, agc %7 %8 %9 %10")
-                     .arg(onOff(rec.NotchEnabled()))
-                     .arg(rec.NotchFrequency())
-                     .arg(onOff(rec.HighPassEnabled()))
-                     .arg(rec.HighPassFrequency())
-                     .arg(onOff(rec.LowPassEnabled()))
-                     .arg(rec.LowPassFrequency())
-                     .arg(onOff(rec.AgcEnabled()))
-                     .arg(rec.AgcLowLevel())
-                     .arg(rec.AgcHighLevel())
-                     .arg(rec.AgcAttackTime()),
+                     .arg(onOff(rec.signalChain().filterEnabled(SignalChain::Notch)))
+                     .arg(rec.signalChain().filterFrequency(SignalChain::Notch))
+                     .arg(onOff(rec.signalChain().filterEnabled(SignalChain::HighPass)))
+                     .arg(rec.signalChain().filterFrequency(SignalChain::HighPass))
+                     .arg(onOff(rec.signalChain().filterEnabled(SignalChain::LowPass)))
+                     .arg(rec.signalChain().filterFrequency(SignalChain::LowPass))
+                     .arg(onOff(rec.signalChain().agcEnabled()))
+                     .arg(rec.signalChain().agcLowLevel())
+                     .arg(rec.signalChain().agcHighLevel())
+                     .arg(rec.signalChain().agcAttackTime()),
                  applied);
     }
 };

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileReader.h"
+#include "engine/codec/AudioFileWriter.h"
 #include "engine/pulse/AudioPlayer.h"
 #include "recordings/PlaybackController.h"
 
@@ -20,12 +21,12 @@ constexpr double kRampStart = 0.05;
 constexpr double kRampSpan = 0.9;
 
 bool writeRamp(const QString& path, double seconds) {
-    AudioFileCodec codec;
-    codec.SetWavFormat(kRate, 1, 16);
-    codec.Create(path, 0);
+    AudioFileWriter codec;
+    codec.setWavFormat(kRate, 1, 16);
+    codec.create(path);
     const auto frames = static_cast<std::int64_t>(seconds * kRate);
     SampleBlock block;
-    for (std::int64_t at = 0; at < frames && codec.Status() == 0; at += kRate) {
+    for (std::int64_t at = 0; at < frames && codec.status() == 0; at += kRate) {
         block.clear();
         for (std::int64_t n = at; n < std::min(frames, at + kRate); ++n) {
             const double t = static_cast<double>(n) / kRate;
@@ -33,10 +34,10 @@ bool writeRamp(const QString& path, double seconds) {
             block.push_back(static_cast<std::int16_t>(
                 std::lround(32767 * amplitude * std::sin(2 * std::numbers::pi * 1000 * t))));
         }
-        codec.Write(block);
+        codec.write(block);
     }
-    codec.Close();
-    return codec.Status() == 0;
+    codec.close();
+    return codec.status() == 0;
 }
 
 // The second of a ramp file of `seconds` that a window of this RMS was taken from.
@@ -64,7 +65,7 @@ struct Rig {
         : controller(file, player, [this] { return recording; }) {
         controller.setDisplayDemand(4096, 1024);
     }
-    AudioFileCodec file;
+    AudioFileReader file;
     AudioPlayer player;
     bool recording = false;
     PlaybackController controller;
@@ -79,8 +80,8 @@ private Q_SLOTS:
 
     void playsRecordingToTheEnd() {
         // Guards against blocks lost or repeated on the way to the sink, and an end that never comes.
-        AudioFileCodec recorder;
-        recorder.SetWavFormat(kRate, 2, 16);
+        AudioFileWriter recorder;
+        recorder.setWavFormat(kRate, 2, 16);
         const QString take = m_dir.filePath(QStringLiteral("take.wav"));
         QVERIFY(recordTone(recorder, take, 3.0));
 
@@ -128,7 +129,7 @@ private Q_SLOTS:
         listener.start();
         Rig rig;
         rig.controller.play(ramp);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.player.PlayedSamples() >= 2 * kRate, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.player.playedFrames() >= 2 * kRate, 5000);
         rig.controller.pauseOrResume();
         QVERIFY(rig.controller.isPaused());
         const double pausedAt = static_cast<double>(rig.controller.position()) / kRate;
@@ -165,7 +166,7 @@ private Q_SLOTS:
         connect(&rig.controller, &PlaybackController::positionChanged, this,
                 [&label](const QString& text) { label = text; });
         rig.controller.play(ramp);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.player.PlayedSamples() >= kRate / 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.player.playedFrames() >= kRate / 2, 5000);
         rig.controller.beginSeek();
         rig.controller.endSeek(500);
         QVERIFY(rig.controller.isPlaying());

@@ -18,16 +18,15 @@ struct Feeder {
         : player(p)
         , tone(sine(1000, kRate, channels, seconds)) {
         const auto feed = [this, channels] {
-            const std::size_t n = static_cast<std::size_t>(player.BlockSizeFor(200) * channels);
+            const std::size_t n = static_cast<std::size_t>(player.blockSizeFor(200) * channels);
             if (at >= tone.size())
                 return;
             const std::size_t end = std::min(tone.size(), at + n);
-            player.Queue(SampleBlock(tone.begin() + static_cast<std::ptrdiff_t>(at),
+            player.queue(SampleBlock(tone.begin() + static_cast<std::ptrdiff_t>(at),
                                      tone.begin() + static_cast<std::ptrdiff_t>(end)));
             at = end;
         };
-        QObject::connect(&player, &AudioPlayer::RequestOnLoadArray, &player, feed);
-        QObject::connect(&player, &AudioPlayer::EndArrayPlay, &player, feed);
+        QObject::connect(&player, &AudioPlayer::moreWanted, &player, feed);
     }
     AudioPlayer& player;
     SampleBlock tone;
@@ -52,24 +51,24 @@ private Q_SLOTS:
         listener.start();
         AudioPlayer player;
         Feeder feeder(player, channels, 3.0);
-        QSignalSpy ends(&player, &AudioPlayer::EndPlay);
+        QSignalSpy ends(&player, &AudioPlayer::finished);
         qint64 lastTimer = 0;
         bool timerRanBack = false;
-        connect(&player, &AudioPlayer::Timer, &player, [&](qint64 n, int, int) {
+        connect(&player, &AudioPlayer::tick, &player, [&](qint64 n, int, int) {
             timerRanBack = timerRanBack || n < lastTimer;
             lastTimer = n;
         });
-        player.SetPlayFormat(kRate, channels);
-        player.Start();
-        QCOMPARE(player.Status(), 0);
+        player.setPlayFormat(kRate, channels);
+        player.start();
+        QCOMPARE(player.status(), 0);
         QVERIFY(ends.wait(8000));
         QCOMPARE(ends.count(), 1);
         QVERIFY(!timerRanBack);
-        QVERIFY2(qAbs(player.PlayedSamples() - 3 * kRate) <= kRate / 50,
-                 qPrintable(QString::number(player.PlayedSamples())));
+        QVERIFY2(qAbs(player.playedFrames() - 3 * kRate) <= kRate / 50,
+                 qPrintable(QString::number(player.playedFrames())));
         QVERIFY(listener.listenFor(300));
         listener.stop();
-        player.Stop();
+        player.stop();
 
         QVERIFY2(qAbs(listener.soundSeconds() - 3.0) <= 0.1,
                  qPrintable(QString::number(listener.soundSeconds())));
@@ -83,13 +82,13 @@ private Q_SLOTS:
         listener.start();
         AudioPlayer player;
         Feeder feeder(player, 2, 10.0);
-        player.SetPlayFormat(kRate, 2);
-        player.Start();
-        QTRY_VERIFY_WITH_TIMEOUT(player.PlayedSamples() >= kRate, 5000);
-        const SampleBlock recent = player.RecentSamples(2 * 4096);
+        player.setPlayFormat(kRate, 2);
+        player.start();
+        QTRY_VERIFY_WITH_TIMEOUT(player.playedFrames() >= kRate, 5000);
+        const SampleBlock recent = player.recentSamples(2 * 4096);
         QCOMPARE(recent.size(), std::size_t{2 * 4096});
         QVERIFY(*std::max_element(recent.begin(), recent.end()) > 10000);
-        player.Stop();
+        player.stop();
         QVERIFY(listener.listenFor(700));
         listener.stop();
         // Silence must follow within the server's short buffer.
@@ -99,12 +98,12 @@ private Q_SLOTS:
                             listener.heard().end(), [](std::int16_t v) { return std::abs(v) < 100; }));
 
         feeder.at = 0;
-        QSignalSpy ends(&player, &AudioPlayer::EndPlay);
-        player.Start();
-        QCOMPARE(player.Status(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(player.PlayedSamples() >= kRate / 2, 5000);
-        QVERIFY(player.PlayedSamples() < 2 * kRate);
-        player.Stop();
+        QSignalSpy ends(&player, &AudioPlayer::finished);
+        player.start();
+        QCOMPARE(player.status(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(player.playedFrames() >= kRate / 2, 5000);
+        QVERIFY(player.playedFrames() < 2 * kRate);
+        player.stop();
         QCOMPARE(ends.count(), 0);
     }
 
@@ -113,13 +112,13 @@ private Q_SLOTS:
         const QByteArray saved = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:/nonexistent/native");
         AudioPlayer player;
-        player.SetPlayFormat(kRate, 2);
-        player.Start();
+        player.setPlayFormat(kRate, 2);
+        player.start();
         qputenv("PULSE_SERVER", saved);
-        QVERIFY(player.Status() < 0);
-        QVERIFY(!player.ErrorText().isEmpty());
-        player.Queue(SampleBlock(100, 1));
-        QCOMPARE(player.PlayedSamples(), 0);
+        QVERIFY(player.status() < 0);
+        QVERIFY(!player.errorText().isEmpty());
+        player.queue(SampleBlock(100, 1));
+        QCOMPARE(player.playedFrames(), 0);
     }
 };
 

@@ -22,7 +22,7 @@ struct Capture {
     explicit Capture(AudioRecorder& rec) {
         QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
                          [this](const SampleBlock& b) { blocks.push_back(b); });
-        QObject::connect(&rec, &AudioRecorder::Timer, &rec, [this](qint64 frames, int left, int right) {
+        QObject::connect(&rec, &AudioRecorder::tick, &rec, [this](qint64 frames, int left, int right) {
             lastFrames = frames;
             maxLeft = std::max(maxLeft, left);
             levelsDiffer = levelsDiffer || left != right;
@@ -36,7 +36,7 @@ struct Capture {
     }
     // Every captured frame handed out exactly once: no block repeated or skipped.
     bool allHandedOut(const AudioRecorder& rec, int channels) const {
-        return static_cast<qint64>(joined().size()) == rec.CapturedFrames() * channels;
+        return static_cast<qint64>(joined().size()) == rec.capturedFrames() * channels;
     }
 
     std::vector<SampleBlock> blocks;
@@ -51,13 +51,13 @@ struct Session {
         : cap(rec)
         , ok(chooseSource(rec, description))
         , channels(channelCount) {
-        rec.SetCaptureFormat(rate, channelCount);
-        rec.SetBlockSize(rec.BlockSizeFor(1000));
+        rec.setCaptureFormat(rate, channelCount);
+        rec.setBlockSize(rec.blockSizeFor(1000));
     }
     // Only a source delivering in small steps can be held against the clock.
     bool lengthMatches(qint64 elapsedMs) const {
         const SampleBlock all = cap.joined();
-        const qint64 capturedMs = rec.SamplesToMs(static_cast<qint64>(all.size()) / channels);
+        const qint64 capturedMs = rec.framesToMs(static_cast<qint64>(all.size()) / channels);
         qInfo("%lld ms captured in %lld ms", capturedMs, elapsedMs);
         return qAbs(capturedMs - elapsedMs) <= 150;
     }
@@ -150,34 +150,34 @@ void TestRecorder::enumeration() {
     QVERIFY(!tone.isEmpty() && !monitor.isEmpty());
 
     AudioRecorder rec;
-    QCOMPARE(rec.DeviceCount(), 1);
-    rec.SelectDevice(0);
-    QVERIFY(rec.DeviceUsable());
-    QCOMPARE(rec.DeviceName(), QStringLiteral("Other sources"));
+    QCOMPARE(rec.deviceCount(), 1);
+    rec.selectDevice(0);
+    QVERIFY(rec.deviceUsable());
+    QCOMPARE(rec.deviceName(), QStringLiteral("Other sources"));
     QStringList names;
-    for (int i = 0; i <= rec.SourceCount(); ++i) {
-        rec.SelectSource(i);
-        names << rec.SourceName();
+    for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+        rec.selectSource(i);
+        names << rec.sourceName();
     }
     QVERIFY2(names.contains(tone) && names.contains(monitor), qPrintable(names.join(u',')));
 
-    rec.SelectDevice(rec.DeviceCount());
-    QVERIFY(!rec.DeviceUsable());
-    QVERIFY(rec.SourceCount() < 0);
+    rec.selectDevice(rec.deviceCount());
+    QVERIFY(!rec.deviceUsable());
+    QVERIFY(rec.lastSourceIndex() < 0);
 
-    rec.SelectDevice(rec.DefaultDevice());
-    QCOMPARE(rec.SourceName(), tone);
-    QVERIFY(rec.SourceActive());
+    rec.selectDevice(rec.defaultDevice());
+    QCOMPARE(rec.sourceName(), tone);
+    QVERIFY(rec.sourceActive());
 
-    rec.SelectSource(static_cast<int>(names.indexOf(monitor)));
-    QVERIFY(!rec.SourceActive());
-    rec.SetSourceActive(true);
-    QVERIFY(rec.SourceActive());
-    rec.SelectSource(static_cast<int>(names.indexOf(tone)));
-    QVERIFY(!rec.SourceActive());
+    rec.selectSource(static_cast<int>(names.indexOf(monitor)));
+    QVERIFY(!rec.sourceActive());
+    rec.setSourceActive(true);
+    QVERIFY(rec.sourceActive());
+    rec.selectSource(static_cast<int>(names.indexOf(tone)));
+    QVERIFY(!rec.sourceActive());
     // The device remembers its active source when selected again.
-    rec.SelectDevice(rec.DefaultDevice());
-    QCOMPARE(rec.SourceName(), monitor);
+    rec.selectDevice(rec.defaultDevice());
+    QCOMPARE(rec.sourceName(), monitor);
 }
 
 void TestRecorder::capture_data() {
@@ -195,19 +195,19 @@ void TestRecorder::capture() {
     Session clock(sourceDescription(QStringLiteral("clock")), rate, channels);
     QVERIFY(tone.ok && clock.ok);
     const std::size_t blockValues = static_cast<std::size_t>(rate * channels);
-    QCOMPARE(tone.rec.BlockSizeFor(1000), rate);
+    QCOMPARE(tone.rec.blockSizeFor(1000), rate);
 
     QElapsedTimer elapsed;
-    tone.rec.Start();
-    clock.rec.Start();
+    tone.rec.start();
+    clock.rec.start();
     elapsed.start();
-    QCOMPARE(tone.rec.Status(), 0);
-    QCOMPARE(clock.rec.Status(), 0);
-    QVERIFY(tone.rec.RecentSamples(static_cast<int>(5 * blockValues)).size() < 5 * blockValues);
+    QCOMPARE(tone.rec.status(), 0);
+    QCOMPARE(clock.rec.status(), 0);
+    QVERIFY(tone.rec.recentSamples(static_cast<int>(5 * blockValues)).size() < 5 * blockValues);
     QTRY_VERIFY_WITH_TIMEOUT(elapsed.elapsed() >= 3000, 10000);
-    clock.rec.Stop();
+    clock.rec.stop();
     const qint64 stoppedMs = elapsed.elapsed();
-    tone.rec.Stop();
+    tone.rec.stop();
     QCoreApplication::processEvents();
 
     QVERIFY(clock.lengthMatches(stoppedMs));
@@ -225,9 +225,9 @@ void TestRecorder::capture() {
     QVERIFY(tone.cap.lastFrames > 0 && tone.cap.lastFrames <= frames);
     QVERIFY(tone.cap.maxLeft > 1000);
     QCOMPARE(tone.cap.levelsDiffer, false);
-    QCOMPARE(tone.rec.DroppedFrames(), 0);
+    QCOMPARE(tone.rec.droppedFrames(), 0);
 
-    const SampleBlock recent = tone.rec.RecentSamples(rate / 10 * channels);
+    const SampleBlock recent = tone.rec.recentSamples(rate / 10 * channels);
     QCOMPARE(recent.size(), static_cast<std::size_t>(rate / 10 * channels));
     QVERIFY(std::equal(recent.begin(), recent.end(), all.end() - static_cast<std::ptrdiff_t>(recent.size())));
 
@@ -252,22 +252,22 @@ void TestRecorder::blockedOwner() {
     QVERIFY(tone.ok && clock.ok);
 
     QElapsedTimer elapsed;
-    tone.rec.Start();
-    clock.rec.Start();
+    tone.rec.start();
+    clock.rec.start();
     elapsed.start();
     QTRY_VERIFY(tone.cap.lastFrames > 0 && clock.cap.lastFrames > 0);
     // The stall under test, three one-second blocks long; not a wait for anything.
     QThread::msleep(3000);
     QTRY_VERIFY_WITH_TIMEOUT(elapsed.elapsed() >= 4500, 10000);
-    clock.rec.Stop();
+    clock.rec.stop();
     const qint64 stoppedMs = elapsed.elapsed();
-    tone.rec.Stop();
+    tone.rec.stop();
     QCoreApplication::processEvents();
 
     QVERIFY(clock.lengthMatches(stoppedMs));
     QVERIFY(clock.cap.allHandedOut(clock.rec, clock.channels) &&
             tone.cap.allHandedOut(tone.rec, tone.channels));
-    QCOMPARE(tone.rec.DroppedFrames() + clock.rec.DroppedFrames(), 0);
+    QCOMPARE(tone.rec.droppedFrames() + clock.rec.droppedFrames(), 0);
     QTemporaryDir dir;
     const std::vector<float> mono = decode(tone.cap.joined(), kRate, 2, dir);
     QVERIFY(mono.size() > 4 * kRate);
@@ -283,11 +283,11 @@ void TestRecorder::sameDescriptions() {
     QCOMPARE(sourceDescription(QStringLiteral("twin.monitor")), monitor);
 
     AudioRecorder rec;
-    rec.SelectDevice(0);
+    rec.selectDevice(0);
     QStringList names;
-    for (int i = 0; i <= rec.SourceCount(); ++i) {
-        rec.SelectSource(i);
-        names << rec.SourceName();
+    for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+        rec.selectSource(i);
+        names << rec.sourceName();
     }
     QVERIFY2(names.contains(monitor + QStringLiteral(" (out.monitor)")) &&
                  names.contains(monitor + QStringLiteral(" (twin.monitor)")) &&
@@ -305,25 +305,25 @@ void TestRecorder::vanishingSource() {
 
     AudioRecorder rec;
     QVERIFY(chooseSource(rec, description));
-    rec.SetCaptureFormat(8000, 1);
-    rec.SetBlockSize(rec.BlockSizeFor(250));
+    rec.setCaptureFormat(8000, 1);
+    rec.setBlockSize(rec.blockSizeFor(250));
     Capture cap(rec);
     std::size_t blocksAtFailure = 0;
-    connect(&rec, &AudioRecorder::Failed, &rec, [&] { blocksAtFailure = cap.blocks.size(); });
-    QSignalSpy failed(&rec, &AudioRecorder::Failed);
-    rec.Start();
-    QCOMPARE(rec.Status(), 0);
+    connect(&rec, &AudioRecorder::failed, &rec, [&] { blocksAtFailure = cap.blocks.size(); });
+    QSignalSpy failed(&rec, &AudioRecorder::failed);
+    rec.start();
+    QCOMPARE(rec.status(), 0);
     QTRY_VERIFY(cap.blocks.size() >= 4);
 
     QCOMPARE(run(QStringLiteral("pactl"), {QStringLiteral("unload-module"), m_vanishModule}), 0);
     m_vanishModule.clear();
     QVERIFY(failed.wait(5000));
     QCOMPARE(failed.count(), 1);
-    QVERIFY(rec.Status() < 0);
-    QVERIFY2(rec.ErrorText().contains(description), qPrintable(rec.ErrorText()));
-    QCOMPARE(failed.at(0).at(0).toString(), rec.ErrorText());
+    QVERIFY(rec.status() < 0);
+    QVERIFY2(rec.errorText().contains(description), qPrintable(rec.errorText()));
+    QCOMPARE(failed.at(0).at(0).toString(), rec.errorText());
 
-    rec.Stop();
+    rec.stop();
     QCoreApplication::processEvents();
     QCOMPARE(cap.blocks.size(), blocksAtFailure);
     QVERIFY(cap.allHandedOut(rec, 1));
@@ -334,32 +334,32 @@ void TestRecorder::vanishingSource() {
 void TestRecorder::stopFromBlockHandler() {
     // Guards against repeated or skipped blocks when a receiver stops the recording from its handler.
     AudioRecorder rec;
-    rec.SelectDevice(rec.DefaultDevice());
-    rec.SetCaptureFormat(8000, 1);
-    rec.SetBlockSize(rec.BlockSizeFor(100));
+    rec.selectDevice(rec.defaultDevice());
+    rec.setCaptureFormat(8000, 1);
+    rec.setBlockSize(rec.blockSizeFor(100));
     Capture cap(rec);
     connect(&rec, &AudioRecorder::blockCaptured, &rec, [&rec, &cap] {
         if (cap.blocks.size() == 6)
-            rec.Stop();
+            rec.stop();
     });
-    rec.Start();
+    rec.start();
     QTRY_VERIFY(cap.blocks.size() >= 6);
     QCoreApplication::processEvents();
     const std::size_t delivered = cap.blocks.size();
     QVERIFY(cap.allHandedOut(rec, 1));
     QTRY_COMPARE_WITH_TIMEOUT(cap.blocks.size(), delivered, 500);
-    QCOMPARE(rec.Status(), 0);
+    QCOMPARE(rec.status(), 0);
 }
 
 void TestRecorder::destroyWhileRecording() {
     // Guards against a crash or hang tearing down mid-capture, with queued blocks still pending.
     auto rec = std::make_unique<AudioRecorder>();
-    rec->SelectDevice(rec->DefaultDevice());
-    QSignalSpy ticks(rec.get(), &AudioRecorder::Timer);
-    rec->Start();
+    rec->selectDevice(rec->defaultDevice());
+    QSignalSpy ticks(rec.get(), &AudioRecorder::tick);
+    rec->start();
     QVERIFY(ticks.wait(2000));
-    rec->Stop();
-    rec->Start();
+    rec->stop();
+    rec->start();
     QVERIFY(ticks.wait(2000));
     rec.reset();
     QCoreApplication::processEvents();
@@ -371,13 +371,13 @@ void TestRecorder::noServer() {
     QElapsedTimer clock;
     clock.start();
     AudioRecorder rec;
-    QCOMPARE(rec.DeviceCount(), 0);
-    rec.SelectDevice(rec.DefaultDevice());
-    QVERIFY(!rec.DeviceUsable());
-    rec.Start();
-    QVERIFY(rec.Status() < 0);
-    QVERIFY(!rec.ErrorText().isEmpty());
-    rec.Stop();
+    QCOMPARE(rec.deviceCount(), 0);
+    rec.selectDevice(rec.defaultDevice());
+    QVERIFY(!rec.deviceUsable());
+    rec.start();
+    QVERIFY(rec.status() < 0);
+    QVERIFY(!rec.errorText().isEmpty());
+    rec.stop();
     QVERIFY(clock.elapsed() < 2000);
 }
 

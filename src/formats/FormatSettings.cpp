@@ -1,7 +1,7 @@
 #include "formats/FormatSettings.h"
 
 #include "base/SettingsFile.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QRegularExpression>
 #include <limits>
@@ -58,17 +58,17 @@ OggCall oggCallFor(const FormatState& s) {
     return {44100, 2, s.oggBitrate, 0, 0, -1};
 }
 
-void applyFormatState(const FormatState& s, AudioFileCodec& codec) {
-    codec.SetMp3Format(s.mp3Frequency, s.mp3Bitrate, s.mp3Channels);
-    codec.SetWavFormat(s.wavFreq, s.wavChannel, 16);
-    codec.SetVoxFormat(s.voxFreq);
+void applyFormatState(const FormatState& s, AudioFileWriter& codec) {
+    codec.setMp3Format(s.mp3Frequency, s.mp3Bitrate, s.mp3Channels);
+    codec.setWavFormat(s.wavFreq, s.wavChannel, 16);
+    codec.setVoxFormat(s.voxFreq);
     const OggCall ogg = oggCallFor(s);
-    codec.SetOggFormat(ogg.sampleRate, ogg.channels, ogg.nominalKbps, ogg.minKbps, ogg.maxKbps, ogg.quality);
-    codec.SetRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
-    codec.SetG726Format(s.gFreq, s.gbit);
+    codec.setOggFormat(ogg.sampleRate, ogg.channels, ogg.nominalKbps, ogg.minKbps, ogg.maxKbps, ogg.quality);
+    codec.setRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
+    codec.setG726Format(s.gFreq, s.gbit);
 }
 
-int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileCodec& codec) {
+int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec) {
     const int format =
         outputFormatFrom(readSetting(settingsFile, QStringLiteral("set"), QStringLiteral("outputformat")));
     readFormatSettings(settingsFile, state);

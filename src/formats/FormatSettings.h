@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <cstdint>
 
-class AudioFileCodec;
+class AudioFileWriter;
 
 // The output-format list, in its order; each text is also the recorded file's extension.
 QStringList outputFormatTexts();
@@ -47,8 +47,8 @@ struct OggCall {
 OggCall oggCallFor(const FormatState& state);
 
 // Hands every format's parameters to the codec, in the start-up order.
-void applyFormatState(const FormatState& state, AudioFileCodec& codec);
+void applyFormatState(const FormatState& state, AudioFileWriter& codec);
 
 // Start-up: reads all format settings into `state`, applies them to `codec` and returns
 // the output-format position to select.
-int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileCodec& codec);
+int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec);

@@ -1,7 +1,7 @@
 #include "formats/SignalSettings.h"
 
 #include "base/SettingsFile.h"
-#include "engine/pulse/AudioRecorder.h"
+#include "engine/dsp/SignalChain.h"
 
 namespace {
 
@@ -15,40 +15,36 @@ bool flagOn(const QString& text) {
     return ok && value == 1.0;
 }
 
-void applyFilter(const QString& file, const char* flagKey, const char* frequencyKey, AudioRecorder& recorder,
-                 void (AudioRecorder::*enable)(bool), bool (AudioRecorder::*setFrequency)(float)) {
+void applyFilter(const QString& file, const char* flagKey, const char* frequencyKey, SignalChain& chain,
+                 SignalChain::Filter filter) {
     const bool on = flagOn(read(file, flagKey));
-    (recorder.*enable)(on);
+    chain.setFilterEnabled(filter, on);
     if (!on)
         return;
     bool ok = false;
     const float hz = read(file, frequencyKey).toFloat(&ok);
     if (ok)
-        (recorder.*setFrequency)(hz);
+        chain.setFilterFrequency(filter, hz);
 }
 
-void applyLevel(const QString& file, const char* key, AudioRecorder& recorder,
-                bool (AudioRecorder::*set)(int)) {
+void applyLevel(const QString& file, const char* key, SignalChain& chain, bool (SignalChain::*set)(int)) {
     bool ok = false;
     const int value = read(file, key).toInt(&ok);
     if (ok)
-        (recorder.*set)(value);
+        (chain.*set)(value);
 }
 
 } // namespace
 
-void applySignalSettings(const QString& file, AudioRecorder& recorder) {
-    applyFilter(file, "notch", "notchtxt", recorder, &AudioRecorder::SetNotchEnabled,
-                &AudioRecorder::SetNotchFrequency);
-    applyFilter(file, "highpass", "highpasstxt", recorder, &AudioRecorder::SetHighPassEnabled,
-                &AudioRecorder::SetHighPassFrequency);
-    applyFilter(file, "lowpass", "lowpasstxt", recorder, &AudioRecorder::SetLowPassEnabled,
-                &AudioRecorder::SetLowPassFrequency);
+void applySignalSettings(const QString& file, SignalChain& chain) {
+    applyFilter(file, "notch", "notchtxt", chain, SignalChain::Notch);
+    applyFilter(file, "highpass", "highpasstxt", chain, SignalChain::HighPass);
+    applyFilter(file, "lowpass", "lowpasstxt", chain, SignalChain::LowPass);
     const bool agc = flagOn(read(file, "autogain"));
-    recorder.SetAgcEnabled(agc);
+    chain.setAgcEnabled(agc);
     if (!agc)
         return;
-    applyLevel(file, "lowlevel", recorder, &AudioRecorder::SetAgcLowLevel);
-    applyLevel(file, "highlevel", recorder, &AudioRecorder::SetAgcHighLevel);
-    applyLevel(file, "attacktime", recorder, &AudioRecorder::SetAgcAttackTime);
+    applyLevel(file, "lowlevel", chain, &SignalChain::setAgcLowLevel);
+    applyLevel(file, "highlevel", chain, &SignalChain::setAgcHighLevel);
+    applyLevel(file, "attacktime", chain, &SignalChain::setAgcAttackTime);
 }

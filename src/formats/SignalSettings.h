@@ -2,10 +2,10 @@
 
 #include <QString>
 
-class AudioRecorder;
+class SignalChain;
 
-// Start-up: reads section `other` and switches the recorder's filters and gain control.
+// Start-up: reads section `other` and switches the capture's filters and gain control.
 // A flag is on when its text equals 1 numerically; a missing or other flag switches its
 // part off. A text that is not a number skips only its own call, so the part stays on
-// with the recorder's previous value.
-void applySignalSettings(const QString& settingsFile, AudioRecorder& recorder);
+// with its previous value.
+void applySignalSettings(const QString& settingsFile, SignalChain& chain);

@@ -8,14 +8,14 @@ namespace DeviceSelection {
 
 DeviceList listDevices(AudioRecorder& recorder) {
     DeviceList list;
-    const int count = recorder.DeviceCount();
+    const int count = recorder.deviceCount();
     if (count < 1)
         return list;
-    list.selected = recorder.DefaultDevice();
+    list.selected = recorder.defaultDevice();
     for (int i = 0; i <= count; ++i) {
-        recorder.SelectDevice(i);
-        if (recorder.DeviceUsable())
-            list.devices.push_back({recorder.DeviceName(), i});
+        recorder.selectDevice(i);
+        if (recorder.deviceUsable())
+            list.devices.push_back({recorder.deviceName(), i});
     }
     list.selected = std::clamp(list.selected, 0, std::max(0, static_cast<int>(list.devices.size()) - 1));
     return list;
@@ -23,23 +23,23 @@ DeviceList listDevices(AudioRecorder& recorder) {
 
 SourceList listSources(AudioRecorder& recorder) {
     SourceList list;
-    const int highest = recorder.SourceCount();
+    const int highest = recorder.lastSourceIndex();
     if (highest < 0)
         return list;
-    list.selected = recorder.SourceIndex();
+    list.selected = recorder.sourceIndex();
     for (int i = 0; i <= highest; ++i) {
-        recorder.SelectSource(i);
-        list.names.push_back(recorder.SourceName());
-        if (recorder.SourceActive())
+        recorder.selectSource(i);
+        list.names.push_back(recorder.sourceName());
+        if (recorder.sourceActive())
             list.selected = i;
     }
-    recorder.SelectSource(list.selected);
+    recorder.selectSource(list.selected);
     return list;
 }
 
 void activateSource(AudioRecorder& recorder, int position) {
-    recorder.SelectSource(position);
-    recorder.SetSourceActive(true);
+    recorder.selectSource(position);
+    recorder.setSourceActive(true);
 }
 
 } // namespace DeviceSelection

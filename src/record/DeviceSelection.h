@@ -14,7 +14,7 @@ struct Device {
 };
 
 struct DeviceList {
-    std::vector<Device> devices; // usable devices only, probed 0..DeviceCount()
+    std::vector<Device> devices; // usable devices only, probed 0..deviceCount()
     int selected = 0;            // position to select: the default device, cut to the list
 };
 // Empty when the recorder reports no device.

@@ -2,7 +2,7 @@
 
 #include "base/AppFolder.h"
 #include "base/TimeText.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 #include "engine/pulse/AudioRecorder.h"
 #include "record/OutputNaming.h"
 
@@ -10,15 +10,15 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file,
+RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileWriter& file,
                                    QObject* parent)
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
     , m_recorder(recorder)
     , m_file(file) {
     connect(&m_recorder, &AudioRecorder::blockCaptured, this, &RecordingSession::onBlock);
-    connect(&m_recorder, &AudioRecorder::Timer, this, &RecordingSession::onTimer);
-    connect(&m_recorder, &AudioRecorder::Failed, this, &RecordingSession::fail);
+    connect(&m_recorder, &AudioRecorder::tick, this, &RecordingSession::onTimer);
+    connect(&m_recorder, &AudioRecorder::failed, this, &RecordingSession::fail);
 }
 
 RecordingSession::StartResult RecordingSession::start(const QString& extension, int listedRows) {
@@ -30,21 +30,21 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_recording = false;
     m_failure.clear();
 
-    m_file.Create(m_path, 0);
-    if (m_file.Status() < 0)
-        return {false, m_file.ErrorText()};
-    m_recorder.SetCaptureFormat(m_file.SampleRate(), m_file.Channels());
-    m_recorder.SetBlockSize(m_recorder.BlockSizeFor(1000));
-    const QString description = m_file.FormatDescription();
+    m_file.create(m_path);
+    if (m_file.status() < 0)
+        return {false, m_file.errorText()};
+    m_recorder.setCaptureFormat(m_file.sampleRate(), m_file.channels());
+    m_recorder.setBlockSize(m_recorder.blockSizeFor(1000));
+    const QString description = m_file.formatDescription();
 
     m_elapsed = elapsedText(0);
     Q_EMIT elapsedChanged(m_elapsed);
     m_fileOpen = true;
-    m_recorder.Start();
-    if (m_recorder.Status() < 0) {
+    m_recorder.start();
+    if (m_recorder.status() < 0) {
         m_fileOpen = false;
-        m_file.Close();
-        return {false, m_recorder.ErrorText()};
+        m_file.close();
+        return {false, m_recorder.errorText()};
     }
     m_recording = true;
     return {true, description};
@@ -55,25 +55,25 @@ void RecordingSession::stop() {
         return;
     m_stopping = true;
     m_recording = false;
-    m_recorder.Stop();
+    m_recorder.stop();
     // The recorder hands over what it still holds as queued blocks; write them before closing.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     // The last Timer may be a tick old; the list gets the length of what was captured.
-    m_elapsed = elapsedText(m_recorder.SamplesToMs(m_recorder.CapturedFrames()));
+    m_elapsed = elapsedText(m_recorder.framesToMs(m_recorder.capturedFrames()));
     Q_EMIT elapsedChanged(m_elapsed);
     m_fileOpen = false;
-    m_file.Close();
+    m_file.close();
     Q_EMIT finished(m_path, m_elapsed, m_startTime);
     m_stopping = false;
     Q_EMIT stopped();
 }
 
 void RecordingSession::onBlock(const SampleBlock& block) {
-    if (!m_fileOpen || m_file.Status() < 0)
+    if (!m_fileOpen || m_file.status() < 0)
         return;
-    m_file.Write(block);
-    if (m_file.Status() < 0) {
-        fail(m_file.ErrorText());
+    m_file.write(block);
+    if (m_file.status() < 0) {
+        fail(m_file.errorText());
         return;
     }
     const QStorageInfo disk(QFileInfo(m_path).absolutePath());
@@ -86,7 +86,7 @@ void RecordingSession::onBlock(const SampleBlock& block) {
 void RecordingSession::onTimer(qint64 currentSamples) {
     if (!m_recording)
         return;
-    m_elapsed = elapsedText(m_recorder.SamplesToMs(currentSamples));
+    m_elapsed = elapsedText(m_recorder.framesToMs(currentSamples));
     Q_EMIT elapsedChanged(m_elapsed);
 }
 

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-class AudioFileCodec;
+class AudioFileWriter;
 class AudioRecorder;
 
 // One run from start to stop: names the output file from section `set`, creates it
@@ -16,7 +16,7 @@ class AudioRecorder;
 class RecordingSession : public QObject {
     Q_OBJECT
 public:
-    RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileCodec& file,
+    RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileWriter& file,
                      QObject* parent = nullptr);
 
     // Recordings stop when the free space of their disk falls below this.
@@ -57,7 +57,7 @@ private:
 
     QString m_appFolder;
     AudioRecorder& m_recorder;
-    AudioFileCodec& m_file;
+    AudioFileWriter& m_file;
 
     bool m_recording = false;
     bool m_fileOpen = false;

@@ -1,7 +1,7 @@
 #include "recordings/PlaybackController.h"
 
 #include "base/TimeText.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileReader.h"
 #include "engine/pulse/AudioPlayer.h"
 
 #include <QFileInfo>
@@ -19,23 +19,22 @@ constexpr int kUnwatchedTickMs = 250;
 
 } // namespace
 
-PlaybackController::PlaybackController(AudioFileCodec& file, AudioPlayer& player,
+PlaybackController::PlaybackController(AudioFileReader& file, AudioPlayer& player,
                                        std::function<bool()> recording, QObject* parent)
     : QObject(parent)
     , m_file(file)
     , m_player(player)
     , m_recording(std::move(recording)) {
-    m_player.SetTimerInterval(kUnwatchedTickMs);
-    connect(&m_player, &AudioPlayer::RequestOnLoadArray, this, &PlaybackController::feed);
-    connect(&m_player, &AudioPlayer::EndArrayPlay, this, &PlaybackController::feed);
-    connect(&m_player, &AudioPlayer::EndPlay, this, &PlaybackController::stop);
-    connect(&m_player, &AudioPlayer::Timer, this, &PlaybackController::onTimer);
+    m_player.setTimerInterval(kUnwatchedTickMs);
+    connect(&m_player, &AudioPlayer::moreWanted, this, &PlaybackController::feed);
+    connect(&m_player, &AudioPlayer::finished, this, &PlaybackController::stop);
+    connect(&m_player, &AudioPlayer::tick, this, &PlaybackController::onTimer);
 }
 
 void PlaybackController::setDisplayDemand(int spectrumFrames, int levelValues) {
     m_spectrumFrames = spectrumFrames;
     m_levelValues = levelValues;
-    m_player.SetTimerInterval(spectrumFrames > 0 ? kWatchedTickMs : kUnwatchedTickMs);
+    m_player.setTimerInterval(spectrumFrames > 0 ? kWatchedTickMs : kUnwatchedTickMs);
 }
 
 void PlaybackController::play(const QString& path) {
@@ -45,47 +44,47 @@ void PlaybackController::play(const QString& path) {
         stop();
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    m_file.Open(path, 0, 1);
-    if (m_file.Status() < 0)
+    m_file.open(path);
+    if (m_file.status() < 0)
         return;
     m_base = 0;
-    m_total = m_file.Length();
+    m_total = m_file.length();
     if (m_total <= 0) {
-        m_file.Close();
+        m_file.close();
         return;
     }
-    m_rate = m_file.SampleRate();
-    m_channels = m_file.Channels();
-    Q_EMIT started(path, m_file.FormatDescription(), m_rate, m_channels);
-    m_player.SetPlayFormat(m_rate, m_channels);
-    m_blockFrames = m_player.BlockSizeFor(kFirstBlockMs);
-    m_player.Start();
-    if (m_player.Status() < 0) {
-        m_file.Close();
+    m_rate = m_file.sampleRate();
+    m_channels = m_file.channels();
+    Q_EMIT started(path, m_file.formatDescription(), m_rate, m_channels);
+    m_player.setPlayFormat(m_rate, m_channels);
+    m_blockFrames = m_player.blockSizeFor(kFirstBlockMs);
+    m_player.start();
+    if (m_player.status() < 0) {
+        m_file.close();
         return;
     }
     m_playing = true;
     m_stopped = false;
     m_paused = false;
-    m_blockFrames = m_player.BlockSizeFor(kBlockMs);
+    m_blockFrames = m_player.blockSizeFor(kBlockMs);
     feed();
 }
 
 void PlaybackController::feed() {
     if (m_stopped)
         return;
-    const SampleBlock block = m_file.Read(m_blockFrames * m_channels);
+    const SampleBlock block = m_file.read(m_blockFrames * m_channels);
     // At the end nothing is queued: the player runs out and reports the end.
     if (block.size() > 1)
-        m_player.Queue(block);
+        m_player.queue(block);
 }
 
 void PlaybackController::stop() {
     if (m_recording() || m_stopped)
         return;
     m_stopped = true;
-    m_player.Stop();
-    m_file.Close();
+    m_player.stop();
+    m_file.close();
     m_playing = false;
     m_paused = false;
     Q_EMIT sliderChanged(0);
@@ -97,13 +96,13 @@ void PlaybackController::pauseOrResume() {
         return;
     if (!m_paused) {
         m_paused = true;
-        m_base += m_player.PlayedSamples();
-        m_player.Stop();
+        m_base += m_player.playedFrames();
+        m_player.stop();
         return;
     }
     m_paused = false;
-    m_player.Start();
-    m_file.Seek(m_base, 3);
+    m_player.start();
+    m_file.seek(m_base);
     feed();
 }
 
@@ -117,14 +116,14 @@ void PlaybackController::endSeek(int value) {
         return;
     const double f = std::clamp(value, 0, kSliderRange) / static_cast<double>(kSliderRange);
     const qint64 target = std::llround(static_cast<double>(m_total) * f);
-    const qint64 landed = m_file.Seek(target, 3);
+    const qint64 landed = m_file.seek(target);
     m_base = landed >= 0 ? landed : m_base;
     onTimer(0);
     // A paused playback stays paused at the new place; Resume plays from there.
     if (m_paused)
         return;
-    m_player.Stop();
-    m_player.Start();
+    m_player.stop();
+    m_player.start();
     feed();
 }
 
@@ -142,8 +141,8 @@ void PlaybackController::onTimer(qint64 currentSamples) {
     // Near the end of the file the displays rest.
     if (m_total < p + m_spectrumFrames)
         return;
-    Q_EMIT spectrumReady(m_player.RecentSamples(m_spectrumFrames * m_channels), m_rate, m_channels);
+    Q_EMIT spectrumReady(m_player.recentSamples(m_spectrumFrames * m_channels), m_rate, m_channels);
     if (m_total < p + m_levelValues)
         return;
-    Q_EMIT levelReady(m_player.RecentSamples(m_levelValues), m_channels);
+    Q_EMIT levelReady(m_player.recentSamples(m_levelValues), m_channels);
 }

@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-class AudioFileCodec;
+class AudioFileReader;
 class AudioPlayer;
 
 // Block-fed playback of one recording: the file codec decodes, the player asks for the
@@ -15,7 +15,7 @@ class AudioPlayer;
 class PlaybackController : public QObject {
     Q_OBJECT
 public:
-    PlaybackController(AudioFileCodec& file, AudioPlayer& player, std::function<bool()> recording,
+    PlaybackController(AudioFileReader& file, AudioPlayer& player, std::function<bool()> recording,
                        QObject* parent = nullptr);
 
     // Plays `path` (empty when no row is selected), stopping what plays first. A file that
@@ -51,7 +51,7 @@ private:
     void feed();
     void onTimer(qint64 currentSamples);
 
-    AudioFileCodec& m_file;
+    AudioFileReader& m_file;
     AudioPlayer& m_player;
     std::function<bool()> m_recording;
 

@@ -1,6 +1,6 @@
 #include "tags/TagPreview.h"
 
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileReader.h"
 #include "engine/pulse/AudioPlayer.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/Id3v2Frames.h"
@@ -20,13 +20,12 @@ constexpr int kBlockMs = 200;
 TagPreview::TagPreview(Box box, QObject* parent)
     : QObject(parent)
     , m_box(std::move(box))
-    , m_file(std::make_unique<AudioFileCodec>())
+    , m_file(std::make_unique<AudioFileReader>())
     , m_player(new AudioPlayer(this)) {
-    connect(m_player, &AudioPlayer::RequestOnLoadArray, this, &TagPreview::feed);
-    connect(m_player, &AudioPlayer::EndArrayPlay, this, &TagPreview::feed);
+    connect(m_player, &AudioPlayer::moreWanted, this, &TagPreview::feed);
     // The stream stays loaded after its end, as a finished channel leaves it.
-    connect(m_player, &AudioPlayer::EndPlay, this, [this] {
-        m_player->Stop();
+    connect(m_player, &AudioPlayer::finished, this, [this] {
+        m_player->stop();
         m_channel = 0;
     });
 }
@@ -74,10 +73,10 @@ bool TagPreview::Init(int lMixrate, int lMaxChannels) {
         return false;
     }
     // Probe the output once so that a missing sound server is reported at the start.
-    m_player->SetPlayFormat(lMixrate, 2);
-    m_player->Start();
-    const bool ok = m_player->Status() >= 0;
-    m_player->Stop();
+    m_player->setPlayFormat(lMixrate, 2);
+    m_player->start();
+    const bool ok = m_player->status() >= 0;
+    m_player->stop();
     if (!ok) {
         showError(kErrInit);
         return false;
@@ -96,25 +95,25 @@ bool TagPreview::StreamPlay(const QString& sFilename, bool bVBR, int bVolume) {
         return false;
     }
     if (QFileInfo(sFilename).isFile() && readMp3Info(sFilename).valid) {
-        m_file->Open(sFilename, 0, 1);
-        if (m_file->Status() >= 0 && m_file->Length() > 0)
+        m_file->open(sFilename);
+        if (m_file->status() >= 0 && m_file->length() > 0)
             m_stream = 1;
     }
     if (m_stream == 0) {
-        m_file->Close();
+        m_file->close();
         m_error = QFileInfo(sFilename).isFile() ? kErrFormat : kErrFileNotFound;
         if (m_box)
             m_box(true, QStringLiteral("Could not recognize & play \"%1\".").arg(sFilename));
         return false;
     }
-    m_rate = m_file->SampleRate();
-    m_channels = m_file->Channels();
+    m_rate = m_file->sampleRate();
+    m_channels = m_file->channels();
     m_base = 0;
     m_paused = false;
-    m_player->SetPlayFormat(m_rate, m_channels);
-    m_player->Start();
-    if (m_player->Status() < 0) {
-        m_player->Stop();
+    m_player->setPlayFormat(m_rate, m_channels);
+    m_player->start();
+    if (m_player->status() < 0) {
+        m_player->stop();
         showError(kErrPlay);
         return false;
     }
@@ -127,18 +126,18 @@ bool TagPreview::StreamPlay(const QString& sFilename, bool bVBR, int bVolume) {
 void TagPreview::feed() {
     if (m_channel == 0 || m_paused)
         return;
-    const SampleBlock block = m_file->Read(m_player->BlockSizeFor(kBlockMs) * m_channels);
+    const SampleBlock block = m_file->read(m_player->blockSizeFor(kBlockMs) * m_channels);
     if (block.size() > 1)
-        m_player->Queue(block);
+        m_player->queue(block);
 }
 
 bool TagPreview::StreamPausePlay() {
     if (m_stream == 0 || m_channel == 0)
         return false;
     if (!m_paused) {
-        m_base += m_player->PlayedSamples();
+        m_base += m_player->playedFrames();
         m_paused = true;
-        m_player->Stop();
+        m_player->stop();
         return true;
     }
     m_paused = false;
@@ -148,16 +147,16 @@ bool TagPreview::StreamPausePlay() {
 
 // Starts the output again from m_base.
 void TagPreview::restart() {
-    m_file->Seek(m_base, 3);
-    m_player->Stop();
-    m_player->Start();
+    m_file->seek(m_base);
+    m_player->stop();
+    m_player->start();
     feed();
 }
 
 bool TagPreview::StreamUnload() {
-    m_player->Stop();
+    m_player->stop();
     if (m_stream != 0)
-        m_file->Close();
+        m_file->close();
     m_stream = 0;
     m_channel = 0;
     m_paused = false;
@@ -168,11 +167,11 @@ bool TagPreview::StreamUnload() {
 qint64 TagPreview::StreamSongLen() const {
     if (m_stream == 0 || m_rate <= 0)
         return 0;
-    return m_file->Length() * 1000 / m_rate;
+    return m_file->length() * 1000 / m_rate;
 }
 
 qint64 TagPreview::PlayedSamples() const {
-    return m_channel != 0 && !m_paused ? m_player->PlayedSamples() : 0;
+    return m_channel != 0 && !m_paused ? m_player->playedFrames() : 0;
 }
 
 qint64 TagPreview::StreamSongPos() const {
@@ -185,8 +184,8 @@ void TagPreview::setStreamSongPos(qint64 ms) {
     if (m_stream == 0 || m_channel == 0 || m_rate <= 0)
         return;
     // Outside the file the decoder stops at its ends.
-    const qint64 frame = std::clamp<qint64>(ms * m_rate / 1000, 0, m_file->Length());
-    const qint64 landed = m_file->Seek(frame, 3);
+    const qint64 frame = std::clamp<qint64>(ms * m_rate / 1000, 0, m_file->length());
+    const qint64 landed = m_file->seek(frame);
     m_base = landed >= 0 ? landed : frame;
     if (!m_paused)
         restart();

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-class AudioFileCodec;
+class AudioFileReader;
 class AudioPlayer;
 
 // The tag editor's preview and tag look-up layer: one preview stream at a time on the
@@ -71,7 +71,7 @@ private:
     void showError(int code);
 
     Box m_box;
-    std::unique_ptr<AudioFileCodec> m_file;
+    std::unique_ptr<AudioFileReader> m_file;
     AudioPlayer* m_player = nullptr;
     bool m_ready = false;
     int m_error = kErrNone;

@@ -1,5 +1,6 @@
 #include "FuzzDecode.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileReader.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,12 +21,12 @@ void check(bool condition, const char* what) {
     }
 }
 
-void readSome(AudioFileCodec& codec, qint64 limit) {
-    const int channels = codec.Channels();
+void readSome(AudioFileReader& codec, qint64 limit) {
+    const int channels = codec.channels();
     check(channels == 1 || channels == 2, "channels outside 1..2");
     for (qint64 total = 0; total < limit;) {
         const int wanted = 4096;
-        const SampleBlock block = codec.Read(wanted);
+        const SampleBlock block = codec.read(wanted);
         if (block.empty())
             return;
         check(static_cast<int>(block.size()) <= wanted, "read returned more than asked");
@@ -61,28 +62,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         file.write(reinterpret_cast<const char*>(data + 1), static_cast<qint64>(size - 1));
     }
-    AudioFileCodec codec;
+    AudioFileWriter formats;
     const int variant = static_cast<int>(pick) / types.size();
-    codec.SetRawFormat(1 + variant % 3, variant % 2 ? 8000 : 44100, 1 + variant / 3 % 2, 16);
-    codec.SetVoxFormat(variant % 2 ? 8000 : 6000);
-    codec.SetG726Format(8000, 2 + variant % 4);
-    codec.Open(path, 0, 1);
-    if (codec.Status() >= 0) {
-        check(codec.SampleRate() > 0 && codec.Length() >= 0, "bad format after a successful open");
+    formats.setRawFormat(1 + variant % 3, variant % 2 ? 8000 : 44100, 1 + variant / 3 % 2, 16);
+    formats.setVoxFormat(variant % 2 ? 8000 : 6000);
+    formats.setG726Format(8000, 2 + variant % 4);
+    AudioFileReader codec;
+    codec.setHeaderlessFormats(formats.headerlessFormats());
+    codec.open(path);
+    if (codec.status() >= 0) {
+        check(codec.sampleRate() > 0 && codec.length() >= 0, "bad format after a successful open");
         readSome(codec, kMaxValues);
-        const qint64 length = codec.Length();
-        const qint64 middle = codec.Seek(length / 2, 3);
+        const qint64 length = codec.length();
+        const qint64 middle = codec.seek(length / 2);
         check(middle <= std::max<qint64>(length, length / 2) + 65536, "seek went far past the end");
         readSome(codec, 65536);
-        codec.Seek(0, 3);
+        codec.seek(0);
         readSome(codec, 65536);
-        codec.Seek(-5, 3);
-        codec.Seek(length + 100000, 3);
+        codec.seek(-5);
+        codec.seek(length + 100000);
         readSome(codec, 65536);
     } else {
-        check(!codec.ErrorText().isEmpty(), "failed open without a message");
+        check(!codec.errorText().isEmpty(), "failed open without a message");
     }
-    codec.Close();
+    codec.close();
     QFile::remove(path);
     return 0;
 }

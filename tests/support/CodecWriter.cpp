@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -18,32 +18,32 @@ int main(int argc, char* argv[]) {
     const int rate = argc > 2 ? std::atoi(argv[2]) : 44100;
     const int channels = argc > 3 ? std::atoi(argv[3]) : 2;
     const std::string wavCodec = argc > 4 ? argv[4] : "";
-    AudioFileCodec codec;
+    AudioFileWriter codec;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("vox"))
-        codec.SetVoxFormat(rate);
+        codec.setVoxFormat(rate);
     else if (suffix == QLatin1String("raw"))
-        codec.SetRawFormat(1, rate, channels, 16);
+        codec.setRawFormat(1, rate, channels, 16);
     else if (suffix == QLatin1String("g726"))
-        codec.SetG726Format(rate, 4);
+        codec.setG726Format(rate, 4);
     else if (wavCodec == "adpcm")
-        codec.SetWavAdpcm(rate, channels);
+        codec.setWavAdpcm(rate, channels);
     else if (wavCodec == "gsm")
-        codec.SetWavGsm(rate);
+        codec.setWavGsm(rate);
     else if (wavCodec == "dsp")
-        codec.SetWavDsp();
+        codec.setWavTelephone();
     else
-        codec.SetWavFormat(rate, channels, 16);
-    codec.Create(path, 0);
+        codec.setWavFormat(rate, channels, 16);
+    codec.create(path);
     // A whole number of periods, so that consecutive blocks join without a seam.
-    const SampleBlock second = testsupport::sine(1000, codec.SampleRate(), codec.Channels(), 1.0);
+    const SampleBlock second = testsupport::sine(1000, codec.sampleRate(), codec.channels(), 1.0);
     int seconds = 0;
     std::string line;
-    while (codec.Status() == 0 && std::getline(std::cin, line)) {
-        codec.Write(second);
+    while (codec.status() == 0 && std::getline(std::cin, line)) {
+        codec.write(second);
         std::printf("%d\n", ++seconds);
         std::fflush(stdout);
     }
-    codec.Close();
-    return codec.Status() == 0 ? 0 : 1;
+    codec.close();
+    return codec.status() == 0 ? 0 : 1;
 }

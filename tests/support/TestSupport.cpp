@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -42,12 +42,12 @@ QString sourceDescription(const QString& name) {
 }
 
 bool chooseSource(AudioRecorder& rec, const QString& description) {
-    for (int dev = 0; dev < rec.DeviceCount(); ++dev) {
-        rec.SelectDevice(dev);
-        for (int src = 0; src <= rec.SourceCount(); ++src) {
-            rec.SelectSource(src);
-            if (rec.SourceName() == description) {
-                rec.SetSourceActive(true);
+    for (int dev = 0; dev < rec.deviceCount(); ++dev) {
+        rec.selectDevice(dev);
+        for (int src = 0; src <= rec.lastSourceIndex(); ++src) {
+            rec.selectSource(src);
+            if (rec.sourceName() == description) {
+                rec.setSourceActive(true);
                 return true;
             }
         }
@@ -55,38 +55,38 @@ bool chooseSource(AudioRecorder& rec, const QString& description) {
     return false;
 }
 
-bool recordTone(AudioFileCodec& codec, const QString& path, double seconds) {
+bool recordTone(AudioFileWriter& codec, const QString& path, double seconds) {
     AudioRecorder rec;
     // The monitor of the sine's sink runs with the clock; the sine source itself delivers in lumps.
     if (!chooseSource(rec, sourceDescription(QStringLiteral("tonesink.monitor")))) {
         qWarning("no tone source");
         return false;
     }
-    codec.Create(path, 0);
-    if (codec.Status() < 0) {
-        qWarning("Create failed: %s", qPrintable(codec.ErrorText()));
+    codec.create(path);
+    if (codec.status() < 0) {
+        qWarning("Create failed: %s", qPrintable(codec.errorText()));
         return false;
     }
-    const int rate = codec.SampleRate();
-    rec.SetCaptureFormat(rate, codec.Channels());
-    rec.SetBlockSize(rec.BlockSizeFor(1000));
+    const int rate = codec.sampleRate();
+    rec.setCaptureFormat(rate, codec.channels());
+    rec.setBlockSize(rec.blockSizeFor(1000));
     QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
-                     [&](const SampleBlock& b) { codec.Write(b); });
-    rec.Start();
-    if (rec.Status() < 0) {
-        qWarning("Start failed: %s", qPrintable(rec.ErrorText()));
-        codec.Close();
+                     [&](const SampleBlock& b) { codec.write(b); });
+    rec.start();
+    if (rec.status() < 0) {
+        qWarning("Start failed: %s", qPrintable(rec.errorText()));
+        codec.close();
         return false;
     }
     const auto wanted = static_cast<qint64>(seconds * rate);
     QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000) + 5000);
-    while (rec.CapturedFrames() < wanted && !deadline.hasExpired())
+    while (rec.capturedFrames() < wanted && !deadline.hasExpired())
         QTest::qWait(10);
-    rec.Stop();
+    rec.stop();
     QCoreApplication::processEvents(); // the blocks Stop hands out
-    codec.Close();
-    if (codec.Status() < 0 || rec.CapturedFrames() < wanted) {
-        qWarning("recording failed: %s", qPrintable(codec.ErrorText()));
+    codec.close();
+    if (codec.status() < 0 || rec.capturedFrames() < wanted) {
+        qWarning("recording failed: %s", qPrintable(codec.errorText()));
         return false;
     }
     return true;
@@ -95,8 +95,8 @@ bool recordTone(AudioFileCodec& codec, const QString& path, double seconds) {
 SinkListener::SinkListener(int sampleRate)
     : m_rate(sampleRate) {
     m_ok = chooseSource(m_rec, sourceDescription(QStringLiteral("out.monitor")));
-    m_rec.SetCaptureFormat(sampleRate, 1);
-    m_rec.SetBlockSize(m_rec.BlockSizeFor(100));
+    m_rec.setCaptureFormat(sampleRate, 1);
+    m_rec.setBlockSize(m_rec.blockSizeFor(100));
     QObject::connect(&m_rec, &AudioRecorder::blockCaptured, &m_rec,
                      [this](const SampleBlock& b) { m_heard.insert(m_heard.end(), b.begin(), b.end()); });
 }
@@ -108,7 +108,7 @@ bool SinkListener::listenFor(int ms) {
 }
 
 void SinkListener::stop() {
-    m_rec.Stop();
+    m_rec.stop();
     QCoreApplication::processEvents();
 }
 

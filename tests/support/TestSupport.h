@@ -10,7 +10,7 @@
 #include <sys/resource.h>
 #include <vector>
 
-class AudioFileCodec;
+class AudioFileWriter;
 
 namespace testsupport {
 
@@ -23,7 +23,7 @@ bool chooseSource(AudioRecorder& rec, const QString& description);
 // Creates `path` on `codec` with the parameters set before, records `seconds` of the
 // private server's 1000 Hz tone into it at the file's rate and channels, and closes it.
 // Returns false, saying why, when any step fails.
-bool recordTone(AudioFileCodec& codec, const QString& path, double seconds);
+bool recordTone(AudioFileWriter& codec, const QString& path, double seconds);
 
 // What an independent tool (sox) reads from an audio file.
 struct AudioInfo {
@@ -39,7 +39,7 @@ class SinkListener {
 public:
     explicit SinkListener(int sampleRate);
     bool ok() const { return m_ok; }
-    void start() { m_rec.Start(); }
+    void start() { m_rec.start(); }
     // Waits until `ms` more of the sink have been heard, by the sound's own clock.
     bool listenFor(int ms);
     // Stops and collects the last blocks.

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-// One file open for decoding into 16-bit interleaved samples. AudioFileCodec owns exactly
+// One file open for decoding into 16-bit interleaved samples. AudioFileReader owns exactly
 // one while a file is open for reading; each kind of source lives behind this interface.
 class Decoder {
 public:

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// What went wrong inside an encoder, for AudioFileCodec to turn into its status.
+// What went wrong inside an encoder, for AudioFileWriter to turn into its status.
 struct EncoderError {
     enum class Kind { None, NoSpace, TooLarge, System };
     Kind kind = Kind::None;
@@ -16,7 +16,7 @@ struct EncoderError {
 // The error for an errno value from a file operation.
 EncoderError systemError(int code);
 
-// One open output file of one format. AudioFileCodec owns exactly one while a file is
+// One open output file of one format. AudioFileWriter owns exactly one while a file is
 // open; each format lives in its own class behind this interface.
 class Encoder {
 public:

@@ -1,5 +1,6 @@
 #include "engine/codec/FileFormats.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace codec {
@@ -93,6 +94,25 @@ QString OggFormat::describe() const {
 
 QString WmaFormat::describe() const {
     return QStringLiteral("WMA %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+}
+
+std::optional<FileType> fileTypeFor(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("wav"))
+        return FileType::Wav;
+    if (suffix == QLatin1String("mp3"))
+        return FileType::Mp3;
+    if (suffix == QLatin1String("vox"))
+        return FileType::Vox;
+    if (suffix == QLatin1String("raw"))
+        return FileType::Raw;
+    if (suffix == QLatin1String("g726"))
+        return FileType::G726;
+    if (suffix == QLatin1String("ogg"))
+        return FileType::Ogg;
+    if (suffix == QLatin1String("wma"))
+        return FileType::Wma;
+    return std::nullopt;
 }
 
 } // namespace codec

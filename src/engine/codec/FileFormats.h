@@ -3,6 +3,7 @@
 #include "engine/codec/Mp3Options.h"
 
 #include <QString>
+#include <optional>
 
 // Parameters of each writable format, as the codec's Set calls leave them. Values of 0
 // or out of range have already been replaced by the defaults: 44100 Hz, stereo, 16 bits.
@@ -85,6 +86,19 @@ struct WmaFormat {
     int channels = kDefaultChannels;
 
     QString describe() const;
+};
+
+// The formats a file's extension selects, in any letter case.
+enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg, Wma };
+
+std::optional<FileType> fileTypeFor(const QString& path);
+
+// VOX, RAW and G726 files carry no header: a reader takes them to hold what the writer
+// would write with these parameters.
+struct HeaderlessFormats {
+    VoxFormat vox;
+    RawFormat raw;
+    G726Format g726;
 };
 
 } // namespace codec

@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
-#include <deque>
 #include <vector>
 
 namespace {
@@ -53,7 +52,6 @@ struct AudioPlayer::Impl {
     std::atomic<bool> failed{false};
 
     // Owner thread only.
-    std::deque<std::uint64_t> blockEnds;
     bool inputEnded = false;
     bool draining = false;
     bool endReported = false;
@@ -127,7 +125,6 @@ bool AudioPlayer::Impl::openStream() {
     sent.store(0);
     drained.store(false);
     failed.store(false);
-    blockEnds.clear();
     inputEnded = draining = endReported = false;
 
     const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
@@ -197,15 +194,7 @@ void AudioPlayer::Impl::requestMore() {
     while (stream && !inputEnded &&
            queued.load(std::memory_order_relaxed) - sent.load(std::memory_order_acquire) < aheadValues()) {
         const std::uint64_t before = queued.load(std::memory_order_relaxed);
-        bool blockWentOut = false;
-        while (!blockEnds.empty() && blockEnds.front() <= sent.load(std::memory_order_acquire)) {
-            blockEnds.pop_front();
-            blockWentOut = true;
-        }
-        if (blockWentOut)
-            Q_EMIT q->EndArrayPlay();
-        else
-            Q_EMIT q->RequestOnLoadArray();
+        Q_EMIT q->moreWanted();
         // No answer means the caller has nothing more to play.
         if (stream && queued.load(std::memory_order_relaxed) == before)
             inputEnded = true;
@@ -221,11 +210,11 @@ void AudioPlayer::Impl::tick() {
             status == StatusServerLost
                 ? AudioPlayer::tr("The sound server (PulseAudio) stopped or can no longer be reached.")
                 : AudioPlayer::tr("Playback stopped unexpectedly.");
-        Q_EMIT q->EndPlay();
+        Q_EMIT q->finished();
         return;
     }
     const std::uint64_t heard = heardValues();
-    const SampleBlock recent = q->RecentSamples(rate * streamChannels * kTickMs / 1000);
+    const SampleBlock recent = q->recentSamples(rate * streamChannels * kTickMs / 1000);
     int peaks[2] = {0, 0};
     for (std::size_t i = 0; i < recent.size(); ++i) {
         int& peak = peaks[streamChannels == 2 && i % 2 == 1 ? 1 : 0];
@@ -233,8 +222,8 @@ void AudioPlayer::Impl::tick() {
     }
     if (streamChannels == 1)
         peaks[1] = peaks[0];
-    Q_EMIT q->Timer(static_cast<qint64>(heard / static_cast<std::uint64_t>(streamChannels)), peaks[0],
-                    peaks[1]);
+    Q_EMIT q->tick(static_cast<qint64>(heard / static_cast<std::uint64_t>(streamChannels)), peaks[0],
+                   peaks[1]);
     if (!stream)
         return;
     requestMore();
@@ -252,7 +241,7 @@ void AudioPlayer::Impl::tick() {
     }
     if (draining && drained.load(std::memory_order_acquire) && !endReported) {
         endReported = true;
-        Q_EMIT q->EndPlay();
+        Q_EMIT q->finished();
     }
 }
 
@@ -267,16 +256,16 @@ AudioPlayer::~AudioPlayer() {
     d->closeStream();
 }
 
-void AudioPlayer::SetPlayFormat(int sampleRate, int channels) {
+void AudioPlayer::setPlayFormat(int sampleRate, int channels) {
     d->rate = std::clamp(sampleRate, 1000, static_cast<int>(PA_RATE_MAX));
     d->channels = std::clamp(channels, 1, 2);
 }
 
-int AudioPlayer::BlockSizeFor(int milliseconds) const {
+int AudioPlayer::blockSizeFor(int milliseconds) const {
     return std::max(1, static_cast<int>(static_cast<qint64>(d->rate) * milliseconds / 1000));
 }
 
-void AudioPlayer::Start() {
+void AudioPlayer::start() {
     if (d->stream)
         return;
     d->status = StatusOk;
@@ -294,16 +283,16 @@ void AudioPlayer::Start() {
     d->timer->start();
 }
 
-void AudioPlayer::Stop() {
+void AudioPlayer::stop() {
     d->timer->stop();
     d->closeStream();
 }
 
-int AudioPlayer::Status() const {
+int AudioPlayer::status() const {
     return d->status;
 }
 
-void AudioPlayer::Queue(const SampleBlock& block) {
+void AudioPlayer::queue(const SampleBlock& block) {
     if (!d->stream || block.empty())
         return;
     const std::size_t frame = static_cast<std::size_t>(d->streamChannels);
@@ -316,7 +305,6 @@ void AudioPlayer::Queue(const SampleBlock& block) {
     n -= n % frame;
     samplering::write(d->ring, w, block.data(), n);
     d->queued.store(w + n, std::memory_order_release);
-    d->blockEnds.push_back(w + n);
     d->inputEnded = false;
     // The server may be waiting already: it asked while the ring was empty.
     PulseLock lock(d->server.loop());
@@ -325,19 +313,19 @@ void AudioPlayer::Queue(const SampleBlock& block) {
         d->sendLocked(writable);
 }
 
-qint64 AudioPlayer::PlayedSamples() const {
+qint64 AudioPlayer::playedFrames() const {
     return static_cast<qint64>(d->heardValues() / static_cast<std::uint64_t>(d->streamChannels));
 }
 
-void AudioPlayer::SetTimerInterval(int milliseconds) {
+void AudioPlayer::setTimerInterval(int milliseconds) {
     d->timer->setInterval(std::clamp(milliseconds, 1, kSlowestTickMs));
 }
 
-qint64 AudioPlayer::SamplesToMs(qint64 frames) const {
+qint64 AudioPlayer::framesToMs(qint64 frames) const {
     return frames * 1000 / d->rate;
 }
 
-SampleBlock AudioPlayer::RecentSamples(int values) const {
+SampleBlock AudioPlayer::recentSamples(int values) const {
     if (!d->stream || values <= 0)
         return {};
     const std::uint64_t heard = d->heardValues();
@@ -349,6 +337,6 @@ SampleBlock AudioPlayer::RecentSamples(int values) const {
     return out;
 }
 
-QString AudioPlayer::ErrorText() const {
+QString AudioPlayer::errorText() const {
     return d->errorText;
 }

@@ -8,32 +8,32 @@
 
 // The player component on the PulseAudio server's default output. Blocks queued on the
 // owner thread go into a ring that libpulse's thread drains; the player asks for more
-// (RequestOnLoadArray, or EndArrayPlay once a queued block went out) while less than
-// a second is waiting, and raises EndPlay after the last queued sound was heard.
+// (moreWanted) while less than a second is waiting, and raises finished after the last
+// queued sound was heard.
 class AudioPlayer : public QObject {
     Q_OBJECT
 public:
     explicit AudioPlayer(QObject* parent = nullptr);
     ~AudioPlayer() override;
 
-    void SetPlayFormat(int sampleRate, int channels);
+    void setPlayFormat(int sampleRate, int channels);
     // Frames in `milliseconds` of sound at the play format.
-    int BlockSizeFor(int milliseconds) const;
-    void Start();
-    void Stop();
-    // 0 while fine; negative after a failed Start or when the output died.
-    int Status() const;
+    int blockSizeFor(int milliseconds) const;
+    void start();
+    void stop();
+    // 0 while fine; negative after a failed start or when the output died.
+    int status() const;
     // Appends interleaved values (whole frames) to the output.
-    void Queue(const SampleBlock& block);
-    // Frames heard since the last Start.
-    qint64 PlayedSamples() const;
-    qint64 SamplesToMs(qint64 frames) const;
-    // How often Timer is raised and more blocks are asked for, in milliseconds (at most
+    void queue(const SampleBlock& block);
+    // Frames heard since the last start.
+    qint64 playedFrames() const;
+    qint64 framesToMs(qint64 frames) const;
+    // How often tick is raised and more blocks are asked for, in milliseconds (at most
     // 250: the player keeps a second queued). Callers slow it down while nobody watches.
-    void SetTimerInterval(int milliseconds);
+    void setTimerInterval(int milliseconds);
     // The latest `values` interleaved values heard (fewer right after the start).
-    SampleBlock RecentSamples(int values) const;
-    QString ErrorText() const;
+    SampleBlock recentSamples(int values) const;
+    QString errorText() const;
 
     enum : int {
         StatusOk = 0,
@@ -43,10 +43,11 @@ public:
     };
 
 Q_SIGNALS:
-    void Timer(qint64 currentSamples, int levelLeft, int levelRight);
-    void EndPlay();
-    void EndArrayPlay();
-    void RequestOnLoadArray();
+    // Frames heard since the last start, and the latest levels heard.
+    void tick(qint64 playedFrames, int levelLeft, int levelRight);
+    void finished();
+    // Less than a second waits: queue the next block, or nothing at the end.
+    void moreWanted();
 
 private:
     struct Impl;

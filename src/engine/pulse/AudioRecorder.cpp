@@ -360,7 +360,7 @@ void AudioRecorder::Impl::tick() {
         if (session != current || !stream)
             return;
     }
-    Q_EMIT q->Timer(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)), peaks[0], peaks[1]);
+    Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)), peaks[0], peaks[1]);
     if (session != current || !stream)
         return;
 
@@ -401,7 +401,7 @@ void AudioRecorder::Impl::fail() {
         if (session != current)
             return;
     }
-    Q_EMIT q->Failed(reason);
+    Q_EMIT q->failed(reason);
 }
 
 AudioRecorder::AudioRecorder(QObject* parent)
@@ -416,69 +416,69 @@ AudioRecorder::~AudioRecorder() {
     d->closeStream();
 }
 
-int AudioRecorder::DeviceCount() const {
+int AudioRecorder::deviceCount() const {
     return static_cast<int>(d->devices.size());
 }
 
-int AudioRecorder::DefaultDevice() const {
+int AudioRecorder::defaultDevice() const {
     return d->defaultDevice;
 }
 
-void AudioRecorder::SelectDevice(int device) {
+void AudioRecorder::selectDevice(int device) {
     d->device = device;
     d->source = d->usable() ? d->devices[device].active : -1;
 }
 
-bool AudioRecorder::DeviceUsable() const {
+bool AudioRecorder::deviceUsable() const {
     return d->usable();
 }
 
-QString AudioRecorder::DeviceName() const {
+QString AudioRecorder::deviceName() const {
     return d->usable() ? d->devices[d->device].name : QString();
 }
 
-int AudioRecorder::SourceCount() const {
+int AudioRecorder::lastSourceIndex() const {
     return d->usable() ? static_cast<int>(d->devices[d->device].sources.size()) - 1 : -1;
 }
 
-int AudioRecorder::SourceIndex() const {
+int AudioRecorder::sourceIndex() const {
     return d->source;
 }
 
-void AudioRecorder::SelectSource(int source) {
-    if (source >= 0 && source <= SourceCount())
+void AudioRecorder::selectSource(int source) {
+    if (source >= 0 && source <= lastSourceIndex())
         d->source = source;
 }
 
-QString AudioRecorder::SourceName() const {
+QString AudioRecorder::sourceName() const {
     const Source* src = d->selectedSource();
     return src ? src->description : QString();
 }
 
-bool AudioRecorder::SourceActive() const {
+bool AudioRecorder::sourceActive() const {
     return d->selectedSource() && d->devices[d->device].active == d->source;
 }
 
-void AudioRecorder::SetSourceActive(bool active) {
+void AudioRecorder::setSourceActive(bool active) {
     // A device always records one of its sources, so only switching to one is meaningful.
     if (active && d->selectedSource())
         d->devices[d->device].active = d->source;
 }
 
-void AudioRecorder::SetCaptureFormat(int sampleRate, int channels) {
+void AudioRecorder::setCaptureFormat(int sampleRate, int channels) {
     d->rate = std::clamp(sampleRate, 1000, static_cast<int>(PA_RATE_MAX));
     d->channels = std::clamp(channels, 1, 2);
 }
 
-int AudioRecorder::BlockSizeFor(int milliseconds) const {
+int AudioRecorder::blockSizeFor(int milliseconds) const {
     return std::max(1, static_cast<int>(static_cast<qint64>(d->rate) * milliseconds / 1000));
 }
 
-void AudioRecorder::SetBlockSize(int frames) {
+void AudioRecorder::setBlockSize(int frames) {
     d->blockFrames = std::max(1, frames);
 }
 
-void AudioRecorder::Start() {
+void AudioRecorder::start() {
     if (d->stream)
         return;
     d->status = StatusOk;
@@ -498,36 +498,36 @@ void AudioRecorder::Start() {
         d->timer->start();
 }
 
-void AudioRecorder::Stop() {
+void AudioRecorder::stop() {
     if (!d->stream)
         return;
     d->closeStream();
     d->timer->stop();
-    // Queued, so the caller's processEvents() right after Stop() delivers them in order.
+    // Queued, so the caller's processEvents() right after stop() delivers them in order.
     for (SampleBlock& b : d->takeRemaining())
         QMetaObject::invokeMethod(
             this, [this, b = std::move(b)] { Q_EMIT blockCaptured(b); }, Qt::QueuedConnection);
 }
 
-int AudioRecorder::Status() const {
+int AudioRecorder::status() const {
     return d->status;
 }
 
-qint64 AudioRecorder::SamplesToMs(qint64 frames) const {
+qint64 AudioRecorder::framesToMs(qint64 frames) const {
     return frames * 1000 / d->rate;
 }
 
-qint64 AudioRecorder::CapturedFrames() const {
+qint64 AudioRecorder::capturedFrames() const {
     return d->streamChannels > 0
                ? static_cast<qint64>(d->writePos.load(std::memory_order_acquire)) / d->streamChannels
                : 0;
 }
 
-void AudioRecorder::SetTimerInterval(int milliseconds) {
+void AudioRecorder::setTimerInterval(int milliseconds) {
     d->timer->setInterval(std::max(1, milliseconds));
 }
 
-SampleBlock AudioRecorder::RecentSamples(int values) const {
+SampleBlock AudioRecorder::recentSamples(int values) const {
     const std::uint64_t w = d->writePos.load(std::memory_order_acquire);
     if (values <= 0 || d->ring.empty())
         return {};
@@ -539,10 +539,10 @@ SampleBlock AudioRecorder::RecentSamples(int values) const {
     return out;
 }
 
-QString AudioRecorder::ErrorText() const {
+QString AudioRecorder::errorText() const {
     return d->errorText;
 }
 
-qint64 AudioRecorder::DroppedFrames() const {
+qint64 AudioRecorder::droppedFrames() const {
     return d->dropped.load(std::memory_order_relaxed);
 }

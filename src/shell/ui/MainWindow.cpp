@@ -5,7 +5,8 @@
 #include "base/SystemInfo.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileReader.h"
+#include "engine/codec/AudioFileWriter.h"
 #include "engine/dsp/MonoMixer.h"
 #include "engine/pulse/AudioPlayer.h"
 #include "engine/pulse/AudioRecorder.h"
@@ -51,13 +52,14 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     , m_appFolder(std::move(appFolder))
     , m_settingsFile(settingsFile(m_appFolder))
     , m_audioRecord(std::make_unique<AudioRecorder>())
-    , m_audioFile(std::make_unique<AudioFileCodec>())
+    , m_audioFile(std::make_unique<AudioFileWriter>())
+    , m_audioReader(std::make_unique<AudioFileReader>())
     , m_monoMixer(std::make_unique<MonoMixer>())
     , m_audioPlayer(std::make_unique<AudioPlayer>())
     , m_recordings(new RecordingsModel(this))
     , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, this))
     , m_playback(new PlaybackController(
-          *m_audioFile, *m_audioPlayer, [this] { return isRecording(); }, this)) {
+          *m_audioReader, *m_audioPlayer, [this] { return isRecording(); }, this)) {
     setObjectName(QStringLiteral("Form1"));
     m_audioFile->setWavFormatChooser(
         [this](const codec::WavFormat& current) { return WavFormatDialog::choose(current, this); });
@@ -68,7 +70,7 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
         if (isVisible() && !isMinimized())
             m_timeLabel->setText(text);
     });
-    connect(m_audioRecord.get(), &AudioRecorder::Timer, this, &MainWindow::recorderTicked);
+    connect(m_audioRecord.get(), &AudioRecorder::tick, this, &MainWindow::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
     connect(m_session, &RecordingSession::stopped, this, &MainWindow::onRecordingStopped);
     connect(m_playback, &PlaybackController::started, this, &MainWindow::onPlaybackStarted);
@@ -108,7 +110,8 @@ void MainWindow::load() {
     m_formatCombo->addItems(outputFormatTexts());
     m_formatCombo->setCurrentIndex(0);
     m_formatCombo->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
-    applySignalSettings(m_settingsFile, *m_audioRecord);
+    m_audioReader->setHeaderlessFormats(m_audioFile->headerlessFormats());
+    applySignalSettings(m_settingsFile, m_audioRecord->signalChain());
     m_spectrumView->SetSamplesPerUpdate(4096);
     followVisibility();
     m_loaded = true;
@@ -129,7 +132,7 @@ bool MainWindow::fillDevices() {
 void MainWindow::deviceChosen() {
     if (m_deviceCombo->currentIndex() < 0)
         return;
-    m_audioRecord->SelectDevice(m_deviceCombo->currentData().toInt());
+    m_audioRecord->selectDevice(m_deviceCombo->currentData().toInt());
     fillSources();
 }
 
@@ -168,7 +171,7 @@ void MainWindow::startRecording() {
         m_panel2->setText(result.text);
         return;
     }
-    m_spectrumView->SetFormat(m_audioFile->SampleRate(), m_audioFile->Channels());
+    m_spectrumView->SetFormat(m_audioFile->sampleRate(), m_audioFile->channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
     enableStartButtons(false);
@@ -213,9 +216,9 @@ void MainWindow::recorderTicked() {
     // Nobody sees the displays of a hidden or minimised window: skip their analysis and painting.
     if (!isRecording() || !displaysWatched())
         return;
-    const int channels = m_audioFile->Channels();
-    drawDisplays(m_audioRecord->RecentSamples(m_spectrumView->SamplesPerUpdate() * channels),
-                 m_audioRecord->RecentSamples(m_levelDisplay->SamplesWanted()), m_audioFile->SampleRate(),
+    const int channels = m_audioFile->channels();
+    drawDisplays(m_audioRecord->recentSamples(m_spectrumView->SamplesPerUpdate() * channels),
+                 m_audioRecord->recentSamples(m_levelDisplay->SamplesWanted()), m_audioFile->sampleRate(),
                  channels);
 }
 
@@ -341,7 +344,7 @@ void MainWindow::followVisibility() {
     if (!m_audioRecord)
         return;
     const bool watched = isVisible() && !isMinimized();
-    m_audioRecord->SetTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
+    m_audioRecord->setTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
     m_playback->setDisplayDemand(watched ? m_spectrumView->SamplesPerUpdate() : 0,
                                  watched ? m_levelDisplay->SamplesWanted() : 0);
     if (watched)
@@ -394,6 +397,7 @@ void MainWindow::exitApplication() {
     m_audioRecord.reset();
     m_audioFile.reset();
     m_audioPlayer.reset();
+    m_audioReader.reset();
     m_monoMixer.reset();
     QCoreApplication::quit();
 }

@@ -6,7 +6,8 @@
 #include <QMainWindow>
 #include <memory>
 
-class AudioFileCodec;
+class AudioFileReader;
+class AudioFileWriter;
 class AudioPlayer;
 class AudioRecorder;
 class LevelDisplay;
@@ -87,7 +88,8 @@ private:
     QString m_settingsFile;
     FormatState m_formatState;
     std::unique_ptr<AudioRecorder> m_audioRecord;
-    std::unique_ptr<AudioFileCodec> m_audioFile;
+    std::unique_ptr<AudioFileWriter> m_audioFile;
+    std::unique_ptr<AudioFileReader> m_audioReader;
     std::unique_ptr<MonoMixer> m_monoMixer;
     std::unique_ptr<AudioPlayer> m_audioPlayer;
     RecordingsModel* m_recordings = nullptr;

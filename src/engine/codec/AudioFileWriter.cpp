@@ -1,8 +1,6 @@
-#include "engine/codec/AudioFileCodec.h"
+#include "engine/codec/AudioFileWriter.h"
 
-#include "engine/codec/Decoder.h"
 #include "engine/codec/Encoder.h"
-#include "engine/codec/FfmpegDecoder.h"
 #include "engine/codec/FfmpegResampler.h"
 #include "engine/codec/FfmpegWmaEncoder.h"
 #include "engine/codec/FileFormats.h"
@@ -45,30 +43,9 @@ int mpegKbpsOrDefault(int kbps) {
     return std::ranges::find(kRates, kbps) != kRates.end() ? kbps : 128;
 }
 
-enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg, Wma };
-
-std::optional<FileType> fileTypeFor(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("wav"))
-        return FileType::Wav;
-    if (suffix == QLatin1String("mp3"))
-        return FileType::Mp3;
-    if (suffix == QLatin1String("vox"))
-        return FileType::Vox;
-    if (suffix == QLatin1String("raw"))
-        return FileType::Raw;
-    if (suffix == QLatin1String("g726"))
-        return FileType::G726;
-    if (suffix == QLatin1String("ogg"))
-        return FileType::Ogg;
-    if (suffix == QLatin1String("wma"))
-        return FileType::Wma;
-    return std::nullopt;
-}
-
 } // namespace
 
-struct AudioFileCodec::Impl {
+struct AudioFileWriter::Impl {
     WavFormat wav;
     Mp3Format mp3;
     VoxFormat vox;
@@ -76,7 +53,6 @@ struct AudioFileCodec::Impl {
     G726Format g726;
     OggFormat ogg;
     WmaFormat wma = *wmaProfile(24);
-    bool converterOption = false;
     FileType lastSet = FileType::Wav;
 
     // What the open file holds, whatever is set meanwhile for the next one.
@@ -89,8 +65,6 @@ struct AudioFileCodec::Impl {
 
     std::unique_ptr<Encoder> encoder;
     std::unique_ptr<Resampler> resampler;
-    std::unique_ptr<Decoder> decoder;
-    QString readPath;
     WavFormatChooser wavChooser;
     int status = kOk;
     QString errorText;
@@ -138,24 +112,6 @@ struct AudioFileCodec::Impl {
         return {};
     }
 
-    HeaderlessInput headerless(FileType type) const {
-        using Coding = HeaderlessInput::Coding;
-        switch (type) {
-        case FileType::Vox:
-            return {Coding::OkiAdpcm, vox.rate, 1, 4};
-        case FileType::G726:
-            return {Coding::G726, g726.rate, 1, g726.bits};
-        default:
-            break;
-        }
-        // 8-bit RAW PCM is signed, as libsndfile writes it.
-        const Coding coding = raw.coding == RawFormat::ALaw    ? Coding::ALaw
-                              : raw.coding == RawFormat::MuLaw ? Coding::MuLaw
-                              : raw.bits == 8                  ? Coding::Pcm8
-                                                               : Coding::Pcm16;
-        return {coding, raw.rate, raw.channels, 4};
-    }
-
     std::pair<int, int> rateAndChannels(FileType type) const {
         switch (type) {
         case FileType::Wav:
@@ -177,38 +133,38 @@ struct AudioFileCodec::Impl {
     }
 };
 
-AudioFileCodec::AudioFileCodec()
+AudioFileWriter::AudioFileWriter()
     : d(std::make_unique<Impl>()) {}
 
-AudioFileCodec::~AudioFileCodec() = default;
+AudioFileWriter::~AudioFileWriter() = default;
 
-void AudioFileCodec::SetWavFormat(int sampleRate, int channels, int bits) {
+void AudioFileWriter::setWavFormat(int sampleRate, int channels, int bits) {
     d->wav = makeWavFormat(WavCodec::Pcm, rateOrDefault(sampleRate), channelsOrDefault(channels),
                            pcmBitsOrDefault(bits));
     d->lastSet = FileType::Wav;
 }
 
-void AudioFileCodec::SetWavAdpcm(int sampleRate, int channels) {
+void AudioFileWriter::setWavAdpcm(int sampleRate, int channels) {
     d->wav = makeWavFormat(WavCodec::ImaAdpcm, sampleRate, channels);
     d->lastSet = FileType::Wav;
 }
 
-void AudioFileCodec::SetWavGsm(int sampleRate) {
+void AudioFileWriter::setWavGsm(int sampleRate) {
     d->wav = makeWavFormat(WavCodec::Gsm610, sampleRate, 1);
     d->lastSet = FileType::Wav;
 }
 
-void AudioFileCodec::SetWavDsp() {
+void AudioFileWriter::setWavTelephone() {
     d->wav = makeWavFormat(kDspCodec, kDspRate, 1);
     d->lastSet = FileType::Wav;
 }
 
-void AudioFileCodec::SetWavLikeFile(const QString& path) {
+void AudioFileWriter::setWavLikeFile(const QString& path) {
     d->wav = wavFormatLike(path);
     d->lastSet = FileType::Wav;
 }
 
-int AudioFileCodec::ChooseWavFormat() {
+int AudioFileWriter::chooseWavFormat() {
     if (!d->wavChooser)
         return -1;
     const std::optional<WavFormat> chosen = d->wavChooser(d->wav);
@@ -219,11 +175,11 @@ int AudioFileCodec::ChooseWavFormat() {
     return 0;
 }
 
-void AudioFileCodec::setWavFormatChooser(WavFormatChooser chooser) {
+void AudioFileWriter::setWavFormatChooser(WavFormatChooser chooser) {
     d->wavChooser = std::move(chooser);
 }
 
-void AudioFileCodec::SetMp3Format(int sampleRate, int kbps, int channels) {
+void AudioFileWriter::setMp3Format(int sampleRate, int kbps, int channels) {
     Mp3Format& mp3 = d->mp3;
     mp3.rate = mpegRateOrDefault(sampleRate);
     mp3.kbps = mpegKbpsOrDefault(kbps);
@@ -231,7 +187,7 @@ void AudioFileCodec::SetMp3Format(int sampleRate, int kbps, int channels) {
     d->lastSet = FileType::Mp3;
 }
 
-void AudioFileCodec::SetMp3Options(const Mp3Options& options) {
+void AudioFileWriter::setMp3Options(const Mp3Options& options) {
     Mp3Format& mp3 = d->mp3;
     mp3.options = options;
     if (options.sampleRate() > 0)
@@ -241,23 +197,18 @@ void AudioFileCodec::SetMp3Options(const Mp3Options& options) {
     d->lastSet = FileType::Mp3;
 }
 
-void AudioFileCodec::SetWmaProfile(int profile) {
+void AudioFileWriter::setWmaProfile(int profile) {
     if (const std::optional<WmaFormat> format = wmaProfile(profile))
         d->wma = *format;
     d->lastSet = FileType::Wma;
 }
 
-void AudioFileCodec::SetConverterOption(bool on) {
-    // Kept for callers that set it; the encoders need no such switch.
-    d->converterOption = on;
-}
-
-void AudioFileCodec::SetVoxFormat(int sampleRate) {
+void AudioFileWriter::setVoxFormat(int sampleRate) {
     d->vox = {rateOrDefault(sampleRate)};
     d->lastSet = FileType::Vox;
 }
 
-void AudioFileCodec::SetRawFormat(int coding, int sampleRate, int channels, int bits) {
+void AudioFileWriter::setRawFormat(int coding, int sampleRate, int channels, int bits) {
     RawFormat& raw = d->raw;
     raw.coding = coding >= RawFormat::Pcm16 && coding <= RawFormat::MuLaw ? coding : RawFormat::Pcm16;
     raw.rate = rateOrDefault(sampleRate);
@@ -267,12 +218,12 @@ void AudioFileCodec::SetRawFormat(int coding, int sampleRate, int channels, int 
     d->lastSet = FileType::Raw;
 }
 
-void AudioFileCodec::SetG726Format(int sampleRate, int bitsPerSample) {
+void AudioFileWriter::setG726Format(int sampleRate, int bitsPerSample) {
     d->g726 = {rateOrDefault(sampleRate), bitsPerSample >= 2 && bitsPerSample <= 5 ? bitsPerSample : 4};
     d->lastSet = FileType::G726;
 }
 
-void AudioFileCodec::SetOggFormat(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps,
+void AudioFileWriter::setOggFormat(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps,
                                   int quality) {
     OggFormat& ogg = d->ogg;
     ogg.rate = rateOrDefault(sampleRate);
@@ -289,19 +240,15 @@ void AudioFileCodec::SetOggFormat(int sampleRate, int channels, int nominalKbps,
     d->lastSet = FileType::Ogg;
 }
 
-QString AudioFileCodec::FormatDescription() const {
+QString AudioFileWriter::formatDescription() const {
     return d->openFile ? d->openFile->description : d->describe(d->lastSet);
 }
 
-void AudioFileCodec::Create(const QString& path, int mode) {
-    Close();
+void AudioFileWriter::create(const QString& path) {
+    close();
     d->resampler.reset();
     d->status = kOk;
     d->errorText.clear();
-    if (mode != 0) {
-        d->fail(kCreateFailed, QStringLiteral("Cannot create %1: unknown open mode %2.").arg(path).arg(mode));
-        return;
-    }
     const std::optional<FileType> type = fileTypeFor(path);
     if (!type) {
         d->fail(kFormatUnavailable,
@@ -346,19 +293,19 @@ void AudioFileCodec::Create(const QString& path, int mode) {
     d->openFile = Impl::OpenFile{d->describe(*type), rate, channels};
 }
 
-int AudioFileCodec::Status() const {
+int AudioFileWriter::status() const {
     return d->status;
 }
 
-int AudioFileCodec::SampleRate() const {
+int AudioFileWriter::sampleRate() const {
     return d->openFile ? d->openFile->rate : d->rateAndChannels(d->lastSet).first;
 }
 
-int AudioFileCodec::Channels() const {
+int AudioFileWriter::channels() const {
     return d->openFile ? d->openFile->channels : d->rateAndChannels(d->lastSet).second;
 }
 
-void AudioFileCodec::Write(const SampleBlock& block) {
+void AudioFileWriter::write(const SampleBlock& block) {
     if (!d->encoder || d->status != kOk || block.empty())
         return;
     const EncoderError error = d->encoder->write(d->resampler ? d->resampler->convert(block) : block);
@@ -369,11 +316,7 @@ void AudioFileCodec::Write(const SampleBlock& block) {
     }
 }
 
-void AudioFileCodec::Close() {
-    if (d->decoder) {
-        d->decoder.reset();
-        d->openFile.reset();
-    }
+void AudioFileWriter::close() {
     if (!d->encoder)
         return;
     EncoderError error;
@@ -390,58 +333,11 @@ void AudioFileCodec::Close() {
         d->failWrite(error);
 }
 
-QString AudioFileCodec::ErrorText() const {
+QString AudioFileWriter::errorText() const {
     return d->errorText;
 }
 
-void AudioFileCodec::Open(const QString& path, int mode, int flags) {
-    // Both arguments only name the way of opening; every caller passes 0, 1.
-    Q_UNUSED(mode);
-    Q_UNUSED(flags);
-    Close();
-    d->status = kOk;
-    d->errorText.clear();
-    const std::optional<FileType> type = fileTypeFor(path);
-    const bool headerless = type == FileType::Vox || type == FileType::Raw || type == FileType::G726;
-    QString error;
-    std::unique_ptr<Decoder> decoder = headerless ? openHeaderlessDecoder(path, d->headerless(*type), error)
-                                                  : openFfmpegDecoder(path, error);
-    if (!decoder) {
-        d->fail(kOpenFailed, QStringLiteral("Cannot open %1: %2.").arg(path, error));
-        return;
-    }
-    d->openFile = Impl::OpenFile{headerless ? d->describe(*type) : decoder->description(),
-                                 decoder->sampleRate(), decoder->channels()};
-    d->decoder = std::move(decoder);
-    d->readPath = path;
-}
-
-qint64 AudioFileCodec::Length() const {
-    return d->decoder ? d->decoder->length() : 0;
-}
-
-int AudioFileCodec::ValuesPerSample() const {
-    return Channels();
-}
-
-SampleBlock AudioFileCodec::Read(int values) {
-    SampleBlock block;
-    if (!d->decoder || values <= 0)
-        return block;
-    d->decoder->read(values, block);
-    if (block.empty() && !d->decoder->errorText().isEmpty() && d->status == kOk)
-        d->fail(kReadFailed,
-                QStringLiteral("Cannot decode %1: %2").arg(d->readPath, d->decoder->errorText()));
-    return block;
-}
-
-qint64 AudioFileCodec::Seek(qint64 frame, int mode) {
-    // Mode 3, absolute frames, is the only one there is.
-    Q_UNUSED(mode);
-    return d->decoder ? d->decoder->seek(frame) : -1;
-}
-
-void AudioFileCodec::SetInputFormat(int sampleRate, int channels) {
+void AudioFileWriter::setInputFormat(int sampleRate, int channels) {
     d->resampler.reset();
     if (!d->encoder || !d->openFile || (sampleRate == d->openFile->rate && channels == d->openFile->channels))
         return;
@@ -449,4 +345,8 @@ void AudioFileCodec::SetInputFormat(int sampleRate, int channels) {
     d->resampler = makeResampler(sampleRate, channels, d->openFile->rate, d->openFile->channels, error);
     if (!d->resampler)
         d->fail(kFormatUnavailable, QStringLiteral("Cannot write these blocks: %1.").arg(error));
+}
+
+HeaderlessFormats AudioFileWriter::headerlessFormats() const {
+    return {d->vox, d->raw, d->g726};
 }

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "engine/codec/FileFormats.h"
+#include "engine/codec/Mp3Options.h"
+#include "engine/dsp/SampleBlock.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Encodes blocks into a file whose format is chosen by the extension of the path given to
+// create, with the parameters of that format set before. Values of 0 or out of range
+// fall back to 44100 Hz, stereo, 16 bits. One file at a time: create closes the one before.
+class AudioFileWriter {
+public:
+    AudioFileWriter();
+    ~AudioFileWriter();
+    AudioFileWriter(const AudioFileWriter&) = delete;
+    AudioFileWriter& operator=(const AudioFileWriter&) = delete;
+
+    // Values of status().
+    enum StatusCode : int {
+        kOk = 0,
+        kCreateFailed = -1,
+        kFormatUnavailable = -2,
+        kWriteFailed = -3,
+        kDiskFull = -4,
+    };
+
+    void setWavFormat(int sampleRate, int channels, int bits);
+    // Compressed WAV codecs. Values they cannot take are refused, not replaced: the
+    // description is then empty and create fails saying why.
+    void setWavAdpcm(int sampleRate, int channels);
+    void setWavGsm(int sampleRate);
+    // Telephone quality: 8000 Hz mono mu-law.
+    void setWavTelephone();
+    // Takes the rate, channels and, when we can write it, the codec of the sound file
+    // at `path`; refused when the file cannot be read.
+    void setWavLikeFile(const QString& path);
+    // Lets the chooser set below pick a WAV format; 0 when one was chosen, -1 when the
+    // choice was cancelled or no chooser is set.
+    int chooseWavFormat();
+    using WavFormatChooser = std::function<std::optional<codec::WavFormat>(const codec::WavFormat& current)>;
+    void setWavFormatChooser(WavFormatChooser chooser);
+    void setMp3Format(int sampleRate, int kbps, int channels);
+    void setVoxFormat(int sampleRate);
+    void setRawFormat(int coding, int sampleRate, int channels, int bits);
+    void setG726Format(int sampleRate, int bitsPerSample);
+    // Quality in hundredths, 0 to 1000, or -1 for a managed bit rate; limits of 0 mean none.
+    void setOggFormat(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps, int quality);
+    // Options for the next MP3 file; a sample rate or bit rate set in them replaces the
+    // one setMp3Format gave, until setMp3Format is called again.
+    void setMp3Options(const Mp3Options& options);
+    // A number outside 0 to 51 keeps the profile set before (24 at first).
+    void setWmaProfile(int profile);
+    // What a reader should assume of VOX, RAW and G726 files.
+    codec::HeaderlessFormats headerlessFormats() const;
+
+    // Readable description of the format last set, or of the file open for writing;
+    // empty when the combination cannot be written.
+    QString formatDescription() const;
+    // Opens `path` for writing; the encoder is chosen by its extension.
+    void create(const QString& path);
+    // 0 when fine; negative after a failed create or a failed write.
+    int status() const;
+    int sampleRate() const;
+    int channels() const;
+    // Encodes and appends; a short write (disk full) makes status negative.
+    void write(const SampleBlock& block);
+    // Finalises the file; it is complete on disk afterwards.
+    void close();
+    QString errorText() const;
+    // Rate and channels of the blocks write will get, when they differ from the file's.
+    // create resets it to the file's own format.
+    void setInputFormat(int sampleRate, int channels);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
