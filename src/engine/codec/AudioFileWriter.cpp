@@ -224,7 +224,7 @@ void AudioFileWriter::setG726Format(int sampleRate, int bitsPerSample) {
 }
 
 void AudioFileWriter::setOggFormat(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps,
-                                  int quality) {
+                                   int quality) {
     OggFormat& ogg = d->ogg;
     ogg.rate = rateOrDefault(sampleRate);
     ogg.channels = channelsOrDefault(channels);
