@@ -1,6 +1,6 @@
 #include "engine/codec/AudioFileReader.h"
 #include "engine/pulse/AudioPlayer.h"
-#include "recordings/PlaybackController.h"
+#include "engine/playback/FilePlayback.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
     }
     AudioFileReader file;
     AudioPlayer player;
-    PlaybackController playback(file, player, [] { return false; });
-    QObject::connect(&playback, &PlaybackController::stopped, &app, &QCoreApplication::quit);
+    FilePlayback playback(file, player, [] { return false; });
+    QObject::connect(&playback, &FilePlayback::stopped, &app, &QCoreApplication::quit);
     if (wait) {
         std::puts("ready");
         std::fflush(stdout);

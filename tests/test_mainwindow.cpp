@@ -3,7 +3,7 @@
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "record/RecordingSession.h"
-#include "recordings/PlaybackController.h"
+#include "engine/playback/FilePlayback.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/MainWindow.h"
 

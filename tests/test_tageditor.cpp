@@ -372,18 +372,18 @@ private Q_SLOTS:
         w.show();
         clickRow(w, rowOf(w, QLatin1String(kTagged)));
         child<QAction>(w, "menPlayback_0")->trigger();
-        QVERIFY(w.preview().StreamIsLoaded());
-        QTRY_VERIFY_WITH_TIMEOUT(w.preview().PlayedSamples() > 0, 10000);
-        const qint64 length = w.preview().StreamSongLen();
+        QVERIFY(w.preview().isLoaded());
+        QTRY_VERIFY_WITH_TIMEOUT(w.preview().positionMs() > 0, 10000);
+        const qint64 length = w.preview().lengthMs();
         QVERIFY(length > 1900 && length < 2200);
         child<QAction>(w, "menJump")->trigger();
-        QVERIFY(qAbs(w.preview().StreamSongPos() - length / 2) < 100);
+        QVERIFY(qAbs(w.preview().positionMs() - length / 2) < 100);
         child<QAction>(w, "menPlayback_1")->trigger();
-        QVERIFY(!w.preview().StreamIsPlaying());
+        QVERIFY(!w.preview().isPlaying());
         child<QAction>(w, "menPlayback_1")->trigger();
-        QVERIFY(w.preview().StreamIsPlaying());
+        QVERIFY(w.preview().isPlaying());
         child<QAction>(w, "menPlayback_2")->trigger();
-        QVERIFY(!w.preview().StreamIsLoaded());
+        QVERIFY(!w.preview().isLoaded());
         // With nothing loaded the seek commands are silent.
         const qsizetype shown = Dialogs::shownMessages().size();
         child<QAction>(w, "menPlayback_3")->trigger();
@@ -393,7 +393,7 @@ private Q_SLOTS:
         clickRow(w, rowOf(w, QStringLiteral("broken")));
         Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         child<QAction>(w, "menPlayback_0")->trigger();
-        QVERIFY(!w.preview().StreamIsLoaded());
+        QVERIFY(!w.preview().isLoaded());
         QCOMPARE(Dialogs::shownMessages().last(),
                  QStringLiteral("Could not recognize & play \"%1\".").arg(file("broken")));
     }
@@ -458,45 +458,6 @@ private Q_SLOTS:
         }
     }
 
-    // Fault: the tag look-up misreads fields, or a bad file yields a handle.
-    void lookUpTags_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("v1 title") << QStringLiteral("TITLE") << 1 << QStringLiteral("Old");
-        QTest::newRow("v1 genre number") << QStringLiteral("GENRE") << 1 << QStringLiteral("17");
-        QTest::newRow("v1 track") << QStringLiteral("TRACK") << 1 << QStringLiteral("4");
-        QTest::newRow("v1 unknown name") << QStringLiteral("MOOD") << 1 << QString();
-        QTest::newRow("v2 text frame") << QStringLiteral("TPE1") << 2 << QStringLiteral("Band");
-        QTest::newRow("v2 absent frame") << QStringLiteral("TCOM") << 2 << QString();
-    }
-    void lookUpTags() {
-        QFETCH(QString, name);
-        QFETCH(int, kind);
-        QFETCH(QString, expected);
-        // A fresh copy: the batch test above rewrote the folder's files.
-        const QString path = m_dir.filePath(QStringLiteral("lookup.mp3"));
-        if (!QFile::exists(path)) {
-            QVERIFY(makeMp3(path));
-            Id3v1Tag v1;
-            v1.setFilename(path);
-            v1.setTagTitle(QStringLiteral("Old"));
-            v1.setTagTrack(4);
-            v1.setTagGenre(17);
-            QVERIFY(v1.SaveTag());
-            Id3v2Tag v2;
-            v2.setFilename(path);
-            v2.setTagArtist(QStringLiteral("Band"));
-            QVERIFY(v2.SaveTag());
-        }
-        TagPreview fmod;
-        const int handle = fmod.GetStreamOpenFile(path, false);
-        QVERIFY(handle != 0);
-        QCOMPARE(fmod.GetStreamTag(handle, kind, name), expected);
-        fmod.GetStreamCloseFile(handle);
-        QCOMPARE(fmod.GetStreamTag(handle, kind, name), QString());
-    }
-
     // Fault: a missing or corrupt file is taken as a stream.
     void refusesBadFiles_data() {
         QTest::addColumn<QString>("path");
@@ -507,66 +468,28 @@ private Q_SLOTS:
     void refusesBadFiles() {
         QFETCH(QString, path);
         QStringList boxes;
-        TagPreview fmod([&](bool, const QString& text) { boxes << text; });
-        QCOMPARE(fmod.GetStreamOpenFile(path, true), 0);
-        QVERIFY(fmod.Init(44100, 16));
-        QVERIFY(!fmod.StreamPlay(path, true, 255));
-        QVERIFY(!fmod.StreamIsLoaded());
+        TagPreview preview([&](bool, const QString& text) { boxes << text; });
+        QVERIFY(preview.ready());
+        QVERIFY(!preview.play(path));
+        QVERIFY(!preview.isLoaded());
         QCOMPARE(boxes, QStringList{QStringLiteral("Could not recognize & play \"%1\".").arg(path)});
     }
 
-    // Fault: comment and URL frames keep their language or description, text frames their
-    // encoding byte.
-    void frameBodies_data() {
-        QTest::addColumn<QString>("id");
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("comment") << QStringLiteral("COMM") << QByteArray("\0engx\0hello", 11)
-                                 << QStringLiteral("hello");
-        QTest::newRow("comment closed by NUL")
-            << QStringLiteral("COMM") << QByteArray("\0eng\0hi\0", 8) << QStringLiteral("hi");
-        QTest::newRow("url") << QStringLiteral("WXXX") << QByteArray("\0site\0http://a.b", 16)
-                             << QStringLiteral("http://a.b");
-        QTest::newRow("title") << QStringLiteral("TIT2") << QByteArray("\0Song", 5) << QStringLiteral("Song");
-        QTest::newRow("padded text") << QStringLiteral("TPE1") << QByteArray("\0 A B \0", 7)
-                                     << QStringLiteral("A B");
-    }
-    void frameBodies() {
-        QFETCH(QString, id);
-        QFETCH(QByteArray, body);
-        QFETCH(QString, expected);
-        QCOMPARE(TagPreview::frameText(id, body), expected);
-    }
-
-    // Fault: a library that did not start lets previews run or fails without a word.
-    void failedStartIsReported() {
+    // Fault: without a sound server previews run anyway, or fail without a word.
+    void missingOutputIsReported() {
+        const QByteArray server = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(m_dir.filePath(QStringLiteral("no-server"))));
         QStringList boxes;
-        TagPreview fmod([&](bool warning, const QString& text) {
+        TagPreview preview([&](bool warning, const QString& text) {
             boxes << (warning ? QStringLiteral("W:") : QStringLiteral("E:")) + text;
         });
-        QVERIFY(!fmod.Init(0, 16));
-        QVERIFY(!fmod.StreamPlay(file(kTagged), true, 255));
-        QCOMPARE(boxes, QStringList({QStringLiteral("E:") + TagPreview::FmodErrorText(14),
-                                     QStringLiteral("E:") + TagPreview::FmodErrorText(2)}));
-        QVERIFY(!fmod.StreamIsLoaded());
-    }
-
-    // Fault: an error code outside the table indexes past it.
-    void errorTexts_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("none") << 0 << QStringLiteral("No errors");
-        QTest::newRow("two blanks")
-            << 1 << QStringLiteral("Cannot call this command after FSOUND_Init.  Call FSOUND_Close first.");
-        QTest::newRow("last") << 19
-                              << QStringLiteral("An error occured trying to open the specified CD device");
-        QTest::newRow("past the table") << 20 << QStringLiteral("Unknown error");
-        QTest::newRow("negative") << -1 << QStringLiteral("Unknown error");
-    }
-    void errorTexts() {
-        QFETCH(int, code);
-        QFETCH(QString, text);
-        QCOMPARE(TagPreview::FmodErrorText(code), text);
+        qputenv("PULSE_SERVER", server);
+        QVERIFY(!preview.ready());
+        QVERIFY(!preview.play(file(kTagged)));
+        QVERIFY(!preview.isLoaded());
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].startsWith(QStringLiteral("E:The sound output cannot be opened")),
+                 qPrintable(boxes[0]));
     }
 };
 

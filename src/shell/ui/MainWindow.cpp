@@ -17,7 +17,7 @@
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
-#include "recordings/PlaybackController.h"
+#include "engine/playback/FilePlayback.h"
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
@@ -58,7 +58,7 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     , m_audioPlayer(std::make_unique<AudioPlayer>())
     , m_recordings(new RecordingsModel(this))
     , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, this))
-    , m_playback(new PlaybackController(
+    , m_playback(new FilePlayback(
           *m_audioReader, *m_audioPlayer, [this] { return isRecording(); }, this)) {
     setObjectName(QStringLiteral("Form1"));
     m_audioFile->setWavFormatChooser(
@@ -73,23 +73,23 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_audioRecord.get(), &AudioRecorder::tick, this, &MainWindow::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
     connect(m_session, &RecordingSession::stopped, this, &MainWindow::onRecordingStopped);
-    connect(m_playback, &PlaybackController::started, this, &MainWindow::onPlaybackStarted);
-    connect(m_playback, &PlaybackController::positionChanged, this, [this](const QString& text) {
+    connect(m_playback, &FilePlayback::started, this, &MainWindow::onPlaybackStarted);
+    connect(m_playback, &FilePlayback::positionChanged, this, [this](const QString& text) {
         if (displaysWatched())
             m_timeLabel->setText(text);
     });
-    connect(m_playback, &PlaybackController::sliderChanged, m_positionSlider, &QSlider::setValue);
-    connect(m_playback, &PlaybackController::spectrumReady, this,
+    connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
+    connect(m_playback, &FilePlayback::spectrumReady, this,
             [this](const SampleBlock& values, int rate, int channels) {
                 if (displaysWatched())
                     drawDisplays(values, {}, rate, channels);
             });
-    connect(m_playback, &PlaybackController::levelReady, this,
+    connect(m_playback, &FilePlayback::levelReady, this,
             [this](const SampleBlock& values, int channels) {
                 if (displaysWatched())
                     m_levelDisplay->Draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
             });
-    connect(m_playback, &PlaybackController::stopped, this, [this] { m_spectrumView->Draw({}); });
+    connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->Draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);

@@ -12,7 +12,7 @@ class AudioPlayer;
 class AudioRecorder;
 class LevelDisplay;
 class MonoMixer;
-class PlaybackController;
+class FilePlayback;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -42,7 +42,7 @@ public:
     bool isRecording() const;
     RecordingSession& session() { return *m_session; }
     RecordingsModel& recordings() { return *m_recordings; }
-    PlaybackController& playback() { return *m_playback; }
+    FilePlayback& playback() { return *m_playback; }
     QString statusText(int panel) const;
 
 protected:
@@ -94,7 +94,7 @@ private:
     std::unique_ptr<AudioPlayer> m_audioPlayer;
     RecordingsModel* m_recordings = nullptr;
     RecordingSession* m_session = nullptr;
-    PlaybackController* m_playback = nullptr;
+    FilePlayback* m_playback = nullptr;
     bool m_loaded = false; // the device check passed and the formats are loaded
     bool m_exiting = false;
 

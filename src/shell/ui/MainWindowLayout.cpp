@@ -1,6 +1,6 @@
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
-#include "recordings/PlaybackController.h"
+#include "engine/playback/FilePlayback.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/MainWindow.h"
 
@@ -177,8 +177,8 @@ void MainWindow::buildUi() {
     connect(command3, &QPushButton::clicked, this, &MainWindow::stopCommand);
     connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::stopCommand);
     connect(m_playButton, &QPushButton::clicked, this, &MainWindow::playSelected);
-    connect(m_pauseButton, &QPushButton::clicked, m_playback, &PlaybackController::pauseOrResume);
-    connect(m_positionSlider, &QSlider::sliderPressed, m_playback, &PlaybackController::beginSeek);
+    connect(m_pauseButton, &QPushButton::clicked, m_playback, &FilePlayback::pauseOrResume);
+    connect(m_positionSlider, &QSlider::sliderPressed, m_playback, &FilePlayback::beginSeek);
     connect(m_positionSlider, &QSlider::sliderReleased, this,
             [this] { m_playback->endSeek(m_positionSlider->value()); });
     connect(m_recordingsView, &QTreeView::doubleClicked, this, &MainWindow::playSelected);
@@ -234,9 +234,9 @@ void MainWindow::buildMenus() {
     connect(menuAction(action, "playaudio1", tr("Play Audio")), &QAction::triggered, this,
             &MainWindow::playSelected);
     connect(menuAction(action, "PausePlay1", tr("Pause Play")), &QAction::triggered, m_playback,
-            &PlaybackController::pauseOrResume);
+            &FilePlayback::pauseOrResume);
     connect(menuAction(action, "stopplay1", tr("Stop Play")), &QAction::triggered, m_playback,
-            &PlaybackController::stop);
+            &FilePlayback::stop);
     action->addSeparator();
     QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
     QAction* converter =

@@ -44,7 +44,7 @@ TagEditorDialog::TagEditorDialog(const QString& appFolder, QWidget* parent)
     m_preview = new TagPreview(
         [this](bool warning, const QString& text) {
             Dialogs::message(this, warning ? QMessageBox::Warning : QMessageBox::Critical,
-                             QStringLiteral("FMOD Error"), text);
+                             QStringLiteral("Preview"), text);
         },
         this);
     buildLayout();
@@ -69,7 +69,6 @@ TagEditorDialog::TagEditorDialog(const QString& appFolder, QWidget* parent)
     });
     connect(m_model, &TagFileModel::scanFinished, this, &TagEditorDialog::folderScanned);
     loadSettings();
-    m_previewReady = m_preview->Init(44100, 16);
 }
 
 TagEditorDialog::~TagEditorDialog() = default;
@@ -300,27 +299,20 @@ void TagEditorDialog::toolbarButtonClicked(int position, QToolBar* bar, QAction*
 }
 
 void TagEditorDialog::runPreview(const QString& command) {
-    if (!m_previewReady)
+    if (!m_preview->ready())
         return;
-    const bool loaded = m_preview->StreamIsLoaded();
-    if (command == QLatin1String("pause")) {
-        if (loaded)
-            m_preview->StreamPausePlay();
-    } else if (command == QLatin1String("forward")) {
-        if (loaded)
-            m_preview->setStreamSongPos(m_preview->StreamSongPos() + kSeekStepMs);
-    } else if (command == QLatin1String("back")) {
-        if (loaded)
-            m_preview->setStreamSongPos(m_preview->StreamSongPos() - kSeekStepMs);
-    } else if (command == QLatin1String("jump")) {
-        if (loaded)
-            m_preview->setStreamSongPos(std::llround(m_preview->StreamSongLen() / 2.0));
-    } else if (command.isEmpty()) {
-        m_preview->StreamUnload();
-    } else {
-        m_preview->StreamUnload();
-        m_preview->StreamPlay(command, true, 255);
-    }
+    if (command == QLatin1String("pause"))
+        m_preview->pauseOrResume();
+    else if (command == QLatin1String("forward"))
+        m_preview->setPositionMs(m_preview->positionMs() + kSeekStepMs);
+    else if (command == QLatin1String("back"))
+        m_preview->setPositionMs(m_preview->positionMs() - kSeekStepMs);
+    else if (command == QLatin1String("jump"))
+        m_preview->setPositionMs(std::llround(static_cast<double>(m_preview->lengthMs()) / 2.0));
+    else if (command.isEmpty())
+        m_preview->unload();
+    else
+        m_preview->play(command);
 }
 
 bool TagEditorDialog::eventFilter(QObject* watched, QEvent* event) {

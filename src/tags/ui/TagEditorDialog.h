@@ -73,7 +73,6 @@ private:
     void setV2Text(int box, const QString& text);
 
     bool m_busy = false;
-    bool m_previewReady = false;
     QString m_appFolder;
     std::array<bool, 3> m_opt{true, false, false};
     TagPreview* m_preview = nullptr;

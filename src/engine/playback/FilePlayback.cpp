@@ -1,4 +1,4 @@
-#include "recordings/PlaybackController.h"
+#include "engine/playback/FilePlayback.h"
 
 #include "base/TimeText.h"
 #include "engine/codec/AudioFileReader.h"
@@ -19,39 +19,39 @@ constexpr int kUnwatchedTickMs = 250;
 
 } // namespace
 
-PlaybackController::PlaybackController(AudioFileReader& file, AudioPlayer& player,
-                                       std::function<bool()> recording, QObject* parent)
+FilePlayback::FilePlayback(AudioFileReader& file, AudioPlayer& player, std::function<bool()> busy,
+                           QObject* parent)
     : QObject(parent)
     , m_file(file)
     , m_player(player)
-    , m_recording(std::move(recording)) {
+    , m_busy(busy ? std::move(busy) : [] { return false; }) {
     m_player.setTimerInterval(kUnwatchedTickMs);
-    connect(&m_player, &AudioPlayer::moreWanted, this, &PlaybackController::feed);
-    connect(&m_player, &AudioPlayer::finished, this, &PlaybackController::stop);
-    connect(&m_player, &AudioPlayer::tick, this, &PlaybackController::onTimer);
+    connect(&m_player, &AudioPlayer::moreWanted, this, &FilePlayback::feed);
+    connect(&m_player, &AudioPlayer::finished, this, &FilePlayback::stop);
+    connect(&m_player, &AudioPlayer::tick, this, &FilePlayback::onTimer);
 }
 
-void PlaybackController::setDisplayDemand(int spectrumFrames, int levelValues) {
+void FilePlayback::setDisplayDemand(int spectrumFrames, int levelValues) {
     m_spectrumFrames = spectrumFrames;
     m_levelValues = levelValues;
     m_player.setTimerInterval(spectrumFrames > 0 ? kWatchedTickMs : kUnwatchedTickMs);
 }
 
-void PlaybackController::play(const QString& path) {
-    if (m_recording())
-        return;
+FilePlayback::Start FilePlayback::play(const QString& path) {
+    if (m_busy())
+        return Start::Busy;
     if (m_playing)
         stop();
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        return;
+        return Start::Unreadable;
     m_file.open(path);
     if (m_file.status() < 0)
-        return;
+        return Start::Unreadable;
     m_base = 0;
     m_total = m_file.length();
     if (m_total <= 0) {
         m_file.close();
-        return;
+        return Start::Unreadable;
     }
     m_rate = m_file.sampleRate();
     m_channels = m_file.channels();
@@ -60,17 +60,25 @@ void PlaybackController::play(const QString& path) {
     m_blockFrames = m_player.blockSizeFor(kFirstBlockMs);
     m_player.start();
     if (m_player.status() < 0) {
+        m_player.stop();
         m_file.close();
-        return;
+        return Start::OutputFailed;
     }
     m_playing = true;
     m_stopped = false;
     m_paused = false;
     m_blockFrames = m_player.blockSizeFor(kBlockMs);
     feed();
+    return Start::Playing;
 }
 
-void PlaybackController::feed() {
+qint64 FilePlayback::position() const {
+    if (m_stopped)
+        return 0;
+    return m_base + (m_paused ? 0 : m_player.playedFrames());
+}
+
+void FilePlayback::feed() {
     if (m_stopped)
         return;
     const SampleBlock block = m_file.read(m_blockFrames * m_channels);
@@ -79,8 +87,8 @@ void PlaybackController::feed() {
         m_player.queue(block);
 }
 
-void PlaybackController::stop() {
-    if (m_recording() || m_stopped)
+void FilePlayback::stop() {
+    if (m_busy() || m_stopped)
         return;
     m_stopped = true;
     m_player.stop();
@@ -91,8 +99,8 @@ void PlaybackController::stop() {
     Q_EMIT stopped();
 }
 
-void PlaybackController::pauseOrResume() {
-    if (m_stopped || m_recording())
+void FilePlayback::pauseOrResume() {
+    if (m_stopped || m_busy())
         return;
     if (!m_paused) {
         m_paused = true;
@@ -106,17 +114,22 @@ void PlaybackController::pauseOrResume() {
     feed();
 }
 
-void PlaybackController::beginSeek() {
+void FilePlayback::beginSeek() {
     m_dragging = true;
 }
 
-void PlaybackController::endSeek(int value) {
+void FilePlayback::endSeek(int value) {
     m_dragging = false;
-    if (m_stopped || m_recording())
+    if (m_stopped || m_busy())
         return;
     const double f = std::clamp(value, 0, kSliderRange) / static_cast<double>(kSliderRange);
-    const qint64 target = std::llround(static_cast<double>(m_total) * f);
-    const qint64 landed = m_file.seek(target);
+    seekTo(std::llround(static_cast<double>(m_total) * f));
+}
+
+void FilePlayback::seekTo(qint64 frame) {
+    if (m_stopped || m_busy())
+        return;
+    const qint64 landed = m_file.seek(std::clamp<qint64>(frame, 0, m_total));
     m_base = landed >= 0 ? landed : m_base;
     onTimer(0);
     // A paused playback stays paused at the new place; Resume plays from there.
@@ -127,7 +140,7 @@ void PlaybackController::endSeek(int value) {
     feed();
 }
 
-void PlaybackController::onTimer(qint64 currentSamples) {
+void FilePlayback::onTimer(qint64 currentSamples) {
     if (m_stopped)
         return;
     const qint64 p = m_base + (m_paused ? 0 : currentSamples);

@@ -9,28 +9,34 @@
 class AudioFileReader;
 class AudioPlayer;
 
-// Block-fed playback of one recording: the file codec decodes, the player asks for the
-// next block and reports how much was heard. The window shows what this reports. Nothing
-// here acts while a recording runs.
-class PlaybackController : public QObject {
+// Block-fed playback of one file: the reader decodes, the player asks for the next block
+// and reports how much was heard. Windows show what this reports. Nothing here acts while
+// `busy` says so (a recording runs).
+class FilePlayback : public QObject {
     Q_OBJECT
 public:
-    PlaybackController(AudioFileReader& file, AudioPlayer& player, std::function<bool()> recording,
-                       QObject* parent = nullptr);
+    FilePlayback(AudioFileReader& file, AudioPlayer& player, std::function<bool()> busy = {},
+                 QObject* parent = nullptr);
 
+    enum class Start { Playing, Unreadable, OutputFailed, Busy };
     // Plays `path` (empty when no row is selected), stopping what plays first. A file that
-    // is missing, empty or cannot be decoded is skipped without a word.
-    void play(const QString& path);
+    // is missing, empty or cannot be decoded is Unreadable; nothing is shown here.
+    Start play(const QString& path);
     void pauseOrResume();
     void stop();
     // The position slider: held by the user, then let go at `value` (0 to 1000).
     void beginSeek();
     void endSeek(int value);
+    // Moves to `frame`, clamped to the file; a paused playback stays paused there.
+    void seekTo(qint64 frame);
 
     bool isPlaying() const { return m_playing; }
     bool isPaused() const { return m_paused; }
     bool isStopped() const { return m_stopped; }
-    qint64 position() const { return m_base; }
+    // Frames of the file and the frame heard now.
+    qint64 length() const { return m_stopped ? 0 : m_total; }
+    qint64 position() const;
+    int sampleRate() const { return m_rate; }
 
     // Frames the spectrum wants and values the level display wants per update; 0 and 0
     // while nobody watches them (the default): the player then ticks slowly and the
@@ -53,7 +59,7 @@ private:
 
     AudioFileReader& m_file;
     AudioPlayer& m_player;
-    std::function<bool()> m_recording;
+    std::function<bool()> m_busy;
 
     bool m_stopped = true;
     bool m_playing = false;
