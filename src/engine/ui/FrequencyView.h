@@ -1,14 +1,13 @@
 #pragma once
 
-#include "engine/dsp/FrequencyAnalyzer.h"
-#include "engine/dsp/MonoMixer.h"
-#include "engine/dsp/SampleBlock.h"
+#include "engine/dsp/SpectrumMeter.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
-// Bars of log-spaced frequency bands with falling peak caps. Repaints only on Draw.
+// Paints a SpectrumMeter: bars of log-spaced frequency bands with falling peak caps.
+// Repaints only on Draw.
 class FrequencyView : public QWidget {
     Q_OBJECT
 public:
@@ -23,7 +22,7 @@ public:
     void SetSamplesPerUpdate(int values);
 
     // The frequency of the strongest component last drawn, 0 when clear.
-    float peakHz() const { return m_peakHz; }
+    float peakHz() const { return m_meter.peakHz(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -33,7 +32,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void clear();
     void rebuildLayers();
     qreal yOf(float db) const;
 
@@ -46,16 +44,9 @@ private:
         bool operator==(const LayerKey&) const = default;
     };
 
-    FrequencyAnalyzer m_analyzer;
-    MonoMixer m_mixer;
-    int m_sampleRate = 44100;
-    int m_channels = 2;
+    SpectrumMeter m_meter;
     int m_samplesPerUpdate = 4096;
-    Spectrum m_spectrum;
-    std::vector<float> m_capDb;
-    float m_peakHz = 0;
     QElapsedTimer m_clock;
-    qint64 m_lastDrawMs = 0;
     LayerKey m_layersFor;
     QPixmap m_backdrop;
     QPixmap m_lit;
