@@ -35,16 +35,16 @@ QSize FrequencyView::minimumSizeHint() const {
     return {240, 110};
 }
 
-void FrequencyView::SetFormat(int sampleRate, int channels) {
+void FrequencyView::setFormat(int sampleRate, int channels) {
     m_meter.setFormat(sampleRate, channels);
     update();
 }
 
-void FrequencyView::SetSamplesPerUpdate(int values) {
+void FrequencyView::setSamplesPerUpdate(int values) {
     m_samplesPerUpdate = std::clamp(values, 64, 2 * FrequencyAnalyzer::kMaxSamples);
 }
 
-void FrequencyView::Draw(const SampleBlock& block) {
+void FrequencyView::draw(const SampleBlock& block) {
     m_meter.measure(block, m_clock.elapsed());
     update();
 }

@@ -7,19 +7,19 @@
 #include <QWidget>
 
 // Paints a SpectrumMeter: bars of log-spaced frequency bands with falling peak caps.
-// Repaints only on Draw.
+// Repaints only on draw.
 class FrequencyView : public QWidget {
     Q_OBJECT
 public:
     explicit FrequencyView(QWidget* parent = nullptr);
 
-    // Format of the blocks handed to Draw; stereo is folded to mono.
-    void SetFormat(int sampleRate, int channels);
+    // Format of the blocks handed to draw; stereo is folded to mono.
+    void setFormat(int sampleRate, int channels);
     // Shows the spectrum of the latest values of `block`; an empty block clears the view.
-    void Draw(const SampleBlock& block);
-    // Interleaved values the caller should hand to each Draw.
-    int SamplesPerUpdate() const { return m_samplesPerUpdate; }
-    void SetSamplesPerUpdate(int values);
+    void draw(const SampleBlock& block);
+    // Interleaved values the caller should hand to each draw.
+    int samplesPerUpdate() const { return m_samplesPerUpdate; }
+    void setSamplesPerUpdate(int values);
 
     // The frequency of the strongest component last drawn, 0 when clear.
     float peakHz() const { return m_meter.peakHz(); }

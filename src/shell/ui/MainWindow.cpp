@@ -85,9 +85,9 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_playback, &PlaybackController::levelReady, this,
             [this](const SampleBlock& values, int channels) {
                 if (displaysWatched())
-                    m_levelDisplay->Draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
+                    m_levelDisplay->draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
             });
-    connect(m_playback, &PlaybackController::stopped, this, [this] { m_spectrumView->Draw({}); });
+    connect(m_playback, &PlaybackController::stopped, this, [this] { m_spectrumView->draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
@@ -109,7 +109,7 @@ void MainWindow::load() {
     m_formatCombo->setCurrentIndex(0);
     m_formatCombo->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
     applySignalSettings(m_settingsFile, *m_audioRecord);
-    m_spectrumView->SetSamplesPerUpdate(4096);
+    m_spectrumView->setSamplesPerUpdate(4096);
     followVisibility();
     m_loaded = true;
 }
@@ -168,7 +168,7 @@ void MainWindow::startRecording() {
         m_panel2->setText(result.text);
         return;
     }
-    m_spectrumView->SetFormat(m_audioFile->SampleRate(), m_audioFile->Channels());
+    m_spectrumView->setFormat(m_audioFile->SampleRate(), m_audioFile->Channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
     enableStartButtons(false);
@@ -197,12 +197,12 @@ void MainWindow::stopCommand() {
         stopRecording();
     else
         m_playback->stop();
-    m_levelDisplay->Draw({});
+    m_levelDisplay->draw({});
 }
 
 void MainWindow::clearDisplays() {
-    m_spectrumView->Draw({});
-    m_levelDisplay->Draw({});
+    m_spectrumView->draw({});
+    m_levelDisplay->draw({});
 }
 
 bool MainWindow::displaysWatched() const {
@@ -214,8 +214,8 @@ void MainWindow::recorderTicked() {
     if (!isRecording() || !displaysWatched())
         return;
     const int channels = m_audioFile->Channels();
-    drawDisplays(m_audioRecord->RecentSamples(m_spectrumView->SamplesPerUpdate() * channels),
-                 m_audioRecord->RecentSamples(m_levelDisplay->SamplesWanted()), m_audioFile->SampleRate(),
+    drawDisplays(m_audioRecord->RecentSamples(m_spectrumView->samplesPerUpdate() * channels),
+                 m_audioRecord->RecentSamples(m_levelDisplay->samplesPerUpdate()), m_audioFile->SampleRate(),
                  channels);
 }
 
@@ -225,11 +225,11 @@ void MainWindow::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampl
         spectrum = m_monoMixer->MakeMonoFromStereo(spectrum);
         level = m_monoMixer->MakeMonoFromStereo(level);
     }
-    m_spectrumView->SetFormat(sampleRate, 1);
+    m_spectrumView->setFormat(sampleRate, 1);
     if (!spectrum.empty())
-        m_spectrumView->Draw(spectrum);
+        m_spectrumView->draw(spectrum);
     if (!level.empty())
-        m_levelDisplay->Draw(level);
+        m_levelDisplay->draw(level);
 }
 
 void MainWindow::playSelected() {
@@ -241,7 +241,7 @@ void MainWindow::onPlaybackStarted(const QString& path, const QString& descripti
                                    int channels) {
     m_panel1->setText(path);
     m_panel2->setText(description);
-    m_spectrumView->SetFormat(sampleRate, channels);
+    m_spectrumView->setFormat(sampleRate, channels);
 }
 
 void MainWindow::newProject() {
@@ -342,8 +342,8 @@ void MainWindow::followVisibility() {
         return;
     const bool watched = isVisible() && !isMinimized();
     m_audioRecord->SetTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
-    m_playback->setDisplayDemand(watched ? m_spectrumView->SamplesPerUpdate() : 0,
-                                 watched ? m_levelDisplay->SamplesWanted() : 0);
+    m_playback->setDisplayDemand(watched ? m_spectrumView->samplesPerUpdate() : 0,
+                                 watched ? m_levelDisplay->samplesPerUpdate() : 0);
     if (watched)
         m_timeLabel->setText(m_session->elapsed());
 }
