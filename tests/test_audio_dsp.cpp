@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "engine/dsp/FrequencyAnalyzer.h"
 #include "engine/dsp/MonoMixer.h"
+#include "engine/dsp/SpectrumMeter.h"
 
 #include <QTest>
 #include <bit>
@@ -15,6 +16,10 @@ private Q_SLOTS:
     void findsPeakWithinOneBin();
     void silenceStaysAtTheFloor();
     void reusedPlanKeepsNoLeftovers();
+    void spectrumMeterBallistics_data();
+    void spectrumMeterBallistics();
+    void spectrumMeterClears_data();
+    void spectrumMeterClears();
 };
 
 void TestAudioDsp::mixesStereoToAverage_data() {
@@ -92,6 +97,86 @@ void TestAudioDsp::reusedPlanKeepsNoLeftovers() {
     const Spectrum again = reused.analyze(tone, 44100);
     QCOMPARE(again.bandDb, expected.bandDb);
     QCOMPARE(again.peakHz, expected.peakHz);
+}
+
+void TestAudioDsp::spectrumMeterBallistics_data() {
+    // Amplitudes of two 1000 Hz blocks (0 is silence) `gapMs` apart, and where the tone's band
+    // then stands, in dB against the band's level at amplitude 0.5.
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<qint64>("gapMs");
+    QTest::addColumn<double>("barDb");
+    QTest::addColumn<double>("capDb");
+    QTest::newRow("silence, a tenth of a second") << 0.5 << 0.0 << qint64{100} << -4.5 << -1.5;
+    QTest::newRow("silence, a second") << 0.5 << 0.0 << qint64{1000} << -45.0 << -15.0;
+    QTest::newRow("silence, a long pause falls as one second")
+        << 0.5 << 0.0 << qint64{10000} << -45.0 << -15.0;
+    QTest::newRow("quieter, bar still falling") << 0.5 << 0.05 << qint64{100} << -4.5 << -1.5;
+    QTest::newRow("quieter, bar stops on it") << 0.5 << 0.05 << qint64{1000} << -20.0 << -15.0;
+    QTest::newRow("cap falls no lower than the bar") << 0.5 << 0.5 << qint64{1000} << 0.0 << 0.0;
+    QTest::newRow("louder rises at once") << 0.05 << 0.5 << qint64{100} << 0.0 << 0.0;
+    QTest::newRow("same instant") << 0.5 << 0.0 << qint64{0} << 0.0 << 0.0;
+}
+
+void TestAudioDsp::spectrumMeterBallistics() {
+    // Guards against caps that do not hold the highest bar, falls not scaled to the time passed,
+    // or a paused display dropping everything at once.
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(qint64, gapMs);
+    QFETCH(double, barDb);
+    QFETCH(double, capDb);
+    const double seconds = 4096.0 / 44100;
+    const auto tone = [&](double amplitude) {
+        return amplitude > 0 ? testsupport::sine(1000, 44100, 1, seconds, amplitude) : SampleBlock(4096, 0);
+    };
+    FrequencyAnalyzer analyzer;
+    const Spectrum loud = analyzer.analyze(tone(0.5), 44100);
+    const auto band =
+        static_cast<size_t>(std::max_element(loud.bandDb.begin(), loud.bandDb.end()) - loud.bandDb.begin());
+
+    SpectrumMeter meter;
+    meter.setFormat(44100, 1);
+    meter.measure(tone(first), 5000);
+    meter.measure(tone(second), 5000 + gapMs);
+    const double bar = meter.barDb()[band] - loud.bandDb[band];
+    const double cap = meter.capDb()[band] - loud.bandDb[band];
+    QVERIFY2(std::abs(bar - barDb) < 0.1, qPrintable(QString::number(bar)));
+    QVERIFY2(std::abs(cap - capDb) < 0.1, qPrintable(QString::number(cap)));
+    for (size_t i = 0; i < meter.barDb().size(); ++i)
+        QVERIFY(meter.capDb()[i] >= meter.barDb()[i]);
+}
+
+void TestAudioDsp::spectrumMeterClears_data() {
+    QTest::addColumn<bool>("byFormat");
+    QTest::addColumn<int>("rate");
+    QTest::newRow("empty block") << false << 44100;
+    QTest::newRow("new format") << true << 8000;
+}
+
+void TestAudioDsp::spectrumMeterClears() {
+    // Guards against bars, caps or the peak frequency of the last sound outliving a reset, and
+    // against band edges of the old rate.
+    QFETCH(bool, byFormat);
+    QFETCH(int, rate);
+    SpectrumMeter meter;
+    meter.setFormat(44100, 1);
+    meter.measure(testsupport::sine(1000, 44100, 1, 4096.0 / 44100, 0.5), 0);
+    QVERIFY(meter.peakHz() > 0);
+    if (byFormat)
+        meter.setFormat(rate, 1);
+    else
+        meter.measure({}, 50);
+    QCOMPARE(meter.peakHz(), 0.0f);
+    QCOMPARE(meter.edgeHz().back(), rate / 2.0f);
+    QCOMPARE(meter.barDb().size(), size_t{32});
+    for (size_t i = 0; i < meter.barDb().size(); ++i) {
+        QCOMPARE(meter.barDb()[i], kSpectrumFloorDb);
+        QCOMPARE(meter.capDb()[i], kSpectrumFloorDb);
+    }
+    // A quiet block right after starts afresh: no cap left above its bars.
+    meter.measure(testsupport::sine(1000, rate, 1, 4096.0 / rate, 0.05), 100);
+    QCOMPARE(meter.capDb(), meter.barDb());
 }
 
 QTEST_GUILESS_MAIN(TestAudioDsp)

@@ -35,8 +35,8 @@ void TestAudioWidgets::levelDisplayMeasures() {
     QFETCH(double, peakDb);
     QFETCH(double, rmsDb);
     LevelDisplay display;
-    QCOMPARE(display.SamplesWanted(), 2048);
-    display.Draw(block);
+    QCOMPARE(display.samplesPerUpdate(), 2048);
+    display.draw(block);
     QVERIFY2(std::abs(display.peakDb() - peakDb) < 0.05, qPrintable(QString::number(display.peakDb())));
     QVERIFY2(std::abs(display.rmsDb() - rmsDb) < 0.05, qPrintable(QString::number(display.rmsDb())));
 }
@@ -46,9 +46,9 @@ void TestAudioWidgets::levelDisplayClears() {
     LevelDisplay display;
     display.resize(display.sizeHint());
     const QImage blank = display.grab().toImage();
-    display.Draw(SampleBlock(2048, 20000));
+    display.draw(SampleBlock(2048, 20000));
     QVERIFY(display.grab().toImage() != blank);
-    display.Draw({});
+    display.draw({});
     QCOMPARE(display.peakDb(), -60.0f);
     QCOMPARE(display.grab().toImage(), blank);
 }
@@ -67,8 +67,8 @@ void TestAudioWidgets::spectrumViewFindsTone() {
     QFETCH(int, channels);
     FrequencyView view;
     view.resize(view.sizeHint());
-    view.SetFormat(rate, channels);
-    view.Draw(testsupport::sine(1000, rate, channels, 4096.0 / rate));
+    view.setFormat(rate, channels);
+    view.draw(testsupport::sine(1000, rate, channels, 4096.0 / rate));
     QVERIFY2(std::abs(view.peakHz() - 1000) < static_cast<float>(rate) / 4096,
              qPrintable(QString::number(view.peakHz())));
     QVERIFY(!view.grab().isNull());
@@ -79,9 +79,9 @@ void TestAudioWidgets::spectrumViewClears() {
     FrequencyView view;
     view.resize(view.sizeHint());
     const QImage blank = view.grab().toImage();
-    view.Draw(testsupport::sine(1000, 44100, 2, 0.1));
+    view.draw(testsupport::sine(1000, 44100, 2, 0.1));
     QVERIFY(view.grab().toImage() != blank);
-    view.Draw({});
+    view.draw({});
     QCOMPARE(view.peakHz(), 0.0f);
     QCOMPARE(view.grab().toImage(), blank);
 }
@@ -102,8 +102,8 @@ void TestAudioWidgets::samplesPerUpdate() {
     QFETCH(int, kept);
     FrequencyView view;
     if (requested >= 0)
-        view.SetSamplesPerUpdate(requested);
-    QCOMPARE(view.SamplesPerUpdate(), kept);
+        view.setSamplesPerUpdate(requested);
+    QCOMPARE(view.samplesPerUpdate(), kept);
 }
 
 QTEST_MAIN(TestAudioWidgets)

@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr float kBottomDb = -90;
-constexpr float kBarFallDbPerSecond = 45;
-constexpr float kCapFallDbPerSecond = 15;
+constexpr float kBottomDb = SpectrumMeter::kFloorDb;
 constexpr std::array kGridHz{50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000};
 
 const QColor kGrid(255, 255, 255, 22);
@@ -27,7 +25,6 @@ FrequencyView::FrequencyView(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_clock.start();
-    clear();
 }
 
 QSize FrequencyView::sizeHint() const {
@@ -38,42 +35,17 @@ QSize FrequencyView::minimumSizeHint() const {
     return {240, 110};
 }
 
-void FrequencyView::SetFormat(int sampleRate, int channels) {
-    m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
-    m_channels = channels == 1 ? 1 : 2;
-    clear();
+void FrequencyView::setFormat(int sampleRate, int channels) {
+    m_meter.setFormat(sampleRate, channels);
     update();
 }
 
-void FrequencyView::SetSamplesPerUpdate(int values) {
+void FrequencyView::setSamplesPerUpdate(int values) {
     m_samplesPerUpdate = std::clamp(values, 64, 2 * FrequencyAnalyzer::kMaxSamples);
 }
 
-void FrequencyView::clear() {
-    m_spectrum = m_analyzer.analyze({}, m_sampleRate);
-    m_capDb.assign(m_spectrum.bandDb.size(), kSpectrumFloorDb);
-    m_peakHz = 0;
-}
-
-void FrequencyView::Draw(const SampleBlock& block) {
-    const qint64 now = m_clock.elapsed();
-    const float seconds = std::clamp(static_cast<float>(now - m_lastDrawMs) / 1000.0f, 0.0f, 1.0f);
-    m_lastDrawMs = now;
-    if (block.empty()) {
-        clear();
-        update();
-        return;
-    }
-    const Spectrum fresh =
-        m_analyzer.analyze(m_channels == 2 ? m_mixer.MakeMonoFromStereo(block) : block, m_sampleRate);
-    // Bars rise at once and sink smoothly; caps sink slower still.
-    for (size_t i = 0; i < fresh.bandDb.size(); ++i) {
-        float& bar = m_spectrum.bandDb[i];
-        bar = std::max(fresh.bandDb[i], bar - kBarFallDbPerSecond * seconds);
-        m_capDb[i] = std::max(bar, m_capDb[i] - kCapFallDbPerSecond * seconds);
-    }
-    m_spectrum.edgeHz = fresh.edgeHz;
-    m_peakHz = fresh.peakDb > kBottomDb ? fresh.peakHz : 0;
+void FrequencyView::draw(const SampleBlock& block) {
+    m_meter.measure(block, m_clock.elapsed());
     update();
 }
 
@@ -86,7 +58,7 @@ void FrequencyView::rebuildLayers() {
     };
     m_backdrop = canvas();
     m_lit = canvas();
-    m_layersFor = {size(), ratio, m_spectrum.edgeHz.front(), m_spectrum.edgeHz.back()};
+    m_layersFor = {size(), ratio, m_meter.edgeHz().front(), m_meter.edgeHz().back()};
 
     QPainter p(&m_backdrop);
     QLinearGradient background(0, 0, 0, height());
@@ -147,7 +119,7 @@ void FrequencyView::resizeEvent(QResizeEvent* event) {
 
 // Backdrop and lit bars are drawn once per size and band layout; each frame only copies.
 void FrequencyView::paintEvent(QPaintEvent*) {
-    const LayerKey key{size(), devicePixelRatioF(), m_spectrum.edgeHz.front(), m_spectrum.edgeHz.back()};
+    const LayerKey key{size(), devicePixelRatioF(), m_meter.edgeHz().front(), m_meter.edgeHz().back()};
     if (!(m_layersFor == key))
         rebuildLayers();
     QPainter p(this);
@@ -156,23 +128,25 @@ void FrequencyView::paintEvent(QPaintEvent*) {
         return;
 
     const qreal ratio = key.ratio;
-    const size_t bands = m_spectrum.bandDb.size();
+    const std::vector<float>& bars = m_meter.barDb();
+    const std::vector<float>& caps = m_meter.capDb();
+    const size_t bands = bars.size();
     const qreal slot = m_plot.width() / static_cast<qreal>(bands);
     const qreal gap = std::min(2.0, slot / 4);
     for (size_t i = 0; i < bands; ++i) {
         const qreal left = m_plot.left() + slot * static_cast<qreal>(i) + gap / 2;
-        const qreal top = yOf(m_spectrum.bandDb[i]);
+        const qreal top = yOf(bars[i]);
         if (top < m_plot.bottom()) {
             const QRectF bar(left, top, slot - gap, m_plot.bottom() - top);
             p.drawPixmap(bar, m_lit, QRectF(bar.topLeft() * ratio, bar.size() * ratio));
         }
-        if (m_capDb[i] > kBottomDb)
-            p.fillRect(QRectF(left, yOf(m_capDb[i]) - 2, slot - gap, 2), QColor(230, 240, 250));
+        if (caps[i] > kBottomDb)
+            p.fillRect(QRectF(left, yOf(caps[i]) - 2, slot - gap, 2), QColor(230, 240, 250));
     }
 
-    if (m_peakHz > 0) {
+    if (m_meter.peakHz() > 0) {
         p.setPen(QColor(230, 240, 250));
         p.drawText(m_plot.adjusted(0, 2, -4, 0), Qt::AlignRight | Qt::AlignTop,
-                   QStringLiteral("%1 Hz").arg(std::lround(m_peakHz)));
+                   QStringLiteral("%1 Hz").arg(std::lround(m_meter.peakHz())));
     }
 }

@@ -1,29 +1,28 @@
 #pragma once
 
-#include "engine/dsp/FrequencyAnalyzer.h"
-#include "engine/dsp/MonoMixer.h"
-#include "engine/dsp/SampleBlock.h"
+#include "engine/dsp/SpectrumMeter.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
-// Bars of log-spaced frequency bands with falling peak caps. Repaints only on Draw.
+// Paints a SpectrumMeter: bars of log-spaced frequency bands with falling peak caps.
+// Repaints only on draw.
 class FrequencyView : public QWidget {
     Q_OBJECT
 public:
     explicit FrequencyView(QWidget* parent = nullptr);
 
-    // Format of the blocks handed to Draw; stereo is folded to mono.
-    void SetFormat(int sampleRate, int channels);
+    // Format of the blocks handed to draw; stereo is folded to mono.
+    void setFormat(int sampleRate, int channels);
     // Shows the spectrum of the latest values of `block`; an empty block clears the view.
-    void Draw(const SampleBlock& block);
-    // Interleaved values the caller should hand to each Draw.
-    int SamplesPerUpdate() const { return m_samplesPerUpdate; }
-    void SetSamplesPerUpdate(int values);
+    void draw(const SampleBlock& block);
+    // Interleaved values the caller should hand to each draw.
+    int samplesPerUpdate() const { return m_samplesPerUpdate; }
+    void setSamplesPerUpdate(int values);
 
     // The frequency of the strongest component last drawn, 0 when clear.
-    float peakHz() const { return m_peakHz; }
+    float peakHz() const { return m_meter.peakHz(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -33,7 +32,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void clear();
     void rebuildLayers();
     qreal yOf(float db) const;
 
@@ -46,16 +44,9 @@ private:
         bool operator==(const LayerKey&) const = default;
     };
 
-    FrequencyAnalyzer m_analyzer;
-    MonoMixer m_mixer;
-    int m_sampleRate = 44100;
-    int m_channels = 2;
+    SpectrumMeter m_meter;
     int m_samplesPerUpdate = 4096;
-    Spectrum m_spectrum;
-    std::vector<float> m_capDb;
-    float m_peakHz = 0;
     QElapsedTimer m_clock;
-    qint64 m_lastDrawMs = 0;
     LayerKey m_layersFor;
     QPixmap m_backdrop;
     QPixmap m_lit;

@@ -39,7 +39,7 @@ QSize LevelDisplay::minimumSizeHint() const {
     return {200, 44};
 }
 
-void LevelDisplay::Draw(const SampleBlock& monoBlock) {
+void LevelDisplay::draw(const SampleBlock& monoBlock) {
     m_meter.measure(monoBlock, m_clock.elapsed());
     update();
 }

@@ -6,16 +6,16 @@
 #include <QPixmap>
 #include <QWidget>
 
-// Paints a LevelMeter: peak and RMS in dBFS with a falling peak-hold marker. Repaints only on Draw.
+// Paints a LevelMeter: peak and RMS in dBFS with a falling peak-hold marker. Repaints only on draw.
 class LevelDisplay : public QWidget {
     Q_OBJECT
 public:
     explicit LevelDisplay(QWidget* parent = nullptr);
 
-    // Mono values the caller should hand to each Draw.
-    int SamplesWanted() const { return 2048; }
+    // Mono values the caller should hand to each draw.
+    int samplesPerUpdate() const { return 2048; }
     // Shows the levels of `monoBlock`; an empty block clears the meter.
-    void Draw(const SampleBlock& monoBlock);
+    void draw(const SampleBlock& monoBlock);
 
     // The levels shown, after smoothing (dBFS, -60 when silent).
     float peakDb() const { return m_meter.peakDb(); }

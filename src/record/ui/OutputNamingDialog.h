@@ -14,13 +14,14 @@ public:
     explicit OutputNamingDialog(const QString& appFolder, QWidget* parent = nullptr);
 
 private:
-    void Command1_Click();
-    void Command4_Click();
+    // Stores the choices in section `set` and closes; an empty file name is refused.
+    void saveAndAccept();
+    void browseForFolder();
 
     QString m_settingsFile;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
+    QLineEdit* m_fileNameEdit = nullptr;
+    QLineEdit* m_folderEdit = nullptr;
+    QCheckBox* m_dateTimeCheck = nullptr;
+    QRadioButton* m_addNumberOption = nullptr;
+    QRadioButton* m_overwriteOption = nullptr;
 };

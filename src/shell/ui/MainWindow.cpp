@@ -87,9 +87,9 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_playback, &FilePlayback::levelReady, this,
             [this](const SampleBlock& values, int channels) {
                 if (displaysWatched())
-                    m_levelDisplay->Draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
+                    m_levelDisplay->draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
             });
-    connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->Draw({}); });
+    connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
@@ -112,7 +112,7 @@ void MainWindow::load() {
     m_formatCombo->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
     m_audioReader->setHeaderlessFormats(m_audioFile->headerlessFormats());
     applySignalSettings(m_settingsFile, m_audioRecord->signalChain());
-    m_spectrumView->SetSamplesPerUpdate(4096);
+    m_spectrumView->setSamplesPerUpdate(4096);
     followVisibility();
     m_loaded = true;
 }
@@ -171,7 +171,7 @@ void MainWindow::startRecording() {
         m_panel2->setText(result.text);
         return;
     }
-    m_spectrumView->SetFormat(m_audioFile->sampleRate(), m_audioFile->channels());
+    m_spectrumView->setFormat(m_audioFile->sampleRate(), m_audioFile->channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
     enableStartButtons(false);
@@ -200,12 +200,12 @@ void MainWindow::stopCommand() {
         stopRecording();
     else
         m_playback->stop();
-    m_levelDisplay->Draw({});
+    m_levelDisplay->draw({});
 }
 
 void MainWindow::clearDisplays() {
-    m_spectrumView->Draw({});
-    m_levelDisplay->Draw({});
+    m_spectrumView->draw({});
+    m_levelDisplay->draw({});
 }
 
 bool MainWindow::displaysWatched() const {
@@ -217,8 +217,8 @@ void MainWindow::recorderTicked() {
     if (!isRecording() || !displaysWatched())
         return;
     const int channels = m_audioFile->channels();
-    drawDisplays(m_audioRecord->recentSamples(m_spectrumView->SamplesPerUpdate() * channels),
-                 m_audioRecord->recentSamples(m_levelDisplay->SamplesWanted()), m_audioFile->sampleRate(),
+    drawDisplays(m_audioRecord->recentSamples(m_spectrumView->samplesPerUpdate() * channels),
+                 m_audioRecord->recentSamples(m_levelDisplay->samplesPerUpdate()), m_audioFile->sampleRate(),
                  channels);
 }
 
@@ -228,11 +228,11 @@ void MainWindow::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampl
         spectrum = m_monoMixer->MakeMonoFromStereo(spectrum);
         level = m_monoMixer->MakeMonoFromStereo(level);
     }
-    m_spectrumView->SetFormat(sampleRate, 1);
+    m_spectrumView->setFormat(sampleRate, 1);
     if (!spectrum.empty())
-        m_spectrumView->Draw(spectrum);
+        m_spectrumView->draw(spectrum);
     if (!level.empty())
-        m_levelDisplay->Draw(level);
+        m_levelDisplay->draw(level);
 }
 
 void MainWindow::playSelected() {
@@ -244,7 +244,7 @@ void MainWindow::onPlaybackStarted(const QString& path, const QString& descripti
                                    int channels) {
     m_panel1->setText(path);
     m_panel2->setText(description);
-    m_spectrumView->SetFormat(sampleRate, channels);
+    m_spectrumView->setFormat(sampleRate, channels);
 }
 
 void MainWindow::newProject() {
@@ -345,8 +345,8 @@ void MainWindow::followVisibility() {
         return;
     const bool watched = isVisible() && !isMinimized();
     m_audioRecord->setTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
-    m_playback->setDisplayDemand(watched ? m_spectrumView->SamplesPerUpdate() : 0,
-                                 watched ? m_levelDisplay->SamplesWanted() : 0);
+    m_playback->setDisplayDemand(watched ? m_spectrumView->samplesPerUpdate() : 0,
+                                 watched ? m_levelDisplay->samplesPerUpdate() : 0);
     if (watched)
         m_timeLabel->setText(m_session->elapsed());
 }
