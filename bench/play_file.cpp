@@ -1,6 +1,6 @@
 #include "engine/codec/AudioFileReader.h"
-#include "engine/pulse/AudioPlayer.h"
 #include "engine/playback/FilePlayback.h"
+#include "engine/pulse/AudioPlayer.h"
 
 #include <QCoreApplication>
 #include <cstdio>

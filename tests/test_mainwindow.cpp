@@ -2,8 +2,8 @@
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
-#include "record/RecordingSession.h"
 #include "engine/playback/FilePlayback.h"
+#include "record/RecordingSession.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/MainWindow.h"
 

@@ -8,6 +8,7 @@
 #include "engine/codec/AudioFileReader.h"
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/dsp/MonoMixer.h"
+#include "engine/playback/FilePlayback.h"
 #include "engine/pulse/AudioPlayer.h"
 #include "engine/pulse/AudioRecorder.h"
 #include "engine/ui/FrequencyView.h"
@@ -17,7 +18,6 @@
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
-#include "engine/playback/FilePlayback.h"
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
@@ -84,11 +84,10 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
                 if (displaysWatched())
                     drawDisplays(values, {}, rate, channels);
             });
-    connect(m_playback, &FilePlayback::levelReady, this,
-            [this](const SampleBlock& values, int channels) {
-                if (displaysWatched())
-                    m_levelDisplay->draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
-            });
+    connect(m_playback, &FilePlayback::levelReady, this, [this](const SampleBlock& values, int channels) {
+        if (displaysWatched())
+            m_levelDisplay->draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
+    });
     connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);

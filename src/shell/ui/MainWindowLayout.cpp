@@ -1,6 +1,6 @@
+#include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
-#include "engine/playback/FilePlayback.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/MainWindow.h"
 
