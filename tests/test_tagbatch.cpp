@@ -69,22 +69,22 @@ class TestTagBatch : public QObject {
     static void tagV1(const QString& path, const QString& title, const QString& artist, int track,
                       int genre) {
         Id3v1Tag v1;
-        v1.setFilename(path);
-        v1.setTagTitle(title);
-        v1.setTagArtist(artist);
-        v1.setTagTrack(static_cast<std::uint8_t>(track));
-        v1.setTagGenre(static_cast<std::uint8_t>(genre));
-        QVERIFY(v1.SaveTag());
+        v1.setPath(path);
+        v1.setTitle(title);
+        v1.setArtist(artist);
+        v1.setTrack(static_cast<std::uint8_t>(track));
+        v1.setGenre(static_cast<std::uint8_t>(genre));
+        QVERIFY(v1.save());
     }
 
     static void tagV2(const QString& path, const QString& title, const QString& artist,
                       const QString& genre) {
         Id3v2Tag tag;
-        tag.setFilename(path);
-        tag.setTagTitle(title);
-        tag.setTagArtist(artist);
-        tag.setTagGenre(genre);
-        QVERIFY(tag.SaveTag());
+        tag.setPath(path);
+        tag.setTitle(title);
+        tag.setField(Id3v2Field::Artist, artist);
+        tag.setField(Id3v2Field::Genre, genre);
+        QVERIFY(tag.save());
     }
 
 private Q_SLOTS:

@@ -46,5 +46,5 @@ QByteArray readId3v2FrameData(const QString& path, const char* id);
 // Removes the file's ID3v2 tag in place; true also when there was none.
 bool removeId3v2(const QString& path);
 
-// `tagTrimmedGenre`'s rule: "(17)Rock" gives "Rock", "(17)" gives "", other texts stay.
+// The genre as shown: "(17)Rock" gives "Rock", "(17)" gives "", other texts stay.
 QString trimGenreReference(const QString& genre);

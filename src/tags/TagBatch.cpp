@@ -33,23 +33,23 @@ void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, in
     const bool keep = batch && batch->keepOriginal;
     const auto text = [&](V1Box box) { return trimBlanks(pages.v1[box]); };
     if (!keep || !text(kV1Track).isEmpty())
-        tag.setTagTrack(trackByte(leadingNumber(text(kV1Track))));
+        tag.setTrack(trackByte(leadingNumber(text(kV1Track))));
     const std::array<std::pair<V1Box, void (Id3v1Tag::*)(const QString&)>, 5> setters = {
-        {{kV1Title, &Id3v1Tag::setTagTitle},
-         {kV1Artist, &Id3v1Tag::setTagArtist},
-         {kV1Album, &Id3v1Tag::setTagAlbum},
-         {kV1Year, &Id3v1Tag::setTagYear},
-         {kV1Comments, &Id3v1Tag::setTagComments}}};
+        {{kV1Title, &Id3v1Tag::setTitle},
+         {kV1Artist, &Id3v1Tag::setArtist},
+         {kV1Album, &Id3v1Tag::setAlbum},
+         {kV1Year, &Id3v1Tag::setYear},
+         {kV1Comments, &Id3v1Tag::setComment}}};
     for (const auto& [box, set] : setters) {
         if (!keep || !text(box).isEmpty())
             (tag.*set)(text(box));
     }
     if (!keep || pages.v1Genre >= 0)
-        tag.setTagGenre(genreByte(pages.v1Genre));
+        tag.setGenre(genreByte(pages.v1Genre));
     if (batch && batch->numberTracks)
-        tag.setTagTrack(counter <= 255 ? static_cast<std::uint8_t>(counter) : 0);
+        tag.setTrack(counter <= 255 ? static_cast<std::uint8_t>(counter) : 0);
     if (batch && batch->grabTitle)
-        tag.setTagTitle(GrabTitle(path));
+        tag.setTitle(GrabTitle(path));
 }
 
 void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
@@ -63,9 +63,9 @@ void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, in
         tag.setField(field, field == Id3v2Field::Track ? v2Track(box) : box);
     }
     if (batch && batch->numberTracks)
-        tag.setTagTrack(QString::number(counter));
+        tag.setTrack(QString::number(counter));
     if (batch && batch->grabTitle)
-        tag.setTagTitle(GrabTitle(path));
+        tag.setTitle(GrabTitle(path));
 }
 
 // The bytes of a file that are neither its leading ID3v2 tag nor its ID3v1 trailer: the
@@ -89,11 +89,11 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
     const QString path = entry.filename;
     Id3v1Tag v1;
     Id3v2Tag v2;
-    v1.setFilename(path);
-    v2.setFilename(path);
+    v1.setPath(path);
+    v2.setPath(path);
     // Each file starts from its own tags, so that fields left alone keep their values.
-    const bool hadV1 = v1.ReadTag();
-    const bool hadV2 = v2.ReadTag();
+    const bool hadV1 = v1.read();
+    const bool hadV2 = v2.read();
     if (pages.v1Ticked)
         applyV1(v1, pages, batch, counter, path);
     if (pages.v2Ticked)
@@ -121,17 +121,17 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
         info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
     if (!copyAside(target, temp))
         return QStringLiteral("no copy of it could be written beside it");
-    v1.setFilename(temp);
-    v2.setFilename(temp);
-    const bool written = (pages.v1Ticked ? v1.SaveTag() : v1.RemoveTag()) &&
-                         (pages.v2Ticked ? v2.SaveTag() : v2.RemoveTag()) && syncFile(temp);
+    v1.setPath(temp);
+    v2.setPath(temp);
+    const bool written = (pages.v1Ticked ? v1.save() : v1.remove()) &&
+                         (pages.v2Ticked ? v2.save() : v2.remove()) && syncFile(temp);
     const qint64 audioLeft = written ? untaggedBytes(temp) : -1;
     if (!written || audioLeft < audio) {
         QFile::remove(temp);
         return written ? QStringLiteral("the new tags would have cut its audio")
                        : QStringLiteral("the tags could not be written");
     }
-    const bool v2Left = pages.v2Ticked && v2.HasTag();
+    const bool v2Left = pages.v2Ticked && v2.hasTag();
     if (!replaceWith(target, temp))
         return QStringLiteral("it could not be replaced by the saved copy");
 

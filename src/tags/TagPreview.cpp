@@ -223,24 +223,24 @@ QString TagPreview::GetStreamTag(int lHandle, int eTag, const QString& sTagName)
     if (eTag == kId3v2)
         return frameText(sTagName, readId3v2FrameData(*it, sTagName.toLatin1().constData()));
     Id3v1Tag tag;
-    tag.setFilename(*it);
-    if (!tag.ReadTag())
+    tag.setPath(*it);
+    if (!tag.read())
         return {};
     const QString name = sTagName.toUpper();
     QString value;
     if (name == QLatin1String("TITLE"))
-        value = tag.tagTitle();
+        value = tag.title();
     else if (name == QLatin1String("ARTIST"))
-        value = tag.tagArtist();
+        value = tag.artist();
     else if (name == QLatin1String("ALBUM"))
-        value = tag.tagAlbum();
+        value = tag.album();
     else if (name == QLatin1String("YEAR"))
-        value = tag.tagYear();
+        value = tag.year();
     else if (name == QLatin1String("COMMENT"))
-        value = tag.tagComments();
+        value = tag.comment();
     else if (name == QLatin1String("TRACK"))
-        value = tag.tagTrack() ? QString::number(tag.tagTrack()) : QString();
+        value = tag.track() ? QString::number(tag.track()) : QString();
     else if (name == QLatin1String("GENRE"))
-        value = QString::number(tag.tagGenre());
+        value = QString::number(tag.genre());
     return trimBlanks(value);
 }

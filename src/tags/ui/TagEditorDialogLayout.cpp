@@ -253,7 +253,7 @@ void TagEditorDialog::buildMenus() {
 
 void TagEditorDialog::fillGenres() {
     for (int n = 0; n <= 255; ++n) {
-        const QString name = Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(n));
+        const QString name = Id3v1Tag::genreName(static_cast<std::uint8_t>(n));
         if (name.isEmpty())
             break;
         m_v1Genre->addItem(ProperCase(name));
