@@ -158,19 +158,18 @@ private Q_SLOTS:
         QVERIFY(QDir(root).mkpath(QStringLiteral("sub")));
         for (const char* name : {"b.mp3", "A.MP3", "c.wav", "sub/s.mp3", "notes.txt"})
             QVERIFY(writeAll(root + QLatin1Char('/') + QLatin1String(name), QByteArray(1023, 'x')));
+        FileSearch mp3s;
+        QCOMPARE(mp3s.find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
+        QCOMPARE(mp3s.at(0).path(), root + QStringLiteral("/A.MP3"));
+        QCOMPARE(PathPart(mp3s.at(1).path(), kPathName | kPathExtension), QStringLiteral("b.mp3"));
+        QCOMPARE(mp3s.at(0).sizeBytes(), 1023);
         FileSearch find;
-        QCOMPARE(find.Find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
-        QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/A.MP3"));
-        QCOMPARE(find.Item(2).sNameAndExtension(), QStringLiteral("b.mp3"));
-        QCOMPARE(find.Item(1).lSize(), 1023);
-        find.Clear();
-        QCOMPARE(find.Find(root, QStringLiteral("*.mp3;*.wav"), true), 4);
-        QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/sub/s.mp3"));
-        QCOMPARE(find.Item(4).sExtension(), QStringLiteral("wav"));
-        QCOMPARE(find.Find(root, QStringLiteral("*.wav"), false), 5);
-        find.Remove(1);
-        QCOMPARE(find.Count(), 4);
-        QCOMPARE(find.Find(root + QStringLiteral("/missing"), QStringLiteral("*.mp3"), true), 4);
+        QCOMPARE(find.find(root, QStringLiteral("*.mp3;*.wav"), true), 4);
+        QCOMPARE(find.at(0).path(), root + QStringLiteral("/sub/s.mp3"));
+        QCOMPARE(PathPart(find.at(3).path(), kPathExtension), QStringLiteral("wav"));
+        QCOMPARE(find.find(root, QStringLiteral("*.wav"), false), 5);
+        QCOMPARE(find.count(), 5);
+        QCOMPARE(find.find(root + QStringLiteral("/missing"), QStringLiteral("*.mp3"), true), 5);
 
         const QString timed = root + QStringLiteral("/c.wav");
         QFile f(timed);
@@ -178,8 +177,8 @@ private Q_SLOTS:
         const QDateTime late(QDate(2024, 3, 1), QTime(23, 59, 59, 900));
         QVERIFY(f.setFileTime(late, QFileDevice::FileModificationTime));
         f.close();
-        QCOMPARE(FileDetails(timed).dLastWriteTime(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
-        QCOMPARE(FileDetails(root + QStringLiteral("/gone")).lSize(), 0);
+        QCOMPARE(FileDetails(timed).lastModified(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
+        QCOMPARE(FileDetails(root + QStringLiteral("/gone")).sizeBytes(), 0);
     }
 
     void specialFilesNeverBlock() {

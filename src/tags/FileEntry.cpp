@@ -66,14 +66,14 @@ FileEntry readFileEntry(const QString& path) {
 }
 
 QList<FileEntry> scanFolder(const QString& folder, const std::function<bool(int, int)>& progress) {
-    FileSearch find;
-    const int n = find.Find(folder, QStringLiteral("*.mp3"), false);
+    FileSearch search;
+    const int n = search.find(folder, QStringLiteral("*.mp3"), false);
     QList<FileEntry> entries;
     entries.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        if (progress && !progress(i, n))
+    for (int i = 0; i < n; ++i) {
+        if (progress && !progress(i + 1, n))
             break;
-        entries.append(readFileEntry(find.Item(i).sFilename()));
+        entries.append(readFileEntry(search.at(i).path()));
     }
     return entries;
 }

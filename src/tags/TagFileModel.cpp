@@ -105,8 +105,8 @@ int TagFileModel::GetSelNum() const {
 
 void TagFileModel::refreshFileInfo(Row& row) {
     const FileDetails file(row.entry.filename);
-    row.size = file.lSize();
-    row.written = file.dLastWriteTime();
+    row.size = file.sizeBytes();
+    row.written = file.lastModified();
 }
 
 void TagFileModel::UpdateFolder(const QString& folder) {
