@@ -50,7 +50,7 @@ QByteArray audioPart(const QByteArray& file) {
 // Lists `folder` in the model and waits until its rows are there.
 void scan(TagFileModel& model, const QString& folder) {
     QSignalSpy finished(&model, &TagFileModel::scanFinished);
-    model.UpdateFolder(folder);
+    model.showFolder(folder);
     QVERIFY(finished.wait(10000));
 }
 
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(int, parts);
         QFETCH(QString, result);
-        QCOMPARE(PathPart(path, parts), result);
+        QCOMPARE(::pathParts(path, parts), result);
     }
 
     void titles_data() {
@@ -130,15 +130,15 @@ private Q_SLOTS:
         // Guards against titles taken from the wrong part of the name or left untidied.
         QFETCH(QString, file);
         QFETCH(QString, title);
-        QCOMPARE(GrabTitle(file), title);
+        QCOMPARE(titleFromFileName(file), title);
     }
 
     void keysAndNumbers() {
         // Guards against the track box accepting letters or misreading "3/12" and blanks.
         for (int key : {int('0'), int('9'), 8, 13, 27, 46})
-            QCOMPARE(FilterKey(key, kFilterDigits), key);
+            QCOMPARE(filterKey(key, kFilterDigits), key);
         for (int key : {int('a'), int('-'), int(' '), 127})
-            QCOMPARE(FilterKey(key, kFilterDigits), 0);
+            QCOMPARE(filterKey(key, kFilterDigits), 0);
         QCOMPARE(leadingNumber(QStringLiteral(" 3/12")), 3);
         QCOMPARE(leadingNumber(QStringLiteral("-4")), -4);
         QCOMPARE(leadingNumber(QStringLiteral("x1")), 0);
@@ -161,12 +161,12 @@ private Q_SLOTS:
         FileSearch mp3s;
         QCOMPARE(mp3s.find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
         QCOMPARE(mp3s.at(0).path(), root + QStringLiteral("/A.MP3"));
-        QCOMPARE(PathPart(mp3s.at(1).path(), kPathName | kPathExtension), QStringLiteral("b.mp3"));
+        QCOMPARE(::pathParts(mp3s.at(1).path(), kPathName | kPathExtension), QStringLiteral("b.mp3"));
         QCOMPARE(mp3s.at(0).sizeBytes(), 1023);
         FileSearch find;
         QCOMPARE(find.find(root, QStringLiteral("*.mp3;*.wav"), true), 4);
         QCOMPARE(find.at(0).path(), root + QStringLiteral("/sub/s.mp3"));
-        QCOMPARE(PathPart(find.at(3).path(), kPathExtension), QStringLiteral("wav"));
+        QCOMPARE(::pathParts(find.at(3).path(), kPathExtension), QStringLiteral("wav"));
         QCOMPARE(find.find(root, QStringLiteral("*.wav"), false), 5);
         QCOMPARE(find.count(), 5);
         QCOMPARE(find.find(root + QStringLiteral("/missing"), QStringLiteral("*.mp3"), true), 5);
@@ -194,18 +194,18 @@ private Q_SLOTS:
         TagFileModel model;
         scan(model, dir);
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.entry(0).filename, dir + QStringLiteral("/link.mp3"));
-        QCOMPARE(model.entry(1).filename, dir + QStringLiteral("/real.mp3"));
+        QCOMPARE(model.entry(0).path, dir + QStringLiteral("/link.mp3"));
+        QCOMPARE(model.entry(1).path, dir + QStringLiteral("/real.mp3"));
 
         for (const char* name : {"/x.mp3", "/fifolink.mp3", "/dangling.mp3"}) {
             const QString path = dir + QLatin1String(name);
             QVERIFY(!readFileEntry(path).hasV2);
             FileEntry entry;
-            entry.filename = path;
+            entry.path = path;
             TagPages pages;
             pages.v1Ticked = pages.v2Ticked = true;
             pages.v1[kV1Title] = QStringLiteral("never");
-            QCOMPARE(SaveItems({&entry}, pages, BatchOptions()).failed.value(0).path, path);
+            QCOMPARE(saveEntries({&entry}, pages, BatchOptions()).failed.value(0).path, path);
         }
     }
 
@@ -229,7 +229,7 @@ private Q_SLOTS:
         TagPages pages;
         pages.v2Ticked = true;
         v2(pages, Id3v2Field::Title) = QStringLiteral("After");
-        const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
+        const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
         QCOMPARE(report.saved, 1);
         QCOMPARE(report.failed.size(), 1);
         QCOMPARE(report.failed[0].path, lying);
@@ -282,12 +282,12 @@ private Q_SLOTS:
 
         // One row checked, another selected: the checked one is shown and saved.
         QVERIFY(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
-        QCOMPARE(model.GetSelNum(), 1);
-        QCOMPARE(model.RefreshItem(1).v1[kV1Title], QStringLiteral("One"));
+        QCOMPARE(model.checkedCount(), 1);
+        QCOMPARE(model.pageView(1).v1[kV1Title], QStringLiteral("One"));
         TagPages pages;
         pages.v2Ticked = true;
         v2(pages, Id3v2Field::Title) = QStringLiteral("Saved");
-        QCOMPARE(model.SaveItems(3, pages, BatchOptions()).saved, 1);
+        QCOMPARE(model.save(3, pages, BatchOptions()).saved, 1);
         QCOMPARE(cell(1, TagFileModel::Tags).toString(), QStringLiteral("ID3v2"));
         QCOMPARE(v2(readFileEntry(dir + QStringLiteral("/both.mp3")), Id3v2Field::Title),
                  QStringLiteral("Saved"));
@@ -296,11 +296,11 @@ private Q_SLOTS:
         QVERIFY(!readFileEntry(dir + QStringLiteral("/both.mp3")).hasV1);
 
         model.setAllChecked(true);
-        QCOMPARE(model.GetSelNum(), 4);
-        QCOMPARE(v2(model.RefreshItem(0), Id3v2Field::Title), QString());
+        QCOMPARE(model.checkedCount(), 4);
+        QCOMPARE(v2(model.pageView(0), Id3v2Field::Title), QString());
         scan(model, folder(QStringLiteral("empty")));
         QCOMPARE(model.rowCount(), 0);
-        QVERIFY(!model.RefreshItem(0).hasV1);
+        QVERIFY(!model.pageView(0).hasV1);
     }
 
     void combined() {
@@ -366,7 +366,7 @@ private Q_SLOTS:
         options.numberTracks = true;
         options.grabTitle = true;
         int progressCalls = 0;
-        const SaveReport report = SaveItems(checked, pages, options, [&](int, int n) {
+        const SaveReport report = saveEntries(checked, pages, options, [&](int, int n) {
             ++progressCalls;
             QCOMPARE(n, 5);
         });
@@ -414,7 +414,7 @@ private Q_SLOTS:
         v2(pages, Id3v2Field::Track) = QStringLiteral("0");
         BatchOptions options;
         options.numberTracks = options.grabTitle = true;
-        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&entries[0]}, pages, options).saved, 1);
         FileEntry e = readFileEntry(path);
         QCOMPARE(e.v1[kV1Title], QStringLiteral("Typed"));
         QCOMPARE(e.v1[kV1Track], QStringLiteral("255"));
@@ -425,11 +425,11 @@ private Q_SLOTS:
         QCOMPARE(tagsText(entries[0]), QStringLiteral("ID3v1 ID3v2"));
 
         pages.v1Ticked = false;
-        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&entries[0]}, pages, options).saved, 1);
         QCOMPARE(tagsText(entries[0]), QStringLiteral("ID3v2"));
         QVERIFY(!readAll(path).right(128).startsWith("TAG"));
         pages.v2Ticked = false;
-        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&entries[0]}, pages, options).saved, 1);
         QCOMPARE(tagsText(entries[0]), QString());
         QCOMPARE(audioPart(readAll(path)), audio);
         QVERIFY(decodes(path));
@@ -439,7 +439,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(path, link));
         FileEntry linked = readFileEntry(link);
         pages.v2Ticked = true;
-        QCOMPARE(SaveItems({&linked}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&linked}, pages, options).saved, 1);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(v2(readFileEntry(path), Id3v2Field::Title), QStringLiteral("Typed"));
     }
@@ -451,13 +451,13 @@ private Q_SLOTS:
         QVERIFY(makeMp3(path));
         QList<FileEntry> entries = scanFolder(dir);
         entries.append(readFileEntry(dir + QStringLiteral("/vanished.mp3")));
-        entries[1].filename = dir + QStringLiteral("/vanished.mp3");
+        entries[1].path = dir + QStringLiteral("/vanished.mp3");
         // A folder where the copy must go blocks the save of the first file.
         QVERIFY(QDir(dir).mkdir(QStringLiteral(".a.mp3.tavrik-save")));
         TagPages pages;
         pages.v1Ticked = true;
         pages.v1[kV1Title] = QStringLiteral("New");
-        const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
+        const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
         QCOMPARE(report.saved, 0);
         QCOMPARE(report.failed.size(), 2);
         QCOMPARE(report.failed[0].path, path);

@@ -318,7 +318,7 @@ private Q_SLOTS:
         QVERIFY(prb->isHidden());
         QStringList tracks;
         for (int r = 0; r < w.files().rowCount(); ++r) {
-            const QString path = w.files().entry(r).filename;
+            const QString path = w.files().entry(r).path;
             if (path == file("broken"))
                 continue;
             const QString frames = mutagenFrames(path);
@@ -425,9 +425,9 @@ private Q_SLOTS:
                      .v2[static_cast<std::size_t>(Id3v2Field::Title)]);
 
         child<QAction>(w, "menSelect_0")->trigger();
-        QCOMPARE(w.files().GetSelNum(), w.files().rowCount());
+        QCOMPARE(w.files().checkedCount(), w.files().rowCount());
         child<QAction>(w, "menSelect_1")->trigger();
-        QCOMPARE(w.files().GetSelNum(), 0);
+        QCOMPARE(w.files().checkedCount(), 0);
     }
 
     // Fault: the main window's Edit ID3 command and Ctrl+E stay disabled or open a window that does not

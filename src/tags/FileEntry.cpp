@@ -32,7 +32,7 @@ QString shownGenre(const QString& genre) {
         return text;
     bool number = false;
     const int n = genre.mid(1, genre.indexOf(QLatin1Char(')')) - 1).toInt(&number);
-    return number && n >= 0 && n <= 255 ? ProperCase(Id3v1Tag::genreName(static_cast<std::uint8_t>(n)))
+    return number && n >= 0 && n <= 255 ? properCase(Id3v1Tag::genreName(static_cast<std::uint8_t>(n)))
                                         : text;
 }
 
@@ -40,7 +40,7 @@ QString shownGenre(const QString& genre) {
 
 FileEntry readFileEntry(const QString& path) {
     FileEntry entry;
-    entry.filename = path;
+    entry.path = path;
 
     Id3v1Tag v1;
     v1.setPath(path);

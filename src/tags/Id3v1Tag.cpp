@@ -43,7 +43,7 @@ QString Id3v1Tag::genreName(std::uint8_t genre) {
 }
 
 QString Id3v1Tag::textField(int offset, int width) const {
-    return TrimAtNull(trimBlanks(latin1(m_record.data() + offset, width)));
+    return textBeforeNul(trimBlanks(latin1(m_record.data() + offset, width)));
 }
 
 void Id3v1Tag::setTextField(int offset, int width, const QString& value) {
@@ -54,7 +54,7 @@ void Id3v1Tag::setTextField(int offset, int width, const QString& value) {
 
 QString Id3v1Tag::comment() const {
     const int width = m_record[kTrackMarker] != 0 ? 30 : 28;
-    return TrimAtNull(trimBlanks(latin1(m_record.data() + kComment, width)));
+    return textBeforeNul(trimBlanks(latin1(m_record.data() + kComment, width)));
 }
 
 void Id3v1Tag::setComment(const QString& comment) {

@@ -28,7 +28,7 @@ QString v2Track(const QString& box) {
     return leadingNumber(box) > 0 ? box : QString();
 }
 
-void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, int position,
              const QString& path) {
     const bool keep = batch && batch->keepOriginal;
     const auto text = [&](V1Box box) { return trimBlanks(pages.v1[box]); };
@@ -47,12 +47,12 @@ void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, in
     if (!keep || pages.v1Genre >= 0)
         tag.setGenre(genreByte(pages.v1Genre));
     if (batch && batch->numberTracks)
-        tag.setTrack(counter <= 255 ? static_cast<std::uint8_t>(counter) : 0);
+        tag.setTrack(position <= 255 ? static_cast<std::uint8_t>(position) : 0);
     if (batch && batch->grabTitle)
-        tag.setTitle(GrabTitle(path));
+        tag.setTitle(titleFromFileName(path));
 }
 
-void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int position,
              const QString& path) {
     const bool keep = batch && batch->keepOriginal;
     for (int i = 0; i < kId3v2FieldCount; ++i) {
@@ -63,9 +63,9 @@ void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, in
         tag.setField(field, field == Id3v2Field::Track ? v2Track(box) : box);
     }
     if (batch && batch->numberTracks)
-        tag.setTrack(QString::number(counter));
+        tag.setTrack(QString::number(position));
     if (batch && batch->grabTitle)
-        tag.setTitle(GrabTitle(path));
+        tag.setTitle(titleFromFileName(path));
 }
 
 // The bytes of a file that are neither its leading ID3v2 tag nor its ID3v1 trailer: the
@@ -83,10 +83,11 @@ qint64 untaggedBytes(const QString& path) {
     return file.size() - front - (v1 ? Id3v1Tag::kTagSize : 0);
 }
 
-// Saves one file through a copy beside it. `batch` is null for a single-file save. Returns
-// why the file was left as it was, or nothing when it was saved.
-QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int counter) {
-    const QString path = entry.filename;
+// Saves one file through a copy beside it. `batch` is null for a single-file save; `position`
+// is the file's 1-based place among the saved files. Returns why the file was left as it was,
+// or nothing when it was saved.
+QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int position) {
+    const QString path = entry.path;
     Id3v1Tag v1;
     Id3v2Tag v2;
     v1.setPath(path);
@@ -95,9 +96,9 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
     const bool hadV1 = v1.read();
     const bool hadV2 = v2.read();
     if (pages.v1Ticked)
-        applyV1(v1, pages, batch, counter, path);
+        applyV1(v1, pages, batch, position, path);
     if (pages.v2Ticked)
-        applyV2(v2, pages, batch, counter, path);
+        applyV2(v2, pages, batch, position, path);
     if (!pages.v1Ticked && !hadV1 && !pages.v2Ticked && !hadV2) {
         entry.v1 = {};
         entry.v1Genre = 0;
@@ -203,14 +204,14 @@ PageView combinedView(const QList<const FileEntry*>& entries) {
     return view;
 }
 
-QString GrabTitle(const QString& sFile) {
-    const QString name = PathPart(sFile, kPathName);
+QString titleFromFileName(const QString& path) {
+    const QString name = pathParts(path, kPathName);
     const qsizetype dash = name.lastIndexOf(QLatin1Char('-'));
-    return dash < 0 ? QString() : trimBlanks(TidyTitle(name.mid(dash + 1)));
+    return dash < 0 ? QString() : trimBlanks(tidyTitle(name.mid(dash + 1)));
 }
 
-SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
-                     const std::function<void(int, int)>& progress) {
+SaveReport saveEntries(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
+                       const std::function<void(int, int)>& progress) {
     SaveReport report;
     const int n = static_cast<int>(entries.size());
     const BatchOptions* batch = n > 1 ? &options : nullptr;
@@ -221,7 +222,7 @@ SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, co
         if (failure.isEmpty())
             ++report.saved;
         else
-            report.failed.append({entries[i]->filename, failure});
+            report.failed.append({entries[i]->path, failure});
     }
     return report;
 }
