@@ -40,14 +40,14 @@ private Q_SLOTS:
         const QByteArray audio = mp3Bytes();
         const QString path = file(QStringLiteral("layout.mp3"), audio);
         Id3v1Tag tag;
-        tag.setFilename(path);
-        tag.setTagTitle(QStringLiteral("Title"));
-        tag.setTagArtist(QStringLiteral("Artist"));
-        tag.setTagYear(QStringLiteral("1999"));
-        tag.setTagTrack(7);
-        tag.setTagComments(QStringLiteral("note"));
-        tag.setTagGenre(17);
-        QVERIFY(tag.SaveTag());
+        tag.setPath(path);
+        tag.setTitle(QStringLiteral("Title"));
+        tag.setArtist(QStringLiteral("Artist"));
+        tag.setYear(QStringLiteral("1999"));
+        tag.setTrack(7);
+        tag.setComment(QStringLiteral("note"));
+        tag.setGenre(17);
+        QVERIFY(tag.save());
         QByteArray bytes = readAll(path);
         QCOMPARE(bytes.size(), audio.size() + 128);
         QCOMPARE(bytes.left(audio.size()), audio);
@@ -62,13 +62,13 @@ private Q_SLOTS:
         QCOMPARE(t.at(126), '\7');
         QCOMPARE(t.at(127), '\21');
 
-        tag.setTagAlbum(QString());
-        QVERIFY(tag.SaveTag());
+        tag.setAlbum(QString());
+        QVERIFY(tag.save());
         bytes = readAll(path);
         QCOMPARE(bytes.size(), audio.size() + 128);
         QCOMPARE(bytes.mid(audio.size() + 63, 30), QByteArray(30, ' '));
-        QVERIFY(tag.HasTag());
-        QVERIFY(tag.RemoveTag());
+        QVERIFY(tag.hasTag());
+        QVERIFY(tag.remove());
         QCOMPARE(readAll(path), audio);
         QVERIFY(!QFile::exists(path + QStringLiteral(".temp")));
     }
@@ -115,53 +115,53 @@ private Q_SLOTS:
         QFETCH(QString, genreName);
         const QString path = file(QStringLiteral("read.mp3"), mp3Bytes() + tag);
         Id3v1Tag v1;
-        v1.setFilename(path);
-        QCOMPARE(v1.HasTag(), found);
-        QCOMPARE(v1.ReadTag(), found);
-        QCOMPARE(v1.tagTitle(), title);
-        QCOMPARE(v1.tagComments(), comment);
-        QCOMPARE(int(v1.tagTrack()), track);
-        QCOMPARE(int(v1.tagGenre()), genre);
-        QCOMPARE(v1.tagStrGenre(), genreName);
-        QCOMPARE(v1.tagArtist(), QString());
-        QCOMPARE(v1.tagYear(), QString());
+        v1.setPath(path);
+        QCOMPARE(v1.hasTag(), found);
+        QCOMPARE(v1.read(), found);
+        QCOMPARE(v1.title(), title);
+        QCOMPARE(v1.comment(), comment);
+        QCOMPARE(int(v1.track()), track);
+        QCOMPARE(int(v1.genre()), genre);
+        QCOMPARE(Id3v1Tag::genreName(v1.genre()), genreName);
+        QCOMPARE(v1.artist(), QString());
+        QCOMPARE(v1.year(), QString());
     }
 
     void setterRules() {
         // Guards against overlong fields spilling into the next one, a track that survives a
         // long comment (or the reverse), and characters ISO-8859-1 cannot hold.
         Id3v1Tag v1;
-        v1.setTagTitle(QString(31, QLatin1Char('t')));
-        QCOMPARE(v1.tagTitle(), QString(30, QLatin1Char('t')));
-        v1.setTagYear(QStringLiteral("19999"));
-        QCOMPARE(v1.tagYear(), QStringLiteral("1999"));
-        v1.setTagArtist(QStringLiteral("\u00c9t\u00e9 \u20ac \U0001F600!"));
-        QCOMPARE(v1.tagArtist(), QStringLiteral("\u00c9t\u00e9 ? ?!"));
+        v1.setTitle(QString(31, QLatin1Char('t')));
+        QCOMPARE(v1.title(), QString(30, QLatin1Char('t')));
+        v1.setYear(QStringLiteral("19999"));
+        QCOMPARE(v1.year(), QStringLiteral("1999"));
+        v1.setArtist(QStringLiteral("\u00c9t\u00e9 \u20ac \U0001F600!"));
+        QCOMPARE(v1.artist(), QStringLiteral("\u00c9t\u00e9 ? ?!"));
 
-        v1.setTagTrack(9);
+        v1.setTrack(9);
         const QString thirty = QStringLiteral("abcdefghijklmnopqrstuvwxyz1234567");
-        v1.setTagComments(thirty);
-        QCOMPARE(v1.tagComments(), thirty.left(30));
-        QCOMPARE(int(v1.tagTrack()), 0);
-        v1.setTagTrack(4);
-        QCOMPARE(v1.tagComments(), thirty.left(28));
-        QCOMPARE(int(v1.tagTrack()), 4);
-        v1.setTagComments(thirty.left(29));
-        QCOMPARE(v1.tagComments(), thirty.left(29));
-        v1.setTagComments(QStringLiteral("short"));
+        v1.setComment(thirty);
+        QCOMPARE(v1.comment(), thirty.left(30));
+        QCOMPARE(int(v1.track()), 0);
+        v1.setTrack(4);
+        QCOMPARE(v1.comment(), thirty.left(28));
+        QCOMPARE(int(v1.track()), 4);
+        v1.setComment(thirty.left(29));
+        QCOMPARE(v1.comment(), thirty.left(29));
+        v1.setComment(QStringLiteral("short"));
         // A short comment after a long one drops the long one's last characters.
-        QCOMPARE(v1.tagComments(), QStringLiteral("short"));
-        v1.setTagTrack(6);
-        v1.setTagComments(QStringLiteral("again"));
-        QCOMPARE(int(v1.tagTrack()), 6);
+        QCOMPARE(v1.comment(), QStringLiteral("short"));
+        v1.setTrack(6);
+        v1.setComment(QStringLiteral("again"));
+        QCOMPARE(int(v1.track()), 6);
 
-        QCOMPARE(Id3v1Tag::ReturnGenre(0), QStringLiteral("Blues"));
-        QCOMPARE(Id3v1Tag::ReturnGenre(67), QStringLiteral("Phychedelic"));
-        QCOMPARE(Id3v1Tag::ReturnGenre(117), QStringLiteral("power Ballad"));
-        QCOMPARE(Id3v1Tag::ReturnGenre(147), QStringLiteral("Synth Pop"));
-        QCOMPARE(Id3v1Tag::ReturnGenre(148), QString());
+        QCOMPARE(Id3v1Tag::genreName(0), QStringLiteral("Blues"));
+        QCOMPARE(Id3v1Tag::genreName(67), QStringLiteral("Phychedelic"));
+        QCOMPARE(Id3v1Tag::genreName(117), QStringLiteral("power Ballad"));
+        QCOMPARE(Id3v1Tag::genreName(147), QStringLiteral("Synth Pop"));
+        QCOMPARE(Id3v1Tag::genreName(148), QString());
         int count = 0;
-        while (!Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(count)).isEmpty())
+        while (!Id3v1Tag::genreName(static_cast<std::uint8_t>(count)).isEmpty())
             ++count;
         QCOMPARE(count, Id3v1Tag::kGenreCount);
     }
@@ -179,13 +179,13 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         const QString path = file(QStringLiteral("short.mp3"), bytes);
         Id3v1Tag v1;
-        v1.setFilename(path);
-        v1.setTagTitle(QStringLiteral("kept"));
-        QVERIFY(!v1.HasTag());
-        QVERIFY(!v1.ReadTag());
-        QCOMPARE(v1.tagTitle(), QStringLiteral("kept"));
-        QVERIFY(!v1.SaveTag());
-        QVERIFY(!v1.RemoveTag());
+        v1.setPath(path);
+        v1.setTitle(QStringLiteral("kept"));
+        QVERIFY(!v1.hasTag());
+        QVERIFY(!v1.read());
+        QCOMPARE(v1.title(), QStringLiteral("kept"));
+        QVERIFY(!v1.save());
+        QVERIFY(!v1.remove());
         QCOMPARE(readAll(path), bytes);
     }
 
@@ -193,10 +193,10 @@ private Q_SLOTS:
         // Guards against an off-by-one at the boundary: a file that is only a tag.
         const QString path = file(QStringLiteral("only.mp3"), tagBytes("TAG", "Only", "", 0, 1, 2));
         Id3v1Tag v1;
-        v1.setFilename(path);
-        QVERIFY(v1.ReadTag());
-        QCOMPARE(v1.tagTitle(), QStringLiteral("Only"));
-        QVERIFY(v1.RemoveTag());
+        v1.setPath(path);
+        QVERIFY(v1.read());
+        QCOMPARE(v1.title(), QStringLiteral("Only"));
+        QVERIFY(v1.remove());
         QCOMPARE(QFileInfo(path).size(), 0);
     }
 
@@ -206,27 +206,28 @@ private Q_SLOTS:
         const QByteArray audio = mp3Bytes();
         const QString plain = file(QStringLiteral("plain.mp3"), audio);
         Id3v1Tag v1;
-        v1.setFilename(plain);
+        v1.setPath(plain);
         const QDateTime before = QFileInfo(plain).lastModified();
-        QVERIFY(v1.RemoveTag());
+        QVERIFY(v1.remove());
         QCOMPARE(QFileInfo(plain).lastModified(), before);
 
-        v1.setFilename(m_dir.filePath(QStringLiteral("missing.mp3")));
-        QVERIFY(!v1.HasTag());
-        QVERIFY(!v1.SaveTag());
-        QVERIFY(!v1.RemoveTag());
-        QVERIFY(!QFile::exists(v1.filename()));
+        const QString missing = m_dir.filePath(QStringLiteral("missing.mp3"));
+        v1.setPath(missing);
+        QVERIFY(!v1.hasTag());
+        QVERIFY(!v1.save());
+        QVERIFY(!v1.remove());
+        QVERIFY(!QFile::exists(missing));
 
         // A folder in the way of the temporary file makes the removal fail part-way.
         const QByteArray tagged = audio + tagBytes("TAG", "Keep", "", 0, 1, 2);
         const QString path = file(QStringLiteral("blocked.mp3"), tagged);
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("blocked.mp3.temp")));
-        v1.setFilename(path);
-        QVERIFY(!v1.RemoveTag());
+        v1.setPath(path);
+        QVERIFY(!v1.remove());
         QCOMPARE(readAll(path), tagged);
-        v1.setFilename(m_dir.filePath(QStringLiteral("blocked.mp3.temp")));
-        QVERIFY(!v1.SaveTag());
-        QVERIFY(!v1.ReadTag());
+        v1.setPath(m_dir.filePath(QStringLiteral("blocked.mp3.temp")));
+        QVERIFY(!v1.save());
+        QVERIFY(!v1.read());
     }
 
     void otherToolsReadOurs() {
@@ -235,15 +236,15 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("ours.mp3"));
         QVERIFY(makeMp3(path));
         Id3v1Tag v1;
-        v1.setFilename(path);
-        v1.setTagTrack(12);
-        v1.setTagTitle(QStringLiteral("Caf\u00e9 Song"));
-        v1.setTagArtist(QStringLiteral("The Artist"));
-        v1.setTagAlbum(QStringLiteral("Album"));
-        v1.setTagYear(QStringLiteral("2001"));
-        v1.setTagComments(QStringLiteral("A comment"));
-        v1.setTagGenre(17);
-        QVERIFY(v1.SaveTag());
+        v1.setPath(path);
+        v1.setTrack(12);
+        v1.setTitle(QStringLiteral("Caf\u00e9 Song"));
+        v1.setArtist(QStringLiteral("The Artist"));
+        v1.setAlbum(QStringLiteral("Album"));
+        v1.setYear(QStringLiteral("2001"));
+        v1.setComment(QStringLiteral("A comment"));
+        v1.setGenre(17);
+        QVERIFY(v1.save());
 
         // id3v2 prints the tag's bytes as they stand, so read its output as ISO-8859-1.
         QString out = QString::fromLatin1(id3v2List(path));
@@ -287,15 +288,15 @@ private Q_SLOTS:
                                    QStringLiteral("5"), QStringLiteral("-g"), QStringLiteral("8"), path}),
                  0);
         Id3v1Tag v1;
-        v1.setFilename(path);
-        QVERIFY(v1.ReadTag());
-        QCOMPARE(v1.tagTitle(), QStringLiteral("Their Title"));
-        QCOMPARE(v1.tagArtist(), QStringLiteral("Them"));
-        QCOMPARE(v1.tagAlbum(), QStringLiteral("Record"));
-        QCOMPARE(v1.tagYear(), QStringLiteral("1987"));
-        QCOMPARE(v1.tagComments(), QStringLiteral("Said"));
-        QCOMPARE(int(v1.tagTrack()), 5);
-        QCOMPARE(v1.tagStrGenre(), QStringLiteral("Jazz"));
+        v1.setPath(path);
+        QVERIFY(v1.read());
+        QCOMPARE(v1.title(), QStringLiteral("Their Title"));
+        QCOMPARE(v1.artist(), QStringLiteral("Them"));
+        QCOMPARE(v1.album(), QStringLiteral("Record"));
+        QCOMPARE(v1.year(), QStringLiteral("1987"));
+        QCOMPARE(v1.comment(), QStringLiteral("Said"));
+        QCOMPARE(int(v1.track()), 5);
+        QCOMPARE(Id3v1Tag::genreName(v1.genre()), QStringLiteral("Jazz"));
 
         QCOMPARE(python(QStringLiteral("import sys\n"
                                        "from mutagen.id3 import ID3, TIT2, TPE1, TRCK\n"
@@ -306,10 +307,10 @@ private Q_SLOTS:
                                        "t.save(sys.argv[1], v1=2, v2_version=3)\n"),
                         path, nullptr),
                  0);
-        QVERIFY(v1.ReadTag());
-        QCOMPARE(v1.tagTitle(), QStringLiteral("M\u00fcller"));
-        QCOMPARE(v1.tagArtist(), QStringLiteral("Mutagen"));
-        QCOMPARE(int(v1.tagTrack()), 3);
+        QVERIFY(v1.read());
+        QCOMPARE(v1.title(), QStringLiteral("M\u00fcller"));
+        QCOMPARE(v1.artist(), QStringLiteral("Mutagen"));
+        QCOMPARE(int(v1.track()), 3);
     }
 
 private:

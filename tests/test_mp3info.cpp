@@ -79,12 +79,12 @@ private Q_SLOTS:
                      qPrintable(QString::number(info.lengthMs)));
 
             Id3v2Tag v2;
-            v2.setFilename(path);
-            v2.setTagComments(QString(3000, QLatin1Char('x')));
-            QVERIFY(v2.SaveTag());
+            v2.setPath(path);
+            v2.setField(Id3v2Field::Comments, QString(3000, QLatin1Char('x')));
+            QVERIFY(v2.save());
             Id3v1Tag v1;
-            v1.setFilename(path);
-            QVERIFY(v1.SaveTag());
+            v1.setPath(path);
+            QVERIFY(v1.save());
             QVERIFY(readMp3Info(path).audioStart > 3000);
         }
     }

@@ -50,7 +50,7 @@ QByteArray audioPart(const QByteArray& file) {
 // Lists `folder` in the model and waits until its rows are there.
 void scan(TagFileModel& model, const QString& folder) {
     QSignalSpy finished(&model, &TagFileModel::scanFinished);
-    model.UpdateFolder(folder);
+    model.showFolder(folder);
     QVERIFY(finished.wait(10000));
 }
 
@@ -69,22 +69,22 @@ class TestTagBatch : public QObject {
     static void tagV1(const QString& path, const QString& title, const QString& artist, int track,
                       int genre) {
         Id3v1Tag v1;
-        v1.setFilename(path);
-        v1.setTagTitle(title);
-        v1.setTagArtist(artist);
-        v1.setTagTrack(static_cast<std::uint8_t>(track));
-        v1.setTagGenre(static_cast<std::uint8_t>(genre));
-        QVERIFY(v1.SaveTag());
+        v1.setPath(path);
+        v1.setTitle(title);
+        v1.setArtist(artist);
+        v1.setTrack(static_cast<std::uint8_t>(track));
+        v1.setGenre(static_cast<std::uint8_t>(genre));
+        QVERIFY(v1.save());
     }
 
     static void tagV2(const QString& path, const QString& title, const QString& artist,
                       const QString& genre) {
         Id3v2Tag tag;
-        tag.setFilename(path);
-        tag.setTagTitle(title);
-        tag.setTagArtist(artist);
-        tag.setTagGenre(genre);
-        QVERIFY(tag.SaveTag());
+        tag.setPath(path);
+        tag.setTitle(title);
+        tag.setField(Id3v2Field::Artist, artist);
+        tag.setField(Id3v2Field::Genre, genre);
+        QVERIFY(tag.save());
     }
 
 private Q_SLOTS:
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(int, parts);
         QFETCH(QString, result);
-        QCOMPARE(PathPart(path, parts), result);
+        QCOMPARE(::pathParts(path, parts), result);
     }
 
     void titles_data() {
@@ -130,15 +130,15 @@ private Q_SLOTS:
         // Guards against titles taken from the wrong part of the name or left untidied.
         QFETCH(QString, file);
         QFETCH(QString, title);
-        QCOMPARE(GrabTitle(file), title);
+        QCOMPARE(titleFromFileName(file), title);
     }
 
     void keysAndNumbers() {
         // Guards against the track box accepting letters or misreading "3/12" and blanks.
         for (int key : {int('0'), int('9'), 8, 13, 27, 46})
-            QCOMPARE(FilterKey(key, kFilterDigits), key);
+            QCOMPARE(filterKey(key, kFilterDigits), key);
         for (int key : {int('a'), int('-'), int(' '), 127})
-            QCOMPARE(FilterKey(key, kFilterDigits), 0);
+            QCOMPARE(filterKey(key, kFilterDigits), 0);
         QCOMPARE(leadingNumber(QStringLiteral(" 3/12")), 3);
         QCOMPARE(leadingNumber(QStringLiteral("-4")), -4);
         QCOMPARE(leadingNumber(QStringLiteral("x1")), 0);
@@ -158,19 +158,18 @@ private Q_SLOTS:
         QVERIFY(QDir(root).mkpath(QStringLiteral("sub")));
         for (const char* name : {"b.mp3", "A.MP3", "c.wav", "sub/s.mp3", "notes.txt"})
             QVERIFY(writeAll(root + QLatin1Char('/') + QLatin1String(name), QByteArray(1023, 'x')));
+        FileSearch mp3s;
+        QCOMPARE(mp3s.find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
+        QCOMPARE(mp3s.at(0).path(), root + QStringLiteral("/A.MP3"));
+        QCOMPARE(::pathParts(mp3s.at(1).path(), kPathName | kPathExtension), QStringLiteral("b.mp3"));
+        QCOMPARE(mp3s.at(0).sizeBytes(), 1023);
         FileSearch find;
-        QCOMPARE(find.Find(root + QLatin1Char('/'), QStringLiteral("*.mp3"), false), 2);
-        QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/A.MP3"));
-        QCOMPARE(find.Item(2).sNameAndExtension(), QStringLiteral("b.mp3"));
-        QCOMPARE(find.Item(1).lSize(), 1023);
-        find.Clear();
-        QCOMPARE(find.Find(root, QStringLiteral("*.mp3;*.wav"), true), 4);
-        QCOMPARE(find.Item(1).sFilename(), root + QStringLiteral("/sub/s.mp3"));
-        QCOMPARE(find.Item(4).sExtension(), QStringLiteral("wav"));
-        QCOMPARE(find.Find(root, QStringLiteral("*.wav"), false), 5);
-        find.Remove(1);
-        QCOMPARE(find.Count(), 4);
-        QCOMPARE(find.Find(root + QStringLiteral("/missing"), QStringLiteral("*.mp3"), true), 4);
+        QCOMPARE(find.find(root, QStringLiteral("*.mp3;*.wav"), true), 4);
+        QCOMPARE(find.at(0).path(), root + QStringLiteral("/sub/s.mp3"));
+        QCOMPARE(::pathParts(find.at(3).path(), kPathExtension), QStringLiteral("wav"));
+        QCOMPARE(find.find(root, QStringLiteral("*.wav"), false), 5);
+        QCOMPARE(find.count(), 5);
+        QCOMPARE(find.find(root + QStringLiteral("/missing"), QStringLiteral("*.mp3"), true), 5);
 
         const QString timed = root + QStringLiteral("/c.wav");
         QFile f(timed);
@@ -178,8 +177,8 @@ private Q_SLOTS:
         const QDateTime late(QDate(2024, 3, 1), QTime(23, 59, 59, 900));
         QVERIFY(f.setFileTime(late, QFileDevice::FileModificationTime));
         f.close();
-        QCOMPARE(FileDetails(timed).dLastWriteTime(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
-        QCOMPARE(FileDetails(root + QStringLiteral("/gone")).lSize(), 0);
+        QCOMPARE(FileDetails(timed).lastModified(), QDateTime(QDate(2024, 3, 1), QTime(23, 59, 59)));
+        QCOMPARE(FileDetails(root + QStringLiteral("/gone")).sizeBytes(), 0);
     }
 
     void specialFilesNeverBlock() {
@@ -195,18 +194,18 @@ private Q_SLOTS:
         TagFileModel model;
         scan(model, dir);
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.entry(0).filename, dir + QStringLiteral("/link.mp3"));
-        QCOMPARE(model.entry(1).filename, dir + QStringLiteral("/real.mp3"));
+        QCOMPARE(model.entry(0).path, dir + QStringLiteral("/link.mp3"));
+        QCOMPARE(model.entry(1).path, dir + QStringLiteral("/real.mp3"));
 
         for (const char* name : {"/x.mp3", "/fifolink.mp3", "/dangling.mp3"}) {
             const QString path = dir + QLatin1String(name);
             QVERIFY(!readFileEntry(path).hasV2);
             FileEntry entry;
-            entry.filename = path;
+            entry.path = path;
             TagPages pages;
             pages.v1Ticked = pages.v2Ticked = true;
             pages.v1[kV1Title] = QStringLiteral("never");
-            QCOMPARE(SaveItems({&entry}, pages, BatchOptions()).failed.value(0).path, path);
+            QCOMPARE(saveEntries({&entry}, pages, BatchOptions()).failed.value(0).path, path);
         }
     }
 
@@ -230,7 +229,7 @@ private Q_SLOTS:
         TagPages pages;
         pages.v2Ticked = true;
         v2(pages, Id3v2Field::Title) = QStringLiteral("After");
-        const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
+        const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
         QCOMPARE(report.saved, 1);
         QCOMPARE(report.failed.size(), 1);
         QCOMPARE(report.failed[0].path, lying);
@@ -283,12 +282,12 @@ private Q_SLOTS:
 
         // One row checked, another selected: the checked one is shown and saved.
         QVERIFY(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
-        QCOMPARE(model.GetSelNum(), 1);
-        QCOMPARE(model.RefreshItem(1).v1[kV1Title], QStringLiteral("One"));
+        QCOMPARE(model.checkedCount(), 1);
+        QCOMPARE(model.pageView(1).v1[kV1Title], QStringLiteral("One"));
         TagPages pages;
         pages.v2Ticked = true;
         v2(pages, Id3v2Field::Title) = QStringLiteral("Saved");
-        QCOMPARE(model.SaveItems(3, pages, BatchOptions()).saved, 1);
+        QCOMPARE(model.save(3, pages, BatchOptions()).saved, 1);
         QCOMPARE(cell(1, TagFileModel::Tags).toString(), QStringLiteral("ID3v2"));
         QCOMPARE(v2(readFileEntry(dir + QStringLiteral("/both.mp3")), Id3v2Field::Title),
                  QStringLiteral("Saved"));
@@ -297,11 +296,11 @@ private Q_SLOTS:
         QVERIFY(!readFileEntry(dir + QStringLiteral("/both.mp3")).hasV1);
 
         model.setAllChecked(true);
-        QCOMPARE(model.GetSelNum(), 4);
-        QCOMPARE(v2(model.RefreshItem(0), Id3v2Field::Title), QString());
+        QCOMPARE(model.checkedCount(), 4);
+        QCOMPARE(v2(model.pageView(0), Id3v2Field::Title), QString());
         scan(model, folder(QStringLiteral("empty")));
         QCOMPARE(model.rowCount(), 0);
-        QVERIFY(!model.RefreshItem(0).hasV1);
+        QVERIFY(!model.pageView(0).hasV1);
     }
 
     void combined() {
@@ -367,7 +366,7 @@ private Q_SLOTS:
         options.numberTracks = true;
         options.grabTitle = true;
         int progressCalls = 0;
-        const SaveReport report = SaveItems(checked, pages, options, [&](int, int n) {
+        const SaveReport report = saveEntries(checked, pages, options, [&](int, int n) {
             ++progressCalls;
             QCOMPARE(n, 5);
         });
@@ -415,7 +414,7 @@ private Q_SLOTS:
         v2(pages, Id3v2Field::Track) = QStringLiteral("0");
         BatchOptions options;
         options.numberTracks = options.grabTitle = true;
-        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&entries[0]}, pages, options).saved, 1);
         FileEntry e = readFileEntry(path);
         QCOMPARE(e.v1[kV1Title], QStringLiteral("Typed"));
         QCOMPARE(e.v1[kV1Track], QStringLiteral("255"));
@@ -426,11 +425,11 @@ private Q_SLOTS:
         QCOMPARE(tagsText(entries[0]), QStringLiteral("ID3v1 ID3v2"));
 
         pages.v1Ticked = false;
-        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&entries[0]}, pages, options).saved, 1);
         QCOMPARE(tagsText(entries[0]), QStringLiteral("ID3v2"));
         QVERIFY(!readAll(path).right(128).startsWith("TAG"));
         pages.v2Ticked = false;
-        QCOMPARE(SaveItems({&entries[0]}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&entries[0]}, pages, options).saved, 1);
         QCOMPARE(tagsText(entries[0]), QString());
         QCOMPARE(audioPart(readAll(path)), audio);
         QVERIFY(decodes(path));
@@ -440,7 +439,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(path, link));
         FileEntry linked = readFileEntry(link);
         pages.v2Ticked = true;
-        QCOMPARE(SaveItems({&linked}, pages, options).saved, 1);
+        QCOMPARE(saveEntries({&linked}, pages, options).saved, 1);
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(v2(readFileEntry(path), Id3v2Field::Title), QStringLiteral("Typed"));
     }
@@ -452,13 +451,13 @@ private Q_SLOTS:
         QVERIFY(makeMp3(path));
         QList<FileEntry> entries = scanFolder(dir);
         entries.append(readFileEntry(dir + QStringLiteral("/vanished.mp3")));
-        entries[1].filename = dir + QStringLiteral("/vanished.mp3");
+        entries[1].path = dir + QStringLiteral("/vanished.mp3");
         // A folder where the copy must go blocks the save of the first file.
         QVERIFY(QDir(dir).mkdir(QStringLiteral(".a.mp3.tavrik-save")));
         TagPages pages;
         pages.v1Ticked = true;
         pages.v1[kV1Title] = QStringLiteral("New");
-        const SaveReport report = SaveItems({&entries[0], &entries[1]}, pages, BatchOptions());
+        const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
         QCOMPARE(report.saved, 0);
         QCOMPARE(report.failed.size(), 2);
         QCOMPARE(report.failed[0].path, path);

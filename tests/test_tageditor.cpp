@@ -65,20 +65,20 @@ class TestTagEditor : public QObject {
         QVERIFY(makeMp3(file("plain")));
         QVERIFY(writeAll(file("broken"), QByteArray("ID3\x03\x00\x00\x7f\x7f\x7f\x7f garbage", 18)));
         Id3v1Tag v1;
-        v1.setFilename(file(kTagged));
-        v1.setTagTitle(QStringLiteral("Old"));
-        v1.setTagArtist(QStringLiteral("Band"));
-        v1.setTagTrack(4);
-        v1.setTagGenre(17);
-        QVERIFY(v1.SaveTag());
+        v1.setPath(file(kTagged));
+        v1.setTitle(QStringLiteral("Old"));
+        v1.setArtist(QStringLiteral("Band"));
+        v1.setTrack(4);
+        v1.setGenre(17);
+        QVERIFY(v1.save());
         Id3v2Tag v2;
-        v2.setFilename(file(kTagged));
-        v2.setTagTitle(QStringLiteral("Old v2"));
-        v2.setTagArtist(QStringLiteral("Band"));
-        QVERIFY(v2.SaveTag());
-        v2.setFilename(file("only2"));
-        v2.setTagTitle(QStringLiteral("Second"));
-        QVERIFY(v2.SaveTag());
+        v2.setPath(file(kTagged));
+        v2.setTitle(QStringLiteral("Old v2"));
+        v2.setField(Id3v2Field::Artist, QStringLiteral("Band"));
+        QVERIFY(v2.save());
+        v2.setPath(file("only2"));
+        v2.setTitle(QStringLiteral("Second"));
+        QVERIFY(v2.save());
     }
 
     static void storeFolder(const QString& folder) {
@@ -318,7 +318,7 @@ private Q_SLOTS:
         QVERIFY(prb->isHidden());
         QStringList tracks;
         for (int r = 0; r < w.files().rowCount(); ++r) {
-            const QString path = w.files().entry(r).filename;
+            const QString path = w.files().entry(r).path;
             if (path == file("broken"))
                 continue;
             const QString frames = mutagenFrames(path);
@@ -425,9 +425,9 @@ private Q_SLOTS:
                      .v2[static_cast<std::size_t>(Id3v2Field::Title)]);
 
         child<QAction>(w, "menSelect_0")->trigger();
-        QCOMPARE(w.files().GetSelNum(), w.files().rowCount());
+        QCOMPARE(w.files().checkedCount(), w.files().rowCount());
         child<QAction>(w, "menSelect_1")->trigger();
-        QCOMPARE(w.files().GetSelNum(), 0);
+        QCOMPARE(w.files().checkedCount(), 0);
     }
 
     // Fault: the main window's Edit ID3 command and Ctrl+E stay disabled or open a window that does not

@@ -1,10 +1,7 @@
 #include "tags/FileDetails.h"
 
-#include "tags/TagText.h"
-
 #include <QFile>
 #include <QFileInfo>
-#include <sys/stat.h>
 
 namespace {
 
@@ -14,13 +11,13 @@ QDateTime wholeSeconds(const QDateTime& t) {
 
 } // namespace
 
-void FileDetails::setSFilename(const QString& path) {
-    m_filename = path;
-    RefreshInfo();
+void FileDetails::setPath(const QString& path) {
+    m_path = path;
+    refresh();
 }
 
-void FileDetails::RefreshInfo() {
-    QFileInfo info(m_filename);
+void FileDetails::refresh() {
+    QFileInfo info(m_path);
     if (!info.exists())
         return;
     std::uint32_t attributes = 0;
@@ -31,16 +28,16 @@ void FileDetails::RefreshInfo() {
     if (info.isDir())
         attributes |= kDirectory;
     m_attributes = attributes ? attributes : kNormal;
-    m_size = info.isFile() ? info.size() : 0;
+    m_sizeBytes = info.isFile() ? info.size() : 0;
     // File systems without a birth time give the last status change instead.
     const QDateTime birth = info.birthTime();
     m_created = wholeSeconds(birth.isValid() ? birth : info.metadataChangeTime());
-    m_accessed = wholeSeconds(info.lastRead());
-    m_written = wholeSeconds(info.lastModified());
+    m_lastRead = wholeSeconds(info.lastRead());
+    m_lastModified = wholeSeconds(info.lastModified());
 }
 
-void FileDetails::setEFileAttributes(std::uint32_t attributes) {
-    QFile file(m_filename);
+void FileDetails::setAttributes(std::uint32_t attributes) {
+    QFile file(m_path);
     QFile::Permissions perms = file.permissions();
     if (attributes & kReadOnly)
         perms &= ~(QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther);
@@ -48,16 +45,4 @@ void FileDetails::setEFileAttributes(std::uint32_t attributes) {
         perms |= QFile::WriteOwner | QFile::WriteUser;
     file.setPermissions(perms);
     m_attributes = attributes;
-}
-
-QString FileDetails::sName() const {
-    return PathPart(m_filename, kPathName);
-}
-
-QString FileDetails::sExtension() const {
-    return PathPart(m_filename, kPathExtension);
-}
-
-QString FileDetails::sNameAndExtension() const {
-    return PathPart(m_filename, kPathName | kPathExtension);
 }

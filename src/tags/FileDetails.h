@@ -14,31 +14,27 @@ public:
     static constexpr std::uint32_t kNormal = 0x80;
 
     FileDetails() = default;
-    explicit FileDetails(const QString& path) { setSFilename(path); }
+    explicit FileDetails(const QString& path) { setPath(path); }
 
-    const QString& sFilename() const { return m_filename; }
-    void setSFilename(const QString& path);
+    const QString& path() const { return m_path; }
+    void setPath(const QString& path);
     // Re-reads the information; a file that cannot be read keeps the previous values.
-    void RefreshInfo();
+    void refresh();
 
-    std::uint32_t eFileAttributes() const { return m_attributes; }
+    std::uint32_t attributes() const { return m_attributes; }
     // Applies the read-only bit to the file and stores the attributes.
-    void setEFileAttributes(std::uint32_t attributes);
-    qint64 lSize() const { return m_size; }
+    void setAttributes(std::uint32_t attributes);
+    qint64 sizeBytes() const { return m_sizeBytes; }
     // Local times to whole seconds; invalid for a file never read.
-    QDateTime dCreationTime() const { return m_created; }
-    QDateTime dLastAccessTime() const { return m_accessed; }
-    QDateTime dLastWriteTime() const { return m_written; }
-
-    QString sName() const;
-    QString sExtension() const;
-    QString sNameAndExtension() const;
+    QDateTime created() const { return m_created; }
+    QDateTime lastRead() const { return m_lastRead; }
+    QDateTime lastModified() const { return m_lastModified; }
 
 private:
-    QString m_filename;
+    QString m_path;
     std::uint32_t m_attributes = 0;
-    qint64 m_size = 0;
+    qint64 m_sizeBytes = 0;
     QDateTime m_created;
-    QDateTime m_accessed;
-    QDateTime m_written;
+    QDateTime m_lastRead;
+    QDateTime m_lastModified;
 };

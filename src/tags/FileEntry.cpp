@@ -13,13 +13,13 @@ const std::array<Id3v2Field, 11> kV2BoxFields = {
     Id3v2Field::Copyright, Id3v2Field::URL,      Id3v2Field::EncodedBy};
 
 void takeV1Fields(const Id3v1Tag& v1, FileEntry& entry) {
-    entry.v1 = {v1.tagTrack() ? QString::number(v1.tagTrack()) : QString(),
-                v1.tagTitle(),
-                v1.tagArtist(),
-                v1.tagAlbum(),
-                v1.tagYear(),
-                v1.tagComments()};
-    entry.v1Genre = v1.tagGenre();
+    entry.v1 = {v1.track() ? QString::number(v1.track()) : QString(),
+                v1.title(),
+                v1.artist(),
+                v1.album(),
+                v1.year(),
+                v1.comment()};
+    entry.v1Genre = v1.genre();
 }
 
 namespace {
@@ -32,7 +32,7 @@ QString shownGenre(const QString& genre) {
         return text;
     bool number = false;
     const int n = genre.mid(1, genre.indexOf(QLatin1Char(')')) - 1).toInt(&number);
-    return number && n >= 0 && n <= 255 ? ProperCase(Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(n)))
+    return number && n >= 0 && n <= 255 ? properCase(Id3v1Tag::genreName(static_cast<std::uint8_t>(n)))
                                         : text;
 }
 
@@ -40,11 +40,11 @@ QString shownGenre(const QString& genre) {
 
 FileEntry readFileEntry(const QString& path) {
     FileEntry entry;
-    entry.filename = path;
+    entry.path = path;
 
     Id3v1Tag v1;
-    v1.setFilename(path);
-    if (v1.ReadTag()) {
+    v1.setPath(path);
+    if (v1.read()) {
         takeV1Fields(v1, entry);
         entry.hasV1 = entry.v1Genre != 0 || std::any_of(entry.v1.begin(), entry.v1.end(),
                                                         [](const QString& s) { return !s.isEmpty(); });
@@ -66,14 +66,14 @@ FileEntry readFileEntry(const QString& path) {
 }
 
 QList<FileEntry> scanFolder(const QString& folder, const std::function<bool(int, int)>& progress) {
-    FileSearch find;
-    const int n = find.Find(folder, QStringLiteral("*.mp3"), false);
+    FileSearch search;
+    const int n = search.find(folder, QStringLiteral("*.mp3"), false);
     QList<FileEntry> entries;
     entries.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        if (progress && !progress(i, n))
+    for (int i = 0; i < n; ++i) {
+        if (progress && !progress(i + 1, n))
             break;
-        entries.append(readFileEntry(find.Item(i).sFilename()));
+        entries.append(readFileEntry(search.at(i).path()));
     }
     return entries;
 }

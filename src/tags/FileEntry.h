@@ -23,7 +23,7 @@ struct FileEntry {
     Id3v2Fields v2;
     bool hasV1 = false;
     bool hasV2 = false;
-    QString filename;
+    QString path;
 };
 
 // Reads one file's tags the way the folder listing shows them: texts trimmed of blanks, the

@@ -4,28 +4,28 @@
 
 #include <QDir>
 
-int FileSearch::Find(const QString& sFindPath, const QString& sFindSpec, bool bRecursive) {
-    QString folder = sFindPath;
-    if (!folder.endsWith(QDir::separator()))
-        folder += QDir::separator();
+int FileSearch::find(const QString& folder, const QString& patterns, bool recursive) {
+    QString prefix = folder;
+    if (!prefix.endsWith(QDir::separator()))
+        prefix += QDir::separator();
     // By name, ignoring case, as file managers list them.
     const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase;
-    const QDir dir(folder);
-    if (bRecursive) {
+    const QDir dir(prefix);
+    if (recursive) {
         // Links to folders are not followed, so a link back up cannot loop.
         const QStringList subfolders =
             dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, order);
         for (const QString& name : subfolders)
-            Find(folder + name, sFindSpec, true);
+            find(prefix + name, patterns, true);
     }
-    const QStringList patterns = sFindSpec.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (const QString& pattern : patterns) {
+    const QStringList patternList = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& pattern : patternList) {
         const QStringList names = dir.entryList({pattern.trimmed()}, QDir::Files | QDir::Hidden, order);
         // Qt's listing takes a link to a FIFO for a file.
         for (const QString& name : names) {
-            if (isRegularFile(folder + name))
-                m_files.append(FileDetails(folder + name));
+            if (isRegularFile(prefix + name))
+                m_files.append(FileDetails(prefix + name));
         }
     }
-    return Count();
+    return count();
 }

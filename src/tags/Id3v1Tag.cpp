@@ -38,12 +38,12 @@ QString latin1(const std::uint8_t* bytes, int count) {
 
 } // namespace
 
-QString Id3v1Tag::ReturnGenre(std::uint8_t bGenreNum) {
-    return bGenreNum < genreTable().size() ? genreTable().at(bGenreNum) : QString();
+QString Id3v1Tag::genreName(std::uint8_t genre) {
+    return genre < genreTable().size() ? genreTable().at(genre) : QString();
 }
 
 QString Id3v1Tag::textField(int offset, int width) const {
-    return TrimAtNull(trimBlanks(latin1(m_record.data() + offset, width)));
+    return textBeforeNul(trimBlanks(latin1(m_record.data() + offset, width)));
 }
 
 void Id3v1Tag::setTextField(int offset, int width, const QString& value) {
@@ -52,44 +52,44 @@ void Id3v1Tag::setTextField(int offset, int width, const QString& value) {
     std::memcpy(m_record.data() + offset, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-QString Id3v1Tag::tagComments() const {
-    const int width = m_record[kZero] != 0 ? 30 : 28;
-    return TrimAtNull(trimBlanks(latin1(m_record.data() + kComment, width)));
+QString Id3v1Tag::comment() const {
+    const int width = m_record[kTrackMarker] != 0 ? 30 : 28;
+    return textBeforeNul(trimBlanks(latin1(m_record.data() + kComment, width)));
 }
 
-void Id3v1Tag::setTagComments(const QString& v) {
-    const QByteArray bytes = toLatin1Lossy(v);
-    setTextField(kComment, 28, v);
+void Id3v1Tag::setComment(const QString& comment) {
+    const QByteArray bytes = toLatin1Lossy(comment);
+    setTextField(kComment, 28, comment);
     if (bytes.size() > 28) {
-        m_record[kZero] = static_cast<std::uint8_t>(bytes.at(28));
+        m_record[kTrackMarker] = static_cast<std::uint8_t>(bytes.at(28));
         // A 29-character comment ends at its 29th character.
         m_record[kTrack] = bytes.size() > 29 ? static_cast<std::uint8_t>(bytes.at(29)) : 0;
-    } else if (m_record[kZero] != 0) {
+    } else if (m_record[kTrackMarker] != 0) {
         // The last two characters of an earlier long comment would otherwise trail the new
         // one; there is no track number to keep in that case.
-        m_record[kZero] = 0;
+        m_record[kTrackMarker] = 0;
         m_record[kTrack] = 0;
     }
 }
 
-std::uint8_t Id3v1Tag::tagTrack() const {
-    return m_record[kZero] != 0 ? 0 : m_record[kTrack];
+std::uint8_t Id3v1Tag::track() const {
+    return m_record[kTrackMarker] != 0 ? 0 : m_record[kTrack];
 }
 
-void Id3v1Tag::setTagTrack(std::uint8_t track) {
-    m_record[kZero] = 0;
+void Id3v1Tag::setTrack(std::uint8_t track) {
+    m_record[kTrackMarker] = 0;
     m_record[kTrack] = track;
 }
 
-bool Id3v1Tag::HasTag() const {
-    TagFile file(m_filename, TagFile::Mode::Read);
+bool Id3v1Tag::hasTag() const {
+    TagFile file(m_path, TagFile::Mode::Read);
     char marker[3];
     return file.isOpen() && file.size() >= kTagSize && file.readAt(file.size() - kTagSize, marker, 3) &&
            std::memcmp(marker, "TAG", 3) == 0;
 }
 
-bool Id3v1Tag::ReadTag() {
-    TagFile file(m_filename, TagFile::Mode::Read);
+bool Id3v1Tag::read() {
+    TagFile file(m_path, TagFile::Mode::Read);
     if (!file.isOpen() || file.size() < kTagSize)
         return false;
     std::uint8_t tag[kTagSize];
@@ -103,14 +103,14 @@ bool Id3v1Tag::ReadTag() {
         setTextField(offset, 30, QString());
     setTextField(kYear, 4, QString());
     setTextField(kComment, 28, QString());
-    m_record[kZero] = 0;
+    m_record[kTrackMarker] = 0;
     m_record[kTrack] = 0;
     m_record[kGenre] = kNoGenre;
     return false;
 }
 
-bool Id3v1Tag::SaveTag() {
-    TagFile file(m_filename, TagFile::Mode::ReadWrite);
+bool Id3v1Tag::save() {
+    TagFile file(m_path, TagFile::Mode::ReadWrite);
     if (!file.isOpen() || file.size() < kTagSize)
         return false;
     const qint64 length = file.size();
@@ -129,10 +129,10 @@ bool Id3v1Tag::SaveTag() {
     return false;
 }
 
-bool Id3v1Tag::RemoveTag() {
+bool Id3v1Tag::remove() {
     qint64 audioLength = 0;
     {
-        TagFile file(m_filename, TagFile::Mode::Read);
+        TagFile file(m_path, TagFile::Mode::Read);
         if (!file.isOpen() || file.size() < kTagSize)
             return false;
         char marker[3];
@@ -144,5 +144,5 @@ bool Id3v1Tag::RemoveTag() {
     }
     // The audio goes to "<file>.temp" first, which then replaces the file in one rename,
     // so a crash at any point leaves either the old file or the new one.
-    return replaceWithPrefix(m_filename, m_filename + QStringLiteral(".temp"), audioLength);
+    return replaceWithPrefix(m_path, m_path + QStringLiteral(".temp"), audioLength);
 }

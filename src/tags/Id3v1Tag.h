@@ -13,32 +13,34 @@ public:
     static constexpr int kGenreCount = 148;
     static constexpr std::uint8_t kNoGenre = 255;
 
-    const QString& filename() const { return m_filename; }
-    void setFilename(const QString& path) { m_filename = path; }
+    void setPath(const QString& path) { m_path = path; }
 
-    bool ReadTag();
-    bool SaveTag();
-    bool RemoveTag();
-    bool HasTag() const;
+    // False without a trailer, which also blanks the record (genre: none).
+    bool read();
+    bool save();
+    // True also when there was no trailer.
+    bool remove();
+    bool hasTag() const;
 
-    QString tagTitle() const { return textField(kTitle, 30); }
-    void setTagTitle(const QString& v) { setTextField(kTitle, 30, v); }
-    QString tagArtist() const { return textField(kArtist, 30); }
-    void setTagArtist(const QString& v) { setTextField(kArtist, 30, v); }
-    QString tagAlbum() const { return textField(kAlbum, 30); }
-    void setTagAlbum(const QString& v) { setTextField(kAlbum, 30, v); }
-    QString tagYear() const { return textField(kYear, 4); }
-    void setTagYear(const QString& v) { setTextField(kYear, 4, v); }
-    QString tagComments() const;
-    void setTagComments(const QString& v);
-    std::uint8_t tagTrack() const;
-    void setTagTrack(std::uint8_t track);
-    std::uint8_t tagGenre() const { return m_record[kGenre]; }
-    void setTagGenre(std::uint8_t genre) { m_record[kGenre] = genre; }
-    QString tagStrGenre() const { return ReturnGenre(tagGenre()); }
+    QString title() const { return textField(kTitle, 30); }
+    void setTitle(const QString& title) { setTextField(kTitle, 30, title); }
+    QString artist() const { return textField(kArtist, 30); }
+    void setArtist(const QString& artist) { setTextField(kArtist, 30, artist); }
+    QString album() const { return textField(kAlbum, 30); }
+    void setAlbum(const QString& album) { setTextField(kAlbum, 30, album); }
+    QString year() const { return textField(kYear, 4); }
+    void setYear(const QString& year) { setTextField(kYear, 4, year); }
+    // 30 characters without a track number, else 28.
+    QString comment() const;
+    void setComment(const QString& comment);
+    // 0 for none.
+    std::uint8_t track() const;
+    void setTrack(std::uint8_t track);
+    std::uint8_t genre() const { return m_record[kGenre]; }
+    void setGenre(std::uint8_t genre) { m_record[kGenre] = genre; }
 
-    // Name of genre `bGenreNum` exactly as the table has it; "" past the table.
-    static QString ReturnGenre(std::uint8_t bGenreNum);
+    // Name of genre number `genre` exactly as the table has it; "" past the table.
+    static QString genreName(std::uint8_t genre);
 
     // The record after the marker, as it would be written.
     const std::array<std::uint8_t, kRecordSize>& record() const { return m_record; }
@@ -50,13 +52,13 @@ private:
         kAlbum = 60,
         kYear = 90,
         kComment = 94,
-        kZero = 122,
+        kTrackMarker = 122, // 0 when the next byte holds a track number
         kTrack = 123,
         kGenre = 124
     };
     QString textField(int offset, int width) const;
     void setTextField(int offset, int width, const QString& value);
 
-    QString m_filename;
+    QString m_path;
     std::array<std::uint8_t, kRecordSize> m_record{};
 };

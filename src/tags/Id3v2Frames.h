@@ -38,13 +38,8 @@ Id3v2Read readId3v2(const QString& path);
 // every other frame, and saves the tag as ID3v2.3 in place. Leaves an ID3v1 trailer alone.
 bool writeId3v2(const QString& path, const Id3v2Fields& fields);
 
-// The body of the file's first frame `id` (after its 10-byte header, as version 2.4 lays it
-// out), or empty when the file has no such frame. A version 2.3 TYER that the reader turned
-// into TDRC is found under either name.
-QByteArray readId3v2FrameData(const QString& path, const char* id);
-
 // Removes the file's ID3v2 tag in place; true also when there was none.
 bool removeId3v2(const QString& path);
 
-// `tagTrimmedGenre`'s rule: "(17)Rock" gives "Rock", "(17)" gives "", other texts stay.
+// The genre as shown: "(17)Rock" gives "Rock", "(17)" gives "", other texts stay.
 QString trimGenreReference(const QString& genre);

@@ -1,23 +1,23 @@
 #include "tags/Id3v2Tag.h"
 
-bool Id3v2Tag::ReadTag() {
-    const Id3v2Read read = readId3v2(m_filename);
+bool Id3v2Tag::read() {
+    const Id3v2Read read = readId3v2(m_path);
     if (!read.opened)
         return false;
     m_fields = read.fields;
     return read.hasTag;
 }
 
-bool Id3v2Tag::SaveTag() {
-    return writeId3v2(m_filename, m_fields);
+bool Id3v2Tag::save() {
+    return writeId3v2(m_path, m_fields);
 }
 
-bool Id3v2Tag::RemoveTag() {
-    return removeId3v2(m_filename);
+bool Id3v2Tag::remove() {
+    return removeId3v2(m_path);
 }
 
-bool Id3v2Tag::HasTag() const {
-    return readId3v2(m_filename).hasTag;
+bool Id3v2Tag::hasTag() const {
+    return readId3v2(m_path).hasTag;
 }
 
 QString trimGenreReference(const QString& genre) {

@@ -28,31 +28,31 @@ QString v2Track(const QString& box) {
     return leadingNumber(box) > 0 ? box : QString();
 }
 
-void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, int position,
              const QString& path) {
     const bool keep = batch && batch->keepOriginal;
     const auto text = [&](V1Box box) { return trimBlanks(pages.v1[box]); };
     if (!keep || !text(kV1Track).isEmpty())
-        tag.setTagTrack(trackByte(leadingNumber(text(kV1Track))));
+        tag.setTrack(trackByte(leadingNumber(text(kV1Track))));
     const std::array<std::pair<V1Box, void (Id3v1Tag::*)(const QString&)>, 5> setters = {
-        {{kV1Title, &Id3v1Tag::setTagTitle},
-         {kV1Artist, &Id3v1Tag::setTagArtist},
-         {kV1Album, &Id3v1Tag::setTagAlbum},
-         {kV1Year, &Id3v1Tag::setTagYear},
-         {kV1Comments, &Id3v1Tag::setTagComments}}};
+        {{kV1Title, &Id3v1Tag::setTitle},
+         {kV1Artist, &Id3v1Tag::setArtist},
+         {kV1Album, &Id3v1Tag::setAlbum},
+         {kV1Year, &Id3v1Tag::setYear},
+         {kV1Comments, &Id3v1Tag::setComment}}};
     for (const auto& [box, set] : setters) {
         if (!keep || !text(box).isEmpty())
             (tag.*set)(text(box));
     }
     if (!keep || pages.v1Genre >= 0)
-        tag.setTagGenre(genreByte(pages.v1Genre));
+        tag.setGenre(genreByte(pages.v1Genre));
     if (batch && batch->numberTracks)
-        tag.setTagTrack(counter <= 255 ? static_cast<std::uint8_t>(counter) : 0);
+        tag.setTrack(position <= 255 ? static_cast<std::uint8_t>(position) : 0);
     if (batch && batch->grabTitle)
-        tag.setTagTitle(GrabTitle(path));
+        tag.setTitle(titleFromFileName(path));
 }
 
-void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int counter,
+void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int position,
              const QString& path) {
     const bool keep = batch && batch->keepOriginal;
     for (int i = 0; i < kId3v2FieldCount; ++i) {
@@ -63,9 +63,9 @@ void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, in
         tag.setField(field, field == Id3v2Field::Track ? v2Track(box) : box);
     }
     if (batch && batch->numberTracks)
-        tag.setTagTrack(QString::number(counter));
+        tag.setTrack(QString::number(position));
     if (batch && batch->grabTitle)
-        tag.setTagTitle(GrabTitle(path));
+        tag.setTitle(titleFromFileName(path));
 }
 
 // The bytes of a file that are neither its leading ID3v2 tag nor its ID3v1 trailer: the
@@ -83,21 +83,22 @@ qint64 untaggedBytes(const QString& path) {
     return file.size() - front - (v1 ? Id3v1Tag::kTagSize : 0);
 }
 
-// Saves one file through a copy beside it. `batch` is null for a single-file save. Returns
-// why the file was left as it was, or nothing when it was saved.
-QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int counter) {
-    const QString path = entry.filename;
+// Saves one file through a copy beside it. `batch` is null for a single-file save; `position`
+// is the file's 1-based place among the saved files. Returns why the file was left as it was,
+// or nothing when it was saved.
+QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* batch, int position) {
+    const QString path = entry.path;
     Id3v1Tag v1;
     Id3v2Tag v2;
-    v1.setFilename(path);
-    v2.setFilename(path);
+    v1.setPath(path);
+    v2.setPath(path);
     // Each file starts from its own tags, so that fields left alone keep their values.
-    const bool hadV1 = v1.ReadTag();
-    const bool hadV2 = v2.ReadTag();
+    const bool hadV1 = v1.read();
+    const bool hadV2 = v2.read();
     if (pages.v1Ticked)
-        applyV1(v1, pages, batch, counter, path);
+        applyV1(v1, pages, batch, position, path);
     if (pages.v2Ticked)
-        applyV2(v2, pages, batch, counter, path);
+        applyV2(v2, pages, batch, position, path);
     if (!pages.v1Ticked && !hadV1 && !pages.v2Ticked && !hadV2) {
         entry.v1 = {};
         entry.v1Genre = 0;
@@ -121,17 +122,17 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
         info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
     if (!copyAside(target, temp))
         return QStringLiteral("no copy of it could be written beside it");
-    v1.setFilename(temp);
-    v2.setFilename(temp);
-    const bool written = (pages.v1Ticked ? v1.SaveTag() : v1.RemoveTag()) &&
-                         (pages.v2Ticked ? v2.SaveTag() : v2.RemoveTag()) && syncFile(temp);
+    v1.setPath(temp);
+    v2.setPath(temp);
+    const bool written = (pages.v1Ticked ? v1.save() : v1.remove()) &&
+                         (pages.v2Ticked ? v2.save() : v2.remove()) && syncFile(temp);
     const qint64 audioLeft = written ? untaggedBytes(temp) : -1;
     if (!written || audioLeft < audio) {
         QFile::remove(temp);
         return written ? QStringLiteral("the new tags would have cut its audio")
                        : QStringLiteral("the tags could not be written");
     }
-    const bool v2Left = pages.v2Ticked && v2.HasTag();
+    const bool v2Left = pages.v2Ticked && v2.hasTag();
     if (!replaceWith(target, temp))
         return QStringLiteral("it could not be replaced by the saved copy");
 
@@ -203,14 +204,14 @@ PageView combinedView(const QList<const FileEntry*>& entries) {
     return view;
 }
 
-QString GrabTitle(const QString& sFile) {
-    const QString name = PathPart(sFile, kPathName);
+QString titleFromFileName(const QString& path) {
+    const QString name = pathParts(path, kPathName);
     const qsizetype dash = name.lastIndexOf(QLatin1Char('-'));
-    return dash < 0 ? QString() : trimBlanks(TidyTitle(name.mid(dash + 1)));
+    return dash < 0 ? QString() : trimBlanks(tidyTitle(name.mid(dash + 1)));
 }
 
-SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
-                     const std::function<void(int, int)>& progress) {
+SaveReport saveEntries(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
+                       const std::function<void(int, int)>& progress) {
     SaveReport report;
     const int n = static_cast<int>(entries.size());
     const BatchOptions* batch = n > 1 ? &options : nullptr;
@@ -221,7 +222,7 @@ SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, co
         if (failure.isEmpty())
             ++report.saved;
         else
-            report.failed.append({entries[i]->filename, failure});
+            report.failed.append({entries[i]->path, failure});
     }
     return report;
 }

@@ -18,7 +18,7 @@ struct TagPages {
 struct BatchOptions {
     bool keepOriginal = true;  // empty boxes keep each file's own value
     bool numberTracks = false; // track := position among the saved files
-    bool grabTitle = false;    // title := GrabTitle of the file
+    bool grabTitle = false;    // title := titleFromFileName of the file
 };
 
 // What the pages show for the clicked row or for several checked rows. A page whose `has`
@@ -38,7 +38,7 @@ PageView entryView(const FileEntry& entry);
 PageView combinedView(const QList<const FileEntry*>& entries);
 
 // The title a file name gives: the part after its last "-", tidied; "" without a "-".
-QString GrabTitle(const QString& sFile);
+QString titleFromFileName(const QString& path);
 
 // A file a save left exactly as it was, and why.
 struct SaveFailure {
@@ -56,5 +56,5 @@ struct SaveReport {
 // that then replaces it, so a crash leaves every file either as it was or as saved; a copy
 // that would hold less audio than the file (whatever its old tag claims) is thrown away.
 // `progress(i, n)` is called before file i (1-based) of n.
-SaveReport SaveItems(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
-                     const std::function<void(int, int)>& progress = {});
+SaveReport saveEntries(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
+                       const std::function<void(int, int)>& progress = {});

@@ -30,7 +30,7 @@ int TagFileModel::columnCount(const QModelIndex& parent) const {
 QString TagFileModel::cellText(const Row& row, int column) const {
     switch (column) {
     case Filename:
-        return PathPart(row.entry.filename, kPathName);
+        return pathParts(row.entry.path, kPathName);
     case Tags:
         return tagsText(row.entry);
     case Size:
@@ -50,8 +50,8 @@ QVariant TagFileModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::CheckStateRole && index.column() == Filename)
         return row.checked ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::ToolTipRole)
-        return row.notSaved.isEmpty() ? row.entry.filename
-                                      : tr("%1\nNot saved: %2").arg(row.entry.filename, row.notSaved);
+        return row.notSaved.isEmpty() ? row.entry.path
+                                      : tr("%1\nNot saved: %2").arg(row.entry.path, row.notSaved);
     return {};
 }
 
@@ -98,18 +98,18 @@ void TagFileModel::setAllChecked(bool checked) {
         Q_EMIT dataChanged(index(0, Filename), index(rowCount() - 1, Filename), {Qt::CheckStateRole});
 }
 
-int TagFileModel::GetSelNum() const {
+int TagFileModel::checkedCount() const {
     return static_cast<int>(
         std::count_if(m_rows.begin(), m_rows.end(), [](const Row& r) { return r.checked; }));
 }
 
 void TagFileModel::refreshFileInfo(Row& row) {
-    const FileDetails file(row.entry.filename);
-    row.size = file.lSize();
-    row.written = file.dLastWriteTime();
+    const FileDetails file(row.entry.path);
+    row.size = file.sizeBytes();
+    row.written = file.lastModified();
 }
 
-void TagFileModel::UpdateFolder(const QString& folder) {
+void TagFileModel::showFolder(const QString& folder) {
     m_scan.cancel();
     beginResetModel();
     m_rows.clear();
@@ -141,8 +141,8 @@ void TagFileModel::takeScannedRows() {
     Q_EMIT scanFinished();
 }
 
-PageView TagFileModel::RefreshItem(int selectedRow) const {
-    if (GetSelNum() > 1) {
+PageView TagFileModel::pageView(int selectedRow) const {
+    if (checkedCount() > 1) {
         QList<const FileEntry*> checked;
         for (const Row& row : m_rows) {
             if (row.checked)
@@ -155,8 +155,8 @@ PageView TagFileModel::RefreshItem(int selectedRow) const {
     return entryView(entry(selectedRow));
 }
 
-SaveReport TagFileModel::SaveItems(int selectedRow, const TagPages& pages, const BatchOptions& options,
-                                   const std::function<void(int, int)>& progress) {
+SaveReport TagFileModel::save(int selectedRow, const TagPages& pages, const BatchOptions& options,
+                              const std::function<void(int, int)>& progress) {
     std::vector<int> targets;
     for (int r = 0; r < rowCount(); ++r) {
         if (m_rows[static_cast<std::size_t>(r)].checked)
@@ -167,11 +167,11 @@ SaveReport TagFileModel::SaveItems(int selectedRow, const TagPages& pages, const
     QList<FileEntry*> entries;
     for (int r : targets)
         entries.append(&m_rows[static_cast<std::size_t>(r)].entry);
-    const SaveReport report = ::SaveItems(entries, pages, options, progress);
+    const SaveReport report = saveEntries(entries, pages, options, progress);
     for (int r : targets) {
         Row& row = m_rows[static_cast<std::size_t>(r)];
         const auto failure = std::find_if(report.failed.begin(), report.failed.end(),
-                                          [&](const SaveFailure& f) { return f.path == row.entry.filename; });
+                                          [&](const SaveFailure& f) { return f.path == row.entry.path; });
         row.notSaved = failure == report.failed.end() ? QString() : failure->reason;
         refreshFileInfo(row);
         Q_EMIT dataChanged(index(r, 0), index(r, ColumnCount - 1), {Qt::DisplayRole});

@@ -27,25 +27,24 @@ public:
     // Empties the list and lists the folder's "*.mp3" files with their tags once they are
     // read off this thread, so that a slow folder never freezes a window: scanProgress(i, n)
     // while it runs, scanFinished() when the rows are there. A new scan ends the running one.
-    void UpdateFolder(const QString& folder);
+    void showFolder(const QString& folder);
     bool isScanning() const { return m_scan.isRunning(); }
 
     const FileEntry& entry(int row) const { return m_rows[static_cast<std::size_t>(row)].entry; }
     bool isChecked(int row) const { return m_rows[static_cast<std::size_t>(row)].checked; }
     void setChecked(int row, bool checked);
     void setAllChecked(bool checked);
-    // The number of checked rows.
-    int GetSelNum() const;
+    int checkedCount() const;
 
     // What the pages show: the combined values of the checked rows when more than one is
     // checked, else the values of `selectedRow`.
-    PageView RefreshItem(int selectedRow) const;
+    PageView pageView(int selectedRow) const;
 
     // Saves into every checked row when more than one is checked, else into the first checked
     // row or, with none checked, `selectedRow`; then refreshes the saved rows. A row whose file
     // was left as it was says why in its tool tip.
-    SaveReport SaveItems(int selectedRow, const TagPages& pages, const BatchOptions& options,
-                         const std::function<void(int, int)>& progress = {});
+    SaveReport save(int selectedRow, const TagPages& pages, const BatchOptions& options,
+                    const std::function<void(int, int)>& progress = {});
 
     // The longest text of each column (by characters), which the list sizes its columns to.
     QString longestText(int column) const;

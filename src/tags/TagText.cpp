@@ -3,26 +3,26 @@
 #include <QDir>
 #include <algorithm>
 
-QString TrimAtNull(const QString& text) {
+QString textBeforeNul(const QString& text) {
     const qsizetype nul = text.indexOf(QChar(0));
     return nul < 0 ? text : text.left(nul);
 }
 
-QString PathPart(const QString& path, int parts) {
-    // Positions are 1-based as in the rule; 0 means absent.
-    const qsizetype d = path.lastIndexOf(QLatin1Char('.')) + 1;
-    const qsizetype s = path.lastIndexOf(QDir::separator()) + 1;
+QString pathParts(const QString& path, int parts) {
+    // Where the name and the extension begin; an extension start of 0 means no dot at all.
+    const qsizetype extensionStart = path.lastIndexOf(QLatin1Char('.')) + 1;
+    const qsizetype nameStart = path.lastIndexOf(QDir::separator()) + 1;
     QString result;
-    if ((parts & kPathFolder) && s > 0)
-        result = path.left(s);
+    if ((parts & kPathFolder) && nameStart > 0)
+        result = path.left(nameStart);
     if (parts & kPathName) {
-        if (d == 0 || s >= d)
-            result += path.mid(s);
+        if (extensionStart == 0 || nameStart >= extensionStart)
+            result += path.mid(nameStart);
         else
-            result += path.mid(s, d - 1 - s);
+            result += path.mid(nameStart, extensionStart - 1 - nameStart);
     }
     if (parts & kPathExtension) {
-        const QString ext = d > s ? path.mid(d) : QString();
+        const QString ext = extensionStart > nameStart ? path.mid(extensionStart) : QString();
         if (!result.isEmpty())
             result += QLatin1Char('.') + ext;
         else
@@ -31,7 +31,7 @@ QString PathPart(const QString& path, int parts) {
     return result;
 }
 
-QString ProperCase(const QString& text) {
+QString properCase(const QString& text) {
     QString out = text;
     bool wordStart = true;
     for (QChar& c : out) {
@@ -41,11 +41,11 @@ QString ProperCase(const QString& text) {
     return out;
 }
 
-QString TidyTitle(const QString& text) {
+QString tidyTitle(const QString& text) {
     QString out = text;
     out.replace(QLatin1Char('_'), QLatin1Char(' '));
     out.replace(QLatin1String("%20"), QLatin1String(" "));
-    out = ProperCase(out);
+    out = properCase(out);
     static const QString kOpeners = QStringLiteral("[({./\\-");
     for (qsizetype i = 0; i + 1 < out.size(); ++i) {
         if (kOpeners.contains(out.at(i)))
@@ -54,7 +54,7 @@ QString TidyTitle(const QString& text) {
     return out;
 }
 
-int FilterKey(int key, int flags) {
+int filterKey(int key, int flags) {
     if (!(flags & kFilterDigits))
         return key;
     if (key == 8 || key == 13 || key == 27 || key == 46 || (key >= '0' && key <= '9'))

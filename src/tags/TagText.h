@@ -6,26 +6,26 @@
 // Text rules shared by the tag classes, the file search and the tag editor.
 
 // The text before the first NUL character, or the whole text when it holds none.
-QString TrimAtNull(const QString& text);
+QString textBeforeNul(const QString& text);
 
-// Bits of PathPart: folder (with its trailing separator), name without extension, extension.
-enum PathPartBits { kPathFolder = 4, kPathName = 1, kPathExtension = 2 };
+// Bits of pathParts: folder (with its trailing separator), name without extension, extension.
+enum PathPart { kPathFolder = 4, kPathName = 1, kPathExtension = 2 };
 
 // The requested parts of `path`, in the order folder, name, extension; the extension is
 // joined with "." when something stands before it.
-QString PathPart(const QString& path, int parts);
+QString pathParts(const QString& path, int parts);
 
 // "_" and "%20" become blanks, every blank-separated word gets proper case, and the letter
 // after any of [ ( { . / \ - is made upper case.
-QString TidyTitle(const QString& text);
+QString tidyTitle(const QString& text);
 
 // First letter of every blank-separated word upper case, the rest lower case.
-QString ProperCase(const QString& text);
+QString properCase(const QString& text);
 
-// Flag 1 of FilterKey: digits only (plus the editing keys 8, 13, 27 and 46).
+// Flag of filterKey: digits only (plus the editing keys 8, 13, 27 and 46).
 constexpr int kFilterDigits = 1;
 // The key as typed when `flags` allows it, else 0 (discarded).
-int FilterKey(int key, int flags);
+int filterKey(int key, int flags);
 
 // Leading-number value of a text the way the editor reads track boxes: blanks skipped, an
 // optional sign, then digits up to the first other character; 0 when there are none.

@@ -18,11 +18,11 @@ namespace {
 
 using namespace TagLib;
 
-QString toQ(const String& s) {
+QString toQString(const String& s) {
     return QString::fromStdWString(s.toWString());
 }
 
-String toT(const QString& s) {
+String toTagLibString(const QString& s) {
     return String(s.toStdWString());
 }
 
@@ -45,11 +45,11 @@ template <typename FrameType> FrameType* editorFrame(ID3v2::Tag* tag, const char
 QString genreText(const ID3v2::Frame* frame) {
     const auto* text = dynamic_cast<const ID3v2::TextIdentificationFrame*>(frame);
     if (!text)
-        return toQ(frame->toString());
+        return toQString(frame->toString());
     QString out;
     for (const String& field : text->fieldList()) {
         bool number = false;
-        QString value = toQ(field);
+        QString value = toQString(field);
         value.toInt(&number);
         out += number ? QLatin1Char('(') + value + QLatin1Char(')') : value;
     }
@@ -67,15 +67,15 @@ QString fieldText(ID3v2::Tag* tag, Id3v2Field field) {
     switch (field) {
     case Id3v2Field::Comments: {
         auto* frame = editorFrame<ID3v2::CommentsFrame>(tag, "COMM");
-        return frame ? toQ(frame->text()) : QString();
+        return frame ? toQString(frame->text()) : QString();
     }
     case Id3v2Field::URL: {
         auto* frame = editorFrame<ID3v2::UserUrlLinkFrame>(tag, "WXXX");
-        return frame ? toQ(frame->url()) : QString();
+        return frame ? toQString(frame->url()) : QString();
     }
     case Id3v2Field::Year: {
         const ID3v2::FrameList frames = tag->frameList("TDRC");
-        return frames.isEmpty() ? QString() : yearText(toQ(frames.front()->toString()));
+        return frames.isEmpty() ? QString() : yearText(toQString(frames.front()->toString()));
     }
     case Id3v2Field::Genre: {
         const ID3v2::FrameList frames = tag->frameList("TCON");
@@ -83,7 +83,7 @@ QString fieldText(ID3v2::Tag* tag, Id3v2Field field) {
     }
     default: {
         const ID3v2::FrameList frames = tag->frameList(kId3v2FrameIds[static_cast<std::size_t>(field)]);
-        return frames.isEmpty() ? QString() : toQ(frames.front()->toString());
+        return frames.isEmpty() ? QString() : toQString(frames.front()->toString());
     }
     }
 }
@@ -93,7 +93,7 @@ void setText(ID3v2::Tag* tag, const char* id, const QString& value) {
     if (value.isEmpty())
         return;
     auto* frame = new ID3v2::TextIdentificationFrame(id, String::Latin1);
-    frame->setText(toT(value));
+    frame->setText(toTagLibString(value));
     tag->addFrame(frame);
 }
 
@@ -105,11 +105,11 @@ void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
             if (frame)
                 tag->removeFrame(frame);
         } else if (frame) {
-            frame->setText(toT(value));
+            frame->setText(toTagLibString(value));
         } else {
             frame = new ID3v2::CommentsFrame(String::Latin1);
             frame->setLanguage("eng");
-            frame->setText(toT(value));
+            frame->setText(toTagLibString(value));
             tag->addFrame(frame);
         }
         return;
@@ -120,10 +120,10 @@ void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
             if (frame)
                 tag->removeFrame(frame);
         } else if (frame) {
-            frame->setUrl(toT(value));
+            frame->setUrl(toTagLibString(value));
         } else {
             frame = new ID3v2::UserUrlLinkFrame(String::Latin1);
-            frame->setUrl(toT(value));
+            frame->setUrl(toTagLibString(value));
             tag->addFrame(frame);
         }
         return;
@@ -201,29 +201,5 @@ bool removeId3v2(const QString& path) {
         return !file.hasID3v2Tag() || file.strip(MPEG::File::ID3v2);
     } catch (...) {
         return false;
-    }
-}
-
-QByteArray readId3v2FrameData(const QString& path, const char* id) {
-    try {
-        const auto stream = openStream(path, true);
-        if (!stream)
-            return {};
-        MPEG::File file(stream.get(), ID3v2::FrameFactory::instance(), false);
-        if (!file.isOpen() || !file.hasID3v2Tag())
-            return {};
-        ID3v2::Tag* tag = file.ID3v2Tag();
-        ID3v2::FrameList frames = tag->frameList(id);
-        if (frames.isEmpty() && qstrcmp(id, "TYER") == 0)
-            frames = tag->frameList("TDRC");
-        if (frames.isEmpty())
-            return {};
-        const ByteVector rendered = frames.front()->render();
-        constexpr unsigned int kHeader = 10;
-        if (rendered.size() <= kHeader)
-            return {};
-        return QByteArray(rendered.data() + kHeader, static_cast<qsizetype>(rendered.size() - kHeader));
-    } catch (...) {
-        return {};
     }
 }

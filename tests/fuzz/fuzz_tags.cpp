@@ -46,18 +46,18 @@ QList<QByteArray> makeSeeds(const QString& dir) {
         writeAll(path, frames());
         if (kind != 1) {
             Id3v2Tag v2;
-            v2.setFilename(path);
+            v2.setPath(path);
             for (int i = 0; i < kId3v2FieldCount; ++i)
                 v2.setField(static_cast<Id3v2Field>(i),
                             QStringLiteral("v%1 \u00e9\u4e2d").arg(i).repeated(kind + 1));
-            v2.SaveTag();
+            v2.save();
         }
         if (kind != 0) {
             Id3v1Tag v1;
-            v1.setFilename(path);
-            v1.setTagTitle(QStringLiteral("title"));
-            v1.setTagComments(QString(30, QLatin1Char('c')));
-            v1.SaveTag();
+            v1.setPath(path);
+            v1.setTitle(QStringLiteral("title"));
+            v1.setComment(QString(30, QLatin1Char('c')));
+            v1.save();
         }
         seeds.append(readAll(path));
     }
@@ -134,19 +134,19 @@ int main(int argc, char* argv[]) {
         const FileEntry entry = readFileEntry(path);
         readMp3Info(path);
         Id3v1Tag v1;
-        v1.setFilename(path);
-        v1.ReadTag();
+        v1.setPath(path);
+        v1.read();
         Id3v2Tag v2;
-        v2.setFilename(path);
-        v2.ReadTag();
+        v2.setPath(path);
+        v2.read();
         // Saving into a damaged file must not crash either, and must leave a readable file.
         if (runs % 8 == 0) {
-            v2.setTagTitle(entry.v2[1] + QStringLiteral("!"));
-            v2.SaveTag();
-            v2.ReadTag();
-            v1.SaveTag();
-            v1.RemoveTag();
-            v2.RemoveTag();
+            v2.setTitle(entry.v2[1] + QStringLiteral("!"));
+            v2.save();
+            v2.read();
+            v1.save();
+            v1.remove();
+            v2.remove();
         }
         ++runs;
     }

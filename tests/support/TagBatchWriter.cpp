@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     pages.v2[static_cast<std::size_t>(Id3v2Field::Comments)] = QString(2000, QLatin1Char('c'));
     BatchOptions options;
     options.numberTracks = true;
-    const SaveReport report = SaveItems(checked, pages, options, [](int i, int) {
+    const SaveReport report = saveEntries(checked, pages, options, [](int i, int) {
         std::printf("%d\n", i);
         std::fflush(stdout);
     });

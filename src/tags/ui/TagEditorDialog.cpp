@@ -127,7 +127,7 @@ void TagEditorDialog::listFolder(const QString& folder) {
         return;
     m_progress->setValue(1);
     m_progress->show();
-    m_model->UpdateFolder(folder);
+    m_model->showFolder(folder);
 }
 
 void TagEditorDialog::folderScanned() {
@@ -163,9 +163,9 @@ void TagEditorDialog::setV2Text(int box, const QString& text) {
 }
 
 void TagEditorDialog::showRow(int row) {
-    if (m_model->GetSelNum() <= 1 && (row < 0 || row >= m_model->rowCount()))
+    if (m_model->checkedCount() <= 1 && (row < 0 || row >= m_model->rowCount()))
         return;
-    showView(m_model->RefreshItem(row));
+    showView(m_model->pageView(row));
     refreshTitleLabel();
 }
 
@@ -190,7 +190,7 @@ void TagEditorDialog::refreshTitleLabel() {
     const int row = selectedRow();
     if (m_opt[2] && row >= 0)
         m_grabbedTitle->setText(QStringLiteral("Grabbed title for selected mp3: \n") +
-                                GrabTitle(m_model->entry(row).filename));
+                                titleFromFileName(m_model->entry(row).path));
     else
         m_grabbedTitle->clear();
 }
@@ -229,12 +229,12 @@ void TagEditorDialog::saveRows() {
     setBusy(true);
     runPreview(QString());
     const BatchOptions options{m_opt[0], m_opt[1], m_opt[2]};
-    const bool many = m_model->GetSelNum() > 1;
+    const bool many = m_model->checkedCount() > 1;
     if (many) {
         m_progress->setValue(0);
         m_progress->show();
     }
-    const SaveReport report = m_model->SaveItems(selectedRow(), pages(), options, [this, many](int i, int n) {
+    const SaveReport report = m_model->save(selectedRow(), pages(), options, [this, many](int i, int n) {
         if (!many)
             return;
         m_progress->setMaximum(n);
@@ -250,7 +250,7 @@ void TagEditorDialog::saveRows() {
         return;
     QStringList lines;
     for (const SaveFailure& f : report.failed)
-        lines << tr("%1: %2.").arg(PathPart(f.path, kPathName | kPathExtension), f.reason);
+        lines << tr("%1: %2.").arg(pathParts(f.path, kPathName | kPathExtension), f.reason);
     Dialogs::message(this, QMessageBox::Warning,
                      tr("These files were left as they were:\n\n%1").arg(lines.join(QLatin1Char('\n'))));
 }
@@ -322,7 +322,7 @@ bool TagEditorDialog::eventFilter(QObject* watched, QEvent* event) {
             // Only typed characters are filtered; cursor keys carry no text, and Tab and the
             // other control keys must still move the focus.
             if (!text.isEmpty() && text.at(0).isPrint() &&
-                FilterKey(text.at(0).unicode(), kFilterDigits) == 0)
+                filterKey(text.at(0).unicode(), kFilterDigits) == 0)
                 return true;
         } else if (event->type() == QEvent::KeyRelease) {
             const QString clamped = clampTrackText(m_v1Boxes[kV1Track]->text());

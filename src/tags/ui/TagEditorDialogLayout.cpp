@@ -238,7 +238,7 @@ void TagEditorDialog::buildMenus() {
         connect(a, &QAction::triggered, this, [this, i, command] {
             const int row = selectedRow();
             if (i == 0)
-                runPreview(row >= 0 ? m_model->entry(row).filename : QString());
+                runPreview(row >= 0 ? m_model->entry(row).path : QString());
             else
                 runPreview(command);
         });
@@ -253,10 +253,10 @@ void TagEditorDialog::buildMenus() {
 
 void TagEditorDialog::fillGenres() {
     for (int n = 0; n <= 255; ++n) {
-        const QString name = Id3v1Tag::ReturnGenre(static_cast<std::uint8_t>(n));
+        const QString name = Id3v1Tag::genreName(static_cast<std::uint8_t>(n));
         if (name.isEmpty())
             break;
-        m_v1Genre->addItem(ProperCase(name));
-        m_v2Genre->addItem(ProperCase(name));
+        m_v1Genre->addItem(properCase(name));
+        m_v2Genre->addItem(properCase(name));
     }
 }
