@@ -37,7 +37,7 @@ void TestAudioDsp::mixesStereoToAverage() {
     // Guards against 16-bit overflow when two loud channels are summed, and against pairing the wrong values.
     QFETCH(SampleBlock, stereo);
     QFETCH(SampleBlock, mono);
-    QCOMPARE(MonoMixer().MakeMonoFromStereo(stereo), mono);
+    QCOMPARE(MonoMixer().monoFromStereo(stereo), mono);
 }
 
 void TestAudioDsp::findsPeakWithinOneBin_data() {

@@ -68,7 +68,7 @@ void applyFormatState(const FormatState& s, AudioFileWriter& codec) {
     codec.setG726Format(s.gFreq, s.gbit);
 }
 
-int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec) {
+int loadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec) {
     const int format =
         outputFormatFrom(readSetting(settingsFile, QStringLiteral("set"), QStringLiteral("outputformat")));
     readFormatSettings(settingsFile, state);

@@ -51,4 +51,4 @@ void applyFormatState(const FormatState& state, AudioFileWriter& codec);
 
 // Start-up: reads all format settings into `state`, applies them to `codec` and returns
 // the output-format position to select.
-int LoadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec);
+int loadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec);

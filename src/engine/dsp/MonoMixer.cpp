@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-SampleBlock MonoMixer::MakeMonoFromStereo(const SampleBlock& stereo) const {
+SampleBlock MonoMixer::monoFromStereo(const SampleBlock& stereo) const {
     SampleBlock mono;
     mixInto(stereo, mono);
     return mono;

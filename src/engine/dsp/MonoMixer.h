@@ -6,7 +6,7 @@
 class MonoMixer {
 public:
     // Each left/right pair becomes its average; a trailing odd value is dropped.
-    SampleBlock MakeMonoFromStereo(const SampleBlock& stereo) const;
+    SampleBlock monoFromStereo(const SampleBlock& stereo) const;
     // The same into `mono`, reusing its storage.
     void mixInto(const SampleBlock& stereo, SampleBlock& mono) const;
 };

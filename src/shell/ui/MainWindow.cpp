@@ -1,21 +1,13 @@
 #include "shell/ui/MainWindow.h"
 
-#include "base/AppFolder.h"
-#include "base/SettingsFile.h"
 #include "base/SystemInfo.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
-#include "engine/codec/AudioFileReader.h"
 #include "engine/codec/AudioFileWriter.h"
-#include "engine/dsp/MonoMixer.h"
 #include "engine/playback/FilePlayback.h"
-#include "engine/pulse/AudioPlayer.h"
-#include "engine/pulse/AudioRecorder.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
 #include "engine/ui/WavFormatDialog.h"
-#include "formats/SignalSettings.h"
-#include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
 #include "recordings/ProjectFile.h"
@@ -39,29 +31,15 @@
 #include <QToolButton>
 #include <QTreeView>
 
-namespace {
-
-// Recorder ticks while the displays can be seen, and while nobody watches them.
-constexpr int kDisplayTickMs = 40;
-constexpr int kUnwatchedTickMs = 1000;
-
-} // namespace
-
 MainWindow::MainWindow(QString appFolder, QWidget* parent)
     : QMainWindow(parent)
-    , m_appFolder(std::move(appFolder))
-    , m_settingsFile(settingsFile(m_appFolder))
-    , m_audioRecord(std::make_unique<AudioRecorder>())
-    , m_audioFile(std::make_unique<AudioFileWriter>())
-    , m_audioReader(std::make_unique<AudioFileReader>())
-    , m_monoMixer(std::make_unique<MonoMixer>())
-    , m_audioPlayer(std::make_unique<AudioPlayer>())
-    , m_recordings(new RecordingsModel(this))
-    , m_session(new RecordingSession(m_appFolder, *m_audioRecord, *m_audioFile, this))
-    , m_playback(new FilePlayback(
-          *m_audioReader, *m_audioPlayer, [this] { return isRecording(); }, this)) {
+    , m_core(new ApplicationCore(std::move(appFolder), this))
+    , m_appFolder(m_core->appFolder())
+    , m_recordings(&m_core->recordings())
+    , m_session(&m_core->session())
+    , m_playback(&m_core->playback()) {
     setObjectName(QStringLiteral("Form1"));
-    m_audioFile->setWavFormatChooser(
+    m_core->writer().setWavFormatChooser(
         [this](const codec::WavFormat& current) { return WavFormatDialog::choose(current, this); });
     setWindowTitle(QStringLiteral("Tavrik v3.30 "));
     buildUi();
@@ -70,8 +48,7 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
         if (isVisible() && !isMinimized())
             m_timeLabel->setText(text);
     });
-    connect(m_audioRecord.get(), &AudioRecorder::tick, this, &MainWindow::recorderTicked);
-    connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
+    connect(m_core, &ApplicationCore::displaysReady, this, &MainWindow::drawDisplays);
     connect(m_session, &RecordingSession::stopped, this, &MainWindow::onRecordingStopped);
     connect(m_playback, &FilePlayback::started, this, &MainWindow::onPlaybackStarted);
     connect(m_playback, &FilePlayback::positionChanged, this, [this](const QString& text) {
@@ -79,15 +56,6 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
             m_timeLabel->setText(text);
     });
     connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
-    connect(m_playback, &FilePlayback::spectrumReady, this,
-            [this](const SampleBlock& values, int rate, int channels) {
-                if (displaysWatched())
-                    drawDisplays(values, {}, rate, channels);
-            });
-    connect(m_playback, &FilePlayback::levelReady, this, [this](const SampleBlock& values, int channels) {
-        if (displaysWatched())
-            m_levelDisplay->draw(channels == 2 ? m_monoMixer->MakeMonoFromStereo(values) : values);
-    });
     connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->draw({}); });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
@@ -102,43 +70,34 @@ void MainWindow::load() {
     applySkin(m_appFolder, this);
     if (operatingSystemName() == QLatin1String("WindowsVista"))
         findChild<QLabel*>(QStringLiteral("SkinLabel1"))->setText(tr("Record device and source"));
-    if (!fillDevices()) {
+    if (!m_core->load()) {
         Dialogs::message(this, QMessageBox::Critical, tr("Record device error!"));
         return;
     }
+    fillDevices();
     m_formatCombo->addItems(outputFormatTexts());
     m_formatCombo->setCurrentIndex(0);
-    m_formatCombo->setCurrentIndex(LoadFormatSettings(m_settingsFile, m_formatState, *m_audioFile));
-    m_audioReader->setHeaderlessFormats(m_audioFile->headerlessFormats());
-    applySignalSettings(m_settingsFile, m_audioRecord->signalChain());
+    m_formatCombo->setCurrentIndex(m_core->outputFormat());
+    connect(m_formatCombo, &QComboBox::currentIndexChanged, m_core, &ApplicationCore::setOutputFormat);
     m_spectrumView->setSamplesPerUpdate(4096);
     followVisibility();
-    m_loaded = true;
 }
 
-bool MainWindow::fillDevices() {
-    const DeviceSelection::DeviceList list = DeviceSelection::listDevices(*m_audioRecord);
-    if (list.devices.empty())
-        return false;
+void MainWindow::fillDevices() {
+    const DeviceSelection::DeviceList& list = m_core->devices();
     const QSignalBlocker block(m_deviceCombo);
     for (const auto& d : list.devices)
         m_deviceCombo->addItem(d.name, d.index);
     m_deviceCombo->setCurrentIndex(list.selected);
     deviceChosen();
-    return true;
 }
 
 void MainWindow::deviceChosen() {
     if (m_deviceCombo->currentIndex() < 0)
         return;
-    m_audioRecord->selectDevice(m_deviceCombo->currentData().toInt());
-    fillSources();
-}
-
-void MainWindow::fillSources() {
     const QSignalBlocker block(m_sourceCombo);
     m_sourceCombo->clear();
-    const DeviceSelection::SourceList list = DeviceSelection::listSources(*m_audioRecord);
+    const DeviceSelection::SourceList list = m_core->chooseDevice(m_deviceCombo->currentData().toInt());
     for (const QString& name : list.names)
         m_sourceCombo->addItem(name);
     if (list.names.empty())
@@ -149,11 +108,11 @@ void MainWindow::fillSources() {
 
 void MainWindow::sourceChosen() {
     if (m_sourceCombo->currentIndex() >= 0)
-        DeviceSelection::activateSource(*m_audioRecord, m_sourceCombo->currentIndex());
+        m_core->chooseSource(m_sourceCombo->currentIndex());
 }
 
 bool MainWindow::isRecording() const {
-    return m_session->isRecording();
+    return m_core->isRecording();
 }
 
 QString MainWindow::statusText(int panel) const {
@@ -161,23 +120,19 @@ QString MainWindow::statusText(int panel) const {
 }
 
 void MainWindow::startRecording() {
-    if (isRecording())
-        stopRecording();
-    m_playback->stop();
-    const RecordingSession::StartResult result =
-        m_session->start(m_formatCombo->currentText(), m_recordings->rowCount());
+    const RecordingSession::StartResult result = m_core->startRecording(m_formatCombo->currentText());
     if (!result.ok) {
         m_panel2->setText(result.text);
         return;
     }
-    m_spectrumView->setFormat(m_audioFile->sampleRate(), m_audioFile->channels());
+    m_spectrumView->setFormat(m_core->writer().sampleRate(), m_core->writer().channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
     enableStartButtons(false);
 }
 
 void MainWindow::stopRecording() {
-    m_session->stop();
+    m_core->stopRecording();
 }
 
 void MainWindow::onRecordingStopped() {
@@ -211,32 +166,17 @@ bool MainWindow::displaysWatched() const {
     return isVisible() && !isMinimized();
 }
 
-void MainWindow::recorderTicked() {
-    // Nobody sees the displays of a hidden or minimised window: skip their analysis and painting.
-    if (!isRecording() || !displaysWatched())
-        return;
-    const int channels = m_audioFile->channels();
-    drawDisplays(m_audioRecord->recentSamples(m_spectrumView->samplesPerUpdate() * channels),
-                 m_audioRecord->recentSamples(m_levelDisplay->samplesPerUpdate()), m_audioFile->sampleRate(),
-                 channels);
-}
-
-// Both displays show one channel: stereo is mixed down first. An empty block leaves a display as it is.
-void MainWindow::drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels) {
-    if (channels == 2) {
-        spectrum = m_monoMixer->MakeMonoFromStereo(spectrum);
-        level = m_monoMixer->MakeMonoFromStereo(level);
-    }
-    m_spectrumView->setFormat(sampleRate, 1);
-    if (!spectrum.empty())
+void MainWindow::drawDisplays(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate) {
+    if (!spectrum.empty()) {
+        m_spectrumView->setFormat(sampleRate, 1);
         m_spectrumView->draw(spectrum);
+    }
     if (!level.empty())
         m_levelDisplay->draw(level);
 }
 
 void MainWindow::playSelected() {
-    const int row = selectedRow();
-    m_playback->play(row >= 0 ? m_recordings->path(row) : QString());
+    m_core->playRow(selectedRow());
 }
 
 void MainWindow::onPlaybackStarted(const QString& path, const QString& description, int sampleRate,
@@ -340,12 +280,9 @@ void MainWindow::renameSelectedFile() {
 }
 
 void MainWindow::followVisibility() {
-    if (!m_audioRecord)
-        return;
-    const bool watched = isVisible() && !isMinimized();
-    m_audioRecord->setTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
-    m_playback->setDisplayDemand(watched ? m_spectrumView->samplesPerUpdate() : 0,
-                                 watched ? m_levelDisplay->samplesPerUpdate() : 0);
+    const bool watched = displaysWatched();
+    m_core->setDisplaysWatched(watched, m_spectrumView->samplesPerUpdate(),
+                               m_levelDisplay->samplesPerUpdate());
     if (watched)
         m_timeLabel->setText(m_session->elapsed());
 }
@@ -381,22 +318,15 @@ void MainWindow::exitApplication() {
     if (m_exiting)
         return;
     m_exiting = true;
-    if (isRecording())
-        stopRecording();
+    // The running recording gets its row before the list is offered for saving.
+    stopRecording();
     m_playback->stop();
     if (m_recordings->rowCount() > 0 &&
         Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
         saveProject();
-    if (m_loaded)
-        writeSetting(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
-                     QString::number(m_formatCombo->currentIndex()));
     // Hidden first: hiding asks the recorder and the player to slow their ticks.
     hide();
-    m_audioRecord.reset();
-    m_audioFile.reset();
-    m_audioPlayer.reset();
-    m_audioReader.reset();
-    m_monoMixer.reset();
+    m_core->shutdown();
     QCoreApplication::quit();
 }

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "engine/dsp/SampleBlock.h"
-#include "formats/FormatSettings.h"
+#include "shell/ApplicationCore.h"
 
 #include <QMainWindow>
 #include <memory>
 
-class AudioFileReader;
-class AudioFileWriter;
-class AudioPlayer;
-class AudioRecorder;
-class LevelDisplay;
-class MonoMixer;
 class FilePlayback;
+class LevelDisplay;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -25,8 +20,7 @@ class RecordingSession;
 class RecordingsModel;
 class FrequencyView;
 
-// The main window: a view over the recording session and the recordings list. It owns
-// the audio components for the whole run.
+// The main window: a view over the application core, whose commands it forwards.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -55,13 +49,11 @@ private:
     void buildUi();
     void buildMenus();
     void load();
-    bool fillDevices();
-    void fillSources();
+    void fillDevices();
     void deviceChosen();
     void sourceChosen();
     void stopCommand();
-    void recorderTicked();
-    void drawDisplays(SampleBlock spectrum, SampleBlock level, int sampleRate, int channels);
+    void drawDisplays(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate);
     bool displaysWatched() const;
     void playSelected();
     void onPlaybackStarted(const QString& path, const QString& description, int sampleRate, int channels);
@@ -84,18 +76,11 @@ private:
     void renameSelectedFile();
     int selectedRow() const;
 
+    ApplicationCore* m_core;
     QString m_appFolder;
-    QString m_settingsFile;
-    FormatState m_formatState;
-    std::unique_ptr<AudioRecorder> m_audioRecord;
-    std::unique_ptr<AudioFileWriter> m_audioFile;
-    std::unique_ptr<AudioFileReader> m_audioReader;
-    std::unique_ptr<MonoMixer> m_monoMixer;
-    std::unique_ptr<AudioPlayer> m_audioPlayer;
-    RecordingsModel* m_recordings = nullptr;
-    RecordingSession* m_session = nullptr;
-    FilePlayback* m_playback = nullptr;
-    bool m_loaded = false; // the device check passed and the formats are loaded
+    RecordingsModel* m_recordings;
+    RecordingSession* m_session;
+    FilePlayback* m_playback;
     bool m_exiting = false;
 
     QComboBox* m_deviceCombo = nullptr;

@@ -1,0 +1,128 @@
+#include "shell/ApplicationCore.h"
+
+#include "base/AppFolder.h"
+#include "base/SettingsFile.h"
+#include "engine/codec/AudioFileReader.h"
+#include "engine/codec/AudioFileWriter.h"
+#include "engine/dsp/MonoMixer.h"
+#include "engine/playback/FilePlayback.h"
+#include "engine/pulse/AudioPlayer.h"
+#include "engine/pulse/AudioRecorder.h"
+#include "formats/SignalSettings.h"
+#include "recordings/RecordingsModel.h"
+
+namespace {
+
+// Recorder ticks while the displays can be seen, and while nobody watches them.
+constexpr int kDisplayTickMs = 40;
+constexpr int kUnwatchedTickMs = 1000;
+
+} // namespace
+
+ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
+    : QObject(parent)
+    , m_appFolder(std::move(appFolder))
+    , m_settingsFile(settingsFile(m_appFolder))
+    , m_recorder(std::make_unique<AudioRecorder>())
+    , m_writer(std::make_unique<AudioFileWriter>())
+    , m_reader(std::make_unique<AudioFileReader>())
+    , m_player(std::make_unique<AudioPlayer>())
+    , m_mixer(std::make_unique<MonoMixer>())
+    , m_recordings(new RecordingsModel(this))
+    , m_session(new RecordingSession(m_appFolder, *m_recorder, *m_writer, this))
+    , m_playback(new FilePlayback(
+          *m_reader, *m_player, [this] { return isRecording(); }, this)) {
+    connect(m_recorder.get(), &AudioRecorder::tick, this, &ApplicationCore::recorderTicked);
+    connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
+    connect(m_playback, &FilePlayback::spectrumReady, this,
+            [this](const SampleBlock& values, int rate, int channels) {
+                if (m_watched)
+                    Q_EMIT displaysReady(channels == 2 ? m_mixer->monoFromStereo(values) : values, {}, rate);
+            });
+    connect(m_playback, &FilePlayback::levelReady, this, [this](const SampleBlock& values, int channels) {
+        if (m_watched)
+            Q_EMIT displaysReady({}, channels == 2 ? m_mixer->monoFromStereo(values) : values,
+                                 m_playback->sampleRate());
+    });
+}
+
+ApplicationCore::~ApplicationCore() = default;
+
+bool ApplicationCore::load() {
+    m_devices = DeviceSelection::listDevices(*m_recorder);
+    if (m_devices.devices.empty())
+        return false;
+    m_outputFormat = loadFormatSettings(m_settingsFile, m_formatState, *m_writer);
+    m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
+    applySignalSettings(m_settingsFile, m_recorder->signalChain());
+    m_loaded = true;
+    return true;
+}
+
+DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {
+    m_recorder->selectDevice(index);
+    return DeviceSelection::listSources(*m_recorder);
+}
+
+void ApplicationCore::chooseSource(int position) {
+    DeviceSelection::activateSource(*m_recorder, position);
+}
+
+bool ApplicationCore::isRecording() const {
+    return m_session->isRecording();
+}
+
+RecordingSession::StartResult ApplicationCore::startRecording(const QString& formatText) {
+    if (isRecording())
+        stopRecording();
+    m_playback->stop();
+    return m_session->start(formatText, m_recordings->rowCount());
+}
+
+void ApplicationCore::stopRecording() {
+    m_session->stop();
+}
+
+void ApplicationCore::playRow(int row) {
+    m_playback->play(row >= 0 && row < m_recordings->rowCount() ? m_recordings->path(row) : QString());
+}
+
+void ApplicationCore::setDisplaysWatched(bool watched, int spectrumFrames, int levelValues) {
+    if (!m_recorder)
+        return;
+    m_watched = watched;
+    m_spectrumFrames = spectrumFrames;
+    m_levelValues = levelValues;
+    m_recorder->setTimerInterval(watched ? kDisplayTickMs : kUnwatchedTickMs);
+    m_playback->setDisplayDemand(watched ? spectrumFrames : 0, watched ? levelValues : 0);
+}
+
+void ApplicationCore::recorderTicked() {
+    // Nobody sees the displays of a hidden or minimised window: skip their analysis.
+    if (!isRecording() || !m_watched)
+        return;
+    const int channels = m_writer->channels();
+    SampleBlock spectrum = m_recorder->recentSamples(m_spectrumFrames * channels);
+    SampleBlock level = m_recorder->recentSamples(m_levelValues);
+    if (channels == 2) {
+        spectrum = m_mixer->monoFromStereo(spectrum);
+        level = m_mixer->monoFromStereo(level);
+    }
+    Q_EMIT displaysReady(spectrum, level, m_writer->sampleRate());
+}
+
+void ApplicationCore::shutdown() {
+    if (!m_recorder)
+        return;
+    if (isRecording())
+        stopRecording();
+    m_playback->stop();
+    if (m_loaded)
+        writeSetting(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
+                     QString::number(m_outputFormat));
+    m_recorder.reset();
+    m_writer.reset();
+    m_player.reset();
+    m_reader.reset();
+    m_mixer.reset();
+}

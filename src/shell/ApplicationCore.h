@@ -1,0 +1,88 @@
+#pragma once
+
+#include "engine/dsp/SampleBlock.h"
+#include "formats/FormatSettings.h"
+#include "record/DeviceSelection.h"
+#include "record/RecordingSession.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class AudioFileReader;
+class AudioFileWriter;
+class AudioPlayer;
+class AudioRecorder;
+class FilePlayback;
+class MonoMixer;
+class RecordingsModel;
+
+// What the program is, without its windows: the audio engine objects, the recording
+// session, the playback of a row, the recordings list, and the settings they start from.
+// The main window shows it and forwards the user's commands.
+class ApplicationCore : public QObject {
+    Q_OBJECT
+public:
+    explicit ApplicationCore(QString appFolder, QObject* parent = nullptr);
+    ~ApplicationCore() override;
+
+    const QString& appFolder() const { return m_appFolder; }
+
+    // Start-up: the device list, then the format and signal settings. False, and nothing
+    // loaded, when there is no recording device.
+    bool load();
+    bool isLoaded() const { return m_loaded; }
+    const DeviceSelection::DeviceList& devices() const { return m_devices; }
+    // The output format's position in the list, as the settings left it.
+    int outputFormat() const { return m_outputFormat; }
+    // Kept in the settings at exit.
+    void setOutputFormat(int position) { m_outputFormat = position; }
+
+    // Selects device `index` (the recorder's number) and returns its sources.
+    DeviceSelection::SourceList chooseDevice(int index);
+    void chooseSource(int position);
+
+    // Finishes a running recording and stops playback first. `formatText` is the output
+    // format list's text, whose extension picks the encoder.
+    RecordingSession::StartResult startRecording(const QString& formatText);
+    void stopRecording();
+    bool isRecording() const;
+    void playRow(int row);
+    // Whether anybody sees the displays: the engine then ticks fast and hands out the
+    // sound for them; unwatched it ticks slowly and they get nothing.
+    void setDisplaysWatched(bool watched, int spectrumFrames, int levelValues);
+
+    // The orderly end: stops recording and playback, stores the settings and releases
+    // the engine objects. Nothing else may be called afterwards.
+    void shutdown();
+
+    RecordingSession& session() { return *m_session; }
+    FilePlayback& playback() { return *m_playback; }
+    RecordingsModel& recordings() { return *m_recordings; }
+    AudioFileWriter& writer() { return *m_writer; }
+
+Q_SIGNALS:
+    // Mono sound for the displays while they are watched; either block may be empty.
+    void displaysReady(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate);
+
+private:
+    void recorderTicked();
+
+    QString m_appFolder;
+    QString m_settingsFile;
+    FormatState m_formatState;
+    DeviceSelection::DeviceList m_devices;
+    int m_outputFormat = 0;
+    bool m_loaded = false;
+    bool m_watched = false;
+    int m_spectrumFrames = 0;
+    int m_levelValues = 0;
+    std::unique_ptr<AudioRecorder> m_recorder;
+    std::unique_ptr<AudioFileWriter> m_writer;
+    std::unique_ptr<AudioFileReader> m_reader;
+    std::unique_ptr<AudioPlayer> m_player;
+    std::unique_ptr<MonoMixer> m_mixer;
+    RecordingsModel* m_recordings = nullptr;
+    RecordingSession* m_session = nullptr;
+    FilePlayback* m_playback = nullptr;
+};
