@@ -27,6 +27,7 @@ public:
     ~ApplicationCore() override;
 
     const QString& appFolder() const { return m_appFolder; }
+    const QString& settingsFile() const { return m_settingsFile; }
 
     // Start-up: the device list, then the format and signal settings. False, and nothing
     // loaded, when there is no recording device.
@@ -60,6 +61,9 @@ public:
     FilePlayback& playback() { return *m_playback; }
     RecordingsModel& recordings() { return *m_recordings; }
     AudioFileWriter& writer() { return *m_writer; }
+    AudioRecorder& recorder() { return *m_recorder; }
+    // The formats' parameters as the settings and the confirmed format dialogs left them.
+    FormatState& formatState() { return m_formatState; }
 
 Q_SIGNALS:
     // Mono sound for the displays while they are watched; either block may be empty.
