@@ -58,14 +58,39 @@ OggCall oggCallFor(const FormatState& s) {
     return {44100, 2, s.oggBitrate, 0, 0, -1};
 }
 
-void applyFormatState(const FormatState& s, AudioFileWriter& codec) {
-    codec.setMp3Format(s.mp3Frequency, s.mp3Bitrate, s.mp3Channels);
-    codec.setWavFormat(s.wavFreq, s.wavChannel, 16);
-    codec.setVoxFormat(s.voxFreq);
-    const OggCall ogg = oggCallFor(s);
-    codec.setOggFormat(ogg.sampleRate, ogg.channels, ogg.nominalKbps, ogg.minKbps, ogg.maxKbps, ogg.quality);
-    codec.setRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
-    codec.setG726Format(s.gFreq, s.gbit);
+void applyFormat(codec::FileType type, const FormatState& s, AudioFileWriter& writer) {
+    switch (type) {
+    case codec::FileType::Mp3:
+        writer.setMp3Format(s.mp3Frequency, s.mp3Bitrate, s.mp3Channels);
+        break;
+    case codec::FileType::Wav:
+        writer.setWavFormat(s.wavFreq, s.wavChannel, 16);
+        break;
+    case codec::FileType::Vox:
+        writer.setVoxFormat(s.voxFreq);
+        break;
+    case codec::FileType::Ogg: {
+        const OggCall ogg = oggCallFor(s);
+        writer.setOggFormat(ogg.sampleRate, ogg.channels, ogg.nominalKbps, ogg.minKbps, ogg.maxKbps,
+                            ogg.quality);
+        break;
+    }
+    case codec::FileType::Raw:
+        writer.setRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
+        break;
+    case codec::FileType::G726:
+        writer.setG726Format(s.gFreq, s.gbit);
+        break;
+    case codec::FileType::Wma:
+        break;
+    }
+}
+
+void applyFormatState(const FormatState& s, AudioFileWriter& writer) {
+    using codec::FileType;
+    for (FileType type :
+         {FileType::Mp3, FileType::Wav, FileType::Vox, FileType::Ogg, FileType::Raw, FileType::G726})
+        applyFormat(type, s, writer);
 }
 
 int loadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/codec/FileFormats.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -45,6 +47,9 @@ struct OggCall {
     bool operator==(const OggCall&) const = default;
 };
 OggCall oggCallFor(const FormatState& state);
+
+// Hands one format's parameters to the writer (WAV as 16-bit PCM; Ogg by its mode rule).
+void applyFormat(codec::FileType type, const FormatState& state, AudioFileWriter& writer);
 
 // Hands every format's parameters to the codec, in the start-up order.
 void applyFormatState(const FormatState& state, AudioFileWriter& codec);

@@ -9,6 +9,7 @@
 #include "engine/pulse/AudioPlayer.h"
 #include "engine/pulse/AudioRecorder.h"
 #include "formats/SignalSettings.h"
+#include "record/OutputNaming.h"
 #include "recordings/RecordingsModel.h"
 
 namespace {
@@ -22,7 +23,7 @@ constexpr int kUnwatchedTickMs = 1000;
 ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
-    , m_settingsFile(settingsFile(m_appFolder))
+    , m_settingsFile(::settingsFile(m_appFolder))
     , m_recorder(std::make_unique<AudioRecorder>())
     , m_writer(std::make_unique<AudioFileWriter>())
     , m_reader(std::make_unique<AudioFileReader>())
@@ -47,6 +48,11 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
 }
 
 ApplicationCore::~ApplicationCore() = default;
+
+QString ApplicationCore::outputFolder() const {
+    const QString folder = NamingSettings::read(m_settingsFile).outputFolder;
+    return folder.isEmpty() ? m_appFolder : folder;
+}
 
 bool ApplicationCore::load() {
     m_devices = DeviceSelection::listDevices(*m_recorder);

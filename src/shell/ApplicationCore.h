@@ -28,6 +28,8 @@ public:
 
     const QString& appFolder() const { return m_appFolder; }
     const QString& settingsFile() const { return m_settingsFile; }
+    // Where new recordings go: the stored folder, else the application folder.
+    QString outputFolder() const;
 
     // Start-up: the device list, then the format and signal settings. False, and nothing
     // loaded, when there is no recording device.

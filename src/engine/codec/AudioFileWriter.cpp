@@ -244,6 +244,10 @@ QString AudioFileWriter::formatDescription() const {
     return d->openFile ? d->openFile->description : d->describe(d->lastSet);
 }
 
+QString AudioFileWriter::formatDescription(FileType type) const {
+    return d->describe(type);
+}
+
 void AudioFileWriter::create(const QString& path) {
     close();
     d->resampler.reset();
@@ -349,4 +353,24 @@ void AudioFileWriter::setInputFormat(int sampleRate, int channels) {
 
 HeaderlessFormats AudioFileWriter::headerlessFormats() const {
     return {d->vox, d->raw, d->g726};
+}
+
+double AudioFileWriter::bytesPerSecond(FileType type) const {
+    switch (type) {
+    case FileType::Wav:
+        return d->wav.refusal.isEmpty() ? d->wav.bytesPerSecond() : 0;
+    case FileType::Mp3:
+        return d->mp3.bytesPerSecond();
+    case FileType::Vox:
+        return d->vox.bytesPerSecond();
+    case FileType::Raw:
+        return d->raw.bytesPerSecond();
+    case FileType::G726:
+        return d->g726.bytesPerSecond();
+    case FileType::Ogg:
+        return d->ogg.bytesPerSecond();
+    case FileType::Wma:
+        return d->wma.bytesPerSecond();
+    }
+    return 0;
 }

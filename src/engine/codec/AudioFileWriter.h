@@ -57,9 +57,13 @@ public:
     // What a reader should assume of VOX, RAW and G726 files.
     codec::HeaderlessFormats headerlessFormats() const;
 
+    // Bytes a second of sound takes in a file of `type` with the parameters set now.
+    double bytesPerSecond(codec::FileType type) const;
     // Readable description of the format last set, or of the file open for writing;
     // empty when the combination cannot be written.
     QString formatDescription() const;
+    // The format a file of `type` would get now, whatever file is open.
+    QString formatDescription(codec::FileType type) const;
     // Opens `path` for writing; the encoder is chosen by its extension.
     void create(const QString& path);
     // 0 when fine; negative after a failed create or a failed write.

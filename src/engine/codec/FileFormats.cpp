@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 namespace codec {
 
@@ -94,6 +95,71 @@ QString OggFormat::describe() const {
 
 QString WmaFormat::describe() const {
     return QStringLiteral("WMA %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+}
+
+double WavFormat::bytesPerSecond() const {
+    const double frames = rate;
+    switch (codec) {
+    case WavCodec::Pcm:
+        return frames * channels * bits / 8;
+    case WavCodec::ImaAdpcm:
+        // Blocks of 256 bytes per channel carry 505 frames.
+        return frames * channels * 256 / 505;
+    case WavCodec::MsAdpcm:
+        return frames * channels * 256 / 500;
+    case WavCodec::Gsm610:
+        // 65 bytes per 320 frames.
+        return frames * 65 / 320;
+    case WavCodec::ALaw:
+    case WavCodec::MuLaw:
+        return frames * channels;
+    }
+    return 0;
+}
+
+namespace {
+
+// Average kbit/s of LAME's VBR quality 0 to 9 at 44.1 kHz stereo.
+constexpr std::array<double, 10> kLameVbrKbps{245, 225, 190, 175, 165, 130, 115, 100, 85, 65};
+// Average kbit/s of Vorbis quality 0 to 10 at 44.1 kHz stereo.
+constexpr std::array<double, 11> kVorbisQualityKbps{64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 500};
+
+} // namespace
+
+double Mp3Format::bytesPerSecond() const {
+    double kbit = effectiveKbps();
+    if (options.encodingMode == Mp3Options::kModeAbr)
+        kbit = options.abrBitrate;
+    else if (options.encodingMode != Mp3Options::kModeNone)
+        kbit = std::min<double>(kLameVbrKbps[static_cast<std::size_t>(std::clamp(options.vbrQuality, 0, 9))],
+                                options.maxVbrBitrate);
+    return kbit * 1000 / 8;
+}
+
+double VoxFormat::bytesPerSecond() const {
+    return rate / 2.0;
+}
+
+double RawFormat::bytesPerSecond() const {
+    return static_cast<double>(rate) * channels * (coding == Pcm16 ? bits / 8 : 1);
+}
+
+double G726Format::bytesPerSecond() const {
+    return static_cast<double>(rate) * bits / 8;
+}
+
+double OggFormat::bytesPerSecond() const {
+    if (quality < 0)
+        return nominalKbps * 1000.0 / 8;
+    const double q = quality / 100.0;
+    const auto low = static_cast<std::size_t>(std::clamp(q, 0.0, 9.0));
+    const double kbit =
+        kVorbisQualityKbps[low] + (kVorbisQualityKbps[low + 1] - kVorbisQualityKbps[low]) * (q - low);
+    return kbit * 1000 / 8;
+}
+
+double WmaFormat::bytesPerSecond() const {
+    return kbps * 1000.0 / 8;
 }
 
 std::optional<FileType> fileTypeFor(const QString& path) {

@@ -30,6 +30,8 @@ struct WavFormat {
     QString refusal;
 
     QString describe() const;
+    // Bytes one second of sound takes in a file; VBR and quality modes: the usual average.
+    double bytesPerSecond() const;
 };
 
 struct Mp3Format {
@@ -42,12 +44,14 @@ struct Mp3Format {
     // MPEG-2 at 160, and MPEG-1 starts at 32.
     int effectiveKbps() const;
     QString describe() const;
+    double bytesPerSecond() const;
 };
 
 struct VoxFormat {
     int rate = kDefaultRate;
 
     QString describe() const;
+    double bytesPerSecond() const;
 };
 
 struct RawFormat {
@@ -58,6 +62,7 @@ struct RawFormat {
     int bits = kDefaultBits;
 
     QString describe() const;
+    double bytesPerSecond() const;
 };
 
 struct G726Format {
@@ -65,6 +70,7 @@ struct G726Format {
     int bits = 4;
 
     QString describe() const;
+    double bytesPerSecond() const;
 };
 
 struct OggFormat {
@@ -77,6 +83,7 @@ struct OggFormat {
     int quality = -1;
 
     QString describe() const;
+    double bytesPerSecond() const;
 };
 
 struct WmaFormat {
@@ -86,6 +93,7 @@ struct WmaFormat {
     int channels = kDefaultChannels;
 
     QString describe() const;
+    double bytesPerSecond() const;
 };
 
 // The formats a file's extension selects, in any letter case.

@@ -8,6 +8,7 @@
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
 #include "engine/ui/WavFormatDialog.h"
+#include "formats/ui/FormatSettingsDialog.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
 #include "recordings/ProjectFile.h"
@@ -221,6 +222,12 @@ void MainWindow::showAbout() {
 
 void MainWindow::showOutputFile() {
     OutputNamingDialog dialog(m_appFolder, this);
+    dialog.exec();
+}
+
+void MainWindow::showFormatSettings() {
+    FormatSettingsDialog dialog(m_appFolder, m_core->settingsFile(), m_core->outputFolder(),
+                                m_core->formatState(), m_core->writer(), m_core->recorder(), this);
     dialog.exec();
 }
 

@@ -70,6 +70,7 @@ private:
     void openRecordControl();
     void showAbout();
     void showOutputFile();
+    void showFormatSettings();
     void showTagEditor();
     void deleteSelectedFile();
     void removeSelectedRow();

@@ -188,7 +188,8 @@ void MainWindow::buildUi() {
     connect(m_deviceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::deviceChosen);
     connect(m_sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::sourceChosen);
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
-    comingLater({command2, m_audioPlayerButton, command6, command10, command14});
+    connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
+    comingLater({command2, m_audioPlayerButton, command10, command14});
     resize(760, 640);
 }
 
@@ -248,7 +249,8 @@ void MainWindow::buildMenus() {
     option->setObjectName(QStringLiteral("option"));
     connect(menuAction(option, "outputfile", tr("Output File"), QKeySequence(tr("Ctrl+D"))),
             &QAction::triggered, this, &MainWindow::showOutputFile);
-    QAction* formatSettings = menuAction(option, "formatsettings", tr("Format Settings"));
+    connect(menuAction(option, "formatsettings", tr("Format Settings")), &QAction::triggered, this,
+            &MainWindow::showFormatSettings);
     option->addSeparator();
     QAction* schedule = menuAction(option, "schedule", tr("Schedule"));
     connect(menuAction(option, "recordcontrol", tr("Record Control")), &QAction::triggered, this,
@@ -264,5 +266,5 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer, converter, formatSettings, schedule, helpItem, homePage, support});
+    comingLater({audioPlayer, converter, schedule, helpItem, homePage, support});
 }
