@@ -6,7 +6,6 @@
 #include "engine/pulse/AudioRecorder.h"
 #include "record/OutputNaming.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -16,7 +15,9 @@ RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, A
     , m_appFolder(std::move(appFolder))
     , m_recorder(recorder)
     , m_file(file) {
-    connect(&m_recorder, &AudioRecorder::blockCaptured, this, &RecordingSession::onBlock);
+    // Encoding and writing run on the recorder's writer thread, away from the windows.
+    connect(&m_recorder, &AudioRecorder::blockCaptured, this, &RecordingSession::onBlock,
+            Qt::DirectConnection);
     connect(&m_recorder, &AudioRecorder::tick, this, &RecordingSession::onTimer);
     connect(&m_recorder, &AudioRecorder::failed, this, &RecordingSession::fail);
 }
@@ -55,9 +56,8 @@ void RecordingSession::stop() {
         return;
     m_stopping = true;
     m_recording = false;
+    // Returns once every captured block is written.
     m_recorder.stop();
-    // The recorder hands over what it still holds as queued blocks; write them before closing.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     // The last Timer may be a tick old; the list gets the length of what was captured.
     m_elapsed = elapsedText(m_recorder.framesToMs(m_recorder.capturedFrames()));
     Q_EMIT elapsedChanged(m_elapsed);
@@ -68,19 +68,25 @@ void RecordingSession::stop() {
     Q_EMIT stopped();
 }
 
+// The recorder's writer thread, between start and stop: the file and the path are this
+// recording's and nobody else touches them meanwhile.
 void RecordingSession::onBlock(const SampleBlock& block) {
-    if (!m_fileOpen || m_file.status() < 0)
+    if (m_file.status() < 0)
         return;
     m_file.write(block);
+    QString failure;
     if (m_file.status() < 0) {
-        fail(m_file.errorText());
-        return;
+        failure = m_file.errorText();
+    } else {
+        const QStorageInfo disk(QFileInfo(m_path).absolutePath());
+        if (disk.isValid() && disk.bytesAvailable() < kReserveBytes)
+            failure = tr("Recording stopped: less than %1 MB are free on the disk of \"%2\".")
+                          .arg(kReserveBytes / (1024 * 1024))
+                          .arg(QFileInfo(m_path).absolutePath());
     }
-    const QStorageInfo disk(QFileInfo(m_path).absolutePath());
-    if (disk.isValid() && disk.bytesAvailable() < kReserveBytes)
-        fail(tr("Recording stopped: less than %1 MB are free on the disk of \"%2\".")
-                 .arg(kReserveBytes / (1024 * 1024))
-                 .arg(QFileInfo(m_path).absolutePath()));
+    if (!failure.isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, failure] { fail(failure); }, Qt::QueuedConnection);
 }
 
 void RecordingSession::onTimer(qint64 currentSamples) {

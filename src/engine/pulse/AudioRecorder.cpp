@@ -6,16 +6,23 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kTickMs = 40;
-// Room for the owner thread to stall this long without losing sound.
+// Room for the writer thread (a slow encoder, a slow disk) to stall this long without
+// losing sound.
 constexpr int kRingSeconds = 30;
+// The writer thread looks for due blocks at least this often, and whenever sound arrives.
+constexpr std::chrono::milliseconds kDrainWait{50};
 constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
 // The server drops what exceeds this; some sources post two seconds at once.
 constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
@@ -116,11 +123,17 @@ struct AudioRecorder::Impl {
     std::atomic<int> fault{kNoFault};
     std::atomic<int> faultError{0};
 
+    // The writer thread hands the ring's blocks on while a stream runs.
+    std::thread drainer;
+    std::atomic<bool> draining{false};
+    std::mutex drainMutex;
+    std::condition_variable drainWake;
+    SampleBlock block; // writer thread only
+
     // Owner thread only.
     std::uint64_t peakPos = 0;
     std::int64_t reportedDropped = 0;
     int session = 0;
-    SampleBlock block;
 
     bool usable() const {
         return device >= 0 && device < static_cast<int>(devices.size()) && !devices[device].sources.empty();
@@ -141,7 +154,12 @@ struct AudioRecorder::Impl {
     void closeStreamLocked();
 
     void produce(const std::int16_t* data, std::size_t values);
-    std::vector<SampleBlock> takeRemaining();
+    void startDraining();
+    // Joins the writer thread once it handed on everything the ring holds, the partial last
+    // block included. The stream must be closed first.
+    void stopDraining();
+    void drainLoop();
+    void handOut(bool tailToo);
     void tick();
     void fail();
 
@@ -208,6 +226,47 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
     writePos.store(w + n, std::memory_order_release);
     if (n < values)
         dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
+    // Wakes the writer without taking its lock; a missed wake costs one kDrainWait.
+    drainWake.notify_one();
+}
+
+void AudioRecorder::Impl::startDraining() {
+    draining.store(true);
+    drainer = std::thread([this] { drainLoop(); });
+}
+
+void AudioRecorder::Impl::stopDraining() {
+    if (!drainer.joinable())
+        return;
+    draining.store(false);
+    drainWake.notify_one();
+    drainer.join();
+}
+
+void AudioRecorder::Impl::drainLoop() {
+    while (draining.load()) {
+        {
+            std::unique_lock lock(drainMutex);
+            drainWake.wait_for(lock, kDrainWait);
+        }
+        handOut(false);
+    }
+    handOut(true);
+}
+
+// Writer thread: every whole block in the ring, and at the end the rest.
+void AudioRecorder::Impl::handOut(bool tailToo) {
+    const std::size_t size = blockValues();
+    const std::uint64_t w = writePos.load(std::memory_order_acquire);
+    std::uint64_t r = readPos.load(std::memory_order_relaxed);
+    while (w - r >= size || (tailToo && r < w)) {
+        const std::size_t n = std::min<std::size_t>(size, static_cast<std::size_t>(w - r));
+        block.resize(n);
+        samplering::read(ring, r, n, block.data());
+        r += n;
+        readPos.store(r, std::memory_order_release);
+        Q_EMIT q->blockCaptured(block);
+    }
 }
 
 void AudioRecorder::Impl::connectServer() {
@@ -320,20 +379,6 @@ void AudioRecorder::Impl::closeStreamLocked() {
     stream = nullptr;
 }
 
-std::vector<SampleBlock> AudioRecorder::Impl::takeRemaining() {
-    const std::uint64_t w = writePos.load(std::memory_order_acquire);
-    std::uint64_t r = readPos.load(std::memory_order_relaxed);
-    std::vector<SampleBlock> tail;
-    while (r < w) {
-        SampleBlock b(std::min<std::size_t>(blockValues(), static_cast<std::size_t>(w - r)));
-        samplering::read(ring, r, b.size(), b.data());
-        r += b.size();
-        tail.push_back(std::move(b));
-    }
-    readPos.store(r, std::memory_order_release);
-    return tail;
-}
-
 void AudioRecorder::Impl::tick() {
     const int current = session;
     const std::uint64_t w = writePos.load(std::memory_order_acquire);
@@ -348,18 +393,6 @@ void AudioRecorder::Impl::tick() {
         peaks[1] = peaks[0];
     peakPos = w;
 
-    const std::size_t size = blockValues();
-    std::uint64_t r = readPos.load(std::memory_order_relaxed);
-    while (w - r >= size) {
-        block.resize(size);
-        samplering::read(ring, r, size, block.data());
-        r += size;
-        readPos.store(r, std::memory_order_release);
-        Q_EMIT q->blockCaptured(block);
-        // The receiver may have stopped (or restarted) the recording.
-        if (session != current || !stream)
-            return;
-    }
     Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)), peaks[0], peaks[1]);
     if (session != current || !stream)
         return;
@@ -378,6 +411,7 @@ void AudioRecorder::Impl::fail() {
     const int why = fault.load(std::memory_order_acquire);
     const int error = faultError.load(std::memory_order_relaxed);
     closeStream();
+    stopDraining();
     timer->stop();
     switch (why) {
     case kDeviceGone:
@@ -394,14 +428,9 @@ void AudioRecorder::Impl::fail() {
                         .arg(streamName, QString::fromUtf8(pa_strerror(error)));
         break;
     }
-    const QString reason = errorText;
-    const int current = session;
-    for (const SampleBlock& b : takeRemaining()) {
-        Q_EMIT q->blockCaptured(b);
-        if (session != current)
-            return;
-    }
-    Q_EMIT q->failed(reason);
+    // Queued behind the blocks that receivers on this thread still get as queued copies.
+    QMetaObject::invokeMethod(
+        q, [q = q, reason = errorText] { Q_EMIT q->failed(reason); }, Qt::QueuedConnection);
 }
 
 AudioRecorder::AudioRecorder(QObject* parent)
@@ -414,6 +443,7 @@ AudioRecorder::AudioRecorder(QObject* parent)
 
 AudioRecorder::~AudioRecorder() {
     d->closeStream();
+    d->stopDraining();
 }
 
 int AudioRecorder::deviceCount() const {
@@ -494,19 +524,18 @@ void AudioRecorder::start() {
         return;
     }
     const Device& dev = d->devices[d->device];
-    if (d->openStream(dev.sources[dev.active]))
+    if (d->openStream(dev.sources[dev.active])) {
+        d->startDraining();
         d->timer->start();
+    }
 }
 
 void AudioRecorder::stop() {
     if (!d->stream)
         return;
     d->closeStream();
+    d->stopDraining();
     d->timer->stop();
-    // Queued, so the caller's processEvents() right after stop() delivers them in order.
-    for (SampleBlock& b : d->takeRemaining())
-        QMetaObject::invokeMethod(
-            this, [this, b = std::move(b)] { Q_EMIT blockCaptured(b); }, Qt::QueuedConnection);
 }
 
 int AudioRecorder::status() const {

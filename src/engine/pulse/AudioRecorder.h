@@ -10,8 +10,9 @@
 // The recorder component on the PulseAudio server. A device is a sound card (plus one
 // device "Other sources" for sources without a card); its sources are the server's
 // sources of that card, monitors included. Capture runs on libpulse's own thread into
-// a ring buffer of several seconds; blocks and timer events are delivered on the thread
-// that owns this object, so a busy user-interface thread loses no sound.
+// a ring buffer of several seconds; a writer thread of this object hands the blocks on,
+// so a busy or frozen user-interface thread loses no sound. Ticks come on the thread that
+// owns this object.
 class AudioRecorder : public QObject {
     Q_OBJECT
 public:
@@ -72,7 +73,10 @@ public:
 
 Q_SIGNALS:
     // One block of the set size, in capture order; the last one after stop may be shorter.
-    // The reference is valid during the emission only.
+    // Emitted on the writer thread: a receiver connected directly runs there (and must not
+    // call this object), one with a context object elsewhere gets queued copies. stop()
+    // returns after the direct receivers got the last block. The reference is valid during
+    // the emission only.
     void blockCaptured(const SampleBlock& block);
     void tick(qint64 capturedFrames, int levelLeft, int levelRight);
     // Capture ended on its own (device vanished, server gone); the blocks
