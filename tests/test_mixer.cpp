@@ -246,6 +246,8 @@ private Q_SLOTS:
         QFETCH(QStringList, volumes);
         QFETCH(int, volume);
         QFETCH(int, balance);
+        // Apart from every row's outcome, so each row sees a change.
+        pactl({QStringLiteral("set-source-volume"), kStereo, QStringLiteral("10000")});
         Recorder r;
         MixerPanel panel(r.rec);
         panel.show();
