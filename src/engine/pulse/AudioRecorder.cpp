@@ -495,6 +495,14 @@ void AudioRecorder::setSourceActive(bool active) {
         d->devices[d->device].active = d->source;
 }
 
+QStringList AudioRecorder::sourceServerNames() const {
+    QStringList names;
+    if (d->usable())
+        for (const Source& src : d->devices[d->device].sources)
+            names.push_back(QString::fromStdString(src.paName));
+    return names;
+}
+
 void AudioRecorder::setCaptureFormat(int sampleRate, int channels) {
     d->rate = std::clamp(sampleRate, 1000, static_cast<int>(PA_RATE_MAX));
     d->channels = std::clamp(channels, 1, 2);

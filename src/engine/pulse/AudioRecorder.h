@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // The recorder component on the PulseAudio server. A device is a sound card (plus one
@@ -34,6 +35,9 @@ public:
     QString sourceName() const;
     bool sourceActive() const;
     void setSourceActive(bool active);
+    // The server's names of the selected device's sources, in source order: how the
+    // input mixer finds the lines.
+    QStringList sourceServerNames() const;
 
     void setCaptureFormat(int sampleRate, int channels);
     int blockSizeFor(int milliseconds) const;

@@ -6,6 +6,7 @@
 #include "engine/pulse/AudioRecorder.h"
 #include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
+#include "formats/ui/MixerPanel.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -55,8 +56,9 @@ FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QStri
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Formats And Filters Settings "));
     m_tabs = new QTabWidget(this);
-    auto* mixerPage = new QWidget;
-    m_tabs->addTab(mixerPage, QStringLiteral("Mixer"));
+    // Without a device the mixer has no lines to show.
+    m_tabs->addTab(m_recorder.deviceCount() >= 1 ? new MixerPanel(m_recorder) : new QWidget,
+                   QStringLiteral("Mixer"));
     m_tabs->addTab(buildFormatsPage(), QStringLiteral("Formats And Filters Settings "));
     m_tabs->setCurrentIndex(1);
 
