@@ -112,6 +112,7 @@ private Q_SLOTS:
     void stopFromBlockHandler();
     void destroyWhileRecording();
     void noServer();
+    void listsFollowTheServer();
 
 private:
     QString loadModule(const QStringList& args);
@@ -379,6 +380,64 @@ void TestRecorder::noServer() {
     QVERIFY(!rec.errorText().isEmpty());
     rec.stop();
     QVERIFY(clock.elapsed() < 2000);
+}
+
+void TestRecorder::listsFollowTheServer() {
+    // Guards against lists frozen at start: a server that appears later, a source plugged in
+    // or removed, or a server that goes away must reach the lists without a restart, and
+    // the chosen source must stay chosen.
+    QTemporaryDir dir;
+    const QString script = qEnvironmentVariable("TAVRIK_TEST_SUPPORT") + QStringLiteral("/pulse-server.sh");
+    const ServerOverride server("unix:" + QFile::encodeName(dir.filePath(QStringLiteral("native"))));
+    AudioRecorder rec;
+    QSignalSpy changed(&rec, &AudioRecorder::devicesChanged);
+    QCOMPARE(rec.deviceCount(), 0);
+
+    QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.deviceCount() > 0, 5000);
+    const QString tone = QStringLiteral("Monitor of Tone");
+    QVERIFY(chooseSource(rec, tone));
+    const int device = rec.deviceIndex();
+
+    const auto names = [&rec] {
+        QStringList all;
+        for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+            rec.selectSource(i);
+            all << rec.sourceName();
+        }
+        return all;
+    };
+    QString module;
+    const auto pactl = [&](const QStringList& args) {
+        QString out;
+        const int code =
+            run(QStringLiteral("env"),
+                QStringList{QStringLiteral("PULSE_SERVER=unix:") + dir.filePath(QStringLiteral("native")),
+                            QStringLiteral("pactl")} +
+                    args,
+                &out);
+        return code == 0 ? out.trimmed() : QString();
+    };
+    module = pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                    QStringLiteral("sink_name=plugged"),
+                    QStringLiteral("sink_properties=device.description=Plugged")});
+    QVERIFY(!module.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(names().contains(QStringLiteral("Monitor of Plugged")), 2000);
+    pactl({QStringLiteral("unload-module"), module});
+    QTRY_VERIFY_WITH_TIMEOUT(!names().contains(QStringLiteral("Monitor of Plugged")), 2000);
+    // The chosen one survived both changes.
+    QCOMPARE(rec.deviceIndex(), device);
+    const QStringList now = names();
+    bool toneActive = false;
+    for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+        rec.selectSource(i);
+        toneActive = toneActive || (rec.sourceActive() && rec.sourceName() == tone);
+    }
+    QVERIFY2(toneActive, qPrintable(now.join(u',')));
+
+    QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("stop"), dir.path()}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.deviceCount(), 0, 5000);
+    QVERIFY(changed.count() >= 3);
 }
 
 QTEST_GUILESS_MAIN(TestRecorder)

@@ -11,13 +11,18 @@ DeviceList listDevices(AudioRecorder& recorder) {
     const int count = recorder.deviceCount();
     if (count < 1)
         return list;
-    list.selected = recorder.defaultDevice();
+    const int chosen = recorder.deviceIndex();
+    const int wanted = chosen >= 0 ? chosen : recorder.defaultDevice();
     for (int i = 0; i <= count; ++i) {
         recorder.selectDevice(i);
-        if (recorder.deviceUsable())
+        if (recorder.deviceUsable()) {
+            if (i == wanted)
+                list.selected = static_cast<int>(list.devices.size());
             list.devices.push_back({recorder.deviceName(), i});
+        }
     }
-    list.selected = std::clamp(list.selected, 0, std::max(0, static_cast<int>(list.devices.size()) - 1));
+    if (chosen >= 0)
+        recorder.selectDevice(chosen);
     return list;
 }
 

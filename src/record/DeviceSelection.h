@@ -15,9 +15,9 @@ struct Device {
 
 struct DeviceList {
     std::vector<Device> devices; // usable devices only, probed 0..deviceCount()
-    int selected = 0;            // position to select: the default device, cut to the list
+    int selected = 0;            // position to select: the chosen device, else the default one
 };
-// Empty when the recorder reports no device.
+// Empty when the recorder reports no device. Leaves the recorder's chosen device chosen.
 DeviceList listDevices(AudioRecorder& recorder);
 
 struct SourceList {

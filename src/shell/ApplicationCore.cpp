@@ -55,14 +55,16 @@ QString ApplicationCore::outputFolder() const {
 }
 
 bool ApplicationCore::load() {
-    m_devices = DeviceSelection::listDevices(*m_recorder);
-    if (m_devices.devices.empty())
-        return false;
     m_outputFormat = loadFormatSettings(m_settingsFile, m_formatState, *m_writer);
     m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
     applySignalSettings(m_settingsFile, m_recorder->signalChain());
     m_loaded = true;
-    return true;
+    m_devices = DeviceSelection::listDevices(*m_recorder);
+    connect(m_recorder.get(), &AudioRecorder::devicesChanged, this, [this] {
+        m_devices = DeviceSelection::listDevices(*m_recorder);
+        Q_EMIT devicesChanged();
+    });
+    return !m_devices.devices.empty();
 }
 
 DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {

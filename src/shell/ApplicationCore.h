@@ -31,8 +31,8 @@ public:
     // Where new recordings go: the stored folder, else the application folder.
     QString outputFolder() const;
 
-    // Start-up: the device list, then the format and signal settings. False, and nothing
-    // loaded, when there is no recording device.
+    // Start-up: the format and signal settings, then the device list. False when there is
+    // no recording device (yet: devicesChanged tells when one appears).
     bool load();
     bool isLoaded() const { return m_loaded; }
     const DeviceSelection::DeviceList& devices() const { return m_devices; }
@@ -68,6 +68,8 @@ public:
     FormatState& formatState() { return m_formatState; }
 
 Q_SIGNALS:
+    // The device list was read again (a server or a source came or went).
+    void devicesChanged();
     // Mono sound for the displays while they are watched; either block may be empty.
     void displaysReady(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate);
 

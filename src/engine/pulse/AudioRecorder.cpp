@@ -23,6 +23,8 @@ constexpr int kTickMs = 40;
 constexpr int kRingSeconds = 30;
 // The writer thread looks for due blocks at least this often, and whenever sound arrives.
 constexpr std::chrono::milliseconds kDrainWait{50};
+// How often a lost or absent server is looked for.
+constexpr int kReconnectMs = 1000;
 constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
 // The server drops what exceeds this; some sources post two seconds at once.
 constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
@@ -94,11 +96,15 @@ void onServer(pa_context*, const pa_server_info* info, void* userdata) {
 struct AudioRecorder::Impl {
     explicit Impl(AudioRecorder* owner)
         : q(owner)
-        , timer(new QTimer(owner)) {}
+        , timer(new QTimer(owner))
+        , reconnectTimer(new QTimer(owner)) {}
 
     AudioRecorder* q;
     QTimer* timer;
+    QTimer* reconnectTimer;
     PulseContext server;
+    // Set on libpulse's thread when the lists need reading again; one refresh runs for many.
+    std::atomic<bool> refreshPending{false};
     pa_stream* stream = nullptr;
 
     std::vector<Device> devices;
@@ -147,8 +153,11 @@ struct AudioRecorder::Impl {
         return static_cast<std::size_t>(blockFrames > 0 ? blockFrames : rate) * streamChannels;
     }
 
-    void connectServer();
+    bool connectServer();
     void enumerateLocked();
+    void requestRefresh();
+    void refresh();
+    static void onSubscription(pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* userdata);
     bool openStream(const Source& src);
     void closeStream();
     void closeStreamLocked();
@@ -173,6 +182,7 @@ void AudioRecorder::Impl::onContextState(pa_context* c, void* userdata) {
     if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(c))) {
         int expected = kNoFault;
         d->fault.compare_exchange_strong(expected, kServerGone, std::memory_order_release);
+        d->requestRefresh();
     }
     pa_threaded_mainloop_signal(d->server.loop(), 0);
 }
@@ -269,11 +279,77 @@ void AudioRecorder::Impl::handOut(bool tailToo) {
     }
 }
 
-void AudioRecorder::Impl::connectServer() {
+bool AudioRecorder::Impl::connectServer() {
     if (!server.connect(onContextState, this))
-        return;
+        return false;
     PulseLock lock(server.loop());
+    pa_context_set_subscribe_callback(server.context(), onSubscription, this);
+    const auto mask = static_cast<pa_subscription_mask_t>(
+        PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER);
+    if (pa_operation* op = pa_context_subscribe(server.context(), mask, nullptr, nullptr))
+        pa_operation_unref(op);
     enumerateLocked();
+    return true;
+}
+
+// libpulse's thread: a source or card came or went, or the default source changed.
+void AudioRecorder::Impl::onSubscription(pa_context*, pa_subscription_event_type_t type, std::uint32_t,
+                                         void* userdata) {
+    const auto facility = type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK;
+    const auto kind = type & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
+    // Volume and mute changes of a source are the mixer's business.
+    if (facility == PA_SUBSCRIPTION_EVENT_SOURCE && kind == PA_SUBSCRIPTION_EVENT_CHANGE)
+        return;
+    static_cast<Impl*>(userdata)->requestRefresh();
+}
+
+void AudioRecorder::Impl::requestRefresh() {
+    if (!refreshPending.exchange(true))
+        QMetaObject::invokeMethod(
+            q, [this] { refresh(); }, Qt::QueuedConnection);
+}
+
+// Reads the lists again (connecting first when the server was lost), keeping the chosen
+// device and each device's chosen source where they still exist.
+void AudioRecorder::Impl::refresh() {
+    refreshPending.store(false);
+    if (!server.ready()) {
+        if (!connectServer()) {
+            devices.clear();
+            device = source = -1;
+            if (!reconnectTimer->isActive())
+                reconnectTimer->start(kReconnectMs);
+            Q_EMIT q->devicesChanged();
+            return;
+        }
+        reconnectTimer->stop();
+    } else {
+        const std::string chosenDevice = usable() ? devices[device].paName : std::string();
+        const QString chosenName = usable() ? devices[device].name : QString();
+        std::vector<std::pair<QString, std::string>> chosenSources;
+        for (const Device& dev : devices)
+            chosenSources.emplace_back(dev.name, dev.sources[dev.active].paName);
+        {
+            PulseLock lock(server.loop());
+            enumerateLocked();
+        }
+        for (Device& dev : devices) {
+            const auto chosen = std::find_if(chosenSources.begin(), chosenSources.end(),
+                                             [&](const auto& c) { return c.first == dev.name; });
+            if (chosen == chosenSources.end())
+                continue;
+            const auto src = std::find_if(dev.sources.begin(), dev.sources.end(),
+                                          [&](const Source& s) { return s.paName == chosen->second; });
+            if (src != dev.sources.end())
+                dev.active = static_cast<int>(src - dev.sources.begin());
+        }
+        const auto kept = std::find_if(devices.begin(), devices.end(), [&](const Device& dev) {
+            return dev.name == chosenName && dev.paName == chosenDevice;
+        });
+        device = kept != devices.end() ? static_cast<int>(kept - devices.begin()) : -1;
+        source = usable() ? devices[device].active : -1;
+    }
+    Q_EMIT q->devicesChanged();
 }
 
 void AudioRecorder::Impl::enumerateLocked() {
@@ -438,7 +514,9 @@ AudioRecorder::AudioRecorder(QObject* parent)
     , d(std::make_unique<Impl>(this)) {
     d->timer->setInterval(kTickMs);
     connect(d->timer, &QTimer::timeout, this, [this] { d->tick(); });
-    d->connectServer();
+    connect(d->reconnectTimer, &QTimer::timeout, this, [this] { d->refresh(); });
+    if (!d->connectServer())
+        d->reconnectTimer->start(kReconnectMs);
 }
 
 AudioRecorder::~AudioRecorder() {
@@ -452,6 +530,10 @@ int AudioRecorder::deviceCount() const {
 
 int AudioRecorder::defaultDevice() const {
     return d->defaultDevice;
+}
+
+int AudioRecorder::deviceIndex() const {
+    return d->usable() ? d->device : -1;
 }
 
 void AudioRecorder::selectDevice(int device) {

@@ -24,6 +24,8 @@ public:
     // by callers and reports unusable. Below 1 means no recording device (or no server).
     int deviceCount() const;
     int defaultDevice() const;
+    // The selected device, -1 when none is.
+    int deviceIndex() const;
     void selectDevice(int device);
     bool deviceUsable() const;
     QString deviceName() const;
@@ -86,6 +88,10 @@ Q_SIGNALS:
     // Capture ended on its own (device vanished, server gone); the blocks
     // captured until then have been delivered.
     void failed(const QString& reason);
+    // The server's devices or sources changed, or the server went away or came back. The
+    // lists are read again; the chosen device and sources are kept where they still exist
+    // (indexes may have moved). A running capture is never moved to another source.
+    void devicesChanged();
 
 private:
     // Before d: the capture thread uses it until d closes the stream.

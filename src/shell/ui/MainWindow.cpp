@@ -71,11 +71,11 @@ void MainWindow::load() {
     applySkin(m_appFolder, this);
     if (operatingSystemName() == QLatin1String("WindowsVista"))
         findChild<QLabel*>(QStringLiteral("SkinLabel1"))->setText(tr("Record device and source"));
-    if (!m_core->load()) {
+    // Without a server or a device now, the lists fill as soon as one appears.
+    if (!m_core->load())
         Dialogs::message(this, QMessageBox::Critical, tr("Record device error!"));
-        return;
-    }
     fillDevices();
+    connect(m_core, &ApplicationCore::devicesChanged, this, &MainWindow::fillDevices);
     m_formatCombo->addItems(outputFormatTexts());
     m_formatCombo->setCurrentIndex(0);
     m_formatCombo->setCurrentIndex(m_core->outputFormat());
@@ -87,6 +87,12 @@ void MainWindow::load() {
 void MainWindow::fillDevices() {
     const DeviceSelection::DeviceList& list = m_core->devices();
     const QSignalBlocker block(m_deviceCombo);
+    m_deviceCombo->clear();
+    if (list.devices.empty()) {
+        const QSignalBlocker sources(m_sourceCombo);
+        m_sourceCombo->clear();
+        return;
+    }
     for (const auto& d : list.devices)
         m_deviceCombo->addItem(d.name, d.index);
     m_deviceCombo->setCurrentIndex(list.selected);
