@@ -22,7 +22,7 @@ constexpr int kUnwatchedTickMs = 1000;
 ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
-    , m_settingsFile(settingsFile(m_appFolder))
+    , m_settingsFile(::settingsFile(m_appFolder))
     , m_recorder(std::make_unique<AudioRecorder>())
     , m_writer(std::make_unique<AudioFileWriter>())
     , m_reader(std::make_unique<AudioFileReader>())
