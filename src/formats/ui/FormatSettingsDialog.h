@@ -1,0 +1,68 @@
+#pragma once
+
+#include "formats/FormatSettings.h"
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <limits>
+#include <span>
+
+class AudioFileWriter;
+class QButtonGroup;
+class QGroupBox;
+
+// What the format dialogs share: they edit a copy of one format's part of the state and
+// put it back, into settings.dat, the state and the writer, only when confirmed.
+class FormatSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    // One option button of a group: its objectName, caption and the value it stands for.
+    struct Choice {
+        const char* name;
+        const char* caption;
+        int value;
+    };
+
+Q_SIGNALS:
+    // A format went to the writer; `description` is the writer's text for it.
+    void formatApplied(const QString& description);
+
+protected:
+    FormatSettingsDialog(const QString& appFolder, const QString& settingsFile, FormatState& state,
+                         AudioFileWriter& writer, QWidget* parent);
+
+    void announceApplied();
+    void store(const char* section, const char* key, int value) const;
+    // Reads `key` into `field` when it converts as a whole to the field's width; otherwise
+    // the field keeps what it had.
+    template <typename T> void readStored(const char* section, const char* key, T& field) const {
+        bool ok = false;
+        const qlonglong v = storedText(section, key).toLongLong(&ok);
+        if (ok && v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max())
+            field = static_cast<T>(v);
+    }
+
+    // A group box `caption` holding one option button per choice, stacked; the button
+    // group's ids are the choices' values.
+    QButtonGroup* addChoices(QGroupBox* box, std::span<const Choice> choices);
+    // Checks the button of `value`, or of `fallback` when none stands for it, and returns
+    // the value now checked.
+    static int select(QButtonGroup* group, int value, int fallback);
+
+    QString m_appFolder;
+    QString m_settingsFile;
+    FormatState& m_state;
+    // What the controls show; goes back into m_state on OK only.
+    FormatState m_edited;
+    AudioFileWriter& m_writer;
+
+private:
+    QString storedText(const char* section, const char* key) const;
+};
+
+// Gives `w` its objectName and hands it back, so controls are named where they are made.
+template <typename W> W* named(W* w, const char* name) {
+    w->setObjectName(QLatin1String(name));
+    return w;
+}

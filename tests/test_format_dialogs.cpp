@@ -1,0 +1,256 @@
+#include "TestSupport.h"
+#include "base/AppFolder.h"
+#include "base/SettingsFile.h"
+#include "engine/codec/AudioFileWriter.h"
+#include "formats/ui/HeaderlessSettingsDialog.h"
+#include "recordings/RecordingsModel.h"
+#include "shell/ApplicationCore.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using Drive = std::function<void(QDialog&)>;
+Q_DECLARE_METATYPE(Drive)
+Q_DECLARE_METATYPE(HeaderlessSettingsDialog::Format)
+
+namespace {
+
+template <typename T> T* child(QDialog& d, const char* name) {
+    return d.findChild<T*>(QLatin1String(name));
+}
+
+void click(QDialog& d, const char* name) {
+    auto* button = child<QAbstractButton>(d, name);
+    QVERIFY2(button, name);
+    // Option buttons and check boxes take clicks on their mark and text only, not on the
+    // rest of a row the layout stretched them to.
+    const bool marked = button->isCheckable() && !qobject_cast<QPushButton*>(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
+}
+
+bool checked(QDialog& d, const char* name) {
+    auto* button = child<QAbstractButton>(d, name);
+    return button && button->isChecked();
+}
+
+QStringList entries(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts)
+        list << QLatin1String(text);
+    return list;
+}
+
+// "section/key=value" entries.
+void store(const QString& file, const QStringList& entries) {
+    for (const QString& entry : entries) {
+        const qsizetype slash = entry.indexOf(QLatin1Char('/'));
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        writeSetting(file, entry.left(slash), entry.mid(slash + 1, equals - slash - 1),
+                     entry.mid(equals + 1));
+    }
+}
+
+QStringList storedNow(const QString& file, const QStringList& entries) {
+    QStringList now;
+    for (const QString& entry : entries) {
+        const qsizetype slash = entry.indexOf(QLatin1Char('/'));
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        now << entry.left(equals) + QLatin1Char('=') +
+                   readSetting(file, entry.left(slash), entry.mid(slash + 1, equals - slash - 1));
+    }
+    return now;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A core started as the program starts it, on the private server's default source.
+struct Session {
+    QTemporaryDir app;
+    std::unique_ptr<ApplicationCore> core;
+
+    bool start(const QStringList& stored) {
+        const QString settings = settingsFile(app.path());
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("folder"), app.path());
+        store(settings, stored);
+        core = std::make_unique<ApplicationCore>(app.path());
+        if (!core->load())
+            return false;
+        const DeviceSelection::DeviceList& list = core->devices();
+        const DeviceSelection::SourceList sources =
+            core->chooseDevice(list.devices[static_cast<std::size_t>(list.selected)].index);
+        core->chooseSource(sources.selected);
+        return !sources.names.empty();
+    }
+    QString settings() const { return core->settingsFile(); }
+
+    // About 1.5 s of the tone in `format`; the file, or empty when recording failed.
+    QString record(const QString& format) {
+        if (!core->startRecording(format).ok)
+            return {};
+        const bool longEnough =
+            QTest::qWaitFor([this] { return core->session().elapsed() >= QLatin1String("0:01.500"); }, 10000);
+        core->stopRecording();
+        const int rows = core->recordings().rowCount();
+        return longEnough && rows > 0 ? core->recordings().path(rows - 1) : QString();
+    }
+};
+
+// The strongest frequency of `path` decoded by sox (`soxArgs` describe a headerless file)
+// or by ffmpeg (`ffmpegArgs`); -1 when the tool cannot read it.
+double tonePeak(const QString& path, const QStringList& soxArgs, const QStringList& ffmpegArgs, int rate) {
+    const QString wav = path + QStringLiteral(".decoded.wav");
+    const int rc = ffmpegArgs.isEmpty()
+                       ? testsupport::run(QStringLiteral("sox"), soxArgs + QStringList{path, wav})
+                       : testsupport::run(QStringLiteral("ffmpeg"),
+                                          QStringList{QStringLiteral("-v"), QStringLiteral("error"),
+                                                      QStringLiteral("-y")} +
+                                              ffmpegArgs + QStringList{QStringLiteral("-i"), path, wav});
+    const std::vector<float> samples = rc == 0 ? testsupport::soxDecodeMono(wav) : std::vector<float>{};
+    return samples.size() < static_cast<std::size_t>(rate) / 2 ? -1
+                                                               : testsupport::peakFrequency(samples, rate);
+}
+
+} // namespace
+
+// The format dialogs as a user drives them, checked in settings.dat, in the state the
+// settings window re-applies, and in a recording read back by ffprobe, sox or ffmpeg.
+class TestFormatDialogs : public QObject {
+    Q_OBJECT
+
+    // After OK or Cancel no field may show a value other than the one applied.
+    static void fieldsAgree(QDialog& dialog) {
+        for (QSpinBox* spin : dialog.findChildren<QSpinBox*>())
+            QCOMPARE(spin->findChild<QLineEdit*>()->text(), QString::number(spin->value()));
+    }
+
+    // Shows `dialog`, lets `drive` act, presses `button` unless it is null; checks settings.dat:
+    // the entries of `expectStored`, or unchanged bytes when there are none.
+    static void operate(QDialog& dialog, Session& s, const Drive& drive, const char* button,
+                        const QStringList& expectStored) {
+        const QByteArray before = bytesOf(s.settings());
+        dialog.show();
+        drive(dialog);
+        if (QTest::currentTestFailed())
+            return;
+        if (button)
+            click(dialog, button);
+        fieldsAgree(dialog);
+        if (expectStored.isEmpty())
+            QCOMPARE(bytesOf(s.settings()), before);
+        else
+            QCOMPARE(storedNow(s.settings(), expectStored), expectStored);
+    }
+
+private Q_SLOTS:
+    void headerlessDialogs_data() {
+        QTest::addColumn<HeaderlessSettingsDialog::Format>("format");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<Drive>("drive");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("expectStored");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("extension");
+        // How sox or ffmpeg must read the file to hear the 1000 Hz tone.
+        QTest::addColumn<QStringList>("soxArgs");
+        QTest::addColumn<QStringList>("ffmpegArgs");
+        QTest::addColumn<int>("rate");
+        using F = HeaderlessSettingsDialog::Format;
+
+        QTest::newRow("RAW: coding 7 opens on 16-bit PCM; A-law 8000 mono")
+            << F::Raw << entries({"raw/rawFreq=44100", "raw/rawChannel=2", "raw/rawCompr=7"})
+            << Drive([](QDialog& d) {
+                   QCOMPARE(d.windowTitle(), QStringLiteral("Set RAW Format"));
+                   QVERIFY(checked(d, "C1"));
+                   click(d, "F1");
+                   click(d, "P1");
+                   click(d, "C2");
+               })
+            << true << entries({"raw/rawFreq=8000", "raw/rawChannel=1", "raw/rawCompr=2"})
+            << "RAW A-Law 8000 Hz mono"
+            << "Raw" << entries({"-t", "raw", "-r", "8000", "-c", "1", "-e", "a-law", "-b", "8"})
+            << QStringList{} << 8000;
+        QTest::newRow("RAW: 16-bit 12000 stereo")
+            << F::Raw << QStringList{} << Drive([](QDialog& d) {
+                   click(d, "F10");
+                   click(d, "P2");
+                   click(d, "C1");
+               })
+            << true << entries({"raw/rawFreq=12000", "raw/rawChannel=2", "raw/rawCompr=1"})
+            << "RAW PCM 12000 Hz 16-bit stereo"
+            << "Raw" << entries({"-t", "raw", "-r", "12000", "-c", "2", "-e", "signed", "-b", "16"})
+            << QStringList{} << 12000;
+        QTest::newRow("G.726: 6 bits opens on 4, 12000 on F10; 3 bits at 8000")
+            << F::G726 << entries({"g726/gFreq=12000", "g726/gbit=6"}) << Drive([](QDialog& d) {
+                   QVERIFY(checked(d, "F10"));
+                   QVERIFY(checked(d, "Option1_2"));
+                   click(d, "F1");
+                   click(d, "Option1_1");
+               })
+            << true << entries({"g726/gFreq=8000", "g726/gbit=3"}) << "G.726 8000 Hz 3 bits"
+            << "G726" << QStringList{} << entries({"-f", "g726le", "-code_size", "3", "-sample_rate", "8000"})
+            << 8000;
+        QTest::newRow("VOX: 6000 is not offered and opens on 44100; 16000")
+            << F::Vox << entries({"vox/voxFreq=6000"}) << Drive([](QDialog& d) {
+                   QVERIFY(checked(d, "F7"));
+                   QVERIFY(!child<QAbstractButton>(d, "F9"));
+                   click(d, "F2");
+               })
+            << true << entries({"vox/voxFreq=16000"}) << "VOX 16000 Hz mono"
+            << "VOX" << entries({"-t", "vox", "-r", "16000"}) << QStringList{} << 16000;
+        QTest::newRow("RAW: Cancel keeps the stored format and the state")
+            << F::Raw << entries({"raw/rawFreq=8000", "raw/rawChannel=1", "raw/rawCompr=3"})
+            << Drive([](QDialog& d) {
+                   click(d, "F8");
+                   click(d, "P2");
+                   click(d, "C1");
+               })
+            << false << QStringList{} << QString() << "Raw"
+            << entries({"-t", "raw", "-r", "8000", "-c", "1", "-e", "mu-law", "-b", "8"}) << QStringList{}
+            << 8000;
+    }
+    void headerlessDialogs() {
+        // Fault: a fallback, a click or Cancel leaves a headerless file in another format
+        // than the one its readers will assume.
+        QFETCH(HeaderlessSettingsDialog::Format, format);
+        QFETCH(QStringList, stored);
+        QFETCH(Drive, drive);
+        QFETCH(bool, confirm);
+        QFETCH(QStringList, expectStored);
+        QFETCH(QString, description);
+        QFETCH(QString, extension);
+        QFETCH(QStringList, soxArgs);
+        QFETCH(QStringList, ffmpegArgs);
+        QFETCH(int, rate);
+        Session s;
+        QVERIFY(s.start(stored));
+        HeaderlessSettingsDialog dialog(format, s.core->appFolder(), s.settings(), s.core->formatState(),
+                                        s.core->writer());
+        QSignalSpy applied(&dialog, &FormatSettingsDialog::formatApplied);
+        operate(dialog, s, drive, confirm ? "cmdOK" : "cmdCancel", expectStored);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(applied.size(), confirm ? 1 : 0);
+        if (confirm)
+            QCOMPARE(applied.at(0).at(0).toString(), description);
+
+        applyFormatState(s.core->formatState(), s.core->writer());
+        const QString path = s.record(extension);
+        QVERIFY(!path.isEmpty());
+        QVERIFY(std::abs(tonePeak(path, soxArgs, ffmpegArgs, rate) - 1000) < 20);
+    }
+};
+
+QTEST_MAIN(TestFormatDialogs)
+#include "test_format_dialogs.moc"
