@@ -1,8 +1,11 @@
 #include "TestSupport.h"
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
+#include "base/ui/Dialogs.h"
 #include "engine/codec/AudioFileWriter.h"
+#include "engine/codec/WavCodecs.h"
 #include "formats/ui/HeaderlessSettingsDialog.h"
+#include "formats/ui/WavSettingsDialog.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ApplicationCore.h"
 
@@ -17,6 +20,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using Drive = std::function<void(QDialog&)>;
 Q_DECLARE_METATYPE(Drive)
@@ -129,6 +133,12 @@ double tonePeak(const QString& path, const QStringList& soxArgs, const QStringLi
 class TestFormatDialogs : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_samples;
+    // What the "From Menu" chooser answers, in turn.
+    QList<std::optional<codec::WavFormat>> m_menuAnswers;
+
+    QString sample(const char* name) const { return m_samples.filePath(QLatin1String(name)); }
+
     // After OK or Cancel no field may show a value other than the one applied.
     static void fieldsAgree(QDialog& dialog) {
         for (QSpinBox* spin : dialog.findChildren<QSpinBox*>())
@@ -154,6 +164,142 @@ class TestFormatDialogs : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_samples.isValid());
+        QCOMPARE(testsupport::run(QStringLiteral("sox"),
+                                  {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("16000"),
+                                   QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-e"),
+                                   QStringLiteral("u-law"), sample("ulaw.wav"), QStringLiteral("synth"),
+                                   QStringLiteral("0.1"), QStringLiteral("sine"), QStringLiteral("500")}),
+                 0);
+        QFile text(sample("notes.wav"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("not a sound file\n");
+    }
+    void init() {
+        Dialogs::shownMessages().clear();
+        m_menuAnswers.clear();
+    }
+
+    void wavDialog_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<Drive>("drive");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("expectStored");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QStringList>("messages");
+        // Whether the settings window's re-application of PCM follows before recording.
+        QTest::addColumn<bool>("reapply");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("encoding");
+        const QStringList refused = entries({"Format Parametr not valid"});
+        const QString pcm = QStringLiteral("Signed Integer PCM");
+
+        QTest::newRow("stored 48000 opens on 48000; mono stored")
+            << entries({"wav/Freq=48000", "wav/Channel=2"}) << Drive([](QDialog& d) {
+                   QVERIFY(checked(d, "F8"));
+                   QVERIFY(checked(d, "P2"));
+                   click(d, "P1");
+               })
+            << "Command1" << entries({"wav/Freq=48000", "wav/Channel=1"}) << "WAV PCM 48000 Hz 16-bit mono"
+            << QStringList{} << true << 48000 << 1 << pcm;
+        QTest::newRow("stored 12000 opens on 44100; GSM refused there, taken at 8000 mono")
+            << entries({"wav/Freq=12000"}) << Drive([](QDialog& d) {
+                   QVERIFY(checked(d, "F7"));
+                   Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+                   click(d, "cmdGSM");
+                   QVERIFY(d.isVisible());
+                   click(d, "F1");
+                   click(d, "P1");
+                   click(d, "cmdGSM");
+               })
+            << "" << QStringList{} << "WAV GSM 6.10 8000 Hz mono" << refused << false << 8000 << 1 << "GSM";
+        QTest::newRow("ADPCM") << entries({"wav/Freq=22050", "wav/Channel=2"})
+                               << Drive([](QDialog& d) { click(d, "cmdADPCM"); }) << "" << QStringList{}
+                               << "WAV IMA ADPCM 22050 Hz stereo" << QStringList{} << false << 22050 << 2
+                               << "IMA ADPCM";
+        QTest::newRow("Like Sample: cancelled, taken, then an unreadable file; the dialog stays")
+            << QStringList{} << Drive([this](QDialog& d) {
+                   Dialogs::setNextFileName(QString());
+                   click(d, "cmdSample");
+                   Dialogs::setNextFileName(sample("ulaw.wav"));
+                   click(d, "cmdSample");
+                   Dialogs::setNextFileName(sample("notes.wav"));
+                   Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+                   click(d, "cmdSample");
+                   QVERIFY(d.isVisible());
+               })
+            << "Command2" << QStringList{} << QStringLiteral("WAV \u00b5-Law 16000 Hz mono") << refused
+            << false << 16000 << 1 << "u-law";
+        QTest::newRow("GSM refused, then Cancel: the writer keeps its format")
+            << entries({"wav/Freq=22050", "wav/Channel=1"}) << Drive([](QDialog& d) {
+                   Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+                   click(d, "cmdGSM");
+               })
+            << "Command2" << QStringList{} << QString() << refused << false << 22050 << 1 << pcm;
+        QTest::newRow("DSP") << QStringList{} << Drive([](QDialog& d) { click(d, "cmdDSP"); }) << ""
+                             << QStringList{} << QStringLiteral("WAV \u00b5-Law 8000 Hz mono")
+                             << QStringList{} << false << 8000 << 1 << "u-law";
+        QTest::newRow("From Menu: a cancelled choice keeps the dialog open")
+            << QStringList{} << Drive([this](QDialog& d) {
+                   m_menuAnswers = {std::nullopt, codec::makeWavFormat(codec::WavCodec::ALaw, 11025, 1)};
+                   click(d, "cmdMenu");
+                   QVERIFY(d.isVisible());
+                   click(d, "cmdMenu");
+               })
+            << "" << QStringList{} << "WAV A-Law 11025 Hz mono" << QStringList{} << false << 11025 << 1
+            << "A-law";
+        QTest::newRow("Cancel keeps the stored format and the state")
+            << entries({"wav/Freq=22050", "wav/Channel=1"}) << Drive([](QDialog& d) {
+                   click(d, "F8");
+                   click(d, "P2");
+               })
+            << "Command2" << QStringList{} << QString() << QStringList{} << true << 22050 << 1 << pcm;
+    }
+    void wavDialog() {
+        // Fault: a refused or cancelled codec choice breaks the writer or reports success,
+        // or a rate and channels chosen are lost or outlive Cancel.
+        QFETCH(QStringList, stored);
+        QFETCH(Drive, drive);
+        QFETCH(QString, button);
+        QFETCH(QStringList, expectStored);
+        QFETCH(QString, description);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, reapply);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(QString, encoding);
+        Session s;
+        QVERIFY(s.start(stored));
+        s.core->writer().setWavFormatChooser(
+            [this](const codec::WavFormat&) { return m_menuAnswers.takeFirst(); });
+        WavSettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->formatState(), s.core->writer());
+        QSignalSpy applied(&dialog, &FormatSettingsDialog::formatApplied);
+        const QByteArray name = button.toLatin1();
+        operate(dialog, s, drive, button.isEmpty() ? nullptr : name.constData(), expectStored);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(Dialogs::shownMessages(), messages);
+        QCOMPARE(applied.size(), description.isEmpty() ? 0 : 1);
+        if (!description.isEmpty())
+            QCOMPARE(applied.at(0).at(0).toString(), description);
+
+        if (reapply)
+            applyFormatState(s.core->formatState(), s.core->writer());
+        const QString path = s.record(QStringLiteral("WAV"));
+        QVERIFY(!path.isEmpty());
+        const testsupport::AudioInfo info = testsupport::soxInfo(path);
+        QVERIFY(info.ok);
+        QCOMPARE(info.sampleRate, rate);
+        QCOMPARE(info.channels, channels);
+        QString soxEncoding;
+        testsupport::run(QStringLiteral("soxi"), {QStringLiteral("-e"), path}, &soxEncoding);
+        QCOMPARE(soxEncoding.trimmed(), encoding);
+        QVERIFY(std::abs(tonePeak(path, {}, {}, rate) - 1000) < 20);
+    }
+
     void headerlessDialogs_data() {
         QTest::addColumn<HeaderlessSettingsDialog::Format>("format");
         QTest::addColumn<QStringList>("stored");
