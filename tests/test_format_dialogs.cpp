@@ -5,6 +5,7 @@
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/WavCodecs.h"
 #include "formats/ui/HeaderlessSettingsDialog.h"
+#include "formats/ui/Mp3SettingsDialog.h"
 #include "formats/ui/OggSettingsDialog.h"
 #include "formats/ui/WavSettingsDialog.h"
 #include "recordings/RecordingsModel.h"
@@ -12,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +45,13 @@ void click(QDialog& d, const char* name) {
     // rest of a row the layout stretched them to.
     const bool marked = button->isCheckable() && !qobject_cast<QPushButton*>(button);
     QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
+}
+
+void typeInto(QDialog& d, const char* field, const QString& text) {
+    auto* edit = child<QLineEdit>(d, field);
+    QVERIFY2(edit, field);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
 }
 
 bool checked(QDialog& d, const char* name) {
@@ -115,6 +124,20 @@ struct Session {
     }
 };
 
+QMap<QString, QString> probe(const QString& path, const QStringList& extra = {}) {
+    QString out;
+    testsupport::run(QStringLiteral("ffprobe"),
+                     QStringList{QStringLiteral("-v"), QStringLiteral("error")} + extra +
+                         QStringList{QStringLiteral("-show_entries"),
+                                     QStringLiteral("stream=codec_name,sample_rate,channels,bit_rate"),
+                                     QStringLiteral("-of"), QStringLiteral("default=nw=1"), path},
+                     &out);
+    QMap<QString, QString> values;
+    for (const QString& line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+    return values;
+}
+
 // The strongest frequency of `path` decoded by sox (`soxArgs` describe a headerless file)
 // or by ffmpeg (`ffmpegArgs`); -1 when the tool cannot read it.
 double tonePeak(const QString& path, const QStringList& soxArgs, const QStringList& ffmpegArgs, int rate) {
@@ -128,6 +151,13 @@ double tonePeak(const QString& path, const QStringList& soxArgs, const QStringLi
     const std::vector<float> samples = rc == 0 ? testsupport::soxDecodeMono(wav) : std::vector<float>{};
     return samples.size() < static_cast<std::size_t>(rate) / 2 ? -1
                                                                : testsupport::peakFrequency(samples, rate);
+}
+
+double rms(const std::vector<float>& samples) {
+    double sum = 0;
+    for (const float s : samples)
+        sum += double(s) * s;
+    return samples.empty() ? 0 : std::sqrt(sum / double(samples.size()));
 }
 
 // Bit rates of a Vorbis identification header (maximum, nominal, minimum, in bit/s).
@@ -213,6 +243,107 @@ private Q_SLOTS:
     void init() {
         Dialogs::shownMessages().clear();
         m_menuAnswers.clear();
+    }
+
+    void mp3Dialog_data() {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<Drive>("drive");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("expectStored");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("kbps");
+        QTest::addColumn<bool>("vbrTag");
+        QTest::addColumn<bool>("lowpassed");
+
+        const QStringList plain =
+            entries({"mp3/MP3Bitrate=128", "mp3/MP3Frequency=44100", "mp3/MP3Channels=2"});
+        const QStringList small =
+            entries({"mp3/MP3Bitrate=64", "mp3/MP3Frequency=22050", "mp3/MP3Channels=1"});
+        QTest::newRow("64 kbit 22050 mono") << plain << Drive([](QDialog& d) {
+            child<QSlider>(d, "Slider1")->setValue(6);
+            QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("Current bitrate: 64 kbit"));
+            child<QComboBox>(d, "Combo5")->setCurrentIndex(4);
+            child<QComboBox>(d, "Combo3")->setCurrentIndex(4);
+        }) << true << small << "MP3 22050 Hz 64 kbit/s mono"
+                                            << 22050 << 1 << 64 << false << false;
+        QTest::newRow("stored 80 kept; VBR with typed quality refused past 9")
+            << entries({"mp3/MP3Bitrate=80"}) << Drive([](QDialog& d) {
+                   QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("Current bitrate: 80 kbit"));
+                   QCOMPARE(child<QSlider>(d, "Slider1")->value(), 9);
+                   QVERIFY(!child<QSpinBox>(d, "udVbrQ")->isEnabled());
+                   QVERIFY(!child<QSlider>(d, "Slider3")->isEnabled());
+                   child<QComboBox>(d, "Combo1")->setCurrentIndex(3);
+                   QVERIFY(child<QSpinBox>(d, "udVbrQ")->isEnabled());
+                   QVERIFY(!child<QSpinBox>(d, "udABR")->isEnabled());
+                   QVERIFY(child<QSlider>(d, "Slider3")->isEnabled());
+                   typeInto(d, "tVbrQ", QStringLiteral("12"));
+                   QCOMPARE(child<QLineEdit>(d, "tVbrQ")->text(), QStringLiteral("1"));
+               })
+            << true << entries({"mp3/MP3Bitrate=80", "mp3/MP3Frequency=44100", "mp3/MP3Channels=2"})
+            << "MP3 44100 Hz VBR quality 1 stereo" << 44100 << 2 << 0 << true << false;
+        QTest::newRow("ABR target typed below its range is held to 4") << plain << Drive([](QDialog& d) {
+            child<QComboBox>(d, "Combo1")->setCurrentIndex(5);
+            QVERIFY(!child<QSpinBox>(d, "udVbrQ")->isEnabled());
+            QVERIFY(child<QSpinBox>(d, "udABR")->isEnabled());
+            typeInto(d, "tABR", QStringLiteral("2"));
+        }) << true << plain << "MP3 44100 Hz ABR 4 kbit/s stereo" << 44100
+                                                                       << 2 << 0 << true << false;
+        QTest::newRow("low-pass at 500 Hz takes the tone out") << plain << Drive([](QDialog& d) {
+            QVERIFY(!child<QSpinBox>(d, "udLFiltF")->isEnabled());
+            click(d, "chLFilt");
+            QVERIFY(child<QSpinBox>(d, "udLFiltF")->isEnabled());
+            typeInto(d, "tLFiltF", QStringLiteral("500"));
+            typeInto(d, "tLFiltW", QStringLiteral("100"));
+        }) << true << plain << "MP3 44100 Hz 128 kbit/s stereo" << 44100
+                                                               << 2 << 128 << false << true;
+        QTest::newRow("Cancel keeps the stored format and the state") << small << Drive([](QDialog& d) {
+            QCOMPARE(child<QComboBox>(d, "Combo3")->currentText(), QStringLiteral("Mono"));
+            QCOMPARE(child<QComboBox>(d, "Combo5")->currentText(), QStringLiteral("22050"));
+            child<QSlider>(d, "Slider1")->setValue(14);
+            child<QComboBox>(d, "Combo5")->setCurrentIndex(0);
+            child<QComboBox>(d, "Combo3")->setCurrentIndex(0);
+            child<QComboBox>(d, "Combo1")->setCurrentIndex(3);
+        }) << false << QStringList{} << QString() << 22050 << 1 << 64 << false
+                                                                      << false;
+    }
+    void mp3Dialog() {
+        // Fault: a choice is lost, shown wrong, or survives Cancel into the next recording.
+        QFETCH(QStringList, stored);
+        QFETCH(Drive, drive);
+        QFETCH(bool, confirm);
+        QFETCH(QStringList, expectStored);
+        QFETCH(QString, description);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, kbps);
+        QFETCH(bool, vbrTag);
+        QFETCH(bool, lowpassed);
+        Session s;
+        QVERIFY(s.start(stored));
+        Mp3SettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->formatState(), s.core->writer());
+        QSignalSpy applied(&dialog, &FormatSettingsDialog::formatApplied);
+        operate(dialog, s, drive, confirm ? "Command1" : "Command2", expectStored);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(applied.size(), confirm ? 1 : 0);
+        if (confirm)
+            QCOMPARE(applied.at(0).at(0).toString(), description);
+
+        // What the settings window does when it opens next.
+        applyFormatState(s.core->formatState(), s.core->writer());
+        const QString path = s.record(QStringLiteral("MP3"));
+        QVERIFY(!path.isEmpty());
+        const auto info = probe(path);
+        QCOMPARE(info.value(QStringLiteral("sample_rate")).toInt(), rate);
+        QCOMPARE(info.value(QStringLiteral("channels")).toInt(), channels);
+        if (kbps > 0)
+            QCOMPARE(info.value(QStringLiteral("bit_rate")).toInt(), kbps * 1000);
+        QCOMPARE(bytesOf(path).left(8192).contains("Xing"), vbrTag);
+        // The tone comes through at about a third of full scale; the low-pass leaves a trace.
+        const double level = rms(testsupport::soxDecodeMono(path));
+        QVERIFY2(lowpassed ? level < 0.03 : level > 0.1, qPrintable(QString::number(level)));
     }
 
     void oggDialog_data() {
