@@ -656,6 +656,105 @@ private Q_SLOTS:
         QVERIFY(!path.isEmpty());
         QVERIFY(std::abs(tonePeak(path, soxArgs, ffmpegArgs, rate) - 1000) < 20);
     }
+
+    void brokenSettings_data() {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("format");
+        const char* keys[] = {"mp3/MP3Bitrate", "mp3/MP3Frequency", "mp3/MP3Channels", "wav/Freq",
+                              "wav/Channel",    "vox/voxFreq",      "ogg/oggBitrate",  "ogg/MinBitrate",
+                              "ogg/MaxBitrate", "ogg/Quality",      "ogg/VbrEnabled",  "ogg/QualityEnabled",
+                              "raw/rawFreq",    "raw/rawChannel",   "raw/rawCompr",    "g726/gFreq",
+                              "g726/gbit"};
+        const auto all = [&](const QStringList& v) {
+            QStringList list;
+            for (std::size_t i = 0; i < std::size(keys); ++i)
+                list << QLatin1String(keys[i]) + QLatin1Char('=') + v.at(v.size() == 1 ? 0 : qsizetype(i));
+            return list;
+        };
+        QTest::newRow("letters") << all(entries({"abc"})) << "MP3";
+        QTest::newRow("out of range")
+            << all(entries({"500", "96000", "3", "96000", "0", "5", "9999", "1", "1000", "5000", "7", "7",
+                            "99999", "9", "7", "-1", "6"}))
+            << "OGG";
+        QTest::newRow("overflowing") << all(entries({"70000000000"})) << "WAV";
+        QTest::newRow("empty") << all(entries({""})) << "Raw";
+    }
+    void brokenSettings() {
+        // Fault: a broken stored value shows one thing and records another, or breaks recording.
+        QFETCH(QStringList, values);
+        QFETCH(QString, format);
+        Session s;
+        QVERIFY(s.start(values));
+        FormatState& state = s.core->formatState();
+        AudioFileWriter& writer = s.core->writer();
+        QStringList descriptions;
+        const auto confirm = [&](FormatSettingsDialog& d, const char* ok,
+                                 const std::function<void()>& shown) {
+            connect(&d, &FormatSettingsDialog::formatApplied, this,
+                    [&](const QString& t) { descriptions << t; });
+            d.show();
+            shown();
+            click(d, ok);
+        };
+        {
+            Mp3SettingsDialog d(s.core->appFolder(), s.settings(), state, writer);
+            confirm(d, "Command1", [&] {
+                QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("Current bitrate: 128 kbit"));
+                QCOMPARE(child<QComboBox>(d, "Combo5")->currentText(), QStringLiteral("44100"));
+                QVERIFY(child<QComboBox>(d, "Combo3")->currentText() != QLatin1String("Mono"));
+            });
+        }
+        {
+            WavSettingsDialog d(s.core->appFolder(), s.settings(), state, writer);
+            confirm(d, "Command1", [&] { QVERIFY(checked(d, "F7") && checked(d, "P2")); });
+        }
+        {
+            HeaderlessSettingsDialog d(HeaderlessSettingsDialog::Format::Vox, s.core->appFolder(),
+                                       s.settings(), state, writer);
+            confirm(d, "cmdOK", [&] { QVERIFY(checked(d, "F7")); });
+        }
+        {
+            OggSettingsDialog d(s.core->appFolder(), s.settings(), state, writer);
+            confirm(d, "cmdOK", [&] {
+                QCOMPARE(child<QLabel>(d, "lblBitrate")->text(),
+                         QStringLiteral("Current nominal Bitrate: 128 kbit"));
+                QVERIFY(!checked(d, "chVbr") && !checked(d, "chQuality"));
+                const int quality = child<QSlider>(d, "sldrQuality")->value();
+                QVERIFY(quality == 300 || quality == 1000);
+            });
+        }
+        {
+            HeaderlessSettingsDialog d(HeaderlessSettingsDialog::Format::Raw, s.core->appFolder(),
+                                       s.settings(), state, writer);
+            confirm(d, "cmdOK", [&] { QVERIFY(checked(d, "F7") && checked(d, "P2") && checked(d, "C1")); });
+        }
+        {
+            HeaderlessSettingsDialog d(HeaderlessSettingsDialog::Format::G726, s.core->appFolder(),
+                                       s.settings(), state, writer);
+            confirm(d, "cmdOK", [&] { QVERIFY(checked(d, "F7") && checked(d, "Option1_2")); });
+        }
+        QCOMPARE(descriptions, QStringList({QStringLiteral("MP3 44100 Hz 128 kbit/s stereo"),
+                                            QStringLiteral("WAV PCM 44100 Hz 16-bit stereo"),
+                                            QStringLiteral("VOX 44100 Hz mono"),
+                                            QStringLiteral("Ogg Vorbis 44100 Hz stereo, 128 kbit/s"),
+                                            QStringLiteral("RAW PCM 44100 Hz 16-bit stereo"),
+                                            QStringLiteral("G.726 44100 Hz 4 bits")}));
+        // What was shown is now stored as such: the next opening reads sound values.
+        QCOMPARE(readSetting(s.settings(), QStringLiteral("ogg"), QStringLiteral("oggBitrate")),
+                 QStringLiteral("128"));
+
+        applyFormatState(state, writer);
+        const QString path = s.record(format);
+        QVERIFY(!path.isEmpty());
+        const QStringList raw = entries({"-t", "raw", "-r", "44100", "-c", "2", "-e", "signed", "-b", "16"});
+        QVERIFY(std::abs(tonePeak(path, format == QLatin1String("Raw") ? raw : QStringList{}, {}, 44100) -
+                         1000) < 20);
+        if (format != QLatin1String("Raw")) {
+            const auto info = probe(path);
+            QCOMPARE(info.value(QStringLiteral("sample_rate")).toInt(), 44100);
+            QCOMPARE(info.value(QStringLiteral("channels")).toInt(), 2);
+        }
+    }
 };
 
 QTEST_MAIN(TestFormatDialogs)
