@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -194,20 +195,25 @@ private Q_SLOTS:
     }
 
     void noSoundServerSaysRecordDeviceError() {
-        // Guards against a hang or crash when no sound server answers.
+        // Guards against a hang or crash when no sound server answers, or a stored output
+        // format lost meanwhile.
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputformat"), QStringLiteral("2"));
         const QByteArray server = qgetenv("PULSE_SERVER");
+        const auto restore = qScopeGuard([&server] { qputenv("PULSE_SERVER", server); });
         qputenv("PULSE_SERVER", "unix:/nonexistent/tavrik-native");
         Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         {
             MainWindow w(m_app->path());
             QCOMPARE(Dialogs::shownMessages(), QStringList{QStringLiteral("Record device error!")});
-            QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->count(), 0);
+            QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cboEncoders"))->currentText(),
+                     QStringLiteral("VOX"));
+            QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("DeviceCombo"))->count(), 0);
             w.startRecording();
             QVERIFY(!w.isRecording());
             w.exitApplication();
         }
-        qputenv("PULSE_SERVER", server);
-        QVERIFY(readSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")).isEmpty());
+        QCOMPARE(readSetting(m_settings, QStringLiteral("set"), QStringLiteral("outputformat")),
+                 QStringLiteral("2"));
     }
 
     void outputFormatSurvivesARestart() {

@@ -19,35 +19,24 @@ int outputFormatFrom(const QString& text) {
     return ok && value >= 0 && value < outputFormatTexts().size() ? value : 0;
 }
 
-namespace {
-
-template <typename T> void readInto(const QString& file, const char* section, const char* key, T& field) {
-    bool ok = false;
-    const qlonglong v = readSetting(file, QLatin1String(section), QLatin1String(key)).toLongLong(&ok);
-    if (ok && v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max())
-        field = static_cast<T>(v);
-}
-
-} // namespace
-
 void readFormatSettings(const QString& f, FormatState& s) {
-    readInto(f, "mp3", "MP3Frequency", s.mp3Frequency);
-    readInto(f, "mp3", "MP3Bitrate", s.mp3Bitrate);
-    readInto(f, "mp3", "MP3Channels", s.mp3Channels);
-    readInto(f, "wav", "Freq", s.wavFreq);
-    readInto(f, "wav", "Channel", s.wavChannel);
-    readInto(f, "vox", "voxFreq", s.voxFreq);
-    readInto(f, "ogg", "VbrEnabled", s.oggVbrEnabled);
-    readInto(f, "ogg", "QualityEnabled", s.oggQualityEnabled);
-    readInto(f, "ogg", "oggBitrate", s.oggBitrate);
-    readInto(f, "ogg", "MinBitrate", s.oggMinBitrate);
-    readInto(f, "ogg", "MaxBitrate", s.oggMaxBitrate);
-    readInto(f, "ogg", "Quality", s.oggQuality);
-    readInto(f, "raw", "rawFreq", s.rawFreq);
-    readInto(f, "raw", "rawChannel", s.rawChannel);
-    readInto(f, "raw", "rawCompr", s.rawCompr);
-    readInto(f, "g726", "gFreq", s.gFreq);
-    readInto(f, "g726", "gbit", s.gbit);
+    readSettingInto(f, "mp3", "MP3Frequency", s.mp3Frequency);
+    readSettingInto(f, "mp3", "MP3Bitrate", s.mp3Bitrate);
+    readSettingInto(f, "mp3", "MP3Channels", s.mp3Channels);
+    readSettingInto(f, "wav", "Freq", s.wavFreq);
+    readSettingInto(f, "wav", "Channel", s.wavChannel);
+    readSettingInto(f, "vox", "voxFreq", s.voxFreq);
+    readSettingInto(f, "ogg", "VbrEnabled", s.oggVbrEnabled);
+    readSettingInto(f, "ogg", "QualityEnabled", s.oggQualityEnabled);
+    readSettingInto(f, "ogg", "oggBitrate", s.oggBitrate);
+    readSettingInto(f, "ogg", "MinBitrate", s.oggMinBitrate);
+    readSettingInto(f, "ogg", "MaxBitrate", s.oggMaxBitrate);
+    readSettingInto(f, "ogg", "Quality", s.oggQuality);
+    readSettingInto(f, "raw", "rawFreq", s.rawFreq);
+    readSettingInto(f, "raw", "rawChannel", s.rawChannel);
+    readSettingInto(f, "raw", "rawCompr", s.rawCompr);
+    readSettingInto(f, "g726", "gFreq", s.gFreq);
+    readSettingInto(f, "g726", "gbit", s.gbit);
 }
 
 OggCall oggCallFor(const FormatState& s) {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "base/SettingsFile.h"
 #include "engine/codec/FileFormats.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <limits>
 
 class AudioFileWriter;
 
@@ -36,6 +38,16 @@ struct FormatState {
     std::int32_t gFreq = 0;
     std::int16_t gbit = 0;
 };
+
+// Reads `key` of `section` into `field` when it converts as a whole to the field's width;
+// otherwise the field keeps what it had.
+template <typename T>
+void readSettingInto(const QString& file, const char* section, const char* key, T& field) {
+    bool ok = false;
+    const qlonglong v = readSetting(file, QLatin1String(section), QLatin1String(key)).toLongLong(&ok);
+    if (ok && v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max())
+        field = static_cast<T>(v);
+}
 
 // Reads every format key into `state`. A value that is missing or does not convert as a
 // whole to its width leaves the field as it was.

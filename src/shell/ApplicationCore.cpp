@@ -56,7 +56,7 @@ QString ApplicationCore::outputFolder() const {
 
 bool ApplicationCore::load() {
     m_outputFormat = loadFormatSettings(m_settingsFile, m_formatState, *m_writer);
-    m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
+    formatsChanged();
     applySignalSettings(m_settingsFile, m_recorder->signalChain());
     m_loaded = true;
     m_devices = DeviceSelection::listDevices(*m_recorder);
@@ -65,6 +65,10 @@ bool ApplicationCore::load() {
         Q_EMIT devicesChanged();
     });
     return !m_devices.devices.empty();
+}
+
+void ApplicationCore::formatsChanged() {
+    m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
 }
 
 DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {

@@ -66,6 +66,8 @@ public:
     AudioRecorder& recorder() { return *m_recorder; }
     // The formats' parameters as the settings and the confirmed format dialogs left them.
     FormatState& formatState() { return m_formatState; }
+    // After the format settings changed: playback reads headerless files as now set.
+    void formatsChanged();
 
 Q_SIGNALS:
     // The device list was read again (a server or a source came or went).

@@ -315,11 +315,13 @@ void AudioRecorder::Impl::refresh() {
     refreshPending.store(false);
     if (!server.ready()) {
         if (!connectServer()) {
+            const bool had = !devices.empty();
             devices.clear();
             device = source = -1;
             if (!reconnectTimer->isActive())
                 reconnectTimer->start(kReconnectMs);
-            Q_EMIT q->devicesChanged();
+            if (had)
+                Q_EMIT q->devicesChanged();
             return;
         }
         reconnectTimer->stop();

@@ -6,7 +6,11 @@
 #include "engine/pulse/AudioRecorder.h"
 #include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
+#include "formats/ui/HeaderlessSettingsDialog.h"
 #include "formats/ui/MixerPanel.h"
+#include "formats/ui/Mp3SettingsDialog.h"
+#include "formats/ui/OggSettingsDialog.h"
+#include "formats/ui/WavSettingsDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,6 +23,7 @@
 #include <QStorageInfo>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <memory>
 
 using codec::FileType;
 
@@ -210,7 +215,36 @@ void FormatSettingsDialog::showFormat(FileType type) {
 }
 
 void FormatSettingsDialog::openFormatDialog(FileType type) {
-    Q_UNUSED(type)
+    std::unique_ptr<FormatDialog> dialog;
+    const auto headerless = [&](HeaderlessSettingsDialog::Format format) {
+        return std::make_unique<HeaderlessSettingsDialog>(format, m_appFolder, m_settingsFile, m_formats,
+                                                          m_writer, this);
+    };
+    switch (type) {
+    case FileType::Wav:
+        dialog = std::make_unique<WavSettingsDialog>(m_appFolder, m_settingsFile, m_formats, m_writer, this);
+        break;
+    case FileType::Mp3:
+        dialog = std::make_unique<Mp3SettingsDialog>(m_appFolder, m_settingsFile, m_formats, m_writer, this);
+        break;
+    case FileType::Ogg:
+        dialog = std::make_unique<OggSettingsDialog>(m_appFolder, m_settingsFile, m_formats, m_writer, this);
+        break;
+    case FileType::Vox:
+        dialog = headerless(HeaderlessSettingsDialog::Format::Vox);
+        break;
+    case FileType::Raw:
+        dialog = headerless(HeaderlessSettingsDialog::Format::Raw);
+        break;
+    case FileType::G726:
+        dialog = headerless(HeaderlessSettingsDialog::Format::G726);
+        break;
+    case FileType::Wma:
+        return;
+    }
+    // The row shows what a file of its type would get, whatever file is open meanwhile.
+    connect(dialog.get(), &FormatDialog::formatApplied, this, [this, type] { showFormat(type); });
+    dialog->exec();
 }
 
 void FormatSettingsDialog::storeAndAccept() {

@@ -1,0 +1,144 @@
+#include "formats/ui/HeaderlessSettingsDialog.h"
+
+#include "base/ui/Skin.h"
+#include "engine/codec/AudioFileWriter.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <variant>
+
+namespace {
+
+using Choice = FormatDialog::Choice;
+using StateField = std::variant<std::int32_t FormatState::*, std::int16_t FormatState::*>;
+
+constexpr Choice kRates[] = {
+    {"F1", "8000", 8000},    {"F2", "16000", 16000},  {"F3", "24000", 24000}, {"F4", "32000", 32000},
+    {"F5", "11025 ", 11025}, {"F6", "22050", 22050},  {"F7", "44100", 44100}, {"F8", "48000", 48000},
+    {"F9", "6000", 6000},    {"F10", "12000", 12000},
+};
+constexpr Choice kChannels[] = {{"P1", "Mono", 1}, {"P2", "Stereo", 2}};
+constexpr Choice kCodings[] = {
+    {"C1", "16-bit PCM", 1}, {"C2", "8-bit A-Law ", 2}, {"C3", "8-bit mu-Law ", 3}};
+constexpr Choice kG726Bits[] = {{"Option1_0", "2 bit ", 2},
+                                {"Option1_1", "3 bit", 3},
+                                {"Option1_2", "4 bit ", 4},
+                                {"Option1_3", "5 bit", 5}};
+
+int valueOf(const FormatState& state, StateField field) {
+    return std::visit([&](auto member) { return static_cast<int>(state.*member); }, field);
+}
+
+void setValue(FormatState& state, StateField field, int value) {
+    std::visit(
+        [&](auto member) {
+            using T = std::remove_reference_t<decltype(state.*member)>;
+            state.*member = static_cast<T>(value);
+        },
+        field);
+}
+
+} // namespace
+
+struct HeaderlessSettingsDialog::Group {
+    const char* caption;
+    const char* key;
+    StateField field;
+    std::span<const Choice> choices;
+    // Selected, and taken, when the stored value has no button.
+    int fallback;
+};
+
+struct HeaderlessSettingsDialog::Layout {
+    const char* objectName;
+    const char* title;
+    const char* section;
+    std::vector<Group> groups;
+    void (*apply)(const FormatState&, AudioFileWriter&);
+};
+
+const HeaderlessSettingsDialog::Layout& HeaderlessSettingsDialog::layoutOf(Format format) {
+    static const Layout vox{
+        "frmVOX",
+        "Set VOX Format",
+        "vox",
+        {{"Frequency (Hz)", "voxFreq", &FormatState::voxFreq, std::span(kRates).first(8), 44100}},
+        [](const FormatState& s, AudioFileWriter& w) { w.setVoxFormat(s.voxFreq); }};
+    static const Layout g726{
+        "frmG726",
+        "Set CCUIT G.726 Format",
+        "g726",
+        {{"Frequency (Hz)", "gFreq", &FormatState::gFreq, kRates, 44100},
+         {"ADPCM Bit", "gbit", &FormatState::gbit, kG726Bits, 4}},
+        [](const FormatState& s, AudioFileWriter& w) { w.setG726Format(s.gFreq, s.gbit); }};
+    static const Layout raw{"frmRAW",
+                            "Set RAW Format",
+                            "raw",
+                            {{"Frequency (Hz)", "rawFreq", &FormatState::rawFreq, kRates, 44100},
+                             {"nChannels", "rawChannel", &FormatState::rawChannel, kChannels, 2},
+                             {"Comperssion", "rawCompr", &FormatState::rawCompr, kCodings, 1}},
+                            [](const FormatState& s, AudioFileWriter& w) {
+                                w.setRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
+                            }};
+    switch (format) {
+    case Format::Vox:
+        return vox;
+    case Format::G726:
+        return g726;
+    case Format::Raw:
+        break;
+    }
+    return raw;
+}
+
+HeaderlessSettingsDialog::HeaderlessSettingsDialog(Format format, const QString& appFolder,
+                                                   const QString& settingsFile, FormatState& state,
+                                                   AudioFileWriter& writer, QWidget* parent)
+    : FormatDialog(appFolder, settingsFile, state, writer, parent)
+    , m_layout(layoutOf(format)) {
+    setObjectName(QLatin1String(m_layout.objectName));
+    setWindowTitle(QLatin1String(m_layout.title));
+
+    auto* groupsRow = new QHBoxLayout;
+    for (const Group& g : m_layout.groups) {
+        auto* box = new QGroupBox(QLatin1String(g.caption), this);
+        QButtonGroup* buttons = addChoices(box, g.choices);
+        connect(buttons, &QButtonGroup::idClicked, this,
+                [this, field = g.field](int value) { setValue(m_edited, field, value); });
+        m_groups.push_back(buttons);
+        groupsRow->addWidget(box, 0, Qt::AlignTop);
+    }
+
+    auto* ok = named(new QPushButton(tr("Ok"), this), "cmdOK");
+    auto* cancel = named(new QPushButton(tr("Cancel"), this), "cmdCancel");
+    ok->setDefault(true);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(ok);
+    buttonRow->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groupsRow);
+    layout->addLayout(buttonRow);
+    connect(ok, &QPushButton::clicked, this, &HeaderlessSettingsDialog::saveAndAccept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    applySkin(m_appFolder, this);
+    for (std::size_t i = 0; i < m_layout.groups.size(); ++i) {
+        const Group& g = m_layout.groups[i];
+        std::visit([&](auto member) { readStored(m_layout.section, g.key, m_edited.*member); }, g.field);
+        setValue(m_edited, g.field, select(m_groups[i], valueOf(m_edited, g.field), g.fallback));
+    }
+}
+
+void HeaderlessSettingsDialog::saveAndAccept() {
+    for (const Group& g : m_layout.groups) {
+        const int value = valueOf(m_edited, g.field);
+        store(m_layout.section, g.key, value);
+        setValue(m_state, g.field, value);
+    }
+    m_layout.apply(m_state, m_writer);
+    announceApplied();
+    accept();
+}

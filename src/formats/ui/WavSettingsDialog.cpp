@@ -1,0 +1,135 @@
+#include "formats/ui/WavSettingsDialog.h"
+
+#include "base/ui/Dialogs.h"
+#include "base/ui/Skin.h"
+#include "engine/codec/AudioFileWriter.h"
+#include "engine/codec/SndfileEncoder.h"
+#include "engine/codec/WavCodecs.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace {
+
+constexpr FormatDialog::Choice kRates[] = {
+    {"F1", "8000", 8000},   {"F2", "16000", 16000}, {"F3", "24000", 24000}, {"F4", "32000", 32000},
+    {"F5", "11025", 11025}, {"F6", "22050", 22050}, {"F7", "44100", 44100}, {"F8", "48000", 48000},
+};
+constexpr FormatDialog::Choice kChannels[] = {{"P1", "Mono", 1}, {"P2", "Stereo", 2}};
+
+} // namespace
+
+WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& settingsFile,
+                                     FormatState& state, AudioFileWriter& writer, QWidget* parent)
+    : FormatDialog(appFolder, settingsFile, state, writer, parent) {
+    setObjectName(QStringLiteral("frmWAV"));
+    setWindowTitle(tr("Set WAV Format"));
+
+    auto* rateBox = new QGroupBox(tr("Frequency (Hz)"), this);
+    m_rates = addChoices(rateBox, kRates);
+    auto* channelBox = new QGroupBox(tr("nChannels"), this);
+    m_channels = addChoices(channelBox, kChannels);
+    connect(m_rates, &QButtonGroup::idClicked, this, [this](int hz) { m_edited.wavFreq = hz; });
+    connect(m_channels, &QButtonGroup::idClicked, this,
+            [this](int channels) { m_edited.wavChannel = static_cast<std::int16_t>(channels); });
+
+    auto* codecBox = new QGroupBox(tr("Set WAV Format"), this);
+    auto* codecs = new QVBoxLayout(codecBox);
+    const auto addCodec = [&](const char* caption, const char* name, void (WavSettingsDialog::*action)()) {
+        auto* button = named(new QPushButton(QLatin1String(caption), codecBox), name);
+        codecs->addWidget(button);
+        connect(button, &QPushButton::clicked, this, action);
+    };
+    addCodec("PCM", "cmdPCM", &WavSettingsDialog::applyPcm);
+    addCodec("ADPCM", "cmdADPCM", &WavSettingsDialog::applyAdpcm);
+    addCodec("GSM", "cmdGSM", &WavSettingsDialog::applyGsm);
+    addCodec("DSP", "cmdDSP", &WavSettingsDialog::applyTelephone);
+    addCodec("From Menu", "cmdMenu", &WavSettingsDialog::chooseFromMenu);
+    addCodec("Like Sample", "cmdSample", &WavSettingsDialog::applyLikeSample);
+
+    auto* ok = named(new QPushButton(tr("OK"), this), "Command1");
+    auto* cancel = named(new QPushButton(tr("Cancel"), this), "Command2");
+    ok->setDefault(true);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(rateBox, 0, 0, 2, 1);
+    grid->addWidget(channelBox, 0, 1, Qt::AlignTop);
+    grid->addWidget(codecBox, 0, 2, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 2, 0, 1, 3);
+    connect(ok, &QPushButton::clicked, this, &WavSettingsDialog::saveAndAccept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    applySkin(m_appFolder, this);
+    readStored("wav", "Freq", m_edited.wavFreq);
+    readStored("wav", "Channel", m_edited.wavChannel);
+    m_edited.wavFreq = select(m_rates, m_edited.wavFreq, 44100);
+    m_edited.wavChannel = static_cast<std::int16_t>(select(m_channels, m_edited.wavChannel, 2));
+}
+
+void WavSettingsDialog::keepAndAccept() {
+    m_state.wavFreq = m_edited.wavFreq;
+    m_state.wavChannel = m_edited.wavChannel;
+    announceApplied();
+    accept();
+}
+
+bool WavSettingsDialog::acceptable(const QString& refusal) {
+    if (refusal.isEmpty())
+        return true;
+    Dialogs::message(this, QMessageBox::Warning, tr("Format Parametr not valid"));
+    return false;
+}
+
+void WavSettingsDialog::saveAndAccept() {
+    store("wav", "Freq", m_edited.wavFreq);
+    store("wav", "Channel", m_edited.wavChannel);
+    m_writer.setWavFormat(m_edited.wavFreq, m_edited.wavChannel, 16);
+    keepAndAccept();
+}
+
+void WavSettingsDialog::applyPcm() {
+    m_writer.setWavFormat(m_edited.wavFreq, m_edited.wavChannel, 16);
+    keepAndAccept();
+}
+
+// ADPCM and GSM are checked before they reach the writer: a refused call would leave it
+// holding a WAV format that no recording can be made with.
+void WavSettingsDialog::applyAdpcm() {
+    if (!acceptable(
+            codec::makeWavFormat(codec::WavCodec::ImaAdpcm, m_edited.wavFreq, m_edited.wavChannel).refusal))
+        return;
+    m_writer.setWavAdpcm(m_edited.wavFreq, m_edited.wavChannel);
+    keepAndAccept();
+}
+
+void WavSettingsDialog::applyGsm() {
+    if (!acceptable(codec::makeWavFormat(codec::WavCodec::Gsm610, m_edited.wavFreq, 1).refusal))
+        return;
+    m_writer.setWavGsm(m_edited.wavFreq);
+    keepAndAccept();
+}
+
+void WavSettingsDialog::applyTelephone() {
+    m_writer.setWavTelephone();
+    keepAndAccept();
+}
+
+// A cancelled choice applies nothing, so the dialog stays open rather than reporting the
+// format it left untouched.
+void WavSettingsDialog::chooseFromMenu() {
+    if (m_writer.chooseWavFormat() == 0)
+        keepAndAccept();
+}
+
+void WavSettingsDialog::applyLikeSample() {
+    const QString path = Dialogs::openFileName(this, tr("Like Sample"), tr("Wav files (*.wav)"));
+    if (path.isEmpty() || !acceptable(wavFormatLike(path).refusal))
+        return;
+    m_writer.setWavLikeFile(path);
+    announceApplied();
+}
