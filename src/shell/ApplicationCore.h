@@ -31,8 +31,9 @@ public:
     // Where new recordings go: the stored folder, else the application folder.
     QString outputFolder() const;
 
-    // Start-up: the device list, then the format and signal settings. False, and nothing
-    // loaded, when there is no recording device.
+    // Start-up: recovers the recordings an unexpected end left behind, then reads the device
+    // list, then the format and signal settings. False, and nothing more loaded, when there is
+    // no recording device.
     bool load();
     bool isLoaded() const { return m_loaded; }
     const DeviceSelection::DeviceList& devices() const { return m_devices; }
@@ -70,6 +71,9 @@ public:
 Q_SIGNALS:
     // Mono sound for the displays while they are watched; either block may be empty.
     void displaysReady(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate);
+    // A line for the status bar: a recording recovered, or a journal that cannot be kept.
+    // Delivered from the event loop, after what the command that caused it shows.
+    void notice(const QString& text);
 
 private:
     void recorderTicked();
