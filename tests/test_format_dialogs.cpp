@@ -688,10 +688,8 @@ private Q_SLOTS:
         FormatState& state = s.core->formatState();
         AudioFileWriter& writer = s.core->writer();
         QStringList descriptions;
-        const auto confirm = [&](FormatDialog& d, const char* ok,
-                                 const std::function<void()>& shown) {
-            connect(&d, &FormatDialog::formatApplied, this,
-                    [&](const QString& t) { descriptions << t; });
+        const auto confirm = [&](FormatDialog& d, const char* ok, const std::function<void()>& shown) {
+            connect(&d, &FormatDialog::formatApplied, this, [&](const QString& t) { descriptions << t; });
             d.show();
             shown();
             click(d, ok);

@@ -14,7 +14,8 @@ RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, A
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
     , m_recorder(recorder)
-    , m_file(file) {
+    , m_file(file)
+    , m_journal(m_appFolder) {
     // Encoding and writing run on the recorder's writer thread, away from the windows.
     connect(&m_recorder, &AudioRecorder::blockCaptured, this, &RecordingSession::onBlock,
             Qt::DirectConnection);
@@ -34,6 +35,9 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_file.create(m_path);
     if (m_file.status() < 0)
         return {false, m_file.errorText()};
+    if (const JournalError journal = m_journal.begin(journalEntryFor(m_path, m_startTime, m_file));
+        journal.failed())
+        Q_EMIT journalFailed(journal.reason);
     m_recorder.setCaptureFormat(m_file.sampleRate(), m_file.channels());
     m_recorder.setBlockSize(m_recorder.blockSizeFor(1000));
     const QString description = m_file.formatDescription();
@@ -45,6 +49,7 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     if (m_recorder.status() < 0) {
         m_fileOpen = false;
         m_file.close();
+        m_journal.end();
         return {false, m_recorder.errorText()};
     }
     m_recording = true;
@@ -63,6 +68,7 @@ void RecordingSession::stop() {
     Q_EMIT elapsedChanged(m_elapsed);
     m_fileOpen = false;
     m_file.close();
+    m_journal.end();
     Q_EMIT finished(m_path, m_elapsed, m_startTime);
     m_stopping = false;
     Q_EMIT stopped();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/dsp/SampleBlock.h"
+#include "record/RecordingJournal.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -48,6 +49,8 @@ Q_SIGNALS:
     void stopped();
     // The recording ended on its own; it was stopped and listed before this is emitted.
     void interrupted(const QString& reason);
+    // The recording goes on, but a crash now would leave it unlisted and unrepaired.
+    void journalFailed(const QString& reason);
 
 private:
     void onBlock(const SampleBlock& block);
@@ -58,6 +61,7 @@ private:
     QString m_appFolder;
     AudioRecorder& m_recorder;
     AudioFileWriter& m_file;
+    RecordingJournal m_journal;
 
     bool m_recording = false;
     bool m_fileOpen = false;

@@ -10,6 +10,7 @@
 #include "engine/pulse/AudioRecorder.h"
 #include "formats/SignalSettings.h"
 #include "record/OutputNaming.h"
+#include "record/RecordingRecovery.h"
 #include "recordings/RecordingsModel.h"
 
 namespace {
@@ -35,6 +36,8 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
           *m_reader, *m_player, [this] { return isRecording(); }, this)) {
     connect(m_recorder.get(), &AudioRecorder::tick, this, &ApplicationCore::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
+    connect(m_session, &RecordingSession::journalFailed, this, &ApplicationCore::notice,
+            Qt::QueuedConnection);
     connect(m_playback, &FilePlayback::spectrumReady, this,
             [this](const SampleBlock& values, int rate, int channels) {
                 if (m_watched)
@@ -55,6 +58,12 @@ QString ApplicationCore::outputFolder() const {
 }
 
 bool ApplicationCore::load() {
+    const RecoveryReport recovery = recoverRecordings(m_appFolder);
+    for (const RecoveredRecording& r : recovery.recovered)
+        m_recordings->appendRecording(r.path, r.duration, r.start);
+    for (const QString& text : recovery.notices)
+        QMetaObject::invokeMethod(
+            this, [this, text] { Q_EMIT notice(text); }, Qt::QueuedConnection);
     m_outputFormat = loadFormatSettings(m_settingsFile, m_formatState, *m_writer);
     formatsChanged();
     applySignalSettings(m_settingsFile, m_recorder->signalChain());

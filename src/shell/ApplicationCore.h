@@ -31,8 +31,9 @@ public:
     // Where new recordings go: the stored folder, else the application folder.
     QString outputFolder() const;
 
-    // Start-up: the format and signal settings, then the device list. False when there is
-    // no recording device (yet: devicesChanged tells when one appears).
+    // Start-up: recovers the recordings an unexpected end left behind, then the format and
+    // signal settings, then the device list. False when there is no recording device (yet:
+    // devicesChanged tells when one appears).
     bool load();
     bool isLoaded() const { return m_loaded; }
     const DeviceSelection::DeviceList& devices() const { return m_devices; }
@@ -74,6 +75,9 @@ Q_SIGNALS:
     void devicesChanged();
     // Mono sound for the displays while they are watched; either block may be empty.
     void displaysReady(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate);
+    // A line for the status bar: a recording recovered, or a journal that cannot be kept.
+    // Delivered from the event loop, after what the command that caused it shows.
+    void notice(const QString& text);
 
 private:
     void recorderTicked();

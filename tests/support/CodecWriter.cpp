@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "engine/codec/AudioFileWriter.h"
+#include "record/RecordingJournal.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -10,7 +11,8 @@
 // extension names: one second per line read from standard input, printing the seconds
 // written after each. It runs until killed (or until its input closes), as a recorder does.
 // Optional arguments: rate and channels (44100 and 2 by default), and for WAV a codec
-// ("adpcm", "gsm" or "dsp"; PCM otherwise).
+// ("adpcm", "gsm" or "dsp"; PCM otherwise); then an application folder, where it keeps the
+// recording journal as a recording session does.
 int main(int argc, char* argv[]) {
     if (argc < 2)
         return 2;
@@ -18,6 +20,7 @@ int main(int argc, char* argv[]) {
     const int rate = argc > 2 ? std::atoi(argv[2]) : 44100;
     const int channels = argc > 3 ? std::atoi(argv[3]) : 2;
     const std::string wavCodec = argc > 4 ? argv[4] : "";
+    const QString journalFolder = argc > 5 ? QString::fromLocal8Bit(argv[5]) : QString();
     AudioFileWriter codec;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("vox"))
@@ -26,6 +29,10 @@ int main(int argc, char* argv[]) {
         codec.setRawFormat(1, rate, channels, 16);
     else if (suffix == QLatin1String("g726"))
         codec.setG726Format(rate, 4);
+    else if (suffix == QLatin1String("mp3"))
+        codec.setMp3Format(rate, 128, channels);
+    else if (suffix == QLatin1String("ogg"))
+        codec.setOggFormat(rate, channels, 128, 0, 0, -1);
     else if (wavCodec == "adpcm")
         codec.setWavAdpcm(rate, channels);
     else if (wavCodec == "gsm")
@@ -35,6 +42,10 @@ int main(int argc, char* argv[]) {
     else
         codec.setWavFormat(rate, channels, 16);
     codec.create(path);
+    if (!journalFolder.isEmpty() && RecordingJournal(journalFolder)
+                                        .begin(journalEntryFor(path, QDateTime::currentDateTime(), codec))
+                                        .failed())
+        return 3;
     // A whole number of periods, so that consecutive blocks join without a seam.
     const SampleBlock second = testsupport::sine(1000, codec.sampleRate(), codec.channels(), 1.0);
     int seconds = 0;

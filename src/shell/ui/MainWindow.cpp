@@ -58,6 +58,7 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     });
     connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
     connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->draw({}); });
+    connect(m_core, &ApplicationCore::notice, m_panel2, &QLabel::setText);
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
