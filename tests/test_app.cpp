@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <csignal>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -74,6 +76,39 @@ private Q_SLOTS:
         QVERIFY2(info.seconds >= recordedFor - 2.0,
                  qPrintable(QStringLiteral("%1 s kept of %2 s").arg(info.seconds).arg(recordedFor)));
         QCOMPARE(peakFrequency(soxDecodeMono(path), info.sampleRate), 1000.0);
+    }
+
+    void stoppedProgramKeepsTheTimeline() {
+        // Guards against a recording that silently loses what the server dropped while the
+        // whole program stood still (SIGSTOP, a suspended laptop): the file must keep its
+        // length, the gap filled with silence.
+        const QString settings = settingsFile(m_app.path());
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("stopped"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        const QString path = m_app.filePath(QStringLiteral("stopped.WAV"));
+        QFile::remove(path);
+
+        auto p = launch({QStringLiteral("--record")});
+        QVERIFY(p->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
+        QElapsedTimer recording;
+        recording.start();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 2 * 44100 * 2 * 2, 15000);
+        ::kill(static_cast<pid_t>(p->processId()), SIGSTOP);
+        // The stall under test, longer than the server holds; not a wait for anything.
+        QThread::sleep(40);
+        ::kill(static_cast<pid_t>(p->processId()), SIGCONT);
+        const qint64 wanted = (recording.elapsed() / 1000 + 2) * 44100 * 2 * 2;
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > wanted, 15000);
+        const double recordedFor = recording.elapsed() / 1000.0;
+        p->kill();
+        QVERIFY(p->waitForFinished());
+
+        const AudioInfo info = soxInfo(path);
+        QVERIFY2(info.ok, qPrintable(path));
+        QVERIFY2(
+            info.seconds >= recordedFor - 2.5 && info.seconds <= recordedFor + 2.5,
+            qPrintable(QStringLiteral("%1 s in the file after %2 s").arg(info.seconds).arg(recordedFor)));
     }
 };
 

@@ -135,6 +135,43 @@ private Q_SLOTS:
                  1000.0);
     }
 
+    void longRecordingSplitsWithoutASeam() {
+        // Guards against samples lost or doubled where a long recording goes on in a new
+        // file, a part that replaces another, or parts missing from the list.
+        setNaming("part", "0", "1"); // even "overwrite" must not let a part replace another
+        writeSetting(m_settings, QStringLiteral("set"), QStringLiteral("splitmb"), QStringLiteral("1"));
+        MainWindow w(m_app->path());
+        selectSource(w, "Monitor of Tone");
+        click(w, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(w.recordings().rowCount() >= 2, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 14000, 6000);
+        click(w, "cmdStop");
+
+        const RecordingsModel& list = w.recordings();
+        QCOMPARE(list.rowCount(), 3);
+        std::vector<float> joined;
+        double seconds = 0;
+        QStringList paths;
+        for (int r = 0; r < list.rowCount(); ++r) {
+            const QString path = list.path(r);
+            paths << path;
+            const AudioInfo info = soxInfo(path);
+            QVERIFY2(info.ok, qPrintable(path));
+            seconds += info.seconds;
+            const std::vector<float> part = soxDecodeMono(path);
+            joined.insert(joined.end(), part.begin(), part.end());
+        }
+        QCOMPARE(paths.removeDuplicates(), 0);
+        // 1 MiB holds six one-second blocks of 44.1 kHz stereo; a part ends at a block.
+        QCOMPARE(soxInfo(paths[0]).seconds, 6.0);
+        QVERIFY2(std::abs(seconds - elapsedMs(w) / 1000.0) <= 0.05, qPrintable(QString::number(seconds)));
+        const double clean = maxSineResidual(joined, 1000, 44100, 2000);
+        QVERIFY2(clean < 0.05, qPrintable(QString::number(clean)));
+        QCOMPARE(w.statusText(1), paths.last());
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
     void busyInterfaceLosesNoSound() {
         // Guards against gaps or repeats when the interface thread stalls mid-recording, for
         // longer than the capture ring holds.

@@ -12,6 +12,21 @@ std::optional<double> number(const QString& text) {
 }
 } // namespace
 
+SplitRule SplitRule::read(const QString& settingsFile) {
+    const auto number = [&](const char* key) {
+        bool ok = false;
+        const int value =
+            readSetting(settingsFile, QStringLiteral("set"), QLatin1String(key)).trimmed().toInt(&ok);
+        return ok && value > 0 ? value : 0;
+    };
+    return {number("splitminutes"), number("splitmb")};
+}
+
+bool SplitRule::due(qint64 frames, int sampleRate, qint64 fileBytes) const {
+    return (minutes > 0 && frames >= static_cast<qint64>(minutes) * 60 * sampleRate) ||
+           (megabytes > 0 && fileBytes >= static_cast<qint64>(megabytes) * 1024 * 1024);
+}
+
 NamingSettings NamingSettings::read(const QString& settingsFile) {
     const QString set = QStringLiteral("set");
     return {readSetting(settingsFile, set, QStringLiteral("outputfolder")),

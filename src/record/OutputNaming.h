@@ -14,6 +14,18 @@ struct NamingSettings {
     static NamingSettings read(const QString& settingsFile);
 };
 
+// When a long recording goes on in a new file: after `minutes` of sound or once the file
+// holds `megabytes` (MiB); 0 (or a key that is missing or no number) never. Keys
+// `splitminutes` and `splitmb` of section `set`.
+struct SplitRule {
+    int minutes = 0;
+    int megabytes = 0;
+
+    static SplitRule read(const QString& settingsFile);
+    bool active() const { return minutes > 0 || megabytes > 0; }
+    bool due(qint64 frames, int sampleRate, qint64 fileBytes) const;
+};
+
 // True when `text` asks for the date-and-time stamp: "1", or anything not a number.
 bool stampRequested(const QString& dateTimeText);
 // True when `text` asks to overwrite existing files: a number other than 0.

@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <algorithm>
 
 RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileWriter& file,
                                    QObject* parent)
@@ -21,10 +22,22 @@ RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, A
             Qt::DirectConnection);
     connect(&m_recorder, &AudioRecorder::tick, this, &RecordingSession::onTimer);
     connect(&m_recorder, &AudioRecorder::failed, this, &RecordingSession::fail);
+    connect(&m_recorder, &AudioRecorder::silenceFilled, this, [this](qint64 frames) {
+        if (m_recording)
+            Q_EMIT silenceFilled(
+                tr("Tavrik stood still and the sound server dropped what it could not hold: "
+                   "%1 s of \"%2\" are filled with silence, so the recording keeps its length.")
+                    .arg(filledSeconds(frames))
+                    .arg(m_path));
+    });
 }
 
 RecordingSession::StartResult RecordingSession::start(const QString& extension, int listedRows) {
     const NamingSettings naming = NamingSettings::read(settingsFile(m_appFolder));
+    m_naming = naming;
+    m_split = SplitRule::read(settingsFile(m_appFolder));
+    m_listedRows = listedRows;
+    m_extension = extension;
     m_baseName = naming.fileName;
     m_startTime = QDateTime::currentDateTime();
     m_path = composeOutputPath(naming, m_appFolder, extension, listedRows, QDateTime::currentDateTime(),
@@ -38,7 +51,14 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     if (const JournalError journal = m_journal.begin(journalEntryFor(m_path, m_startTime, m_file));
         journal.failed())
         Q_EMIT journalFailed(journal.reason);
-    m_recorder.setCaptureFormat(m_file.sampleRate(), m_file.channels());
+    m_rate = m_file.sampleRate();
+    m_channels = m_file.channels();
+    m_partPath = m_path;
+    m_partStart = m_startTime;
+    m_partFrames = 0;
+    m_parts = 1;
+    m_listedFrames = 0;
+    m_recorder.setCaptureFormat(m_rate, m_channels);
     m_recorder.setBlockSize(m_recorder.blockSizeFor(1000));
     const QString description = m_file.formatDescription();
 
@@ -56,6 +76,10 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     return {true, description};
 }
 
+QString RecordingSession::filledSeconds(qint64 frames) const {
+    return QString::number(static_cast<double>(m_recorder.framesToMs(frames)) / 1000.0, 'f', 1);
+}
+
 void RecordingSession::stop() {
     if (!m_fileOpen || m_stopping)
         return;
@@ -63,13 +87,23 @@ void RecordingSession::stop() {
     m_recording = false;
     // Returns once every captured block is written.
     m_recorder.stop();
+    announceParts();
+    m_path = m_partPath;
     // The last Timer may be a tick old; the list gets the length of what was captured.
     m_elapsed = elapsedText(m_recorder.framesToMs(m_recorder.capturedFrames()));
     Q_EMIT elapsedChanged(m_elapsed);
+    // Parts listed before: the row of this one gets its own length.
+    const QString partLength =
+        elapsedText(m_recorder.framesToMs(m_recorder.capturedFrames() - m_listedFrames));
     m_fileOpen = false;
     m_file.close();
     m_journal.end();
-    Q_EMIT finished(m_path, m_elapsed, m_startTime);
+    // The row says how much of its length is filled-in silence.
+    const qint64 filled = m_recorder.filledFrames();
+    Q_EMIT finished(m_path,
+                    filled > 0 ? tr("%1 (%2 s silence filled)").arg(partLength).arg(filledSeconds(filled))
+                               : partLength,
+                    m_partStart);
     m_stopping = false;
     Q_EMIT stopped();
 }
@@ -79,20 +113,67 @@ void RecordingSession::stop() {
 void RecordingSession::onBlock(const SampleBlock& block) {
     if (m_file.status() < 0)
         return;
+    if (m_split.active() && m_split.due(m_partFrames, m_rate, QFileInfo(m_partPath).size()))
+        splitFile();
     m_file.write(block);
+    m_partFrames += static_cast<qint64>(block.size()) / std::max(1, m_channels);
     QString failure;
     if (m_file.status() < 0) {
         failure = m_file.errorText();
     } else {
-        const QStorageInfo disk(QFileInfo(m_path).absolutePath());
+        const QStorageInfo disk(QFileInfo(m_partPath).absolutePath());
         if (disk.isValid() && disk.bytesAvailable() < kReserveBytes)
             failure = tr("Recording stopped: less than %1 MB are free on the disk of \"%2\".")
                           .arg(kReserveBytes / (1024 * 1024))
-                          .arg(QFileInfo(m_path).absolutePath());
+                          .arg(QFileInfo(m_partPath).absolutePath());
     }
     if (!failure.isEmpty())
         QMetaObject::invokeMethod(
             this, [this, failure] { fail(failure); }, Qt::QueuedConnection);
+}
+
+void RecordingSession::splitFile() {
+    // Parts never replace a file, whatever the rule for taken names says.
+    NamingSettings naming = m_naming;
+    naming.existedFile = QStringLiteral("0");
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString next = composeOutputPath(naming, m_appFolder, m_extension, m_listedRows + m_parts, now,
+                                           [](const QString& p) { return QFileInfo::exists(p); });
+    m_file.close();
+    m_journal.end();
+    {
+        const std::lock_guard lock(m_partsMutex);
+        m_doneParts.push_back({m_partPath, m_partFrames, m_partStart});
+    }
+    QMetaObject::invokeMethod(this, &RecordingSession::announceParts, Qt::QueuedConnection);
+    m_partPath = next;
+    m_partStart = now;
+    m_partFrames = 0;
+    ++m_parts;
+    m_file.create(next);
+    if (m_file.status() < 0) {
+        const QString reason = m_file.errorText();
+        QMetaObject::invokeMethod(
+            this, [this, reason] { fail(reason); }, Qt::QueuedConnection);
+        return;
+    }
+    m_journal.begin(journalEntryFor(next, now, m_file));
+}
+
+void RecordingSession::announceParts() {
+    std::vector<Part> parts;
+    {
+        const std::lock_guard lock(m_partsMutex);
+        parts.swap(m_doneParts);
+    }
+    for (const Part& part : parts) {
+        m_listedFrames += part.frames;
+        Q_EMIT finished(part.path, elapsedText(m_recorder.framesToMs(part.frames)), part.start);
+    }
+    if (!parts.empty() && m_fileOpen) {
+        m_path = m_partPath;
+        Q_EMIT fileChanged(m_path);
+    }
 }
 
 void RecordingSession::onTimer(qint64 currentSamples) {

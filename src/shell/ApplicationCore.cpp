@@ -122,14 +122,14 @@ void ApplicationCore::recorderTicked() {
     // Nobody sees the displays of a hidden or minimised window: skip their analysis.
     if (!isRecording() || !m_watched)
         return;
-    const int channels = m_writer->channels();
+    const int channels = m_session->channels();
     SampleBlock spectrum = m_recorder->recentSamples(m_spectrumFrames * channels);
     SampleBlock level = m_recorder->recentSamples(m_levelValues);
     if (channels == 2) {
         spectrum = m_mixer->monoFromStereo(spectrum);
         level = m_mixer->monoFromStereo(level);
     }
-    Q_EMIT displaysReady(spectrum, level, m_writer->sampleRate());
+    Q_EMIT displaysReady(spectrum, level, m_session->sampleRate());
 }
 
 void ApplicationCore::shutdown() {

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,6 +24,12 @@ constexpr int kTickMs = 40;
 constexpr int kRingSeconds = 30;
 // The writer thread looks for due blocks at least this often, and whenever sound arrives.
 constexpr std::chrono::milliseconds kDrainWait{50};
+// A pause between two deliveries this long means the whole process stood still (stopped,
+// suspended, swapped out): what the server could not hold meanwhile is lost. Some sources
+// deliver in two-second lumps, so this lies above that.
+constexpr std::chrono::milliseconds kStall{3000};
+// After a stall the server's backlog arrives at once; by then it is all here.
+constexpr std::chrono::milliseconds kCatchUp{300};
 // How often a lost or absent server is looked for.
 constexpr int kReconnectMs = 1000;
 constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
@@ -126,6 +133,22 @@ struct AudioRecorder::Impl {
     std::atomic<std::uint64_t> writePos{0};
     std::atomic<std::uint64_t> readPos{0};
     std::atomic<std::int64_t> dropped{0};
+    // A span the server dropped while the process stood still: its length in frames and the
+    // ring position (values) where it belongs. Set by libpulse's thread, taken by the writer.
+    static constexpr std::uint64_t kNoGap = UINT64_MAX;
+    // While a stall is being measured the writer holds at gapAt.
+    static constexpr std::int64_t kMeasuring = -1;
+    std::atomic<std::uint64_t> gapAt{kNoGap};
+    std::atomic<std::int64_t> gapFrames{0};
+    // Frames of silence written in place of dropped spans since start.
+    std::atomic<std::int64_t> filled{0};
+    // libpulse's thread: the delivery clock, and a stall being measured.
+    std::chrono::steady_clock::time_point lastDelivery;
+    std::chrono::steady_clock::time_point firstDelivery;
+    double usualShortfall = 0;
+    bool measuringStall = false;
+    std::chrono::steady_clock::time_point resumedAt;
+    std::uint64_t framesAtStall = 0;
     std::atomic<int> fault{kNoFault};
     std::atomic<int> faultError{0};
 
@@ -139,6 +162,7 @@ struct AudioRecorder::Impl {
     // Owner thread only.
     std::uint64_t peakPos = 0;
     std::int64_t reportedDropped = 0;
+    std::int64_t reportedFilled = 0;
     int session = 0;
 
     bool usable() const {
@@ -163,12 +187,14 @@ struct AudioRecorder::Impl {
     void closeStreamLocked();
 
     void produce(const std::int16_t* data, std::size_t values);
+    void noteStall();
     void startDraining();
     // Joins the writer thread once it handed on everything the ring holds, the partial last
     // block included. The stream must be closed first.
     void stopDraining();
     void drainLoop();
     void handOut(bool tailToo);
+    void fillGap(std::size_t blockSize);
     void tick();
     void fail();
 
@@ -207,6 +233,7 @@ void AudioRecorder::Impl::onStreamState(pa_stream* s, void* userdata) {
 // libpulse's thread: no allocation, no locks, no Qt objects.
 void AudioRecorder::Impl::onRead(pa_stream* s, std::size_t, void* userdata) {
     auto* d = static_cast<Impl*>(userdata);
+    d->noteStall();
     const void* data = nullptr;
     std::size_t bytes = 0;
     while (pa_stream_peek(s, &data, &bytes) == 0 && bytes > 0) {
@@ -240,6 +267,52 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
     drainWake.notify_one();
 }
 
+// libpulse's thread. While the process stands still the server keeps what it can and drops
+// the rest; what it kept arrives at once afterwards, then the sound of now. The sound
+// received is measured against the clock at every delivery; its usual shortfall (sources
+// that deliver in lumps run ahead and behind) is the baseline. Once a stall's backlog is
+// in, what is missing beyond that baseline belongs between the backlog and the sound of
+// now. The writer holds at the stall meanwhile.
+void AudioRecorder::Impl::noteStall() {
+    using Seconds = std::chrono::duration<double>;
+    const auto now = std::chrono::steady_clock::now();
+    const auto last = std::exchange(lastDelivery, now);
+    const auto frames = writePos.load(std::memory_order_relaxed) / static_cast<std::uint64_t>(streamChannels);
+    if (last == std::chrono::steady_clock::time_point{}) {
+        firstDelivery = now;
+        return;
+    }
+    // Frames missing at the end of the previous delivery, filled silence counted as sound.
+    const double shortfall = Seconds(last - firstDelivery).count() * rate -
+                             static_cast<double>(frames + static_cast<std::uint64_t>(filled.load()));
+    if (measuringStall) {
+        if (now - resumedAt < kCatchUp)
+            return;
+        measuringStall = false;
+        const double missing = shortfall - usualShortfall;
+        const double received = static_cast<double>(frames - framesAtStall);
+        const double backlog = received - Seconds(last - resumedAt).count() * rate;
+        if (missing < 0.2 * rate) {
+            gapAt.store(kNoGap, std::memory_order_release);
+            return;
+        }
+        const auto at = framesAtStall + static_cast<std::uint64_t>(std::clamp(backlog, 0.0, received));
+        // The position moves first, so the writer never fills at the old one.
+        gapAt.store(at * static_cast<std::uint64_t>(streamChannels), std::memory_order_release);
+        gapFrames.store(static_cast<std::int64_t>(missing), std::memory_order_release);
+        return;
+    }
+    if (now - last < kStall || gapAt.load(std::memory_order_acquire) != kNoGap) {
+        usualShortfall = std::max(usualShortfall, shortfall);
+        return;
+    }
+    measuringStall = true;
+    resumedAt = now;
+    framesAtStall = frames;
+    gapFrames.store(kMeasuring, std::memory_order_relaxed);
+    gapAt.store(frames * static_cast<std::uint64_t>(streamChannels), std::memory_order_release);
+}
+
 void AudioRecorder::Impl::startDraining() {
     draining.store(true);
     drainer = std::thread([this] { drainLoop(); });
@@ -264,17 +337,46 @@ void AudioRecorder::Impl::drainLoop() {
     handOut(true);
 }
 
-// Writer thread: every whole block in the ring, and at the end the rest.
+// Writer thread: every whole block in the ring, and at the end the rest. A block ends
+// early where a dropped span belongs, and the span follows as silence.
 void AudioRecorder::Impl::handOut(bool tailToo) {
     const std::size_t size = blockValues();
     const std::uint64_t w = writePos.load(std::memory_order_acquire);
     std::uint64_t r = readPos.load(std::memory_order_relaxed);
-    while (w - r >= size || (tailToo && r < w)) {
-        const std::size_t n = std::min<std::size_t>(size, static_cast<std::size_t>(w - r));
+    for (;;) {
+        const std::uint64_t gap = gapAt.load(std::memory_order_acquire);
+        if (gap <= w && r == gap) {
+            if (gapFrames.load(std::memory_order_acquire) == kMeasuring) {
+                if (!tailToo)
+                    return;
+                gapAt.store(kNoGap, std::memory_order_release);
+            } else {
+                fillGap(size);
+            }
+            continue;
+        }
+        const std::uint64_t end = std::min(w, gap > r ? gap : w);
+        const bool due = end - r >= size || (r < end && (tailToo || end == gap));
+        if (!due)
+            return;
+        const std::size_t n = std::min<std::size_t>(size, static_cast<std::size_t>(end - r));
         block.resize(n);
         samplering::read(ring, r, n, block.data());
         r += n;
         readPos.store(r, std::memory_order_release);
+        Q_EMIT q->blockCaptured(block);
+    }
+}
+
+void AudioRecorder::Impl::fillGap(std::size_t blockSize) {
+    auto values = static_cast<std::uint64_t>(gapFrames.load(std::memory_order_relaxed)) *
+                  static_cast<std::uint64_t>(streamChannels);
+    filled.fetch_add(gapFrames.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    gapAt.store(kNoGap, std::memory_order_release);
+    while (values > 0) {
+        const std::size_t n = std::min<std::size_t>(blockSize, static_cast<std::size_t>(values));
+        block.assign(n, 0);
+        values -= n;
         Q_EMIT q->blockCaptured(block);
     }
 }
@@ -397,8 +499,14 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
     writePos.store(0);
     readPos.store(0);
     dropped.store(0);
+    gapAt.store(kNoGap);
+    filled.store(0);
+    lastDelivery = {};
+    usualShortfall = 0;
+    measuringStall = false;
     peakPos = 0;
     reportedDropped = 0;
+    reportedFilled = 0;
     ++session;
 
     const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
@@ -471,7 +579,8 @@ void AudioRecorder::Impl::tick() {
         peaks[1] = peaks[0];
     peakPos = w;
 
-    Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)), peaks[0], peaks[1]);
+    Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)) + filled.load(),
+                   peaks[0], peaks[1]);
     if (session != current || !stream)
         return;
 
@@ -480,6 +589,13 @@ void AudioRecorder::Impl::tick() {
         reportedDropped = lost;
         errorText = AudioRecorder::tr("%1 s of sound were lost because Tavrik was too busy to collect it.")
                         .arg(static_cast<double>(lost) / rate, 0, 'f', 1);
+    }
+    const std::int64_t silence = filled.load(std::memory_order_relaxed);
+    if (silence != reportedFilled) {
+        reportedFilled = silence;
+        Q_EMIT q->silenceFilled(static_cast<qint64>(silence));
+        if (session != current || !stream)
+            return;
     }
     if (fault.load(std::memory_order_acquire) != kNoFault)
         fail();
@@ -640,8 +756,13 @@ qint64 AudioRecorder::framesToMs(qint64 frames) const {
 
 qint64 AudioRecorder::capturedFrames() const {
     return d->streamChannels > 0
-               ? static_cast<qint64>(d->writePos.load(std::memory_order_acquire)) / d->streamChannels
+               ? static_cast<qint64>(d->writePos.load(std::memory_order_acquire)) / d->streamChannels +
+                     d->filled.load(std::memory_order_acquire)
                : 0;
+}
+
+qint64 AudioRecorder::filledFrames() const {
+    return d->filled.load(std::memory_order_acquire);
 }
 
 void AudioRecorder::setTimerInterval(int milliseconds) {

@@ -49,8 +49,12 @@ public:
     // 0 while fine; negative after a failed start or when the stream died.
     int status() const;
     qint64 framesToMs(qint64 frames) const;
-    // Frames captured since the last start, all of them handed out once stop's blocks ran.
+    // Frames captured since the last start, silence filled in for dropped spans included;
+    // all of them are handed out once stop returns.
     qint64 capturedFrames() const;
+    // Frames of silence handed out in place of spans the server dropped while this process
+    // stood still (stopped, suspended), so the recording keeps its length.
+    qint64 filledFrames() const;
     // How often tick is raised (and due blocks handed out), in milliseconds. Callers slow
     // it down while nobody watches the displays.
     void setTimerInterval(int milliseconds);
@@ -92,6 +96,8 @@ Q_SIGNALS:
     // lists are read again; the chosen device and sources are kept where they still exist
     // (indexes may have moved). A running capture is never moved to another source.
     void devicesChanged();
+    // More silence was filled in; `frames` is the total since start.
+    void silenceFilled(qint64 frames);
 
 private:
     // Before d: the capture thread uses it until d closes the stream.

@@ -3,6 +3,7 @@
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
+#include "base/ui/FieldSpinBox.h"
 #include "base/ui/Skin.h"
 #include "record/OutputNaming.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace {
 template <typename W> W* named(W* w, const char* name) {
@@ -57,9 +59,25 @@ OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    auto* splitGroup = new QGroupBox(tr("Long recordings"), this);
+    auto* split = new QHBoxLayout(splitGroup);
+    m_splitMinutes = fieldSpinBox(splitGroup, QStringLiteral("udSplitMinutes"),
+                                  QStringLiteral("txtSplitMinutes"), 0, 24 * 60);
+    m_splitMegabytes =
+        fieldSpinBox(splitGroup, QStringLiteral("udSplitMB"), QStringLiteral("txtSplitMB"), 0, 1024 * 1024);
+    m_splitMinutes->setSpecialValueText(tr("never"));
+    m_splitMegabytes->setSpecialValueText(tr("never"));
+    split->addWidget(new QLabel(tr("Start a new file every"), splitGroup));
+    split->addWidget(m_splitMinutes);
+    split->addWidget(new QLabel(tr("minutes or"), splitGroup));
+    split->addWidget(m_splitMegabytes);
+    split->addWidget(new QLabel(tr("MB"), splitGroup));
+    split->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(folderGroup);
     layout->addWidget(existingFileGroup);
+    layout->addWidget(splitGroup);
     layout->addLayout(buttons);
     setMinimumWidth(520);
 
@@ -73,6 +91,9 @@ OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent
     m_fileNameEdit->setText(s.fileName.isEmpty() ? QStringLiteral("Recorded") : s.fileName);
     m_dateTimeCheck->setChecked(stampRequested(s.dateTime));
     (overwriteRequested(s.existedFile) ? m_overwriteOption : m_addNumberOption)->setChecked(true);
+    const SplitRule rule = SplitRule::read(m_settingsFile);
+    m_splitMinutes->setValue(rule.minutes);
+    m_splitMegabytes->setValue(rule.megabytes);
 }
 
 void OutputNamingDialog::browseForFolder() {
@@ -94,5 +115,8 @@ void OutputNamingDialog::saveAndAccept() {
                  m_dateTimeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     writeSetting(m_settingsFile, set, QStringLiteral("existedfile"),
                  m_addNumberOption->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+    writeSetting(m_settingsFile, set, QStringLiteral("splitminutes"),
+                 QString::number(m_splitMinutes->value()));
+    writeSetting(m_settingsFile, set, QStringLiteral("splitmb"), QString::number(m_splitMegabytes->value()));
     accept();
 }

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 
 // The output file naming dialog: folder, base name, date stamp and the rule for names
 // that already exist, stored in section `set` on OK.
@@ -24,4 +25,6 @@ private:
     QCheckBox* m_dateTimeCheck = nullptr;
     QRadioButton* m_addNumberOption = nullptr;
     QRadioButton* m_overwriteOption = nullptr;
+    QSpinBox* m_splitMinutes = nullptr;
+    QSpinBox* m_splitMegabytes = nullptr;
 };

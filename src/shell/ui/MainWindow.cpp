@@ -59,6 +59,8 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
     connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->draw({}); });
     connect(m_core, &ApplicationCore::notice, m_panel2, &QLabel::setText);
+    connect(m_session, &RecordingSession::silenceFilled, m_panel2, &QLabel::setText);
+    connect(m_session, &RecordingSession::fileChanged, m_panel1, &QLabel::setText);
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
@@ -133,7 +135,7 @@ void MainWindow::startRecording() {
         m_panel2->setText(result.text);
         return;
     }
-    m_spectrumView->setFormat(m_core->writer().sampleRate(), m_core->writer().channels());
+    m_spectrumView->setFormat(m_session->sampleRate(), m_session->channels());
     m_panel1->setText(m_session->outputPath());
     m_panel2->setText(result.text);
     enableStartButtons(false);
