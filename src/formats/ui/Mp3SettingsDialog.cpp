@@ -1,5 +1,6 @@
 #include "formats/ui/Mp3SettingsDialog.h"
 
+#include "base/ui/FieldSpinBox.h"
 #include "base/ui/Skin.h"
 #include "engine/codec/AudioFileWriter.h"
 
@@ -49,16 +50,9 @@ QSlider* bitrateSlider(QWidget* parent, const char* name) {
     return slider;
 }
 
-// A field with its up-down as one control, so the two cannot disagree: the spin box has
-// the up-down's name and its edit field the field's. Typed values are held to the range.
 QSpinBox* upDown(QWidget* parent, const char* name, const char* fieldName, int minimum, int maximum,
                  int step) {
-    auto* spin = named(new QSpinBox(parent), name);
-    spin->setRange(minimum, maximum);
-    spin->setSingleStep(step);
-    spin->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    spin->findChild<QLineEdit*>()->setObjectName(QLatin1String(fieldName));
-    return spin;
+    return fieldSpinBox(parent, QLatin1String(name), QLatin1String(fieldName), minimum, maximum, step);
 }
 
 QComboBox* list(QWidget* parent, const char* name, std::initializer_list<const char*> texts) {
