@@ -1,7 +1,7 @@
 #include "TestSupport.h"
+#include "engine/dsp/BandMeter.h"
 #include "engine/dsp/FrequencyAnalyzer.h"
 #include "engine/dsp/MonoMixer.h"
-#include "engine/dsp/SpectrumMeter.h"
 
 #include <QTest>
 #include <bit>
@@ -16,10 +16,10 @@ private Q_SLOTS:
     void findsPeakWithinOneBin();
     void silenceStaysAtTheFloor();
     void reusedPlanKeepsNoLeftovers();
-    void spectrumMeterBallistics_data();
-    void spectrumMeterBallistics();
-    void spectrumMeterClears_data();
-    void spectrumMeterClears();
+    void bandMeterBallistics_data();
+    void bandMeterBallistics();
+    void bandMeterClears_data();
+    void bandMeterClears();
 };
 
 void TestAudioDsp::mixesStereoToAverage_data() {
@@ -99,7 +99,7 @@ void TestAudioDsp::reusedPlanKeepsNoLeftovers() {
     QCOMPARE(again.peakHz, expected.peakHz);
 }
 
-void TestAudioDsp::spectrumMeterBallistics_data() {
+void TestAudioDsp::bandMeterBallistics_data() {
     // Amplitudes of two 1000 Hz blocks (0 is silence) `gapMs` apart, and where the tone's band
     // then stands, in dB against the band's level at amplitude 0.5.
     QTest::addColumn<double>("first");
@@ -118,7 +118,7 @@ void TestAudioDsp::spectrumMeterBallistics_data() {
     QTest::newRow("same instant") << 0.5 << 0.0 << qint64{0} << 0.0 << 0.0;
 }
 
-void TestAudioDsp::spectrumMeterBallistics() {
+void TestAudioDsp::bandMeterBallistics() {
     // Guards against caps that do not hold the highest bar, falls not scaled to the time passed,
     // or a paused display dropping everything at once.
     QFETCH(double, first);
@@ -135,7 +135,7 @@ void TestAudioDsp::spectrumMeterBallistics() {
     const auto band =
         static_cast<size_t>(std::max_element(loud.bandDb.begin(), loud.bandDb.end()) - loud.bandDb.begin());
 
-    SpectrumMeter meter;
+    BandMeter meter;
     meter.setFormat(44100, 1);
     meter.measure(tone(first), 5000);
     meter.measure(tone(second), 5000 + gapMs);
@@ -147,19 +147,19 @@ void TestAudioDsp::spectrumMeterBallistics() {
         QVERIFY(meter.capDb()[i] >= meter.barDb()[i]);
 }
 
-void TestAudioDsp::spectrumMeterClears_data() {
+void TestAudioDsp::bandMeterClears_data() {
     QTest::addColumn<bool>("byFormat");
     QTest::addColumn<int>("rate");
     QTest::newRow("empty block") << false << 44100;
     QTest::newRow("new format") << true << 8000;
 }
 
-void TestAudioDsp::spectrumMeterClears() {
+void TestAudioDsp::bandMeterClears() {
     // Guards against bars, caps or the peak frequency of the last sound outliving a reset, and
     // against band edges of the old rate.
     QFETCH(bool, byFormat);
     QFETCH(int, rate);
-    SpectrumMeter meter;
+    BandMeter meter;
     meter.setFormat(44100, 1);
     meter.measure(testsupport::sine(1000, 44100, 1, 4096.0 / 44100, 0.5), 0);
     QVERIFY(meter.peakHz() > 0);

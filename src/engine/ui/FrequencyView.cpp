@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr float kBottomDb = SpectrumMeter::kFloorDb;
+constexpr float kBottomDb = BandMeter::kFloorDb;
 constexpr std::array kGridHz{50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000};
 
 const QColor kGrid(255, 255, 255, 22);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/dsp/SpectrumMeter.h"
+#include "engine/dsp/BandMeter.h"
 
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QWidget>
 
-// Paints a SpectrumMeter: bars of log-spaced frequency bands with falling peak caps.
+// Paints a BandMeter: bars of log-spaced frequency bands with falling peak caps.
 // Repaints only on draw.
 class FrequencyView : public QWidget {
     Q_OBJECT
@@ -44,7 +44,7 @@ private:
         bool operator==(const LayerKey&) const = default;
     };
 
-    SpectrumMeter m_meter;
+    BandMeter m_meter;
     int m_samplesPerUpdate = 4096;
     QElapsedTimer m_clock;
     LayerKey m_layersFor;

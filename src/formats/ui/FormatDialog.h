@@ -4,10 +4,12 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <span>
 
 class AudioFileWriter;
 class QButtonGroup;
+class QHBoxLayout;
 class QGroupBox;
 
 // What the format dialogs share: they edit a copy of one format's part of the state and
@@ -31,6 +33,9 @@ protected:
                  AudioFileWriter& writer, QWidget* parent);
 
     void announceApplied();
+    // The row of the confirm and cancel buttons; cancel rejects, `confirm` runs on the other.
+    QHBoxLayout* confirmButtons(const char* caption, const char* name, const char* cancelName,
+                                const std::function<void()>& confirm);
     void store(const char* section, const char* key, int value) const;
     template <typename T> void readStored(const char* section, const char* key, T& field) const {
         readSettingInto(m_settingsFile, section, key, field);

@@ -29,13 +29,13 @@ using codec::FileType;
 
 namespace {
 
-struct RowSpec {
+struct FormatRowLayout {
     FileType type;
     const char* label;
     const char* field;
     const char* button;
 };
-constexpr RowSpec kRows[] = {
+constexpr FormatRowLayout kRows[] = {
     {FileType::Wav, "WAV", "txtWAV", "cmdWAV"}, {FileType::Mp3, "MP3", "txtMP3", "cmdMP3"},
     {FileType::Vox, "VOX", "txtVOX", "cmdVOX"}, {FileType::Ogg, "OGG", "txtOGG", "cmdOgg"},
     {FileType::Raw, "RAW", "txtRAW", "cmdRAW"}, {FileType::G726, "G726", "txtG726", "cmdG726"},
@@ -99,22 +99,22 @@ QWidget* FormatSettingsDialog::buildFormatsPage() {
     auto* formatsGroup = new QGroupBox(QStringLiteral("Format Settings"), page);
     auto* grid = new QGridLayout(formatsGroup);
     int row = 0;
-    for (const RowSpec& spec : kRows) {
+    for (const FormatRowLayout& format : kRows) {
         auto* description = new QLineEdit(formatsGroup);
-        description->setObjectName(QLatin1String(spec.field));
+        description->setObjectName(QLatin1String(format.field));
         description->setReadOnly(true);
         description->setMinimumWidth(320);
         auto* open = new QPushButton(QStringLiteral("..."), formatsGroup);
-        open->setObjectName(QLatin1String(spec.button));
+        open->setObjectName(QLatin1String(format.button));
         open->setFixedWidth(32);
         auto* size = new QLabel(formatsGroup);
-        size->setObjectName(QStringLiteral("lblSize") + QLatin1String(spec.label));
-        grid->addWidget(new QLabel(QLatin1String(spec.label), formatsGroup), row, 0);
+        size->setObjectName(QStringLiteral("lblSize") + QLatin1String(format.label));
+        grid->addWidget(new QLabel(QLatin1String(format.label), formatsGroup), row, 0);
         grid->addWidget(description, row, 1);
         grid->addWidget(open, row, 2);
         grid->addWidget(size, row, 3);
-        m_rows[spec.type] = {description, size};
-        const FileType type = spec.type;
+        m_rows[format.type] = {description, size};
+        const FileType type = format.type;
         connect(open, &QPushButton::clicked, this, [this, type] { openFormatDialog(type); });
         ++row;
     }

@@ -111,18 +111,9 @@ HeaderlessSettingsDialog::HeaderlessSettingsDialog(Format format, const QString&
         groupsRow->addWidget(box, 0, Qt::AlignTop);
     }
 
-    auto* ok = named(new QPushButton(tr("Ok"), this), "cmdOK");
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), "cmdCancel");
-    ok->setDefault(true);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(ok);
-    buttonRow->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groupsRow);
-    layout->addLayout(buttonRow);
-    connect(ok, &QPushButton::clicked, this, &HeaderlessSettingsDialog::saveAndAccept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(confirmButtons("Ok", "cmdOK", "cmdCancel", [this] { saveAndAccept(); }));
 
     applySkin(m_appFolder, this);
     for (std::size_t i = 0; i < m_layout.groups.size(); ++i) {

@@ -76,19 +76,10 @@ Mp3SettingsDialog::Mp3SettingsDialog(const QString& appFolder, const QString& se
     tabs->addTab(buildVbrTab(), tr("VBR"));
     tabs->addTab(buildExpertTab(), tr("Expert"));
 
-    auto* ok = named(new QPushButton(tr("OK"), this), "Command1");
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), "Command2");
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addLayout(buttons);
+    layout->addLayout(confirmButtons("OK", "Command1", "Command2", [this] { saveAndAccept(); }));
 
-    connect(ok, &QPushButton::clicked, this, &Mp3SettingsDialog::saveAndAccept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_codingMethod, &QComboBox::currentIndexChanged, this, &Mp3SettingsDialog::updateCodingMethod);
     connect(m_highpass, &QCheckBox::toggled, this, &Mp3SettingsDialog::updateFilters);
     connect(m_lowpass, &QCheckBox::toggled, this, &Mp3SettingsDialog::updateFilters);

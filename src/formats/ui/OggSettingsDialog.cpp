@@ -83,18 +83,11 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
     m_quality->setTickPosition(QSlider::TicksBelow);
     (new QVBoxLayout(qualityBox))->addWidget(m_quality);
 
-    auto* ok = named(new QPushButton(tr("Ok"), this), "cmdOK");
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), "cmdCancel");
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(optionBox);
     layout->addWidget(vbrBox);
     layout->addWidget(qualityBox);
-    layout->addLayout(buttons);
+    layout->addLayout(confirmButtons("Ok", "cmdOK", "cmdCancel", [this] { saveAndAccept(); }));
     setMinimumWidth(360);
 
     // Slider moves change the value only when the user moves them, so that a stored rate
@@ -106,8 +99,6 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
             slider->setToolTip(QString::number(field));
         });
     };
-    connect(ok, &QPushButton::clicked, this, &OggSettingsDialog::saveAndAccept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_vbr, &QCheckBox::toggled, this, &OggSettingsDialog::updateEnabled);
     connect(m_qualityMode, &QCheckBox::toggled, this, &OggSettingsDialog::updateEnabled);
 

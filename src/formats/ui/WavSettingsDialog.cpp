@@ -49,20 +49,11 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     addCodec("From Menu", "cmdMenu", &WavSettingsDialog::chooseFromMenu);
     addCodec("Like Sample", "cmdSample", &WavSettingsDialog::applyLikeSample);
 
-    auto* ok = named(new QPushButton(tr("OK"), this), "Command1");
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), "Command2");
-    ok->setDefault(true);
     auto* grid = new QGridLayout(this);
     grid->addWidget(rateBox, 0, 0, 2, 1);
     grid->addWidget(channelBox, 0, 1, Qt::AlignTop);
     grid->addWidget(codecBox, 0, 2, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 2, 0, 1, 3);
-    connect(ok, &QPushButton::clicked, this, &WavSettingsDialog::saveAndAccept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    grid->addLayout(confirmButtons("OK", "Command1", "Command2", [this] { saveAndAccept(); }), 2, 0, 1, 3);
 
     applySkin(m_appFolder, this);
     readStored("wav", "Freq", m_edited.wavFreq);

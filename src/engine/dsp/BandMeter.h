@@ -9,12 +9,12 @@
 
 // Band levels of a block with display ballistics: bars rise at once and fall at a fixed rate
 // per second, and each band's cap holds the highest bar and falls slower still.
-class SpectrumMeter {
+class BandMeter {
 public:
     // Lowest level the display shows; a strongest component below it names no frequency.
     static constexpr float kFloorDb = -90;
 
-    SpectrumMeter();
+    BandMeter();
 
     // Format of the blocks handed to measure; stereo is folded to mono. Clears the meter.
     void setFormat(int sampleRate, int channels);

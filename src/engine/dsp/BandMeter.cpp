@@ -1,4 +1,4 @@
-#include "engine/dsp/SpectrumMeter.h"
+#include "engine/dsp/BandMeter.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,24 +11,24 @@ constexpr float kCapFallDbPerSecond = 15;
 
 } // namespace
 
-SpectrumMeter::SpectrumMeter() {
+BandMeter::BandMeter() {
     clear();
 }
 
-void SpectrumMeter::setFormat(int sampleRate, int channels) {
+void BandMeter::setFormat(int sampleRate, int channels) {
     m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
     m_channels = channels == 1 ? 1 : 2;
     clear();
 }
 
-void SpectrumMeter::clear() {
+void BandMeter::clear() {
     // An empty analysis gives the band edges for the current rate with every band at the floor.
     m_spectrum = m_analyzer.analyze({}, m_sampleRate);
     m_capDb.assign(m_spectrum.bandDb.size(), kSpectrumFloorDb);
     m_peakHz = 0;
 }
 
-void SpectrumMeter::measure(const SampleBlock& block, qint64 atMs) {
+void BandMeter::measure(const SampleBlock& block, qint64 atMs) {
     // A gap longer than a second (a paused display) drops no further than one second would.
     const float seconds = std::clamp(static_cast<float>(atMs - m_lastMs) / 1000.0f, 0.0f, 1.0f);
     m_lastMs = atMs;
