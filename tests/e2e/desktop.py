@@ -169,6 +169,7 @@ class Tavrik:
             d.mkdir(parents=True)
         self.settings_file = self.app_dir / "settings.dat"
         self._stderr_path = folder / "stderr.log"
+        self.extra_environment = {}
         self.process = None
 
     def __enter__(self):
@@ -191,6 +192,7 @@ class Tavrik:
                    DBUS_SESSION_BUS_ADDRESS=self.desktop.bus, HOME=str(self.home),
                    XDG_CONFIG_HOME=str(self.config_dir), TMPDIR=str(self._tmp),
                    TAVRIK_UNATTENDED="1")
+        env.update(self.extra_environment)
         with open(self._stderr_path, "wb") as err:
             self.process = subprocess.Popen(
                 [os.environ["TAVRIK_BINARY"], "--app-dir", str(self.app_dir)], env=env,

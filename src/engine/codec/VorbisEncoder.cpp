@@ -26,7 +26,7 @@ class VorbisEncoder final : public Encoder {
 public:
     static std::unique_ptr<Encoder> open(const QString& path, const codec::OggFormat& format,
                                          EncoderError& error) {
-        std::unique_ptr<VorbisEncoder> encoder(new VorbisEncoder(format.channels));
+        std::unique_ptr<VorbisEncoder> encoder(new VorbisEncoder(format.channels, format.rate));
         if (initEncoder(&encoder->m_info, format) != 0) {
             error = {EncoderError::Kind::System,
                      QStringLiteral("the Ogg Vorbis encoder refuses %1").arg(format.describe())};
@@ -62,7 +62,8 @@ public:
         constexpr int kChunk = 1024;
         const int frames = static_cast<int>(block.size()) / m_channels;
         const std::int16_t* in = block.data();
-        for (int done = 0; done < frames; done += kChunk) {
+        EncoderError error;
+        for (int done = 0; done < frames && !error.failed(); done += kChunk) {
             const int n = std::min(kChunk, frames - done);
             float** buffer = vorbis_analysis_buffer(&m_dsp, n);
             for (int i = 0; i < n; ++i)
@@ -70,8 +71,14 @@ public:
                     buffer[c][i] = static_cast<float>(*in++) / 32768.0F;
             vorbis_analysis_wrote(&m_dsp, n);
             encodeAvailable();
+            // A page per quarter second at most, so that a torn last page costs little
+            // even when a large block or a quiet signal would make one page of a second.
+            m_unflushedFrames += n;
+            if (m_unflushedFrames >= m_rate / 4)
+                error = flushPages();
         }
-        const EncoderError error = flushPages();
+        if (!error.failed())
+            error = flushPages();
         if (error.failed())
             m_out.close();
         return error;
@@ -88,8 +95,9 @@ public:
     }
 
 private:
-    explicit VorbisEncoder(int channels)
-        : m_channels(channels) {
+    VorbisEncoder(int channels, int rate)
+        : m_channels(channels)
+        , m_rate(rate) {
         vorbis_info_init(&m_info);
         vorbis_comment_init(&m_comment);
     }
@@ -124,6 +132,7 @@ private:
 
     // Puts every packet so far on disk, ending the page early if need be.
     EncoderError flushPages() {
+        m_unflushedFrames = 0;
         ogg_page page;
         while (ogg_stream_flush(&m_stream, &page) != 0) {
             // One write per page, so a full disk never leaves half a page behind.
@@ -137,6 +146,8 @@ private:
     }
 
     int m_channels;
+    int m_rate;
+    int m_unflushedFrames = 0;
     bool m_started = false;
     vorbis_info m_info{};
     vorbis_comment m_comment{};
