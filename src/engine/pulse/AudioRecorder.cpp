@@ -23,8 +23,8 @@ constexpr int kTickMs = 40;
 // Room for the writer thread (a slow encoder, a slow disk) to stall this long without
 // losing sound.
 constexpr int kRingSeconds = 30;
-// The writer thread looks for due blocks at least this often, and whenever sound arrives.
-constexpr std::chrono::milliseconds kDrainWait{50};
+// The writer thread looks for due blocks at least this often, and whenever one is due.
+constexpr std::chrono::milliseconds kDrainWait{250};
 // A pause between two deliveries this long means the whole process stood still (stopped,
 // suspended, swapped out): what the server could not hold meanwhile is lost. Some sources
 // deliver in two-second lumps, so this lies above that.
@@ -33,7 +33,10 @@ constexpr std::chrono::milliseconds kStall{3000};
 constexpr std::chrono::milliseconds kCatchUp{300};
 // How often a lost or absent server is looked for.
 constexpr int kReconnectMs = 1000;
-constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
+// The server hands sound over in fragments no longer than a tick, within these bounds:
+// short ones keep the displays live, long ones spare wake-ups while nobody watches.
+constexpr int kShortestFragmentMs = 50;
+constexpr int kLongestFragmentMs = 1000;
 // The server drops what exceeds this; some sources post two seconds at once.
 constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
 
@@ -104,6 +107,11 @@ struct AudioRecorder::Impl {
     std::int64_t reportedFilled = 0;
     int session = 0;
 
+    std::uint32_t fragmentBytes(const pa_sample_spec& sampleSpec) const {
+        const int ms = std::clamp(timer->interval(), kShortestFragmentMs, kLongestFragmentMs);
+        return static_cast<std::uint32_t>(
+            pa_usec_to_bytes(static_cast<pa_usec_t>(ms) * PA_USEC_PER_MSEC, &sampleSpec));
+    }
     std::size_t blockValues() const {
         return static_cast<std::size_t>(blockFrames > 0 ? blockFrames : rate) * streamChannels;
     }
@@ -193,8 +201,10 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
     writePos.store(w + n, std::memory_order_release);
     if (n < values)
         dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
-    // Wakes the writer without taking its lock; a missed wake costs one kDrainWait.
-    drainWake.notify_one();
+    // Wakes the writer, without taking its lock, only when it has work: a block is due or a
+    // stall is being handled. A missed wake costs one kDrainWait.
+    if (w + n - r >= blockValues() || gapAt.load(std::memory_order_relaxed) != kNoGap)
+        drainWake.notify_one();
 }
 
 // libpulse's thread. While the process stands still the server keeps what it can and drops
@@ -389,7 +399,7 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
     pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferUsec, &sampleSpec));
-    attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentUsec, &sampleSpec));
+    attr.fragsize = fragmentBytes(sampleSpec);
     attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
 
     PulseLock lock(server.loop());
@@ -641,6 +651,17 @@ qint64 AudioRecorder::filledFrames() const {
 
 void AudioRecorder::setTimerInterval(int milliseconds) {
     d->timer->setInterval(std::max(1, milliseconds));
+    if (!d->stream)
+        return;
+    PulseLock lock(d->server.loop());
+    const pa_buffer_attr* now =
+        pa_stream_get_state(d->stream) == PA_STREAM_READY ? pa_stream_get_buffer_attr(d->stream) : nullptr;
+    if (!now)
+        return;
+    pa_buffer_attr attr = *now;
+    attr.fragsize = d->fragmentBytes(*pa_stream_get_sample_spec(d->stream));
+    if (pa_operation* op = pa_stream_set_buffer_attr(d->stream, &attr, nullptr, nullptr))
+        pa_operation_unref(op);
 }
 
 SampleBlock AudioRecorder::recentSamples(int values) const {
