@@ -37,6 +37,16 @@ Result openInBrowser(const QString& page) {
                 .arg(QDir::toNativeSeparators(page))};
 }
 
+// The viewer outlives us; its console chatter is not ours to show.
+bool startViewer(const QString& viewer, const QString& chm) {
+    QProcess process;
+    process.setProgram(viewer);
+    process.setArguments({chm});
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
 void tell(QWidget* parent, const Result& result) {
     if (!result.ok())
         Dialogs::message(parent, QMessageBox::Warning, result.text);
@@ -48,7 +58,7 @@ Result showHelp(const HelpFiles& files) {
     const QString chm = files.chmFile();
     const QString viewer = findChmViewer();
     // A viewer that fails to start leaves the pages in the browser as the way to the help.
-    if (!chm.isEmpty() && !viewer.isEmpty() && QProcess::startDetached(viewer, {chm}))
+    if (!chm.isEmpty() && !viewer.isEmpty() && startViewer(viewer, chm))
         return {Result::Outcome::Viewer, {}};
     const QString contents = files.contentsPage();
     if (!contents.isEmpty())
