@@ -451,15 +451,18 @@ void AudioRecorder::Impl::closeStreamLocked() {
 void AudioRecorder::Impl::tick() {
     const int current = session;
     const std::uint64_t w = writePos.load(std::memory_order_acquire);
-    const std::size_t cap = ring.size();
+    // Spans start on whole frames, so even values are the left channel.
     int peaks[2] = {0, 0};
-    for (std::uint64_t p = peakPos; p < w; ++p) {
-        const int v = std::min(32767, std::abs(static_cast<int>(ring[p % cap])));
-        int& peak = peaks[p % static_cast<std::uint64_t>(streamChannels) == 0 ? 0 : 1];
-        peak = std::max(peak, v);
-    }
-    if (streamChannels == 1)
-        peaks[1] = peaks[0];
+    const auto scan = [&peaks, stereo = streamChannels == 2](const std::int16_t* from, std::size_t values) {
+        for (std::size_t i = 0; i < values; ++i)
+            peaks[stereo ? i & 1U : 0] = std::max(peaks[stereo ? i & 1U : 0], std::abs(int{from[i]}));
+    };
+    const auto unread = static_cast<std::size_t>(std::min<std::uint64_t>(w - peakPos, ring.size()));
+    const samplering::Spans span = samplering::spans(ring.size(), w - unread, unread);
+    scan(ring.data() + span.at, span.first);
+    scan(ring.data(), span.rest);
+    peaks[0] = std::min(peaks[0], 32767);
+    peaks[1] = streamChannels == 1 ? peaks[0] : std::min(peaks[1], 32767);
     peakPos = w;
 
     Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)) + filled.load(),
