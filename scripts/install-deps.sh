@@ -18,6 +18,8 @@ packages=(
   xvfb xauth hyperfine procps
   # whole-program tests: the real window system, a session bus, input from outside
   qt6-qpa-plugins dbus dbus-bin xdotool libx11-6
+  # hotkey and tray tests: another client to hold the focus, a tray host
+  x11-utils tint2
 )
 
 missing=()
