@@ -479,6 +479,7 @@ private Q_SLOTS:
         setNaming("outside", "0", "0");
         MainWindow w(m_app->path());
         DesktopControls controls(w);
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         controls.start();
         // The offscreen platform can have no hotkeys: said once, and nothing else breaks.
         QCOMPARE(Dialogs::shownMessages().size(), 1);
