@@ -20,6 +20,8 @@ packages=(
   qt6-qpa-plugins dbus dbus-bin xdotool libx11-6
   # help: chmcmd builds help.chm, xchm shows it, extract_chmLib checks it
   fp-utils xchm libchm-bin
+  # hotkey and tray tests: another client to hold the focus, a tray host
+  x11-utils tint2
 )
 
 missing=()

@@ -1,11 +1,13 @@
 #include "base/AppFolder.h"
 #include "base/SingleInstance.h"
 #include "base/ui/Dialogs.h"
+#include "shell/ui/DesktopControls.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // A file size limit must become a write error the recorder reports, not a kill.
@@ -16,23 +18,28 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
+    const SingleInstance::Command command = SingleInstance::commandOf(QApplication::arguments());
     if (!instance.acquire()) {
-        instance.notifyRunningCopy();
+        const bool taken = instance.sendToRunningCopy(command);
+        // --record, --stop and --toggle are meant for the running copy: handing them on is success.
+        if (command != SingleInstance::Command::Show) {
+            if (!taken)
+                std::fprintf(stderr, "Tavrik: the running copy did not answer.\n");
+            return taken ? 0 : 1;
+        }
         Dialogs::message(nullptr, QMessageBox::Critical,
                          QStringLiteral("There is another copy of the application being executed!"));
         return 1;
     }
     MainWindow window(resolveAppFolder(QApplication::arguments(), QApplication::applicationDirPath()));
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
+    DesktopControls controls(window);
+    QObject::connect(&instance, &SingleInstance::commandReceived, &controls, &DesktopControls::run);
+    controls.start();
     if (QApplication::arguments().contains(QStringLiteral("--minimized")))
         window.showMinimized();
     else
         window.show();
-    if (QApplication::arguments().contains(QStringLiteral("--record")))
+    if (command == SingleInstance::Command::Record || command == SingleInstance::Command::Toggle)
         QTimer::singleShot(0, &window, &MainWindow::startRecording);
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
@@ -29,19 +30,19 @@ class TestApp : public QObject {
         return p;
     }
 
+    // The first copy is up once it answers on its local socket.
+    static bool runningCopyAnswers() {
+        QLocalSocket probe;
+        probe.connectToServer(QStringLiteral("tavrik-%1").arg(getuid()));
+        return probe.waitForConnected(200);
+    }
+
 private Q_SLOTS:
     void secondCopyEndsWithItsMessage() {
         // Guards against two copies recording at once or a second copy hanging on its message.
         auto first = launch({});
         QVERIFY(first->waitForStarted());
-        // The first copy is up once it answers on its local socket.
-        const QString name = QStringLiteral("tavrik-%1").arg(getuid());
-        QTRY_VERIFY_WITH_TIMEOUT(([&] {
-                                     QLocalSocket probe;
-                                     probe.connectToServer(name);
-                                     return probe.waitForConnected(200);
-                                 }()),
-                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(runningCopyAnswers(), 10000);
         auto second = launch({});
         QVERIFY(second->waitForFinished(10000));
         const QString out = QString::fromLocal8Bit(second->readAllStandardError());
@@ -49,6 +50,52 @@ private Q_SLOTS:
                  qPrintable(out));
         QCOMPARE(second->exitCode(), 1);
         QCOMPARE(first->state(), QProcess::Running);
+    }
+
+    void commandsReachTheRunningCopy() {
+        // Guards against --record, --stop or --toggle from a later copy being lost, answered with
+        // the "another copy" message and a failure status, or cutting the running recording in two.
+        const QString settings = settingsFile(m_app.path());
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("remote"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("existedfile"), QStringLiteral("0"));
+        const QString first = m_app.filePath(QStringLiteral("remote.WAV"));
+        // Numbered on from the list's next row number.
+        const QString second = m_app.filePath(QStringLiteral("remote_2.WAV"));
+        auto running = launch({});
+        QVERIFY(running->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(runningCopyAnswers(), 10000);
+        const auto send = [&](const char* command) {
+            auto p = launch({QLatin1String(command)});
+            QVERIFY(p->waitForFinished(10000));
+            const QString err = QString::fromLocal8Bit(p->readAllStandardError());
+            QVERIFY2(!err.contains(QStringLiteral("another copy")), qPrintable(err));
+            QCOMPARE(p->exitCode(), 0);
+        };
+        const qint64 second44k = 44100 * 2 * 2;
+        const auto size = [](const QString& path) { return QFileInfo(path).size(); };
+
+        send("--record");
+        QTRY_VERIFY_WITH_TIMEOUT(size(first) > second44k, 10000);
+        send("--record");
+        send("--stop");
+        send("--toggle");
+        QTRY_VERIFY_WITH_TIMEOUT(size(second) > second44k, 10000);
+        // Commands are taken in order: the first file was closed before the second began.
+        const qint64 closed = size(first);
+        QTRY_VERIFY_WITH_TIMEOUT(size(second) > 2 * second44k, 10000);
+        QCOMPARE(size(first), closed);
+        send("--toggle");
+        send("--toggle");
+        const QString third = m_app.filePath(QStringLiteral("remote_3.WAV"));
+        QTRY_VERIFY_WITH_TIMEOUT(size(third) > second44k, 10000);
+        const qint64 stopped = size(second);
+        QTRY_VERIFY_WITH_TIMEOUT(size(third) > 2 * second44k, 10000);
+        QCOMPARE(size(second), stopped);
+        QCOMPARE(QDir(m_app.path()).entryList({QStringLiteral("remote*")}, QDir::Files).size(), 3);
+        QCOMPARE(running->state(), QProcess::Running);
+        running->kill();
+        QVERIFY(running->waitForFinished());
     }
 
     void killedRecordingLeavesAReadableWav() {

@@ -5,6 +5,7 @@
 #include "engine/playback/FilePlayback.h"
 #include "record/RecordingSession.h"
 #include "recordings/RecordingsModel.h"
+#include "shell/ui/DesktopControls.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QAction>
@@ -15,10 +16,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSlider>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -467,6 +470,85 @@ private Q_SLOTS:
         QCOMPARE(readSetting(m_settings, set, QStringLiteral("filename")), QStringLiteral("Show"));
         QCOMPARE(readSetting(m_settings, set, QStringLiteral("datetime")), QStringLiteral("0"));
         QCOMPARE(readSetting(m_settings, set, QStringLiteral("existedfile")), QStringLiteral("1"));
+    }
+
+    void trayMenuAndCommandsFromOutsideDriveTheRecording() {
+        // Guards against a tray entry or a later copy's command doing the wrong thing: cutting a
+        // running recording in two on --record, Stop Record acting while idle, the Settings entry
+        // opening nothing, or Exit leaving the running recording unlisted.
+        setNaming("outside", "0", "0");
+        MainWindow w(m_app->path());
+        DesktopControls controls(w);
+        Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        controls.start();
+        // The offscreen platform can have no hotkeys: said once, and nothing else breaks.
+        QCOMPARE(Dialogs::shownMessages().size(), 1);
+        QVERIFY(
+            Dialogs::shownMessages()[0].startsWith(QStringLiteral("Can not register the hotkeys CTRL+R")));
+        Dialogs::shownMessages().clear();
+
+        QMenu& menu = controls.trayMenu();
+        QStringList entries;
+        for (const QAction* a : menu.actions())
+            entries << (a->isSeparator() ? QStringLiteral("-")
+                                         : a->objectName() + QLatin1Char('=') + a->text());
+        QCOMPARE(entries,
+                 (QStringList{QStringLiteral("web=Tavrik On the Web"), QStringLiteral("Help=Help"),
+                              QStringLiteral("-"), QStringLiteral("maindisp=Tavrik"), QStringLiteral("-"),
+                              QStringLiteral("Option=Settings"), QStringLiteral("-"),
+                              QStringLiteral("settings=Record Now"), QStringLiteral("Restore=Stop Record"),
+                              QStringLiteral("-"), QStringLiteral("Exit=Exit")}));
+        QCOMPARE(menu.objectName(), QStringLiteral("mPopupSys"));
+        QCOMPARE(controls.trayIcon().toolTip(), QStringLiteral("Tavrik"));
+        const auto entry = [&](const char* name) {
+            QAction* a = menu.findChild<QAction*>(QLatin1String(name));
+            QVERIFY2(a, name);
+            a->trigger();
+        };
+        const auto rows = [&] { return w.recordings().rowCount(); };
+
+        entry("Restore");
+        QVERIFY(!w.isRecording());
+        QCOMPARE(rows(), 0);
+        entry("settings");
+        QVERIFY(w.isRecording());
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 300, 5000);
+        entry("settings");
+        QVERIFY(w.isRecording());
+        QCOMPARE(rows(), 1);
+        controls.run(SingleInstance::Command::Record);
+        QCOMPARE(rows(), 1);
+        QVERIFY(w.isRecording());
+        controls.run(SingleInstance::Command::Toggle);
+        QVERIFY(!w.isRecording());
+        QCOMPARE(rows(), 2);
+        controls.run(SingleInstance::Command::Stop);
+        QCOMPARE(rows(), 2);
+        controls.run(SingleInstance::Command::Toggle);
+        QVERIFY(w.isRecording());
+        controls.run(SingleInstance::Command::Stop);
+        QVERIFY(!w.isRecording());
+        QCOMPARE(rows(), 3);
+
+        bool settingsShown = false;
+        QTimer::singleShot(0, &w, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            settingsShown = d && d->objectName() == QStringLiteral("Form2");
+            if (d)
+                d->reject();
+        });
+        entry("Option");
+        QVERIFY(settingsShown);
+
+        entry("settings");
+        QVERIFY(w.isRecording());
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        entry("Exit");
+        QVERIFY(!w.isRecording());
+        QCOMPARE(rows(), 4);
+        QCOMPARE(Dialogs::shownMessages(),
+                 QStringList{QStringLiteral("Do you need to save the recording project file?")});
+        QVERIFY(!controls.trayIcon().isVisible());
     }
 };
 

@@ -120,6 +120,33 @@ class Desktop:
     def program(self, name):
         return Tavrik(self, self.root / name)
 
+    def start_tray_host(self):
+        """tint2 with only its system tray. It waits for a window manager's desktop properties,
+        so they are set on the root window first, as a window manager would."""
+        env = {**os.environ, "DISPLAY": self.display}
+        for prop, value in (("_NET_NUMBER_OF_DESKTOPS", "1"), ("_NET_WORKAREA", "0, 0, 1280, 1024")):
+            subprocess.run(["xprop", "-root", "-f", prop, "32c", "-set", prop, value], env=env, check=True,
+                           timeout=15)
+        config = self.root / "tint2rc"
+        config.write_text("panel_items = S\npanel_position = bottom center horizontal\n"
+                          "panel_size = 100% 30\nsystray_icon_size = 22\n")
+        self._spawn(["tint2", "-c", str(config)], env=env, stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
+        with X11(self.display) as x:
+            wait_for("the tray host to own the system tray", lambda: x.selection_owner("_NET_SYSTEM_TRAY_S0"))
+
+    def other_program(self, name):
+        """A window of another program (xmessage), mapped on top; returns its window."""
+        self._spawn(["xmessage", "-name", name, "-geometry", "+100+100", "another program"],
+                    env={**os.environ, "DISPLAY": self.display}, stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
+        found = wait_for(f"the window of {name}", lambda: self.xdotool(
+            "search", "--onlyvisible", "--classname", "^" + re.escape(name) + "$", check=False).stdout.split())
+        return int(found[0])
+
+    def focused_window(self):
+        return int(self.xdotool("getwindowfocus", "-f").stdout)
+
 
 class _ClientMessage(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
@@ -155,6 +182,99 @@ def _send_delete_window(display, window):
     x11.XCloseDisplay(dpy)  # flushes the event
 
 
+class _WindowAttributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+                ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+                ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+                ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
+                ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+                ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+
+class X11:
+    """A client of the display of its own, through libX11: holds key grabs, reads selection
+    owners and the stacking order."""
+
+    _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+
+    def __init__(self, display):
+        x11 = self._x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XDefaultRootWindow.restype = ctypes.c_ulong
+        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XGetSelectionOwner.restype = ctypes.c_ulong
+        x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XStringToKeysym.restype = ctypes.c_ulong
+        x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        x11.XKeysymToKeycode.restype = ctypes.c_ubyte
+        x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XGrabKey.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int,
+                                 ctypes.c_int, ctypes.c_int]
+        x11.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                   ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                                   ctypes.POINTER(ctypes.c_uint)]
+        x11.XFree.argtypes = [ctypes.c_void_p]
+        x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(_WindowAttributes)]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.errors = []
+        # Xlib's own handler ends the process on any protocol error: keep the errors instead.
+        self._handler = self._ERROR_HANDLER(lambda dpy, event: self.errors.append(event) or 0)
+        x11.XSetErrorHandler(self._handler)
+        self._dpy = x11.XOpenDisplay(display.encode())
+        if not self._dpy:
+            raise AssertionError(f"cannot open display {display}")
+        self.root = x11.XDefaultRootWindow(self._dpy)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self._x11.XCloseDisplay(self._dpy)
+
+    def selection_owner(self, name):
+        return self._x11.XGetSelectionOwner(self._dpy, self._x11.XInternAtom(self._dpy, name.encode(), 0))
+
+    def grab_ctrl_key(self, key):
+        """Takes Ctrl+`key` (exactly, no lock modifiers) for the whole display, as another
+        program's hotkey would; held while this client stays connected."""
+        code = self._x11.XKeysymToKeycode(self._dpy, self._x11.XStringToKeysym(key.encode()))
+        self._x11.XGrabKey(self._dpy, code, 1 << 2, self.root, 0, 1, 1)  # ControlMask, GrabModeAsync
+        self._x11.XSync(self._dpy, 0)
+        if self.errors:
+            raise AssertionError(f"could not grab Ctrl+{key}")
+
+    def children(self, window):
+        """The children of `window`, bottom of the stacking order first."""
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        if not self._x11.XQueryTree(self._dpy, window, ctypes.byref(root), ctypes.byref(parent),
+                                    ctypes.byref(children), ctypes.byref(count)):
+            return []
+        found = [children[i] for i in range(count.value)]
+        if children:
+            self._x11.XFree(children)
+        return found
+
+    def viewable(self, window):
+        attributes = _WindowAttributes()
+        if not self._x11.XGetWindowAttributes(self._dpy, window, ctypes.byref(attributes)):
+            return False
+        return attributes.map_state == 2  # IsViewable
+
+    def descendants(self, window):
+        found = []
+        for child in self.children(window):
+            found += [child, *self.descendants(child)]
+        return found
+
+
 class Tavrik:
     """One run of the real program in its own folders; killed at the end of the context
     if it is still running."""
@@ -186,18 +306,45 @@ class Tavrik:
     def set_editor_folder(self, folder):
         write_ini(self.config_dir / "tavrik" / "tavrik.conf", "Settings", {"folder": folder})
 
-    def start(self):
+    def environment(self):
         env = {k: v for k, v in os.environ.items() if k not in ("SESSION_MANAGER", "WAYLAND_DISPLAY")}
         env.update(DISPLAY=self.desktop.display, QT_QPA_PLATFORM="xcb",
                    DBUS_SESSION_BUS_ADDRESS=self.desktop.bus, HOME=str(self.home),
                    XDG_CONFIG_HOME=str(self.config_dir), TMPDIR=str(self._tmp),
                    TAVRIK_UNATTENDED="1")
         env.update(self.extra_environment)
+        return env
+
+    def start(self, *args):
         with open(self._stderr_path, "wb") as err:
             self.process = subprocess.Popen(
-                [os.environ["TAVRIK_BINARY"], "--app-dir", str(self.app_dir)], env=env,
+                [os.environ["TAVRIK_BINARY"], "--app-dir", str(self.app_dir), *args], env=self.environment(),
                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=err,
                 preexec_fn=_die_with_test)
+
+    def command(self, *args):
+        """Runs a second copy with `args` (for the running one); returns that copy's status."""
+        return subprocess.run([os.environ["TAVRIK_BINARY"], "--app-dir", str(self.app_dir), *args],
+                              env=self.environment(), stdin=subprocess.DEVNULL, capture_output=True,
+                              timeout=30).returncode
+
+    def shown_windows(self):
+        """This run's top-level windows that are mapped (xdotool's search misses menus)."""
+        pid = str(self.process.pid)
+        with X11(self.desktop.display) as x:
+            shown = [w for w in x.children(x.root) if x.viewable(w)]
+        return {w for w in shown if self.desktop.xdotool("getwindowpid", str(w), check=False).stdout.strip() == pid}
+
+    def tray_icon(self):
+        """The program's icon once the tray host has embedded it (xdotool's search misses it)."""
+        def embedded():
+            panels = self.desktop.xdotool("search", "--name", "^tint2$", check=False).stdout.split()
+            with X11(self.desktop.display) as x:
+                inside = [w for p in panels for w in x.descendants(int(p))]
+            pid = str(self.process.pid)
+            return next((w for w in inside
+                         if self.desktop.xdotool("getwindowpid", str(w), check=False).stdout.strip() == pid), None)
+        return self.wait_for("the tray icon embedded in the tray", embedded)
 
     def stderr(self):
         return self._stderr_path.read_text(errors="replace")

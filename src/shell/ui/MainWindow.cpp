@@ -313,19 +313,23 @@ void MainWindow::hideEvent(QHideEvent* event) {
     followVisibility();
 }
 
+bool MainWindow::trayCanRestore() const {
+    return m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         followVisibility();
-    // Minimised, the window leaves the task bar; only where a tray can bring it back.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
-        QSystemTrayIcon::isSystemTrayAvailable())
+    // Minimised, the window leaves the task bar; only where the tray can bring it back.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayCanRestore())
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
     QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Until the tray can bring the window back, its close box ends the program in order.
-    if (!m_exiting)
+    // With a tray the program lives on hidden, the window and its list and recording
+    // intact; without one, a hidden window could never come back, so the close box exits.
+    if (!m_exiting && !trayCanRestore())
         exitApplication();
     event->accept();
 }
@@ -337,6 +341,7 @@ void MainWindow::exitApplication() {
     // The running recording gets its row before the list is offered for saving.
     stopRecording();
     m_playback->stop();
+    Q_EMIT exiting();
     if (m_recordings->rowCount() > 0 &&
         Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)

@@ -14,6 +14,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QSlider;
+class QSystemTrayIcon;
 class QToolButton;
 class QTreeView;
 class RecordingSession;
@@ -32,12 +33,21 @@ public:
     // The orderly exit: stops recording, stores the output format, releases the
     // components and quits the application.
     void exitApplication();
+    // Opens Format Settings modally.
+    void showFormatSettings();
+    // While this icon is shown in a tray, minimising and the close box hide the window
+    // instead of leaving it unreachable; null means no icon.
+    void setTrayIcon(const QSystemTrayIcon* tray) { m_tray = tray; }
 
     bool isRecording() const;
     RecordingSession& session() { return *m_session; }
     RecordingsModel& recordings() { return *m_recordings; }
     FilePlayback& playback() { return *m_playback; }
     QString statusText(int panel) const;
+
+Q_SIGNALS:
+    // The orderly exit has stopped recording and playback; nothing outside the window is needed any more.
+    void exiting();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -63,6 +73,7 @@ private:
     void saveProject();
     // The recorder's tick and the time label follow whether the window can be seen.
     void followVisibility();
+    bool trayCanRestore() const;
     void onRecordingStopped();
     // Record, Play and Pause are off while a recording runs.
     void enableStartButtons(bool enabled);
@@ -70,7 +81,6 @@ private:
     void openRecordControl();
     void showAbout();
     void showOutputFile();
-    void showFormatSettings();
     void showTagEditor();
     void deleteSelectedFile();
     void removeSelectedRow();
@@ -83,6 +93,7 @@ private:
     RecordingSession* m_session;
     FilePlayback* m_playback;
     bool m_exiting = false;
+    const QSystemTrayIcon* m_tray = nullptr;
 
     QComboBox* m_deviceCombo = nullptr;
     QComboBox* m_sourceCombo = nullptr;
