@@ -19,6 +19,8 @@ class QTreeView;
 class RecordingSession;
 class RecordingsModel;
 class FrequencyView;
+class ScheduleWindow;
+class Scheduler;
 
 // The main window: a view over the application core, whose commands it forwards.
 class MainWindow : public QMainWindow {
@@ -37,6 +39,7 @@ public:
     RecordingSession& session() { return *m_session; }
     RecordingsModel& recordings() { return *m_recordings; }
     FilePlayback& playback() { return *m_playback; }
+    Scheduler& scheduler() { return m_core->scheduler(); }
     QString statusText(int panel) const;
 
 protected:
@@ -72,6 +75,7 @@ private:
     void showOutputFile();
     void showFormatSettings();
     void showTagEditor();
+    void showSchedule();
     void deleteSelectedFile();
     void removeSelectedRow();
     void renameSelectedFile();
@@ -101,4 +105,6 @@ private:
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;
+    // Loaded hidden with the main window and kept for the run.
+    ScheduleWindow* m_scheduleWindow = nullptr;
 };
