@@ -58,7 +58,11 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     });
 }
 
-ApplicationCore::~ApplicationCore() = default;
+ApplicationCore::~ApplicationCore() {
+    // The capture thread must not hand a block to a writer already destroyed.
+    if (m_recorder && isRecording())
+        stopRecording();
+}
 
 QString ApplicationCore::outputFolder() const {
     const QString folder = NamingSettings::read(m_settingsFile).outputFolder;
