@@ -185,8 +185,8 @@ private Q_SLOTS:
         if (!firstRow.isEmpty())
             QCOMPARE(QStringList(list.row(0).begin(), list.row(0).end()), firstRow);
         if (timesRead) {
-            QCOMPARE(list.startSeconds(0), std::optional<qint64>(kBase.toSecsSinceEpoch()));
-            QCOMPARE(list.stopSeconds(0), std::optional<qint64>(kBase.toSecsSinceEpoch() + 5));
+            QCOMPARE(list.startSeconds(0), std::optional<qint64>(ScheduleTime::wallSeconds(kBase)));
+            QCOMPARE(list.stopSeconds(0), std::optional<qint64>(ScheduleTime::wallSeconds(kBase) + 5));
         }
         const QString copy = m_app->filePath(QStringLiteral("copy.dat"));
         QVERIFY(ScheduleFile::save(copy, list).ok);
@@ -197,8 +197,28 @@ private Q_SLOTS:
             QCOMPARE(again.row(r), list.row(r));
     }
 
+    void readsBackTheTimeItWrites_data() {
+        QTest::addColumn<QString>("locale");
+        for (const char* name : {"C", "en_US", "de_DE", "fr_FR", "ja_JP", "ar_EG"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void readsBackTheTimeItWrites() {
+        // Guards against a date written in one century and read in another (two-digit years),
+        // an afternoon read as a morning, or the quick reader and the locale's disagreeing.
+        QFETCH(QString, locale);
+        const QLocale l(locale);
+        const QDateTime when(QDate(2031, 12, 30), QTime(23, 59, 58));
+        const QString text = ScheduleTime::text(when, l);
+        QCOMPARE(ScheduleTime::seconds(text, l), std::optional<qint64>(ScheduleTime::wallSeconds(when)));
+        QCOMPARE(ScheduleTime::read(text, l), when);
+        QCOMPARE(ScheduleTime::seconds(QStringLiteral("2031-12-30T23:59:58"), l),
+                 std::optional<qint64>(ScheduleTime::wallSeconds(when)));
+        QCOMPARE(ScheduleTime::seconds(text + QStringLiteral("x"), l), std::nullopt);
+    }
+
     void longFileLoadsQuickly() {
-        // Guards against a schedule file of 100,000 lines that takes ages to open.
+        // Guards against a schedule file of 100,000 lines that takes ages to open, or whose
+        // missed entries flood the status bar.
         QByteArray content;
         const QByteArray line = QStringLiteral("%1\t%2\t\tWaiting\tnews\r\n").arg(at(0), at(5)).toUtf8();
         for (int i = 0; i < 100000; ++i)
@@ -213,6 +233,16 @@ private Q_SLOTS:
         qInfo("100,000 lines loaded in %lld ms", loadMs);
         QCOMPARE(list.rowCount(), 100000);
         QVERIFY2(loadMs < 1000, qPrintable(QString::number(loadMs)));
+
+        Scheduler scheduler(list);
+        scheduler.setClock([] { return kBase.addSecs(60); });
+        QSignalSpy notices(&scheduler, &Scheduler::notice);
+        clock.restart();
+        scheduler.tick();
+        qInfo("the first check of 100,000 entries took %lld ms", clock.elapsed());
+        QCOMPARE(list.row(99999)[ScheduleModel::Status], QStringLiteral("Missed"));
+        QCOMPARE(notices.size(), 1);
+        QVERIFY(notices[0][0].toString().contains(QStringLiteral("100000")));
     }
 
     void killDuringSaveLeavesAWholeList() {

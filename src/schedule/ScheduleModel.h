@@ -36,7 +36,7 @@ public:
     void clear();
     void setStatus(int r, const QString& status);
 
-    // The start and stop as seconds since the epoch; nothing when the text names no time.
+    // The start and stop as wall-clock seconds; nothing when the text names no time.
     std::optional<qint64> startSeconds(int r) const;
     std::optional<qint64> stopSeconds(int r) const;
 

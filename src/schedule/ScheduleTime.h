@@ -20,7 +20,9 @@ QString text(QDate date, QTime time, const QLocale& locale);
 
 // The local date-time the text names, or an invalid one when it names none.
 QDateTime read(const QString& text, const QLocale& locale);
-// The same as seconds since the epoch: what the scheduler compares.
+// The local date and time read as a count of seconds (the wall clock, as the user set the
+// entry): what the scheduler compares. Nothing when the text names no time.
 std::optional<qint64> seconds(const QString& text, const QLocale& locale);
+qint64 wallSeconds(const QDateTime& when);
 
 } // namespace ScheduleTime

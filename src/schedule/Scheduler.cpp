@@ -34,7 +34,7 @@ void Scheduler::scheduleNextTick() {
 }
 
 void Scheduler::tick() {
-    const qint64 second = m_clock().toSecsSinceEpoch();
+    const qint64 second = ScheduleTime::wallSeconds(m_clock());
     if (second == m_lastSecond)
         return;
     m_lastSecond = second;
