@@ -60,7 +60,6 @@ void SleepInhibitor::answered(QDBusPendingCallWatcher* call) {
         return;
     }
     m_fd = fd;
-    Q_EMIT heldChanged(true);
 }
 
 void SleepInhibitor::release() {
@@ -69,12 +68,10 @@ void SleepInhibitor::release() {
         return;
     ::close(m_fd);
     m_fd = -1;
-    Q_EMIT heldChanged(false);
 }
 
 void SleepInhibitor::failed(const QString& reason) {
     if (!m_toldFailure)
         std::fprintf(stderr, "tavrik: cannot keep the machine from sleeping: %s\n", qPrintable(reason));
     m_toldFailure = true;
-    Q_EMIT heldChanged(false);
 }

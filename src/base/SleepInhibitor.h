@@ -20,10 +20,6 @@ public:
     void release();
     bool isHeld() const { return m_fd >= 0; }
 
-Q_SIGNALS:
-    // The lock was taken or given back, or could not be had (held() stays false).
-    void heldChanged(bool held);
-
 private:
     void answered(QDBusPendingCallWatcher* call);
     void failed(const QString& reason);
