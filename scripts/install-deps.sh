@@ -18,6 +18,8 @@ packages=(
   xvfb xauth hyperfine procps
   # whole-program tests: the real window system, a session bus, input from outside
   qt6-qpa-plugins dbus dbus-bin xdotool libx11-6
+  # help: chmcmd builds help.chm, xchm shows it, extract_chmLib checks it
+  fp-utils xchm libchm-bin
   # a stand-in for logind on a private bus (sleep lock of a scheduled recording)
   python3-dbus python3-gi
 )

@@ -2,6 +2,7 @@
 
 #include "engine/dsp/SampleRing.h"
 #include "engine/pulse/PulseContext.h"
+#include "engine/pulse/SourceCatalog.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -22,8 +23,8 @@ constexpr int kTickMs = 40;
 // Room for the writer thread (a slow encoder, a slow disk) to stall this long without
 // losing sound.
 constexpr int kRingSeconds = 30;
-// The writer thread looks for due blocks at least this often, and whenever sound arrives.
-constexpr std::chrono::milliseconds kDrainWait{50};
+// The writer thread looks for due blocks at least this often, and whenever one is due.
+constexpr std::chrono::milliseconds kDrainWait{250};
 // A pause between two deliveries this long means the whole process stood still (stopped,
 // suspended, swapped out): what the server could not hold meanwhile is lost. Some sources
 // deliver in two-second lumps, so this lies above that.
@@ -32,71 +33,15 @@ constexpr std::chrono::milliseconds kStall{3000};
 constexpr std::chrono::milliseconds kCatchUp{300};
 // How often a lost or absent server is looked for.
 constexpr int kReconnectMs = 1000;
-constexpr pa_usec_t kFragmentUsec = 50 * PA_USEC_PER_MSEC;
+// The server hands sound over in fragments no longer than a tick, within these bounds:
+// short ones keep the displays live, long ones spare wake-ups while nobody watches.
+constexpr int kShortestFragmentMs = 50;
+constexpr int kLongestFragmentMs = 1000;
 // The server drops what exceeds this; some sources post two seconds at once.
 constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
 
-struct Source {
-    std::string paName;
-    QString description;
-    std::uint32_t card = PA_INVALID_INDEX;
-};
-
-struct Device {
-    QString name;
-    std::vector<Source> sources;
-    int active = 0;
-    std::string paName; // the card's server name; empty for "Other sources"
-};
-
-// Labels that two or more items share get the item's server name appended, so that two
-// "Monitor of Null Output" (or two cards of one model) can be told apart in the lists.
-template <typename Item> void labelApart(std::vector<Item>& items, QString Item::*label) {
-    std::vector<QString> labels;
-    for (const Item& item : items)
-        labels.push_back(item.*label);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (std::count(labels.begin(), labels.end(), labels[i]) > 1 && !items[i].paName.empty())
-            items[i].*label += QStringLiteral(" (%1)").arg(QString::fromStdString(items[i].paName));
-    }
-}
-
 // Why capture ended, handed from libpulse's thread to the owner thread.
 enum Fault : int { kNoFault = 0, kStreamEnded, kDeviceGone, kServerGone };
-
-struct Listing {
-    pa_threaded_mainloop* loop;
-    std::vector<std::pair<std::uint32_t, Device>> cards;
-    std::vector<Source> sources;
-    std::string defaultSource;
-};
-
-void onCard(pa_context*, const pa_card_info* info, int eol, void* userdata) {
-    auto* listing = static_cast<Listing*>(userdata);
-    if (eol != 0) {
-        pa_threaded_mainloop_signal(listing->loop, 0);
-        return;
-    }
-    const char* description = pa_proplist_gets(info->proplist, PA_PROP_DEVICE_DESCRIPTION);
-    listing->cards.emplace_back(
-        info->index, Device{QString::fromUtf8(description ? description : info->name), {}, 0, info->name});
-}
-
-void onSource(pa_context*, const pa_source_info* info, int eol, void* userdata) {
-    auto* listing = static_cast<Listing*>(userdata);
-    if (eol != 0) {
-        pa_threaded_mainloop_signal(listing->loop, 0);
-        return;
-    }
-    listing->sources.push_back({info->name, QString::fromUtf8(info->description), info->card});
-}
-
-void onServer(pa_context*, const pa_server_info* info, void* userdata) {
-    auto* listing = static_cast<Listing*>(userdata);
-    if (info->default_source_name)
-        listing->defaultSource = info->default_source_name;
-    pa_threaded_mainloop_signal(listing->loop, 0);
-}
 
 } // namespace
 
@@ -114,10 +59,7 @@ struct AudioRecorder::Impl {
     std::atomic<bool> refreshPending{false};
     pa_stream* stream = nullptr;
 
-    std::vector<Device> devices;
-    int defaultDevice = 0;
-    int device = -1;
-    int source = -1;
+    SourceCatalog catalog;
 
     int rate = 44100;
     int channels = 2;
@@ -165,24 +107,20 @@ struct AudioRecorder::Impl {
     std::int64_t reportedFilled = 0;
     int session = 0;
 
-    bool usable() const {
-        return device >= 0 && device < static_cast<int>(devices.size()) && !devices[device].sources.empty();
-    }
-    const Source* selectedSource() const {
-        return usable() && source >= 0 && source < static_cast<int>(devices[device].sources.size())
-                   ? &devices[device].sources[source]
-                   : nullptr;
+    std::uint32_t fragmentBytes(const pa_sample_spec& sampleSpec) const {
+        const int ms = std::clamp(timer->interval(), kShortestFragmentMs, kLongestFragmentMs);
+        return static_cast<std::uint32_t>(
+            pa_usec_to_bytes(static_cast<pa_usec_t>(ms) * PA_USEC_PER_MSEC, &sampleSpec));
     }
     std::size_t blockValues() const {
         return static_cast<std::size_t>(blockFrames > 0 ? blockFrames : rate) * streamChannels;
     }
 
     bool connectServer();
-    void enumerateLocked();
     void requestRefresh();
     void refresh();
     static void onSubscription(pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* userdata);
-    bool openStream(const Source& src);
+    bool openStream(const SourceCatalog::Source& src);
     void closeStream();
     void closeStreamLocked();
 
@@ -263,8 +201,10 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
     writePos.store(w + n, std::memory_order_release);
     if (n < values)
         dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
-    // Wakes the writer without taking its lock; a missed wake costs one kDrainWait.
-    drainWake.notify_one();
+    // Wakes the writer, without taking its lock, only when it has work: a block is due or a
+    // stall is being handled. A missed wake costs one kDrainWait.
+    if (w + n - r >= blockValues() || gapAt.load(std::memory_order_relaxed) != kNoGap)
+        drainWake.notify_one();
 }
 
 // libpulse's thread. While the process stands still the server keeps what it can and drops
@@ -384,13 +324,16 @@ void AudioRecorder::Impl::fillGap(std::size_t blockSize) {
 bool AudioRecorder::Impl::connectServer() {
     if (!server.connect(onContextState, this))
         return false;
-    PulseLock lock(server.loop());
-    pa_context_set_subscribe_callback(server.context(), onSubscription, this);
-    const auto mask = static_cast<pa_subscription_mask_t>(
-        PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER);
-    if (pa_operation* op = pa_context_subscribe(server.context(), mask, nullptr, nullptr))
-        pa_operation_unref(op);
-    enumerateLocked();
+    {
+        PulseLock lock(server.loop());
+        pa_context_set_subscribe_callback(server.context(), onSubscription, this);
+        const auto mask = static_cast<pa_subscription_mask_t>(
+            PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_CARD | PA_SUBSCRIPTION_MASK_SERVER);
+        if (pa_operation* op = pa_context_subscribe(server.context(), mask, nullptr, nullptr))
+            pa_operation_unref(op);
+    }
+    catalog.clear();
+    catalog.reread(server);
     return true;
 }
 
@@ -411,15 +354,13 @@ void AudioRecorder::Impl::requestRefresh() {
             q, [this] { refresh(); }, Qt::QueuedConnection);
 }
 
-// Reads the lists again (connecting first when the server was lost), keeping the chosen
-// device and each device's chosen source where they still exist.
+// Reads the lists again, connecting first when the server was lost.
 void AudioRecorder::Impl::refresh() {
     refreshPending.store(false);
     if (!server.ready()) {
         if (!connectServer()) {
-            const bool had = !devices.empty();
-            devices.clear();
-            device = source = -1;
+            const bool had = catalog.deviceCount() > 0;
+            catalog.clear();
             if (!reconnectTimer->isActive())
                 reconnectTimer->start(kReconnectMs);
             if (had)
@@ -428,70 +369,12 @@ void AudioRecorder::Impl::refresh() {
         }
         reconnectTimer->stop();
     } else {
-        const std::string chosenDevice = usable() ? devices[device].paName : std::string();
-        const QString chosenName = usable() ? devices[device].name : QString();
-        std::vector<std::pair<QString, std::string>> chosenSources;
-        for (const Device& dev : devices)
-            chosenSources.emplace_back(dev.name, dev.sources[dev.active].paName);
-        {
-            PulseLock lock(server.loop());
-            enumerateLocked();
-        }
-        for (Device& dev : devices) {
-            const auto chosen = std::find_if(chosenSources.begin(), chosenSources.end(),
-                                             [&](const auto& c) { return c.first == dev.name; });
-            if (chosen == chosenSources.end())
-                continue;
-            const auto src = std::find_if(dev.sources.begin(), dev.sources.end(),
-                                          [&](const Source& s) { return s.paName == chosen->second; });
-            if (src != dev.sources.end())
-                dev.active = static_cast<int>(src - dev.sources.begin());
-        }
-        const auto kept = std::find_if(devices.begin(), devices.end(), [&](const Device& dev) {
-            return dev.name == chosenName && dev.paName == chosenDevice;
-        });
-        device = kept != devices.end() ? static_cast<int>(kept - devices.begin()) : -1;
-        source = usable() ? devices[device].active : -1;
+        catalog.reread(server);
     }
     Q_EMIT q->devicesChanged();
 }
 
-void AudioRecorder::Impl::enumerateLocked() {
-    Listing listing{server.loop(), {}, {}, {}};
-    if (!server.runLocked(pa_context_get_card_info_list(server.context(), onCard, &listing)) ||
-        !server.runLocked(pa_context_get_source_info_list(server.context(), onSource, &listing)) ||
-        !server.runLocked(pa_context_get_server_info(server.context(), onServer, &listing)))
-        return;
-
-    std::vector<Device> found;
-    for (const auto& [index, card] : listing.cards)
-        found.push_back(card);
-    Device other{AudioRecorder::tr("Other sources"), {}, 0, {}};
-    for (const Source& src : listing.sources) {
-        const auto card = std::find_if(listing.cards.begin(), listing.cards.end(),
-                                       [&src](const auto& c) { return c.first == src.card; });
-        Device& owner = card == listing.cards.end() ? other : found[card - listing.cards.begin()];
-        owner.sources.push_back(src);
-    }
-    found.push_back(std::move(other));
-    std::erase_if(found, [](const Device& dev) { return dev.sources.empty(); });
-    labelApart(found, &Device::name);
-    for (Device& dev : found)
-        labelApart(dev.sources, &Source::description);
-
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        auto& sources = found[i].sources;
-        const auto def = std::find_if(sources.begin(), sources.end(),
-                                      [&](const Source& s) { return s.paName == listing.defaultSource; });
-        if (def != sources.end()) {
-            found[i].active = static_cast<int>(def - sources.begin());
-            defaultDevice = static_cast<int>(i);
-        }
-    }
-    devices = std::move(found);
-}
-
-bool AudioRecorder::Impl::openStream(const Source& src) {
+bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
     streamChannels = channels;
     streamName = src.description;
     q->m_signal.prepare(rate, channels);
@@ -516,7 +399,7 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
     pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferUsec, &sampleSpec));
-    attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kFragmentUsec, &sampleSpec));
+    attr.fragsize = fragmentBytes(sampleSpec);
     attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
 
     PulseLock lock(server.loop());
@@ -528,7 +411,7 @@ bool AudioRecorder::Impl::openStream(const Source& src) {
         pa_stream_set_read_callback(stream, onRead, this);
         // Never moved: recording silently from another device is worse than stopping.
         const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY);
-        answered = pa_stream_connect_record(stream, src.paName.c_str(), &attr, flags) == 0 &&
+        answered = pa_stream_connect_record(stream, src.serverName.c_str(), &attr, flags) == 0 &&
                    server.waitLocked(PulseContext::kServerWaitMs, [this] {
                        const pa_stream_state_t s = pa_stream_get_state(stream);
                        return s != PA_STREAM_UNCONNECTED && s != PA_STREAM_CREATING;
@@ -568,15 +451,18 @@ void AudioRecorder::Impl::closeStreamLocked() {
 void AudioRecorder::Impl::tick() {
     const int current = session;
     const std::uint64_t w = writePos.load(std::memory_order_acquire);
-    const std::size_t cap = ring.size();
+    // Spans start on whole frames, so even values are the left channel.
     int peaks[2] = {0, 0};
-    for (std::uint64_t p = peakPos; p < w; ++p) {
-        const int v = std::min(32767, std::abs(static_cast<int>(ring[p % cap])));
-        int& peak = peaks[p % static_cast<std::uint64_t>(streamChannels) == 0 ? 0 : 1];
-        peak = std::max(peak, v);
-    }
-    if (streamChannels == 1)
-        peaks[1] = peaks[0];
+    const auto scan = [&peaks, stereo = streamChannels == 2](const std::int16_t* from, std::size_t values) {
+        for (std::size_t i = 0; i < values; ++i)
+            peaks[stereo ? i & 1U : 0] = std::max(peaks[stereo ? i & 1U : 0], std::abs(int{from[i]}));
+    };
+    const auto unread = static_cast<std::size_t>(std::min<std::uint64_t>(w - peakPos, ring.size()));
+    const samplering::Spans span = samplering::spans(ring.size(), w - unread, unread);
+    scan(ring.data() + span.at, span.first);
+    scan(ring.data(), span.rest);
+    peaks[0] = std::min(peaks[0], 32767);
+    peaks[1] = streamChannels == 1 ? peaks[0] : std::min(peaks[1], 32767);
     peakPos = w;
 
     Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)) + filled.load(),
@@ -643,63 +529,64 @@ AudioRecorder::~AudioRecorder() {
 }
 
 int AudioRecorder::deviceCount() const {
-    return static_cast<int>(d->devices.size());
+    return d->catalog.deviceCount();
 }
 
 int AudioRecorder::defaultDevice() const {
-    return d->defaultDevice;
+    return d->catalog.defaultDevice();
 }
 
 int AudioRecorder::deviceIndex() const {
-    return d->usable() ? d->device : -1;
+    return d->catalog.deviceIndex();
 }
 
 void AudioRecorder::selectDevice(int device) {
-    d->device = device;
-    d->source = d->usable() ? d->devices[device].active : -1;
+    d->catalog.selectDevice(device);
 }
 
 bool AudioRecorder::deviceUsable() const {
-    return d->usable();
+    return d->catalog.usable();
 }
 
 QString AudioRecorder::deviceName() const {
-    return d->usable() ? d->devices[d->device].name : QString();
+    const SourceCatalog::Device* dev = d->catalog.selectedDevice();
+    return dev ? dev->name : QString();
 }
 
 int AudioRecorder::lastSourceIndex() const {
-    return d->usable() ? static_cast<int>(d->devices[d->device].sources.size()) - 1 : -1;
+    const SourceCatalog::Device* dev = d->catalog.selectedDevice();
+    return dev ? static_cast<int>(dev->sources.size()) - 1 : -1;
 }
 
 int AudioRecorder::sourceIndex() const {
-    return d->source;
+    return d->catalog.sourceIndex();
 }
 
 void AudioRecorder::selectSource(int source) {
-    if (source >= 0 && source <= lastSourceIndex())
-        d->source = source;
+    d->catalog.selectSource(source);
 }
 
 QString AudioRecorder::sourceName() const {
-    const Source* src = d->selectedSource();
+    const SourceCatalog::Source* src = d->catalog.selectedSource();
     return src ? src->description : QString();
 }
 
 bool AudioRecorder::sourceActive() const {
-    return d->selectedSource() && d->devices[d->device].active == d->source;
+    const SourceCatalog::Source* src = d->catalog.selectedSource();
+    return src && src == d->catalog.recordedSource();
 }
 
 void AudioRecorder::setSourceActive(bool active) {
     // A device always records one of its sources, so only switching to one is meaningful.
-    if (active && d->selectedSource())
-        d->devices[d->device].active = d->source;
+    if (active)
+        d->catalog.activateSelectedSource();
 }
 
 QStringList AudioRecorder::sourceServerNames() const {
     QStringList names;
-    if (d->usable())
-        for (const Source& src : d->devices[d->device].sources)
-            names.push_back(QString::fromStdString(src.paName));
+    if (const SourceCatalog::Device* dev = d->catalog.selectedDevice())
+        for (const SourceCatalog::Source& src : dev->sources)
+            names.push_back(QString::fromStdString(src.serverName));
     return names;
 }
 
@@ -726,13 +613,13 @@ void AudioRecorder::start() {
         d->errorText = tr("No sound server (PulseAudio) is running, so there is nothing to record from.");
         return;
     }
-    if (!d->usable()) {
+    const SourceCatalog::Source* recorded = d->catalog.recordedSource();
+    if (!recorded) {
         d->status = StatusNoDevice;
         d->errorText = tr("No recording device is selected.");
         return;
     }
-    const Device& dev = d->devices[d->device];
-    if (d->openStream(dev.sources[dev.active])) {
+    if (d->openStream(*recorded)) {
         d->startDraining();
         d->timer->start();
     }
@@ -767,6 +654,17 @@ qint64 AudioRecorder::filledFrames() const {
 
 void AudioRecorder::setTimerInterval(int milliseconds) {
     d->timer->setInterval(std::max(1, milliseconds));
+    if (!d->stream)
+        return;
+    PulseLock lock(d->server.loop());
+    const pa_buffer_attr* now =
+        pa_stream_get_state(d->stream) == PA_STREAM_READY ? pa_stream_get_buffer_attr(d->stream) : nullptr;
+    if (!now)
+        return;
+    pa_buffer_attr attr = *now;
+    attr.fragsize = d->fragmentBytes(*pa_stream_get_sample_spec(d->stream));
+    if (pa_operation* op = pa_stream_set_buffer_attr(d->stream, &attr, nullptr, nullptr))
+        pa_operation_unref(op);
 }
 
 SampleBlock AudioRecorder::recentSamples(int values) const {

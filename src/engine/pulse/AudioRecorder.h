@@ -55,8 +55,8 @@ public:
     // Frames of silence handed out in place of spans the server dropped while this process
     // stood still (stopped, suspended), so the recording keeps its length.
     qint64 filledFrames() const;
-    // How often tick is raised (and due blocks handed out), in milliseconds. Callers slow
-    // it down while nobody watches the displays.
+    // How often tick is raised, in milliseconds; the server's fragments follow it. Callers
+    // slow it down while nobody watches the displays.
     void setTimerInterval(int milliseconds);
     // The latest `values` interleaved values captured (fewer right after the start).
     SampleBlock recentSamples(int values) const;

@@ -1,7 +1,8 @@
 #include "shell/ui/AboutDialog.h"
 
-#include "base/SystemInfo.h"
 #include "base/ui/Skin.h"
+#include "shell/WebPages.h"
+#include "shell/ui/HelpCommands.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,10 +26,15 @@ AboutDialog::AboutDialog(const QString& appFolder, QWidget* parent)
                    this);
     about->setObjectName(QStringLiteral("lblAbout"));
     about->setWordWrap(true);
-    auto* web =
-        new QLabel(tr("Visit <a href=\"%1\">our web site</a> for news and updates.").arg(kHomePage), this);
+    // Without a configured home page the link leads to the local help, and says so.
+    const QString homePage = WebPages::homePage();
+    auto* web = new QLabel(
+        homePage.isEmpty()
+            ? tr("Read <a href=\"help\">the Tavrik help</a> to get started.")
+            : tr("Visit <a href=\"%1\">our web site</a> for news and updates.").arg(homePage.toHtmlEscaped()),
+        this);
     web->setObjectName(QStringLiteral("lblWeb"));
-    web->setOpenExternalLinks(true);
+    connect(web, &QLabel::linkActivated, this, [this, appFolder] { Help::openHomePage(this, appFolder); });
     auto* exit = new QPushButton(tr("Exit"), this);
     exit->setObjectName(QStringLiteral("cmdExit"));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);

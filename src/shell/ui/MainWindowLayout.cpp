@@ -2,6 +2,7 @@
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
 #include "recordings/RecordingsModel.h"
+#include "shell/ui/HelpCommands.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QComboBox>
@@ -183,6 +184,7 @@ void MainWindow::buildUi() {
             [this] { m_playback->endSeek(m_positionSlider->value()); });
     connect(m_recordingsView, &QTreeView::doubleClicked, this, &MainWindow::playSelected);
     connect(command5, &QPushButton::clicked, this, &MainWindow::showOutputFile);
+    connect(command10, &QPushButton::clicked, this, [this] { Help::showHelp(this, m_appFolder); });
     connect(command11, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(command12, &QPushButton::clicked, this, &MainWindow::exitApplication);
     connect(m_deviceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::deviceChosen);
@@ -190,7 +192,7 @@ void MainWindow::buildUi() {
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
     connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
     connect(command2, &QPushButton::clicked, this, &MainWindow::showSchedule);
-    comingLater({m_audioPlayerButton, command10, command14});
+    comingLater({m_audioPlayerButton, command14});
     resize(760, 640);
 }
 
@@ -260,13 +262,17 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* helpItem = menuAction(help, "helpitem", tr("Help"), QKeySequence(Qt::Key_F1));
+    // The tray menu triggers these same actions, so each does the whole job.
+    connect(menuAction(help, "helpitem", tr("Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+            [this] { Help::showHelp(this, m_appFolder); });
     help->addSeparator();
-    QAction* homePage = menuAction(help, "homepage", tr("Tavrik Home Page"));
-    QAction* support = menuAction(help, "supportonline", tr("Support Online"));
+    connect(menuAction(help, "homepage", tr("Tavrik Home Page")), &QAction::triggered, this,
+            [this] { Help::openHomePage(this, m_appFolder); });
+    connect(menuAction(help, "supportonline", tr("Support Online")), &QAction::triggered, this,
+            [this] { Help::openSupportPage(this, m_appFolder); });
     help->addSeparator();
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer, converter, helpItem, homePage, support});
+    comingLater({audioPlayer, converter});
 }

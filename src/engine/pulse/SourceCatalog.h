@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class PulseContext;
+
+// The server's recording devices as the lists show them: a device is a sound card (plus
+// "Other sources" for sources without a card) with its sources, monitors included; and the
+// device and each device's source chosen in them. Read on the owner thread only.
+class SourceCatalog {
+public:
+    struct Source {
+        std::string serverName;
+        QString description;
+        std::uint32_t card = 0;
+    };
+    struct Device {
+        QString name;
+        std::vector<Source> sources;
+        // The source this device records.
+        int active = 0;
+        // The card's server name; empty for "Other sources".
+        std::string serverName;
+    };
+
+    // Reads the lists again, keeping the chosen device and each device's chosen source
+    // where they still exist (indexes may move). Takes the server's lock.
+    void reread(const PulseContext& server);
+    void clear();
+
+    int deviceCount() const { return static_cast<int>(m_devices.size()); }
+    int defaultDevice() const { return m_defaultDevice; }
+    bool usable() const;
+    // The selected device, -1 when none is usable.
+    int deviceIndex() const { return usable() ? m_device : -1; }
+    void selectDevice(int device);
+    const Device* selectedDevice() const { return usable() ? &m_devices[m_device] : nullptr; }
+    int sourceIndex() const { return m_source; }
+    void selectSource(int source);
+    const Source* selectedSource() const;
+    // Makes the selected source the one its device records.
+    void activateSelectedSource();
+    // The source the selected device records.
+    const Source* recordedSource() const;
+
+private:
+    void readLocked(const PulseContext& server);
+
+    std::vector<Device> m_devices;
+    int m_defaultDevice = 0;
+    int m_device = -1;
+    int m_source = -1;
+};
