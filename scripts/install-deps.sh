@@ -22,6 +22,8 @@ packages=(
   fp-utils xchm libchm-bin
   # hotkey and tray tests: another client to hold the focus, a tray host
   x11-utils tint2
+  # a stand-in for logind on a private bus (sleep lock of a scheduled recording)
+  python3-dbus python3-gi
 )
 
 missing=()

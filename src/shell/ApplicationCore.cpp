@@ -12,6 +12,9 @@
 #include "record/OutputNaming.h"
 #include "record/RecordingRecovery.h"
 #include "recordings/RecordingsModel.h"
+#include "schedule/ScheduleFile.h"
+#include "schedule/ScheduleModel.h"
+#include "schedule/Scheduler.h"
 
 namespace {
 
@@ -25,6 +28,7 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
     , m_settingsFile(::settingsFile(m_appFolder))
+    , m_scheduleFile(ScheduleFile::path(m_appFolder))
     , m_recorder(std::make_unique<AudioRecorder>())
     , m_writer(std::make_unique<AudioFileWriter>())
     , m_reader(std::make_unique<AudioFileReader>())
@@ -33,9 +37,13 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     , m_recordings(new RecordingsModel(this))
     , m_session(new RecordingSession(m_appFolder, *m_recorder, *m_writer, this))
     , m_playback(new FilePlayback(
-          *m_reader, *m_player, [this] { return isRecording(); }, this)) {
+          *m_reader, *m_player, [this] { return isRecording(); }, this))
+    , m_schedule(new ScheduleModel(this))
+    , m_scheduler(new Scheduler(*m_schedule, this)) {
     connect(m_recorder.get(), &AudioRecorder::tick, this, &ApplicationCore::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
+    connect(m_session, &RecordingSession::stopped, m_scheduler, &Scheduler::recordingStopped);
+    connect(m_scheduler, &Scheduler::notice, this, &ApplicationCore::notice);
     connect(m_session, &RecordingSession::journalFailed, this, &ApplicationCore::notice,
             Qt::QueuedConnection);
     connect(m_playback, &FilePlayback::spectrumReady, this,
@@ -50,7 +58,11 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     });
 }
 
-ApplicationCore::~ApplicationCore() = default;
+ApplicationCore::~ApplicationCore() {
+    // The capture thread must not hand a block to a writer already destroyed.
+    if (m_recorder && isRecording())
+        stopRecording();
+}
 
 QString ApplicationCore::outputFolder() const {
     const QString folder = NamingSettings::read(m_settingsFile).outputFolder;
@@ -58,6 +70,8 @@ QString ApplicationCore::outputFolder() const {
 }
 
 bool ApplicationCore::load() {
+    ScheduleFile::load(m_scheduleFile, *m_schedule);
+    m_scheduler->start();
     const RecoveryReport recovery = recoverRecordings(m_appFolder);
     for (const RecoveredRecording& r : recovery.recovered)
         m_recordings->appendRecording(r.path, r.duration, r.start);
@@ -135,9 +149,12 @@ void ApplicationCore::recorderTicked() {
 void ApplicationCore::shutdown() {
     if (!m_recorder)
         return;
+    m_scheduler->halt();
     if (isRecording())
         stopRecording();
     m_playback->stop();
+    if (m_loaded)
+        ScheduleFile::save(m_scheduleFile, *m_schedule);
     if (m_loaded)
         writeSetting(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
                      QString::number(m_outputFormat));

@@ -16,6 +16,8 @@ class AudioRecorder;
 class FilePlayback;
 class MonoMixer;
 class RecordingsModel;
+class ScheduleModel;
+class Scheduler;
 
 // What the program is, without its windows: the audio engine objects, the recording
 // session, the playback of a row, the recordings list, and the settings they start from.
@@ -31,9 +33,9 @@ public:
     // Where new recordings go: the stored folder, else the application folder.
     QString outputFolder() const;
 
-    // Start-up: recovers the recordings an unexpected end left behind, then the format and
-    // signal settings, then the device list. False when there is no recording device (yet:
-    // devicesChanged tells when one appears).
+    // Start-up: loads the schedule and starts its clock, recovers the recordings an unexpected end left
+    // behind, then the format and signal settings, then the device list. False when there is no recording
+    // device (yet: devicesChanged tells when one appears).
     bool load();
     bool isLoaded() const { return m_loaded; }
     const DeviceSelection::DeviceList& devices() const { return m_devices; }
@@ -56,13 +58,15 @@ public:
     // sound for them; unwatched it ticks slowly and they get nothing.
     void setDisplaysWatched(bool watched, int spectrumFrames, int levelValues);
 
-    // The orderly end: stops recording and playback, stores the settings and releases
+    // The orderly end: stops recording and playback, stores the settings and the schedule, releases
     // the engine objects. Nothing else may be called afterwards.
     void shutdown();
 
     RecordingSession& session() { return *m_session; }
     FilePlayback& playback() { return *m_playback; }
     RecordingsModel& recordings() { return *m_recordings; }
+    Scheduler& scheduler() { return *m_scheduler; }
+    const QString& scheduleFile() const { return m_scheduleFile; }
     AudioFileWriter& writer() { return *m_writer; }
     AudioRecorder& recorder() { return *m_recorder; }
     // The formats' parameters as the settings and the confirmed format dialogs left them.
@@ -84,6 +88,7 @@ private:
 
     QString m_appFolder;
     QString m_settingsFile;
+    QString m_scheduleFile;
     FormatState m_formatState;
     DeviceSelection::DeviceList m_devices;
     int m_outputFormat = 0;
@@ -99,4 +104,6 @@ private:
     RecordingsModel* m_recordings = nullptr;
     RecordingSession* m_session = nullptr;
     FilePlayback* m_playback = nullptr;
+    ScheduleModel* m_schedule = nullptr;
+    Scheduler* m_scheduler = nullptr;
 };

@@ -14,6 +14,8 @@
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
+#include "schedule/Scheduler.h"
+#include "schedule/ui/ScheduleWindow.h"
 #include "shell/ui/AboutDialog.h"
 #include "tags/ui/TagEditorDialog.h"
 
@@ -65,6 +67,13 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
         m_panel2->setText(reason);
         Dialogs::message(this, QMessageBox::Warning, reason);
     });
+    Scheduler& scheduler = m_core->scheduler();
+    connect(&scheduler, &Scheduler::startRequested, this, &MainWindow::startRecording);
+    connect(&scheduler, &Scheduler::stopRequested, this, [this] {
+        if (isRecording())
+            stopRecording();
+    });
+    m_scheduleWindow = new ScheduleWindow(scheduler, m_core->scheduleFile(), m_appFolder, this);
     load();
 }
 
@@ -238,6 +247,10 @@ void MainWindow::showFormatSettings() {
     FormatSettingsDialog dialog(m_appFolder, m_core->settingsFile(), m_core->outputFolder(),
                                 m_core->formatState(), m_core->writer(), m_core->recorder(), this);
     dialog.exec();
+}
+
+void MainWindow::showSchedule() {
+    m_scheduleWindow->exec();
 }
 
 void MainWindow::showTagEditor() {

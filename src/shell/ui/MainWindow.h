@@ -20,6 +20,8 @@ class QTreeView;
 class RecordingSession;
 class RecordingsModel;
 class FrequencyView;
+class ScheduleWindow;
+class Scheduler;
 
 // The main window: a view over the application core, whose commands it forwards.
 class MainWindow : public QMainWindow {
@@ -43,6 +45,7 @@ public:
     RecordingSession& session() { return *m_session; }
     RecordingsModel& recordings() { return *m_recordings; }
     FilePlayback& playback() { return *m_playback; }
+    Scheduler& scheduler() { return m_core->scheduler(); }
     QString statusText(int panel) const;
 
 Q_SIGNALS:
@@ -82,6 +85,7 @@ private:
     void showAbout();
     void showOutputFile();
     void showTagEditor();
+    void showSchedule();
     void deleteSelectedFile();
     void removeSelectedRow();
     void renameSelectedFile();
@@ -112,4 +116,6 @@ private:
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;
+    // Loaded hidden with the main window and kept for the run.
+    ScheduleWindow* m_scheduleWindow = nullptr;
 };

@@ -191,7 +191,8 @@ void MainWindow::buildUi() {
     connect(m_sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::sourceChosen);
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
     connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
-    comingLater({command2, m_audioPlayerButton, command14});
+    connect(command2, &QPushButton::clicked, this, &MainWindow::showSchedule);
+    comingLater({m_audioPlayerButton, command14});
     resize(760, 640);
 }
 
@@ -254,7 +255,8 @@ void MainWindow::buildMenus() {
     connect(menuAction(option, "formatsettings", tr("Format Settings")), &QAction::triggered, this,
             &MainWindow::showFormatSettings);
     option->addSeparator();
-    QAction* schedule = menuAction(option, "schedule", tr("Schedule"));
+    connect(menuAction(option, "schedule", tr("Schedule")), &QAction::triggered, this,
+            &MainWindow::showSchedule);
     connect(menuAction(option, "recordcontrol", tr("Record Control")), &QAction::triggered, this,
             &MainWindow::openRecordControl);
 
@@ -272,5 +274,5 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer, converter, schedule});
+    comingLater({audioPlayer, converter});
 }

@@ -1,0 +1,117 @@
+"""A scheduled recording in the real program, by the real clock."""
+
+import array
+import datetime
+import os
+import select
+import subprocess
+import threading
+import unittest
+from pathlib import Path
+
+import desktop
+from desktop import MAIN_TITLE
+
+
+def tone_windows(path, hz=1000):
+    """How many whole quarter seconds of the file (first channel, as sox decodes it) carry a
+    tone of `hz` (±2 %)."""
+    raw = subprocess.run(["sox", str(path), "-t", "raw", "-e", "signed", "-b", "16", "-r", "44100",
+                          "-", "remix", "1"], capture_output=True, check=True).stdout
+    samples = array.array("h")
+    samples.frombytes(raw[: len(raw) // 2 * 2])
+    window = 44100 // 4
+    found = 0
+    for start in range(0, len(samples) - window + 1, window):
+        w = samples[start:start + window]
+        rises = sum(1 for a, b in zip(w, w[1:]) if a < 0 <= b)
+        found += max(w) > 1000 and abs(rises * 4 - hz) <= hz * 0.02
+    return found
+
+
+class FakeLogind:
+    """A private bus standing in for the system bus, with fake_logind.py on it; the lines it
+    prints are collected as they come. It runs on the system's Python, where Debian's
+    python3-dbus and python3-gi live."""
+
+    def __init__(self, folder):
+        self.lines = []
+        self._processes = []
+        self._log = open(folder / "fake-logind.log", "w")
+        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address"])
+        if not select.select([bus.stdout], [], [], 15)[0]:
+            raise AssertionError("the stand-in system bus did not start within 15 s")
+        self.address = bus.stdout.readline().strip()
+        logind = self._spawn(["/usr/bin/python3", "-B", str(Path(__file__).with_name("fake_logind.py")),
+                              self.address])
+        threading.Thread(target=self._collect, args=(logind.stdout,), daemon=True).start()
+        try:
+            desktop.wait_for("the fake logind", lambda: "ready" in self.lines, 15)
+        except AssertionError:
+            self.close()
+            raise
+
+    def _spawn(self, argv):
+        p = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                             stderr=self._log, text=True, preexec_fn=desktop._die_with_test)
+        self._processes.append(p)
+        return p
+
+    def _collect(self, stream):
+        for line in stream:
+            self.lines.append(line.strip())
+
+    def close(self):
+        for p in reversed(self._processes):
+            p.kill()
+            p.wait()
+            p.stdout.close()
+        self._log.close()
+
+
+class Schedule(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = cls.enterClassContext(desktop.Desktop())
+
+    def test_entry_records_its_window(self):
+        # Guards against a scheduled entry that does not start or stop by the clock in the real
+        # program, records the wrong length, is not kept from sleep, or is not saved as done.
+        logind = FakeLogind(self.desktop.root)
+        self.addCleanup(logind.close)
+        tavrik = self.enterContext(self.desktop.program("schedule"))
+        tavrik.write_settings(outputfolder="", filename="sched", datetime="0", existedfile="0")
+        tavrik.extra_environment["DBUS_SYSTEM_BUS_ADDRESS"] = logind.address
+        # The ISO form is read in any locale.
+        start = datetime.datetime.now().replace(microsecond=0) + datetime.timedelta(seconds=3)
+        stop = start + datetime.timedelta(seconds=4)
+        schedule = tavrik.app_dir / "schedule.dat"
+        schedule.write_bytes(f"{start.isoformat(' ')}\t{stop.isoformat(' ')}\t\tWaiting\te2e\r\n".encode())
+        tavrik.start()
+        main = tavrik.window(MAIN_TITLE)
+
+        take = tavrik.app_dir / "sched.WAV"
+        tavrik.wait_for("the scheduled recording to begin", take.exists, 10)
+        tavrik.wait_for("the sleep lock", lambda: any(l.startswith("taken") for l in logind.lines), 5)
+        self.assertIn("taken sleep|Tavrik|Scheduled recording|block", logind.lines)
+        self.assertNotIn("released", logind.lines, "the lock went before the stop time")
+        tavrik.wait_for("the scheduled stop to give the lock back", lambda: "released" in logind.lines, 10)
+        self.assertGreaterEqual(datetime.datetime.now(), stop)
+
+        tavrik.focus(main)
+        tavrik.keys("ctrl+x")
+        status = tavrik.wait_exit()
+        self.assertEqual(status, 0, "exit status (negative: killed by that signal)\n" + tavrik.stderr())
+
+        seconds = float(subprocess.run(["soxi", "-D", str(take)], capture_output=True, text=True,
+                                       check=True).stdout)
+        self.assertAlmostEqual(seconds, 4.0, delta=0.5)
+        self.assertEqual(tone_windows(take), int(seconds * 4), "quarter seconds without the 1000 Hz tone")
+        self.assertEqual([p.name for p in tavrik.app_dir.glob("*.WAV")], ["sched.WAV"])
+        self.assertEqual(schedule.read_bytes(),
+                         f"{start.isoformat(' ')}\t{stop.isoformat(' ')}\t\tDone\te2e\r\n".encode())
+        self.assertEqual(desktop.read_ini(tavrik.settings_file)["set"].get("outputformat"), "0")
+
+
+if __name__ == "__main__":
+    unittest.main()
