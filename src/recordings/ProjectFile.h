@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/TabSeparatedFile.h"
+
 #include <QString>
 
 class RecordingsModel;
@@ -8,11 +10,7 @@ class RecordingsModel;
 // cells joined by TAB, CR LF after every line, no header.
 namespace ProjectFile {
 
-struct Result {
-    bool ok = true;
-    // Why it failed, for the user.
-    QString error;
-};
+using Result = TabSeparatedFile::Result;
 
 // Writes every row of `list` to `path`, replacing the file only once all of it is written.
 Result save(const QString& path, const RecordingsModel& list);

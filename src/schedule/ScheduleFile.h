@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/TabSeparatedFile.h"
+
 #include <QString>
 
 class ScheduleModel;
@@ -8,11 +10,7 @@ class ScheduleModel;
 // every line, in the locale's encoding, no header.
 namespace ScheduleFile {
 
-struct Result {
-    bool ok = true;
-    // Why it failed.
-    QString error;
-};
+using Result = TabSeparatedFile::Result;
 
 QString path(const QString& appFolder);
 

@@ -48,17 +48,3 @@ int FormatDialog::select(QButtonGroup* group, int value, int fallback) {
     button->setChecked(true);
     return value;
 }
-
-QHBoxLayout* FormatDialog::confirmButtons(const char* caption, const char* name, const char* cancelName,
-                                          const std::function<void()>& confirm) {
-    auto* ok = named(new QPushButton(tr(caption), this), name);
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), cancelName);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ui/NamedWidgets.h"
 #include "formats/FormatSettings.h"
 
 #include <QDialog>
@@ -33,9 +34,6 @@ protected:
                  AudioFileWriter& writer, QWidget* parent);
 
     void announceApplied();
-    // The row of the confirm and cancel buttons; cancel rejects, `confirm` runs on the other.
-    QHBoxLayout* confirmButtons(const char* caption, const char* name, const char* cancelName,
-                                const std::function<void()>& confirm);
     void store(const char* section, const char* key, int value) const;
     template <typename T> void readStored(const char* section, const char* key, T& field) const {
         readSettingInto(m_settingsFile, section, key, field);
@@ -55,9 +53,3 @@ protected:
     FormatState m_edited;
     AudioFileWriter& m_writer;
 };
-
-// Gives `w` its objectName and hands it back, so controls are named where they are made.
-template <typename W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}

@@ -113,7 +113,7 @@ HeaderlessSettingsDialog::HeaderlessSettingsDialog(Format format, const QString&
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groupsRow);
-    layout->addLayout(confirmButtons("Ok", "cmdOK", "cmdCancel", [this] { saveAndAccept(); }));
+    layout->addLayout(confirmButtonRow(this, tr("Ok"), "cmdOK", "cmdCancel", [this] { saveAndAccept(); }));
 
     applySkin(m_appFolder, this);
     for (std::size_t i = 0; i < m_layout.groups.size(); ++i) {

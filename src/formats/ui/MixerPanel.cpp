@@ -1,5 +1,6 @@
 #include "formats/ui/MixerPanel.h"
 
+#include "base/ui/NamedWidgets.h"
 #include "engine/pulse/AudioRecorder.h"
 #include "engine/pulse/InputMixer.h"
 #include "formats/ui/AdvancedLineDialog.h"
@@ -16,11 +17,6 @@
 namespace {
 
 constexpr int kStripTwips = 1260;
-
-template <typename W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 } // namespace
 

@@ -78,7 +78,7 @@ Mp3SettingsDialog::Mp3SettingsDialog(const QString& appFolder, const QString& se
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    layout->addLayout(confirmButtons("OK", "Command1", "Command2", [this] { saveAndAccept(); }));
+    layout->addLayout(confirmButtonRow(this, tr("OK"), "Command1", "Command2", [this] { saveAndAccept(); }));
 
     connect(m_codingMethod, &QComboBox::currentIndexChanged, this, &Mp3SettingsDialog::updateCodingMethod);
     connect(m_highpass, &QCheckBox::toggled, this, &Mp3SettingsDialog::updateFilters);

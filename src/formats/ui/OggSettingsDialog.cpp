@@ -87,7 +87,7 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
     layout->addWidget(optionBox);
     layout->addWidget(vbrBox);
     layout->addWidget(qualityBox);
-    layout->addLayout(confirmButtons("Ok", "cmdOK", "cmdCancel", [this] { saveAndAccept(); }));
+    layout->addLayout(confirmButtonRow(this, tr("Ok"), "cmdOK", "cmdCancel", [this] { saveAndAccept(); }));
     setMinimumWidth(360);
 
     // Slider moves change the value only when the user moves them, so that a stored rate

@@ -53,7 +53,8 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     grid->addWidget(rateBox, 0, 0, 2, 1);
     grid->addWidget(channelBox, 0, 1, Qt::AlignTop);
     grid->addWidget(codecBox, 0, 2, 2, 1);
-    grid->addLayout(confirmButtons("OK", "Command1", "Command2", [this] { saveAndAccept(); }), 2, 0, 1, 3);
+    grid->addLayout(confirmButtonRow(this, tr("OK"), "Command1", "Command2", [this] { saveAndAccept(); }), 2,
+                    0, 1, 3);
 
     applySkin(m_appFolder, this);
     readStored("wav", "Freq", m_edited.wavFreq);

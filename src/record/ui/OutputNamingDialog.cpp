@@ -4,6 +4,7 @@
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/FieldSpinBox.h"
+#include "base/ui/NamedWidgets.h"
 #include "base/ui/Skin.h"
 #include "record/OutputNaming.h"
 
@@ -15,13 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-
-namespace {
-template <typename W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
-} // namespace
 
 OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent)
     : QDialog(parent)
@@ -51,13 +45,8 @@ OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent
     options->addWidget(m_addNumberOption);
     options->addWidget(m_overwriteOption);
 
-    auto* ok = named(new QPushButton(tr("OK"), this), "Command1");
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), "Command2");
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons =
+        confirmButtonRow(this, tr("OK"), "Command1", "Command2", [this] { saveAndAccept(); });
 
     auto* splitGroup = new QGroupBox(tr("Long recordings"), this);
     auto* split = new QHBoxLayout(splitGroup);
@@ -82,8 +71,6 @@ OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent
     setMinimumWidth(520);
 
     connect(browse, &QPushButton::clicked, this, &OutputNamingDialog::browseForFolder);
-    connect(ok, &QPushButton::clicked, this, &OutputNamingDialog::saveAndAccept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     applySkin(appFolder, this);
     const NamingSettings s = NamingSettings::read(m_settingsFile);

@@ -1,6 +1,7 @@
 #include "schedule/ui/ScheduleEntryDialog.h"
 
 #include "base/ui/Dialogs.h"
+#include "base/ui/NamedWidgets.h"
 #include "base/ui/Skin.h"
 #include "schedule/ScheduleModel.h"
 #include "schedule/ScheduleTime.h"
@@ -14,10 +15,6 @@
 #include <QTimer>
 
 namespace {
-template <typename W> W* named(W* w, const char* name) {
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 QTime toSecond(QTime t) {
     return QTime(t.hour(), t.minute(), t.second());
@@ -62,13 +59,8 @@ ScheduleEntryDialog::ScheduleEntryDialog(ScheduleModel& list, std::function<QDat
     grid->addWidget(named(new QLabel(tr("Comment:"), this), "SkinLabel4"), 3, 0);
     grid->addWidget(m_comment, 3, 1, 1, 2);
 
-    auto* ok = named(new QPushButton(tr("OK"), this), "Command1");
-    auto* cancel = named(new QPushButton(tr("Cancel"), this), "Command2");
-    ok->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons =
+        confirmButtonRow(this, tr("OK"), "Command1", "Command2", [this] { addAndAccept(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -77,8 +69,6 @@ ScheduleEntryDialog::ScheduleEntryDialog(ScheduleModel& list, std::function<QDat
     auto* timer = named(new QTimer(this), "Timer1");
     timer->start(1000);
     connect(timer, &QTimer::timeout, this, &ScheduleEntryDialog::showClock);
-    connect(ok, &QPushButton::clicked, this, &ScheduleEntryDialog::addAndAccept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     applySkin(appFolder, this);
     showClock();

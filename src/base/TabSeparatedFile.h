@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+// Text files of rows in the locale's encoding, one row per line ended by CR LF, its cells
+// separated by TABs: the recording projects and the schedule.
+namespace TabSeparatedFile {
+
+struct Result {
+    bool ok = true;
+    // Why it failed, for the user.
+    QString error;
+};
+
+struct Line {
+    // The line's first cells, as many as were asked for.
+    QStringList cells;
+    // How many cells the line had.
+    qsizetype cellCount = 0;
+};
+
+// Reads every line; a lone CR or LF from other editors also ends one. `failure` names what
+// could not be read ("Cannot read the schedule").
+Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, const QString& failure);
+
+// Writes `rowCount` rows beside the file and renames it into place, so that a crash leaves
+// the old file or the new one, never a part.
+Result write(const QString& path, qsizetype rowCount, const std::function<QStringList(qsizetype)>& rowAt,
+             const QString& failure);
+
+} // namespace TabSeparatedFile
