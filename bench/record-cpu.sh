@@ -13,11 +13,11 @@ trap '"$root/tests/support/pulse-server.sh" stop "$server"; rm -rf "$work"' EXIT
 "$root/tests/support/pulse-server.sh" start "$server"
 export PULSE_SERVER="unix:$server/native" XDG_RUNTIME_DIR="$server/runtime"
 export QT_QPA_PLATFORM=offscreen TAVRIK_UNATTENDED=1
-tick=$(getconf CLK_TCK)
 source_name=tonesink.monitor
 
-# CPU seconds (user + system) a running process has used.
-cpu_of() { awk -v t="$tick" '{ printf "%.3f", ($14 + $15) / t }' "/proc/$1/stat"; }
+# CPU seconds a running process's threads have used, to the nanosecond (the scheduler's own
+# count; /proc/PID/stat counts in clock ticks, too coarse for a recorder's fraction of a second).
+cpu_of() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%.4f", ns / 1e9 }'; }
 
 # Start-up is a one-off cost, not a per-minute one: counting starts after a warm-up.
 warmup=3

@@ -24,7 +24,7 @@ constexpr int kTickMs = 40;
 // losing sound.
 constexpr int kRingSeconds = 30;
 // The writer thread looks for due blocks at least this often, and whenever one is due.
-constexpr std::chrono::milliseconds kDrainWait{250};
+constexpr std::chrono::milliseconds kDrainWait{1000};
 // A pause between two deliveries this long means the whole process stood still (stopped,
 // suspended, swapped out): what the server could not hold meanwhile is lost. Some sources
 // deliver in two-second lumps, so this lies above that.
