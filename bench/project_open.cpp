@@ -45,6 +45,24 @@ void saveProject(benchmark::State& state) {
 }
 BENCHMARK(saveProject)->Unit(benchmark::kMillisecond);
 
+// A hostile project: N MB of letters without a line break. The cost must grow linearly.
+void openLongLine(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.rpf"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(QByteArray(state.range(0) * 1024 * 1024, 'a'));
+    }
+    for (auto _ : state) {
+        RecordingsModel list;
+        benchmark::DoNotOptimize(ProjectFile::open(path, list).ok);
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * 1024 * 1024);
+}
+BENCHMARK(openLongLine)->Arg(1)->Arg(10)->Arg(40)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

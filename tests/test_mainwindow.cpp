@@ -46,7 +46,29 @@ void click(const MainWindow& w, const char* button) {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+// The longest the event loop stood still while it ran: what a user feels as a frozen window.
+class StallMeter : public QObject {
+public:
+    StallMeter() {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this,
+                [this] { m_longest = std::max(m_longest, m_clock.restart()); });
+        m_clock.start();
+        m_timer.start();
+    }
+    qint64 longestMs() const { return std::max(m_longest, m_clock.elapsed()); }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+enum class Hostile { LongLineProject, HugeSettings, EmptyBaseName, FailedStart };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Hostile)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -72,6 +94,105 @@ private Q_SLOTS:
         m_app = std::make_unique<QTemporaryDir>();
         m_settings = settingsFile(m_app->path());
         Dialogs::shownMessages().clear();
+    }
+
+    void hostileInputsLeaveNothingBehind_data() {
+        QTest::addColumn<Hostile>("input");
+        QTest::newRow("project of 40 MB without a line break") << Hostile::LongLineProject;
+        QTest::newRow("settings.dat of 2.5 million lines") << Hostile::HugeSettings;
+        QTest::newRow("empty base name, no stamp") << Hostile::EmptyBaseName;
+        QTest::newRow("a start that fails") << Hostile::FailedStart;
+    }
+
+    void hostileInputsLeaveNothingBehind() {
+        // Guards against a frozen window on a hostile project or settings file, a hidden
+        // recording nobody finds, and an empty file left by a start that failed.
+        QFETCH(Hostile, input);
+        setNaming("take", "0", "0");
+        const QString project = m_app->filePath(QStringLiteral("long.rpf"));
+        if (input == Hostile::LongLineProject) {
+            QFile f(project);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write(QByteArray(40 * 1024 * 1024, 'a')) > 0);
+        } else if (input == Hostile::HugeSettings) {
+            QFile f(m_settings);
+            QVERIFY(f.open(QIODevice::Append));
+            const QByteArray lines =
+                QByteArrayLiteral("[junk]\n") + QByteArray("key=value\n").repeated(2500000);
+            QVERIFY(f.write(lines) == lines.size());
+        } else if (input == Hostile::EmptyBaseName) {
+            setNaming("", "0", "0");
+        }
+        // The source chosen in the window vanishes before Record is pressed.
+        QString module;
+        if (input == Hostile::FailedStart)
+            QCOMPARE(run(QStringLiteral("pactl"),
+                         {QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                          QStringLiteral("sink_name=plugged"),
+                          QStringLiteral("sink_properties=device.description=Plugged")},
+                         &module),
+                     0);
+        MainWindow w(m_app->path());
+        if (input == Hostile::FailedStart) {
+            selectSource(w, "Monitor of Plugged");
+            QCOMPARE(run(QStringLiteral("pactl"), {QStringLiteral("unload-module"), module.trimmed()}), 0);
+        }
+        const StallMeter stall;
+        if (input == Hostile::LongLineProject) {
+            Dialogs::setNextFileName(project);
+            w.findChild<QAction*>(QStringLiteral("OpenRecordingProject"))->trigger();
+            QCOMPARE(w.recordings().rowCount(), 1);
+            QVERIFY(w.recordings().row(0)[0].size() <= 64 * 1024);
+        } else {
+            w.startRecording();
+            if (input == Hostile::FailedStart) {
+                QVERIFY(!w.isRecording());
+                QVERIFY2(w.statusText(2).contains(QStringLiteral("Monitor of Plugged")),
+                         qPrintable(w.statusText(2)));
+            } else {
+                QVERIFY(w.isRecording());
+                const QString path = w.session().outputPath();
+                QTRY_VERIFY(QFileInfo(path).size() > 44100);
+                w.stopRecording();
+                QCOMPARE(QFileInfo(path).fileName(), input == Hostile::EmptyBaseName
+                                                         ? QStringLiteral("Recorded.WAV")
+                                                         : QStringLiteral("take.WAV"));
+            }
+        }
+        qInfo("the window stood still for at most %lld ms", stall.longestMs());
+        QVERIFY2(stall.longestMs() < 1000, qPrintable(QString::number(stall.longestMs())));
+        // Nothing hidden, nothing empty: every recording in the folder holds sound.
+        for (const QFileInfo& file :
+             QDir(m_app->path()).entryInfoList({QStringLiteral("*.WAV")}, QDir::Files | QDir::Hidden))
+            QVERIFY2(!file.fileName().startsWith(QLatin1Char('.')) && file.size() > 44100,
+                     qPrintable(file.fileName()));
+        if (w.recordings().rowCount() > 0)
+            Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
+    void statusFollowsTheServer() {
+        // Guards against a status line that still says the server is gone once it is back.
+        QTemporaryDir dir;
+        const QString script =
+            qEnvironmentVariable("TAVRIK_TEST_SUPPORT") + QStringLiteral("/pulse-server.sh");
+        const QByteArray saved = qgetenv("PULSE_SERVER");
+        const auto restore = qScopeGuard([&] {
+            run(QStringLiteral("bash"), {script, QStringLiteral("stop"), dir.path()});
+            qputenv("PULSE_SERVER", saved);
+        });
+        qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("native"))));
+        QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()}), 0);
+        MainWindow w(m_app->path());
+        QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("stop"), dir.path()}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(w.statusText(2).contains(QStringLiteral("can no longer be reached")), 5000);
+        QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(w.statusText(2).contains(QStringLiteral("is running")), 5000);
+        w.startRecording();
+        QVERIFY(w.isRecording());
+        w.stopRecording();
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
     }
 
     void recordsTheToneThroughTheButtons_data() {

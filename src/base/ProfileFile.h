@@ -7,7 +7,8 @@
 // An INI-style profile file with the semantics our settings rely on: section and key
 // names match case-insensitively, values are trimmed, every other line (comments,
 // foreign sections, garbage) and the order of lines are kept, and the file is created
-// by the first write. Each call reads the file anew; writes replace it atomically.
+// by the first write. A read sees the file as it is on disk now, but a file is parsed
+// again only when it changed; writes replace it atomically.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path);
@@ -21,7 +22,5 @@ public:
     bool writeString(const QString& section, const QString& key, const QString& value) const;
 
 private:
-    QList<QByteArray> readLines() const;
-
     QString m_path;
 };

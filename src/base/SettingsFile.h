@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The only way to settings.dat. Each call goes to the file: a read sees what the last
-// write put there. Missing file, section or key read as ""; values come back trimmed
-// of spaces and cut to 127 characters. A failed write is silent.
+// The only way to settings.dat. A read sees the file as it is on disk now, what the
+// last write put there included; the file is parsed again only when it changed. Missing file, section or key
+// read as ""; values come back trimmed of spaces and cut to 127 characters. A failed write is silent.
 QString readSetting(const QString& file, const QString& section, const QString& key);
 void writeSetting(const QString& file, const QString& section, const QString& key, const QString& value);

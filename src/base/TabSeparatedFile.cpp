@@ -14,28 +14,61 @@ Result failed(const QString& what, const QFileDevice& file) {
 
 } // namespace
 
-Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, const QString& failure) {
+Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, const QString& failure,
+            const Progress& progress) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(failure, file);
-    const QString text = QStringDecoder(QStringConverter::System)(file.readAll());
-    qsizetype at = 0;
-    while (at < text.size()) {
-        qsizetype end = at;
-        while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
-            ++end;
-        const QStringView line = QStringView(text).mid(at, end - at);
-        at = end +
-             (end + 1 < text.size() && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n')
-                  ? 2
-                  : 1);
+    const qint64 total = file.size();
+    constexpr qint64 kChunkBytes = 1024 * 1024;
+    QStringDecoder decode(QStringConverter::System);
+    // The text of the line being read, and whether the rest of an overlong line is skipped.
+    QString line;
+    bool skipping = false;
+    bool afterCr = false;
+    const auto endLine = [&] {
         Line read;
-        for (const QStringView cell : line.tokenize(QLatin1Char('\t'))) {
+        for (const QStringView cell : QStringView(line).tokenize(QLatin1Char('\t'))) {
             if (read.cellCount++ < keptCells)
                 read.cells.push_back(cell.toString());
         }
         lines.push_back(std::move(read));
+        line.clear();
+        skipping = false;
+    };
+    for (qint64 done = 0;;) {
+        const QByteArray bytes = file.read(kChunkBytes);
+        if (bytes.isEmpty())
+            break;
+        done += bytes.size();
+        const QString text = decode(bytes);
+        qsizetype at = 0;
+        while (at < text.size()) {
+            // A line ends at CR LF, or at a lone CR or LF from other editors.
+            if (afterCr && text[at] == QLatin1Char('\n')) {
+                afterCr = false;
+                ++at;
+                continue;
+            }
+            afterCr = false;
+            qsizetype end = at;
+            while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+                ++end;
+            if (!skipping) {
+                line += QStringView(text).mid(at, std::min(end - at, kLongestLine - line.size()));
+                skipping = line.size() >= kLongestLine;
+            }
+            if (end == text.size())
+                break;
+            afterCr = text[end] == QLatin1Char('\r');
+            endLine();
+            at = end + 1;
+        }
+        if (progress)
+            progress(done, total);
     }
+    if (!line.isEmpty() || skipping)
+        endLine();
     return {};
 }
 

@@ -22,9 +22,17 @@ struct Line {
     qsizetype cellCount = 0;
 };
 
-// Reads every line; a lone CR or LF from other editors also ends one. `failure` names what
-// could not be read ("Cannot read the schedule").
-Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, const QString& failure);
+// No real row is this long: the rest of a longer line is skipped.
+constexpr qsizetype kLongestLine = 64 * 1024;
+
+// Told the bytes read so far and the file's size, now and then.
+using Progress = std::function<void(qint64 done, qint64 total)>;
+
+// Reads every line, in time linear in the file's size; a lone CR or LF from other editors
+// also ends one. `failure` names what could not be read ("Cannot read the schedule"). Safe
+// on any thread.
+Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, const QString& failure,
+            const Progress& progress = {});
 
 // Writes `rowCount` rows beside the file and renames it into place, so that a crash leaves
 // the old file or the new one, never a part.

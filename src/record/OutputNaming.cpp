@@ -55,10 +55,18 @@ QString composeOutputPath(const NamingSettings& settings, const QString& appFold
     QString folder = settings.outputFolder.isEmpty() ? appFolder : settings.outputFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    const QString base = folder + settings.fileName;
+    // A name that starts with a dot is hidden from the user: leading dots go, and a base
+    // left empty gives way to the stamp, or to a word when there is no stamp.
+    QString name = settings.fileName;
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    const bool stamped = stampRequested(settings.dateTime);
+    if (name.isEmpty() && !stamped)
+        name = QStringLiteral("Recorded");
+    const QString base = folder + name;
     const QString ext = QLatin1Char('.') + extension;
 
-    const QString stem = stampRequested(settings.dateTime) ? base + dateStamp(now) : base;
+    const QString stem = stamped ? base + dateStamp(now) : base;
     const QString plain = stem + ext;
     if (overwriteRequested(settings.existedFile) || !exists(plain))
         return plain;

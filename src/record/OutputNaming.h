@@ -37,7 +37,8 @@ QString dateStamp(const QDateTime& when);
 // The path of a new recording: folder (the application folder when empty), base name,
 // stamp, and the output format's list text as extension. Unless the rule says overwrite, a
 // taken name gets "_" and the first free number from `rowCount` + 1 on, where `rowCount` is
-// the number of rows in the recordings list; `exists` asks the file system.
+// the number of rows in the recordings list; `exists` asks the file system. The name never
+// starts with a dot.
 QString composeOutputPath(const NamingSettings& settings, const QString& appFolder, const QString& extension,
                           int rowCount, const QDateTime& now,
                           const std::function<bool(const QString&)>& exists);

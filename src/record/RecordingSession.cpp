@@ -6,6 +6,7 @@
 #include "engine/pulse/AudioRecorder.h"
 #include "record/OutputNaming.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
@@ -45,6 +46,9 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_recording = false;
     m_failure.clear();
 
+    // Nothing is created (or overwritten) for a start that cannot succeed.
+    if (!m_recorder.canStart())
+        return {false, m_recorder.errorText()};
     m_file.create(m_path);
     if (m_file.status() < 0)
         return {false, m_file.errorText()};
@@ -70,6 +74,8 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
         m_fileOpen = false;
         m_file.close();
         m_journal.end();
+        // The file holds no sound: a failed start leaves nothing behind.
+        QFile::remove(m_path);
         return {false, m_recorder.errorText()};
     }
     m_recording = true;

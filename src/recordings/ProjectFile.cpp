@@ -16,13 +16,13 @@ Result save(const QString& path, const RecordingsModel& list) {
         QStringLiteral("Cannot save the recording project"));
 }
 
-Result open(const QString& path, RecordingsModel& list) {
+Result read(const QString& path, std::vector<RecordingsModel::Row>& rows,
+            const TabSeparatedFile::Progress& progress) {
     std::vector<TabSeparatedFile::Line> lines;
     const Result read = TabSeparatedFile::read(path, RecordingsModel::ColumnCount, lines,
-                                               QStringLiteral("Cannot open the recording project"));
+                                               QStringLiteral("Cannot open the recording project"), progress);
     if (!read.ok)
         return read;
-    std::vector<RecordingsModel::Row> rows;
     for (const TabSeparatedFile::Line& line : lines) {
         RecordingsModel::Row row;
         std::copy(line.cells.begin(), line.cells.end(), row.begin());
@@ -30,8 +30,15 @@ Result open(const QString& path, RecordingsModel& list) {
         if (line.cellCount < static_cast<qsizetype>(RecordingsModel::ColumnCount))
             break;
     }
-    list.appendRows(rows);
     return {};
+}
+
+Result open(const QString& path, RecordingsModel& list) {
+    std::vector<RecordingsModel::Row> rows;
+    const Result result = read(path, rows);
+    if (result.ok)
+        list.appendRows(rows);
+    return result;
 }
 
 } // namespace ProjectFile

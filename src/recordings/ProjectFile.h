@@ -1,10 +1,10 @@
 #pragma once
 
 #include "base/TabSeparatedFile.h"
+#include "recordings/RecordingsModel.h"
 
 #include <QString>
-
-class RecordingsModel;
+#include <vector>
 
 // Recording project files: the recordings list as text, one row per line, its five
 // cells joined by TAB, CR LF after every line, no header.
@@ -15,8 +15,11 @@ using Result = TabSeparatedFile::Result;
 // Writes every row of `list` to `path`, replacing the file only once all of it is written.
 Result save(const QString& path, const RecordingsModel& list);
 
-// Appends the rows of the project at `path` to `list`. A line with fewer than five
-// fields is added as it stands and ends the loading; fields past the fifth are ignored.
+// The rows of the project at `path`. A line with fewer than five fields is taken as it
+// stands and ends the reading; fields past the fifth are ignored. Safe on any thread.
+Result read(const QString& path, std::vector<RecordingsModel::Row>& rows,
+            const TabSeparatedFile::Progress& progress = {});
+// Appends the rows of the project at `path` to `list`.
 Result open(const QString& path, RecordingsModel& list);
 
 } // namespace ProjectFile

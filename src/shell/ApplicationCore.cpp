@@ -83,9 +83,17 @@ bool ApplicationCore::load() {
     applySignalSettings(m_settingsFile, m_recorder->signalChain());
     m_loaded = true;
     m_devices = DeviceSelection::listDevices(*m_recorder);
+    m_serverConnected = m_recorder->serverConnected();
     connect(m_recorder.get(), &AudioRecorder::devicesChanged, this, [this] {
         m_devices = DeviceSelection::listDevices(*m_recorder);
         Q_EMIT devicesChanged();
+        // The status line says what is true now, not what was when the server went.
+        if (m_serverConnected == m_recorder->serverConnected())
+            return;
+        m_serverConnected = !m_serverConnected;
+        Q_EMIT notice(m_serverConnected
+                          ? tr("The sound server (PulseAudio) is running; recording can start.")
+                          : tr("The sound server (PulseAudio) stopped or can no longer be reached."));
     });
     return !m_devices.devices.empty();
 }

@@ -93,6 +93,7 @@ private:
     DeviceSelection::DeviceList m_devices;
     int m_outputFormat = 0;
     bool m_loaded = false;
+    bool m_serverConnected = false;
     bool m_watched = false;
     int m_spectrumFrames = 0;
     int m_levelValues = 0;

@@ -603,23 +603,27 @@ void AudioRecorder::setBlockSize(int frames) {
     d->blockFrames = std::max(1, frames);
 }
 
-void AudioRecorder::start() {
-    if (d->stream)
-        return;
+bool AudioRecorder::serverConnected() const {
+    return d->server.ready();
+}
+
+bool AudioRecorder::canStart() {
     d->status = StatusOk;
     d->errorText.clear();
     if (!d->server.ready()) {
         d->status = StatusNoServer;
         d->errorText = tr("No sound server (PulseAudio) is running, so there is nothing to record from.");
-        return;
-    }
-    const SourceCatalog::Source* recorded = d->catalog.recordedSource();
-    if (!recorded) {
+    } else if (!d->catalog.recordedSource()) {
         d->status = StatusNoDevice;
         d->errorText = tr("No recording device is selected.");
-        return;
     }
-    if (d->openStream(*recorded)) {
+    return d->status == StatusOk;
+}
+
+void AudioRecorder::start() {
+    if (d->stream || !canStart())
+        return;
+    if (d->openStream(*d->catalog.recordedSource())) {
         d->startDraining();
         d->timer->start();
     }

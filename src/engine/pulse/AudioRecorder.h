@@ -44,6 +44,11 @@ public:
     void setCaptureFormat(int sampleRate, int channels);
     int blockSizeFor(int milliseconds) const;
     void setBlockSize(int frames);
+    // What a start needs short of opening the stream: a server and a chosen source. False,
+    // with status() and errorText() saying why, when one is missing.
+    bool canStart();
+    // Whether the sound server is there now; devicesChanged tells when that changes.
+    bool serverConnected() const;
     void start();
     void stop();
     // 0 while fine; negative after a failed start or when the stream died.
