@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -23,13 +24,14 @@ QString ffmpegText(int code) {
 class WmaEncoder final : public Encoder {
 public:
     static std::unique_ptr<Encoder> open(const QString& path, const codec::WmaFormat& format,
-                                         EncoderError& error) {
+                                         const codec::AudioTags& tags, EncoderError& error) {
         std::unique_ptr<WmaEncoder> encoder(new WmaEncoder(format.channels));
         if (const QString why = encoder->setUp(format); !why.isEmpty()) {
             error = {EncoderError::Kind::System,
                      QStringLiteral("the WMA encoder refuses %1: %2").arg(format.describe(), why)};
             return nullptr;
         }
+        encoder->setMetadata(tags);
         error = encoder->m_out.open(path);
         if (error.failed())
             return nullptr;
@@ -95,6 +97,18 @@ private:
     explicit WmaEncoder(int channels)
         : m_channels(channels)
         , m_pending(static_cast<size_t>(channels)) {}
+
+    // The ASF muxer stores these as the content description and WM/ attributes.
+    void setMetadata(const codec::AudioTags& tags) {
+        const std::pair<const char*, const QString*> fields[] = {
+            {"title", &tags.title}, {"artist", &tags.artist},   {"album", &tags.album},
+            {"date", &tags.year},   {"comment", &tags.comment}, {"track", &tags.track},
+            {"genre", &tags.genre},
+        };
+        for (const auto& [key, value] : fields)
+            if (!value->isEmpty())
+                av_dict_set(&m_format->metadata, key, value->toUtf8().constData(), 0);
+    }
 
     // Returns why the encoder or the container cannot be set up, or nothing.
     QString setUp(const codec::WmaFormat& format) {
@@ -237,6 +251,6 @@ private:
 } // namespace
 
 std::unique_ptr<Encoder> openWmaEncoder(const QString& path, const codec::WmaFormat& format,
-                                        EncoderError& error) {
-    return WmaEncoder::open(path, format, error);
+                                        const codec::AudioTags& tags, EncoderError& error) {
+    return WmaEncoder::open(path, format, tags, error);
 }

@@ -3,6 +3,7 @@
 #include "base/SystemInfo.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
+#include "convert/ui/ConverterDialog.h"
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
@@ -237,6 +238,11 @@ void MainWindow::showOutputFile() {
 void MainWindow::showFormatSettings() {
     FormatSettingsDialog dialog(m_appFolder, m_core->settingsFile(), m_core->outputFolder(),
                                 m_core->formatState(), m_core->writer(), m_core->recorder(), this);
+    dialog.exec();
+}
+
+void MainWindow::showConverter() {
+    ConverterDialog dialog(m_appFolder, m_core->writer().headerlessFormats(), this);
     dialog.exec();
 }
 

@@ -72,6 +72,7 @@ private:
     void showOutputFile();
     void showFormatSettings();
     void showTagEditor();
+    void showConverter();
     void deleteSelectedFile();
     void removeSelectedRow();
     void renameSelectedFile();

@@ -191,7 +191,8 @@ void MainWindow::buildUi() {
     connect(m_sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::sourceChosen);
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
     connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
-    comingLater({command2, m_audioPlayerButton, command14});
+    connect(command14, &QPushButton::clicked, this, &MainWindow::showConverter);
+    comingLater({command2, m_audioPlayerButton});
     resize(760, 640);
 }
 
@@ -242,8 +243,8 @@ void MainWindow::buildMenus() {
             &FilePlayback::stop);
     action->addSeparator();
     QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
-    QAction* converter =
-        menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C")));
+    connect(menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C"))),
+            &QAction::triggered, this, &MainWindow::showConverter);
     connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
             this, &MainWindow::showTagEditor);
 
@@ -272,5 +273,5 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer, converter, schedule});
+    comingLater({audioPlayer, schedule});
 }
