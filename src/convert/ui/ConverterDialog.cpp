@@ -73,6 +73,8 @@ void ConverterDialog::buildLayout() {
     auto* inputGroup = named(new QGroupBox(tr("Input Audio File"), this), "fraInput");
     auto* inputRow = new QHBoxLayout(inputGroup);
     m_inputEdit = named(new QLineEdit(tr("Enter Input Audio File"), inputGroup), "txtInputFile");
+    // Files dropped on the box are inputs for the window, not text for the box.
+    m_inputEdit->setAcceptDrops(false);
     auto* open = named(new QPushButton(QStringLiteral("..."), inputGroup), "cmdOpenFile");
     open->setMaximumWidth(40);
     inputRow->addWidget(m_inputEdit);
