@@ -113,6 +113,7 @@ void ConverterDialog::buildLayout() {
     auto* convertGroup = named(new QGroupBox(tr("Convert"), this), "fraConvert");
     auto* convertBox = new QVBoxLayout(convertGroup);
     m_convertButton = named(new QPushButton(tr("Convert Now!"), convertGroup), "cmdConvert");
+    m_convertButton->setDefault(true);
     m_progress = named(new QProgressBar(convertGroup), "ProgressConvert");
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
