@@ -68,8 +68,9 @@ public:
             for (int c = 0; c < m_channels; ++c)
                 m_pending[static_cast<size_t>(c)].push_back(static_cast<float>(*in++) / 32768.0F);
         EncoderError error;
-        while (!error.failed() && m_pending[0].size() >= m_frameSize)
+        while (!error.failed() && m_pending[0].size() - m_consumed >= m_frameSize)
             error = encodeFrame(m_frameSize);
+        dropConsumed();
         if (!error.failed())
             error = flushIo();
         if (error.failed())
@@ -81,8 +82,9 @@ public:
         if (!m_out.isOpen())
             return {};
         EncoderError error;
-        if (!m_pending[0].empty())
-            error = encodeFrame(m_pending[0].size());
+        if (m_pending[0].size() > m_consumed)
+            error = encodeFrame(m_pending[0].size() - m_consumed);
+        dropConsumed();
         if (!error.failed())
             error = sendAndWrite(nullptr);
         if (!error.failed())
@@ -155,7 +157,14 @@ private:
         return {};
     }
 
-    // Encodes the first `count` pending frames; a short last frame is padded with silence.
+    // Forgets the frames already encoded: once per block, not once per encoded frame.
+    void dropConsumed() {
+        for (std::vector<float>& in : m_pending)
+            in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(m_consumed));
+        m_consumed = 0;
+    }
+
+    // Encodes the next `count` pending frames; a short last frame is padded with silence.
     EncoderError encodeFrame(size_t count) {
         av_frame_unref(m_frame);
         m_frame->nb_samples = static_cast<int>(m_frameSize);
@@ -166,11 +175,11 @@ private:
             return ioErrorOr(result);
         for (size_t c = 0; c < m_pending.size(); ++c) {
             auto* out = reinterpret_cast<float*>(m_frame->extended_data[c]);
-            std::vector<float>& in = m_pending[c];
-            std::copy_n(in.begin(), count, out);
+            const std::vector<float>& in = m_pending[c];
+            std::copy_n(in.begin() + static_cast<std::ptrdiff_t>(m_consumed), count, out);
             std::fill(out + count, out + m_frameSize, 0.0F);
-            in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(count));
         }
+        m_consumed += count;
         m_frame->pts = m_nextPts;
         m_nextPts += static_cast<std::int64_t>(m_frameSize);
         return sendAndWrite(m_frame);
@@ -236,6 +245,8 @@ private:
 
     int m_channels;
     std::vector<std::vector<float>> m_pending;
+    // Frames at the front of m_pending already handed to the encoder.
+    size_t m_consumed = 0;
     size_t m_frameSize = 2048;
     std::int64_t m_nextPts = 0;
     std::int64_t m_position = 0;
