@@ -3,11 +3,11 @@
 # stereo WAV in the same run: each target alone, and all three targets at once against the
 # three tools one after another. Ours is bench/convert_file, the window's own code path.
 # Goal: ratio ours/theirs <= 1.0 in every row.
-# Usage: bench/convert.sh [RUNS] [SECONDS]
+# Usage: bench/convert.sh [RUNS] [SECONDS]   (RUNS defaults to 7)
 # Uses CONVERT_FILE when set, else builds the convert_file target in $TAVRIK_BUILD_DIR (build/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:-5}
+runs=${1:-7}
 seconds=${2:-300}
 build=${TAVRIK_BUILD_DIR:-$root/build}
 convert=${CONVERT_FILE:-$build/bench/convert_file}
@@ -26,23 +26,26 @@ lame="lame --quiet -b 128 $in $work/theirs.mp3"
 oggenc="oggenc -Q -b 128 -o $work/theirs.ogg $in"
 ffmpeg="ffmpeg -v error -y -i $in -c:a wmav2 -b:a 128k $work/theirs.wma"
 
-# stat_of NAME FIELD: a field of the named command in hyperfine's JSON.
-stat_of() {
-    python3 -c 'import json,sys
-r = {x["command"]: x for x in json.load(open(sys.argv[1]))["results"]}[sys.argv[2]]
-print("%.2f" % r[sys.argv[3]])' "$work/result.json" "$1" "$2"
-}
+# Ours and theirs run alternately, so that a load that comes and goes hits both alike; the
+# ratio is of the medians.
+cat > "$work/timed.py" <<'PY'
+import statistics, subprocess, sys, time
+runs, target, name, ours, theirs = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5]
+times = {ours: [], theirs: []}
+for i in range(runs + 1):
+    for command in ((ours, theirs) if i % 2 else (theirs, ours)):
+        start = time.perf_counter()
+        subprocess.run(command, shell=True, check=True)
+        if i:  # the first round warms the cache
+            times[command].append(time.perf_counter() - start)
+a, b = (statistics.median(times[c]) for c in (ours, theirs))
+print("%-10s %-30s %7.2f (min %5.2f) %7.2f (min %5.2f) %6.2f"
+      % (target, name, a, min(times[ours]), b, min(times[theirs]), a / b))
+PY
 
-printf '%-10s %-28s %14s %14s %7s\n' target theirs "ours wall s" "theirs wall s" ratio
+printf '%-10s %-30s %20s %20s %6s\n' target theirs "ours median wall s" "theirs median wall s" ratio
 bench() { # bench TARGET THEIRS_NAME OURS_ARGS THEIRS_COMMAND
-    local target=$1 name=$2 args=$3 theirs=$4
-    hyperfine --style none --warmup 1 --runs "$runs" --export-json "$work/result.json" \
-        -n ours "$convert $args $in" -n theirs "$theirs" >/dev/null
-    local a b
-    a=$(stat_of ours mean)
-    b=$(stat_of theirs mean)
-    printf '%-10s %-28s %8s ±%5s %8s ±%5s %7s\n' "$target" "$name" "$a" "$(stat_of ours stddev)" "$b" \
-        "$(stat_of theirs stddev)" "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }')"
+    python3 "$work/timed.py" "$runs" "$1" "$2" "$convert $3 $in" "$4"
 }
 
 bench MP3 "lame -b 128" --mp3 "$lame"
