@@ -12,6 +12,7 @@ std::optional<QMessageBox::StandardButton> g_nextAnswer;
 std::optional<std::pair<QString, bool>> g_nextInput;
 std::optional<QString> g_nextDirectory;
 std::optional<QString> g_nextFileName;
+std::optional<QStringList> g_nextFileNames;
 
 // The answer queued by a test, consumed once.
 std::optional<QString> takeNext(std::optional<QString>& next) {
@@ -45,6 +46,10 @@ void setNextDirectory(const QString& folder) {
 
 void setNextFileName(const QString& path) {
     g_nextFileName = path;
+}
+
+void setNextFileNames(const QStringList& paths) {
+    g_nextFileNames = paths;
 }
 
 QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon, const QString& text,
@@ -96,6 +101,17 @@ QString openFileName(QWidget* parent, const QString& caption, const QString& fil
     if (unattended())
         return {};
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
+QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter) {
+    if (g_nextFileNames) {
+        const QStringList answer = *g_nextFileNames;
+        g_nextFileNames.reset();
+        return answer;
+    }
+    if (unattended())
+        return {};
+    return QFileDialog::getOpenFileNames(parent, caption, QString(), filter);
 }
 
 QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) {

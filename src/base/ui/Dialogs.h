@@ -28,6 +28,8 @@ QString existingDirectory(QWidget* parent, const QString& caption, const QString
 // empty when cancelled. `filter` is in QFileDialog's form, e.g. "Project Files(*.rpf)".
 QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
 QString saveFileName(QWidget* parent, const QString& caption, const QString& filter);
+// The files chosen in an open dialog that allows a multiple choice; empty when cancelled.
+QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter);
 
 // For tests: the answer the next dialog of each kind takes without being shown.
 void setNextMessageAnswer(QMessageBox::StandardButton answer);
@@ -35,6 +37,8 @@ void setNextInput(const QString& text, bool ok);
 void setNextDirectory(const QString& folder);
 // Answers the next open or save file dialog; an empty name cancels it.
 void setNextFileName(const QString& path);
+// Answers the next multiple-choice open dialog; an empty list cancels it.
+void setNextFileNames(const QStringList& paths);
 // For tests: the texts of the message boxes shown (or answered ahead) so far.
 QStringList& shownMessages();
 

@@ -98,6 +98,10 @@ QString AudioFileReader::formatDescription() const {
     return d->description;
 }
 
+codec::AudioTags AudioFileReader::tags() const {
+    return d->decoder ? d->decoder->tags() : codec::AudioTags{};
+}
+
 int AudioFileReader::sampleRate() const {
     return d->decoder ? d->decoder->sampleRate() : 0;
 }

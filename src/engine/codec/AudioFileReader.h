@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/codec/AudioTags.h"
 #include "engine/codec/FileFormats.h"
 #include "engine/dsp/SampleBlock.h"
 
@@ -30,6 +31,8 @@ public:
     int status() const;
     QString errorText() const;
     QString formatDescription() const;
+    // Title, artist and the other descriptive tags of the open file.
+    codec::AudioTags tags() const;
     int sampleRate() const;
     int channels() const;
     // Frames in the open file; 0 when there is nothing to play.

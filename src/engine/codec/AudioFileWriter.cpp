@@ -54,6 +54,7 @@ struct AudioFileWriter::Impl {
     OggFormat ogg;
     WmaFormat wma = *wmaProfile(24);
     FileType lastSet = FileType::Wav;
+    AudioTags tags;
 
     // What the open file holds, whatever is set meanwhile for the next one.
     struct OpenFile {
@@ -270,7 +271,7 @@ void AudioFileWriter::create(const QString& path) {
         d->encoder = openWavEncoder(path, d->wav, error);
         break;
     case FileType::Mp3:
-        d->encoder = openMp3Encoder(path, d->mp3, error);
+        d->encoder = openMp3Encoder(path, d->mp3, d->tags, error);
         break;
     case FileType::Vox:
         d->encoder = openVoxEncoder(path, d->vox, error);
@@ -282,10 +283,10 @@ void AudioFileWriter::create(const QString& path) {
         d->encoder = openG726Encoder(path, d->g726, error);
         break;
     case FileType::Ogg:
-        d->encoder = openOggEncoder(path, d->ogg, error);
+        d->encoder = openOggEncoder(path, d->ogg, d->tags, error);
         break;
     case FileType::Wma:
-        d->encoder = openWmaEncoder(path, d->wma, error);
+        d->encoder = openWmaEncoder(path, d->wma, d->tags, error);
         break;
     }
     if (!d->encoder) {
@@ -349,6 +350,10 @@ void AudioFileWriter::setInputFormat(int sampleRate, int channels) {
     d->resampler = makeResampler(sampleRate, channels, d->openFile->rate, d->openFile->channels, error);
     if (!d->resampler)
         d->fail(kFormatUnavailable, QStringLiteral("Cannot write these blocks: %1.").arg(error));
+}
+
+void AudioFileWriter::setTags(const AudioTags& tags) {
+    d->tags = tags;
 }
 
 HeaderlessFormats AudioFileWriter::headerlessFormats() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/codec/AudioTags.h"
 #include "engine/codec/FileFormats.h"
 #include "engine/codec/Mp3Options.h"
 #include "engine/dsp/SampleBlock.h"
@@ -54,6 +55,8 @@ public:
     void setMp3Options(const Mp3Options& options);
     // A number outside 0 to 51 keeps the profile set before (24 at first).
     void setWmaProfile(int profile);
+    // Descriptive tags for the MP3, Ogg Vorbis and WMA files created from now on; none at first.
+    void setTags(const codec::AudioTags& tags);
     // What a reader should assume of VOX, RAW and G726 files.
     codec::HeaderlessFormats headerlessFormats() const;
 

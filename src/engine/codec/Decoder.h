@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/codec/AudioTags.h"
 #include "engine/dsp/SampleBlock.h"
 
 #include <QString>
@@ -23,4 +24,6 @@ public:
     virtual QString errorText() const = 0;
     // Readable format of the file, for the status bar.
     virtual QString description() const = 0;
+    // The descriptive tags the file carries; none for headerless files.
+    virtual codec::AudioTags tags() const { return {}; }
 };

@@ -16,6 +16,7 @@ extern "C" {
 #include <QFileInfo>
 #include <algorithm>
 #include <deque>
+#include <initializer_list>
 #include <limits>
 #include <mutex>
 #include <optional>
@@ -106,6 +107,32 @@ RawUnit rawUnit(const codec::HeaderlessInput& input) {
     return {};
 }
 
+// The first non-empty value under any of `keys`, in the container's tags, then the stream's
+// (Ogg keeps its comments on the stream). FFmpeg gives ID3, Vorbis, ASF, RIFF INFO and MP4
+// tags these common names.
+QString tagValue(const AVFormatContext& format, const AVStream& stream,
+                 std::initializer_list<const char*> keys) {
+    for (const AVDictionary* dict : {static_cast<const AVDictionary*>(format.metadata),
+                                     static_cast<const AVDictionary*>(stream.metadata)})
+        for (const char* key : keys)
+            if (const AVDictionaryEntry* entry = av_dict_get(dict, key, nullptr, 0); entry && entry->value)
+                if (const QString value = QString::fromUtf8(entry->value).trimmed(); !value.isEmpty())
+                    return value;
+    return {};
+}
+
+codec::AudioTags readTags(const AVFormatContext& format, const AVStream& stream) {
+    codec::AudioTags tags;
+    tags.title = tagValue(format, stream, {"title"});
+    tags.artist = tagValue(format, stream, {"artist", "author"});
+    tags.album = tagValue(format, stream, {"album"});
+    tags.year = tagValue(format, stream, {"date", "year"});
+    tags.comment = tagValue(format, stream, {"comment", "description"});
+    tags.track = tagValue(format, stream, {"track", "tracknumber"});
+    tags.genre = tagValue(format, stream, {"genre"});
+    return tags;
+}
+
 class FfmpegDecoder final : public Decoder {
 public:
     FfmpegDecoder()
@@ -126,6 +153,7 @@ public:
     std::int64_t seek(std::int64_t frame) override;
     QString errorText() const override { return m_error; }
     QString description() const override { return m_description; }
+    codec::AudioTags tags() const override { return m_tags; }
 
 private:
     bool openInput(const QByteArray& path, QString& error);
@@ -179,6 +207,7 @@ private:
     std::int64_t m_length = 0;
     QString m_description;
     QString m_error;
+    codec::AudioTags m_tags;
 
     DecodedFrames m_decoded;
     // Time stamp of frame 0: that of the first frame decoded from the start, which the
@@ -295,6 +324,7 @@ bool FfmpegDecoder::openContainer(const QString& path, QString& error) {
     format.channels = params.ch_layout.nb_channels;
     format.bitRate = params.bit_rate;
     m_description = format.describe();
+    m_tags = readTags(*m_format, *m_stream);
     // Decoding the first frame now fixes where frame 0 is before anything seeks.
     decodeMore();
     return true;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -23,13 +24,14 @@ QString ffmpegText(int code) {
 class WmaEncoder final : public Encoder {
 public:
     static std::unique_ptr<Encoder> open(const QString& path, const codec::WmaFormat& format,
-                                         EncoderError& error) {
+                                         const codec::AudioTags& tags, EncoderError& error) {
         std::unique_ptr<WmaEncoder> encoder(new WmaEncoder(format.channels));
         if (const QString why = encoder->setUp(format); !why.isEmpty()) {
             error = {EncoderError::Kind::System,
                      QStringLiteral("the WMA encoder refuses %1: %2").arg(format.describe(), why)};
             return nullptr;
         }
+        encoder->setMetadata(tags);
         error = encoder->m_out.open(path);
         if (error.failed())
             return nullptr;
@@ -66,8 +68,9 @@ public:
             for (int c = 0; c < m_channels; ++c)
                 m_pending[static_cast<size_t>(c)].push_back(static_cast<float>(*in++) / 32768.0F);
         EncoderError error;
-        while (!error.failed() && m_pending[0].size() >= m_frameSize)
+        while (!error.failed() && m_pending[0].size() - m_consumed >= m_frameSize)
             error = encodeFrame(m_frameSize);
+        dropConsumed();
         if (!error.failed())
             error = flushIo();
         if (error.failed())
@@ -79,8 +82,9 @@ public:
         if (!m_out.isOpen())
             return {};
         EncoderError error;
-        if (!m_pending[0].empty())
-            error = encodeFrame(m_pending[0].size());
+        if (m_pending[0].size() > m_consumed)
+            error = encodeFrame(m_pending[0].size() - m_consumed);
+        dropConsumed();
         if (!error.failed())
             error = sendAndWrite(nullptr);
         if (!error.failed())
@@ -95,6 +99,18 @@ private:
     explicit WmaEncoder(int channels)
         : m_channels(channels)
         , m_pending(static_cast<size_t>(channels)) {}
+
+    // The ASF muxer stores these as the content description and WM/ attributes.
+    void setMetadata(const codec::AudioTags& tags) {
+        const std::pair<const char*, const QString*> fields[] = {
+            {"title", &tags.title}, {"artist", &tags.artist},   {"album", &tags.album},
+            {"date", &tags.year},   {"comment", &tags.comment}, {"track", &tags.track},
+            {"genre", &tags.genre},
+        };
+        for (const auto& [key, value] : fields)
+            if (!value->isEmpty())
+                av_dict_set(&m_format->metadata, key, value->toUtf8().constData(), 0);
+    }
 
     // Returns why the encoder or the container cannot be set up, or nothing.
     QString setUp(const codec::WmaFormat& format) {
@@ -141,7 +157,14 @@ private:
         return {};
     }
 
-    // Encodes the first `count` pending frames; a short last frame is padded with silence.
+    // Forgets the frames already encoded: once per block, not once per encoded frame.
+    void dropConsumed() {
+        for (std::vector<float>& in : m_pending)
+            in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(m_consumed));
+        m_consumed = 0;
+    }
+
+    // Encodes the next `count` pending frames; a short last frame is padded with silence.
     EncoderError encodeFrame(size_t count) {
         av_frame_unref(m_frame);
         m_frame->nb_samples = static_cast<int>(m_frameSize);
@@ -152,11 +175,11 @@ private:
             return ioErrorOr(result);
         for (size_t c = 0; c < m_pending.size(); ++c) {
             auto* out = reinterpret_cast<float*>(m_frame->extended_data[c]);
-            std::vector<float>& in = m_pending[c];
-            std::copy_n(in.begin(), count, out);
+            const std::vector<float>& in = m_pending[c];
+            std::copy_n(in.begin() + static_cast<std::ptrdiff_t>(m_consumed), count, out);
             std::fill(out + count, out + m_frameSize, 0.0F);
-            in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(count));
         }
+        m_consumed += count;
         m_frame->pts = m_nextPts;
         m_nextPts += static_cast<std::int64_t>(m_frameSize);
         return sendAndWrite(m_frame);
@@ -222,6 +245,8 @@ private:
 
     int m_channels;
     std::vector<std::vector<float>> m_pending;
+    // Frames at the front of m_pending already handed to the encoder.
+    size_t m_consumed = 0;
     size_t m_frameSize = 2048;
     std::int64_t m_nextPts = 0;
     std::int64_t m_position = 0;
@@ -237,6 +262,6 @@ private:
 } // namespace
 
 std::unique_ptr<Encoder> openWmaEncoder(const QString& path, const codec::WmaFormat& format,
-                                        EncoderError& error) {
-    return WmaEncoder::open(path, format, error);
+                                        const codec::AudioTags& tags, EncoderError& error) {
+    return WmaEncoder::open(path, format, tags, error);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/codec/OutputFile.h"
 
+#include <algorithm>
 #include <lame/lame.h>
 #include <vector>
 
@@ -81,24 +82,72 @@ void configure(lame_global_flags* gf, const codec::Mp3Format& format) {
     lame_set_write_id3tag_automatic(gf, 0);
 }
 
+// Text as LAME's UTF-16 setters take it: byte order mark first, NUL-terminated.
+std::vector<unsigned short> utf16Text(const QString& text) {
+    std::vector<unsigned short> out{0xFEFF};
+    for (const QChar c : text)
+        out.push_back(c.unicode());
+    out.push_back(0);
+    return out;
+}
+
+bool isLatin1(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+}
+
+// One ID3v2 text frame, in Latin-1 (which the ID3v1 tag can hold too) when the text allows.
+void setId3Text(lame_t gf, const char* frame, const QString& text, void (*latin1)(lame_t, const char*)) {
+    if (text.isEmpty())
+        return;
+    if (isLatin1(text))
+        latin1(gf, text.toLatin1().constData());
+    else
+        id3tag_set_textinfo_utf16(gf, frame, utf16Text(text).data());
+}
+
+void setId3Tags(lame_t gf, const codec::AudioTags& tags) {
+    id3tag_init(gf);
+    id3tag_add_v2(gf);
+    setId3Text(gf, "TIT2", tags.title, &id3tag_set_title);
+    setId3Text(gf, "TPE1", tags.artist, &id3tag_set_artist);
+    setId3Text(gf, "TALB", tags.album, &id3tag_set_album);
+    // TYER holds the year alone, where a Vorbis DATE may hold a whole date.
+    setId3Text(gf, "TYER", tags.year.left(4), &id3tag_set_year);
+    setId3Text(gf, "TCON", tags.genre, [](lame_t g, const char* text) { id3tag_set_genre(g, text); });
+    setId3Text(gf, "TRCK", tags.track, [](lame_t g, const char* text) { id3tag_set_track(g, text); });
+    if (tags.comment.isEmpty())
+        return;
+    if (isLatin1(tags.comment))
+        id3tag_set_comment(gf, tags.comment.toLatin1().constData());
+    else
+        id3tag_set_comment_utf16(gf, "eng", utf16Text({}).data(), utf16Text(tags.comment).data());
+}
+
 class LameEncoder final : public Encoder {
 public:
     static std::unique_ptr<Encoder> open(const QString& path, const codec::Mp3Format& format,
-                                         EncoderError& error) {
+                                         const codec::AudioTags& tags, EncoderError& error) {
         std::unique_ptr<LameEncoder> encoder(new LameEncoder(format));
         if (!encoder->m_gf) {
             error = {EncoderError::Kind::System, QStringLiteral("the MP3 encoder cannot start")};
             return nullptr;
         }
         configure(encoder->m_gf, format);
+        encoder->m_tagged = !tags.isEmpty();
+        if (encoder->m_tagged)
+            setId3Tags(encoder->m_gf, tags);
         if (lame_init_params(encoder->m_gf) < 0) {
             error = {EncoderError::Kind::System,
                      QStringLiteral("the MP3 encoder refuses %1").arg(format.describe())};
             return nullptr;
         }
         error = encoder->m_out.open(path);
-        if (error.failed())
+        if (!error.failed())
+            error = encoder->writeId3v2();
+        if (error.failed()) {
+            encoder->m_out.discard();
             return nullptr;
+        }
         return encoder;
     }
 
@@ -129,6 +178,11 @@ public:
         m_mp3.resize(7200);
         const int n = lame_encode_flush(m_gf, m_mp3.data(), static_cast<int>(m_mp3.size()));
         EncoderError error = n < 0 ? encoderError(n) : m_out.append(m_mp3.data(), n);
+        if (!error.failed() && m_tagged) {
+            unsigned char v1[128];
+            if (const size_t size = lame_get_id3v1_tag(m_gf, v1, sizeof v1); size > 0 && size <= sizeof v1)
+                error = m_out.append(v1, static_cast<std::int64_t>(size));
+        }
         if (!error.failed())
             error = writeVbrHeader();
         const EncoderError closed = m_out.close();
@@ -154,6 +208,17 @@ private:
         return error;
     }
 
+    // The ID3v2 tag goes first, before any frame.
+    EncoderError writeId3v2() {
+        if (!m_tagged)
+            return {};
+        std::vector<unsigned char> tag(lame_get_id3v2_tag(m_gf, nullptr, 0));
+        if (tag.empty() || lame_get_id3v2_tag(m_gf, tag.data(), tag.size()) != tag.size())
+            return {};
+        m_tagBytes = static_cast<std::int64_t>(tag.size());
+        return m_out.append(tag.data(), m_tagBytes);
+    }
+
     // LAME reserved the first frame for the header that counts frames and bytes.
     EncoderError writeVbrHeader() {
         if (!m_writeVbrHeader)
@@ -162,12 +227,14 @@ private:
         const size_t size = lame_get_lametag_frame(m_gf, frame, sizeof frame);
         if (size == 0 || size > sizeof frame)
             return {};
-        return m_out.writeAt(0, frame, static_cast<std::int64_t>(size));
+        return m_out.writeAt(m_tagBytes, frame, static_cast<std::int64_t>(size));
     }
 
     lame_global_flags* m_gf;
     int m_channels;
     bool m_writeVbrHeader;
+    bool m_tagged = false;
+    std::int64_t m_tagBytes = 0;
     OutputFile m_out;
     std::vector<unsigned char> m_mp3;
 };
@@ -175,6 +242,6 @@ private:
 } // namespace
 
 std::unique_ptr<Encoder> openMp3Encoder(const QString& path, const codec::Mp3Format& format,
-                                        EncoderError& error) {
-    return LameEncoder::open(path, format, error);
+                                        const codec::AudioTags& tags, EncoderError& error) {
+    return LameEncoder::open(path, format, tags, error);
 }

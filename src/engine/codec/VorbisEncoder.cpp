@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <utility>
 #include <vector>
 #include <vorbis/vorbisenc.h>
 
@@ -25,13 +26,14 @@ int initEncoder(vorbis_info* vi, const codec::OggFormat& f) {
 class VorbisEncoder final : public Encoder {
 public:
     static std::unique_ptr<Encoder> open(const QString& path, const codec::OggFormat& format,
-                                         EncoderError& error) {
+                                         const codec::AudioTags& tags, EncoderError& error) {
         std::unique_ptr<VorbisEncoder> encoder(new VorbisEncoder(format.channels, format.rate));
         if (initEncoder(&encoder->m_info, format) != 0) {
             error = {EncoderError::Kind::System,
                      QStringLiteral("the Ogg Vorbis encoder refuses %1").arg(format.describe())};
             return nullptr;
         }
+        encoder->addComments(tags);
         encoder->start();
         error = encoder->m_out.open(path);
         if (!error.failed())
@@ -102,6 +104,17 @@ private:
         vorbis_comment_init(&m_comment);
     }
 
+    void addComments(const codec::AudioTags& tags) {
+        const std::pair<const char*, const QString*> fields[] = {
+            {"TITLE", &tags.title}, {"ARTIST", &tags.artist},   {"ALBUM", &tags.album},
+            {"DATE", &tags.year},   {"COMMENT", &tags.comment}, {"TRACKNUMBER", &tags.track},
+            {"GENRE", &tags.genre},
+        };
+        for (const auto& [key, value] : fields)
+            if (!value->isEmpty())
+                vorbis_comment_add_tag(&m_comment, key, value->toUtf8().constData());
+    }
+
     void start() {
         vorbis_analysis_init(&m_dsp, &m_info);
         vorbis_block_init(&m_dsp, &m_block);
@@ -161,6 +174,6 @@ private:
 } // namespace
 
 std::unique_ptr<Encoder> openOggEncoder(const QString& path, const codec::OggFormat& format,
-                                        EncoderError& error) {
-    return VorbisEncoder::open(path, format, error);
+                                        const codec::AudioTags& tags, EncoderError& error) {
+    return VorbisEncoder::open(path, format, tags, error);
 }

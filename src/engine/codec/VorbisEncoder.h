@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/codec/AudioTags.h"
 #include "engine/codec/Encoder.h"
 #include "engine/codec/FileFormats.h"
 
@@ -9,4 +10,4 @@
 // (held at the nominal rate when there are none). Pages are flushed at every block, so a
 // killed recording keeps all but the encoder's last fraction of a second.
 std::unique_ptr<Encoder> openOggEncoder(const QString& path, const codec::OggFormat& format,
-                                        EncoderError& error);
+                                        const codec::AudioTags& tags, EncoderError& error);

@@ -3,6 +3,7 @@
 #include "base/SystemInfo.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
+#include "convert/ui/ConverterDialog.h"
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
@@ -279,6 +280,11 @@ void MainWindow::showFormatSettings() {
 
 void MainWindow::showSchedule() {
     m_scheduleWindow->exec();
+}
+
+void MainWindow::showConverter() {
+    ConverterDialog dialog(m_appFolder, m_core->writer().headerlessFormats(), this);
+    dialog.exec();
 }
 
 void MainWindow::showTagEditor() {

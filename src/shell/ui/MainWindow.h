@@ -86,6 +86,7 @@ private:
     void showOutputFile();
     void showTagEditor();
     void showSchedule();
+    void showConverter();
     void deleteSelectedFile();
     void removeSelectedRow();
     void renameSelectedFile();

@@ -192,7 +192,8 @@ void MainWindow::buildUi() {
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
     connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
     connect(command2, &QPushButton::clicked, this, &MainWindow::showSchedule);
-    comingLater({m_audioPlayerButton, command14});
+    connect(command14, &QPushButton::clicked, this, &MainWindow::showConverter);
+    comingLater({m_audioPlayerButton});
     resize(760, 640);
 }
 
@@ -243,8 +244,8 @@ void MainWindow::buildMenus() {
             &FilePlayback::stop);
     action->addSeparator();
     QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
-    QAction* converter =
-        menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C")));
+    connect(menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C"))),
+            &QAction::triggered, this, &MainWindow::showConverter);
     connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
             this, &MainWindow::showTagEditor);
 
@@ -274,5 +275,5 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer, converter});
+    comingLater({audioPlayer});
 }

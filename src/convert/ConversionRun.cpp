@@ -1,0 +1,262 @@
+#include "convert/ConversionRun.h"
+
+#include "engine/codec/AudioFileReader.h"
+#include "engine/codec/AudioFileWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFuture>
+#include <QRandomGenerator>
+#include <QtConcurrent>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+using convert::Target;
+
+bool ConversionSettings::wants(Target target) const {
+    switch (target) {
+    case Target::Wma:
+        return wma;
+    case Target::Mp3:
+        return mp3;
+    case Target::Ogg:
+        return ogg;
+    }
+    return false;
+}
+
+namespace {
+
+QString systemText(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// A file reserved beside its final name, hidden, with the same extension so the writer
+// picks the same encoder.
+class AsideFile {
+public:
+    explicit AsideFile(QString finalPath)
+        : m_final(std::move(finalPath)) {}
+    AsideFile(const AsideFile&) = delete;
+    AsideFile& operator=(const AsideFile&) = delete;
+    ~AsideFile() { discard(); }
+
+    // Empty when reserved, else why not.
+    QString reserve() {
+        const QFileInfo info(m_final);
+        for (int attempt = 0; attempt < 16; ++attempt) {
+            const QString name = QStringLiteral(".%1.%2.part.%3")
+                                     .arg(info.completeBaseName())
+                                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
+                                     .arg(info.suffix());
+            const QString path = info.dir().filePath(name);
+            const int fd =
+                ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                ::close(fd);
+                m_path = path;
+                return {};
+            }
+            if (errno != EEXIST)
+                return QStringLiteral("cannot write into %1: %2").arg(info.absolutePath(), systemText(errno));
+        }
+        return QStringLiteral("cannot find a free name in %1").arg(info.absolutePath());
+    }
+
+    const QString& path() const { return m_path; }
+    const QString& finalPath() const { return m_final; }
+
+    void discard() {
+        if (!m_path.isEmpty())
+            ::unlink(QFile::encodeName(m_path).constData());
+        m_path.clear();
+    }
+
+    // Moves the complete file onto its final name in one step; empty when done.
+    QString commit() {
+        if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(m_final).constData()) != 0)
+            return QStringLiteral("cannot name the file %1: %2").arg(m_final, systemText(errno));
+        m_path.clear();
+        return {};
+    }
+
+private:
+    QString m_final;
+    QString m_path;
+};
+
+struct Job {
+    Target target;
+    AsideFile file;
+    AudioFileWriter writer;
+    QString failure;
+
+    Job(Target t, const QString& finalPath)
+        : target(t)
+        , file(finalPath) {}
+    bool live() const { return failure.isEmpty(); }
+};
+
+void configure(AudioFileWriter& writer, Target target, const ConversionSettings& s) {
+    switch (target) {
+    case Target::Mp3:
+        writer.setMp3Format(44100, s.mp3Kbps, 2);
+        break;
+    case Target::Ogg:
+        writer.setOggFormat(44100, 2, s.oggKbps, 0, 0, -1);
+        break;
+    case Target::Wma:
+        writer.setWmaProfile(s.wmaProfile);
+        break;
+    }
+}
+
+// Why a writer stopped, in words for the log rather than the recorder's.
+QString writeFailure(const AudioFileWriter& writer) {
+    if (writer.status() == AudioFileWriter::kDiskFull)
+        return QStringLiteral("the disk is full; the older file of that name, if any, is kept");
+    return writer.errorText();
+}
+
+} // namespace
+
+ConversionRun::ConversionRun(QStringList inputs, const ConversionSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_inputs(std::move(inputs))
+    , m_settings(settings) {}
+
+void ConversionRun::run() {
+    for (int i = 0; i < m_inputs.size() && !m_cancelled; ++i) {
+        convertInput(m_inputs[i], i);
+        Q_EMIT batchProgressChanged(100 * (i + 1) / static_cast<int>(m_inputs.size()));
+    }
+    if (m_jobs == 0 && m_settings.jobsPerInput() == 0)
+        step(QStringLiteral("Tasks is completed"));
+    else
+        step(QStringLiteral("Tasks is completed: %1 of %2 jobs succeeded").arg(m_succeeded).arg(m_jobs));
+    Q_EMIT finished(m_succeeded, m_jobs);
+}
+
+void ConversionRun::convertInput(const QString& input, int index) {
+    std::vector<std::unique_ptr<Job>> jobs;
+    const std::optional<QString> base = convert::outputBase(input);
+    if (m_settings.jobsPerInput() > 0 && (!base || !QFileInfo(input).isFile())) {
+        m_jobs += m_settings.jobsPerInput();
+        step(QStringLiteral("Invalid input file name: ") + input);
+        return;
+    }
+    for (const Target target : convert::kTargets) {
+        if (!m_settings.wants(target))
+            continue;
+        ++m_jobs;
+        const QString name = convert::targetName(target);
+        step(QStringLiteral("Start Convert To ") + name);
+        auto job = std::make_unique<Job>(
+            target, convert::outputPath(*base, target, m_settings.mp3Kbps, m_settings.wmaProfile));
+        if (convert::sameFile(input, job->file.finalPath())) {
+            step(QStringLiteral("Convert To %1 skipped: the output %2 is the input file itself")
+                     .arg(name, job->file.finalPath()));
+            continue;
+        }
+        jobs.push_back(std::move(job));
+    }
+    if (jobs.empty())
+        return;
+
+    const auto fail = [&](Job& job, const QString& why) {
+        if (job.live())
+            job.failure = why.isEmpty() ? QStringLiteral("unknown error") : why;
+    };
+    AudioFileReader reader;
+    reader.setHeaderlessFormats(m_settings.headerless);
+    reader.open(input);
+    for (auto& job : jobs) {
+        if (reader.status() < 0) {
+            fail(*job, reader.errorText());
+            continue;
+        }
+        if (const QString why = job->file.reserve(); !why.isEmpty()) {
+            fail(*job, why);
+            continue;
+        }
+        configure(job->writer, job->target, m_settings);
+        job->writer.setTags(reader.tags());
+        job->writer.create(job->file.path());
+        if (job->writer.status() >= 0)
+            job->writer.setInputFormat(reader.sampleRate(), reader.channels());
+        if (job->writer.status() < 0)
+            fail(*job, job->writer.errorText());
+    }
+
+    std::vector<Job*> live;
+    for (auto& job : jobs)
+        if (job->live())
+            live.push_back(job.get());
+    Q_EMIT progressChanged(0);
+    if (!live.empty()) {
+        const int block = reader.sampleRate() * reader.channels();
+        const qint64 length = reader.length();
+        qint64 done = 0;
+        // The next block is decoded while the encoders work on this one.
+        QFuture<SampleBlock> next = QtConcurrent::run([&reader, block] { return reader.read(block); });
+        while (!m_cancelled) {
+            const SampleBlock samples = next.result();
+            if (samples.empty())
+                break;
+            next = QtConcurrent::run([&reader, block] { return reader.read(block); });
+            if (live.size() == 1)
+                live.front()->writer.write(samples);
+            else
+                QtConcurrent::blockingMap(live, [&samples](Job* job) { job->writer.write(samples); });
+            for (Job* job : live)
+                if (job->writer.status() < 0)
+                    fail(*job, writeFailure(job->writer));
+            std::erase_if(live, [](Job* job) { return !job->live(); });
+            if (live.empty())
+                break;
+            done = std::min(done + static_cast<qint64>(samples.size()) / reader.channels(), length);
+            if (length > 0)
+                Q_EMIT progressChanged(static_cast<int>(100 * done / length));
+            Q_EMIT batchProgressChanged(
+                static_cast<int>((100 * index + (length > 0 ? 100 * done / length : 0)) / m_inputs.size()));
+        }
+        next.waitForFinished();
+        if (reader.status() < 0)
+            for (Job* job : live)
+                fail(*job, reader.errorText());
+    }
+
+    for (auto& job : jobs) {
+        const QString name = convert::targetName(job->target);
+        if (m_cancelled && job->live()) {
+            job->writer.close();
+            job->file.discard();
+            step(QStringLiteral("Convert To %1 cancelled; its unfinished file was removed").arg(name));
+            continue;
+        }
+        if (job->live()) {
+            job->writer.close();
+            if (job->writer.status() < 0)
+                fail(*job, writeFailure(job->writer));
+        }
+        const bool replaces = QFileInfo::exists(job->file.finalPath());
+        if (job->live())
+            if (const QString why = job->file.commit(); !why.isEmpty())
+                fail(*job, why);
+        if (!job->live()) {
+            job->file.discard();
+            step(QStringLiteral("Convert To %1 failed: %2").arg(name, job->failure));
+            continue;
+        }
+        ++m_succeeded;
+        step(QStringLiteral("complete Convert To ") + name);
+        if (replaces)
+            step(QStringLiteral("The older %1 was replaced").arg(job->file.finalPath()));
+    }
+    Q_EMIT progressChanged(m_cancelled ? 0 : 100);
+}
