@@ -192,7 +192,8 @@ void MainWindow::buildUi() {
     connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
     connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
     connect(command2, &QPushButton::clicked, this, &MainWindow::showSchedule);
-    comingLater({m_audioPlayerButton, command14});
+    connect(m_audioPlayerButton, &QPushButton::clicked, this, &MainWindow::showAudioPlayer);
+    comingLater({command14});
     resize(760, 640);
 }
 
@@ -242,7 +243,8 @@ void MainWindow::buildMenus() {
     connect(menuAction(action, "stopplay1", tr("Stop Play")), &QAction::triggered, m_playback,
             &FilePlayback::stop);
     action->addSeparator();
-    QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
+    connect(menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P"))),
+            &QAction::triggered, this, &MainWindow::showAudioPlayer);
     QAction* converter =
         menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C")));
     connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
@@ -274,5 +276,5 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer, converter});
+    comingLater({converter});
 }
