@@ -24,6 +24,8 @@ packages=(
   x11-utils tint2
   # a stand-in for logind on a private bus (sleep lock of a scheduled recording)
   python3-dbus python3-gi
+  # the audio player's desktop controls, driven as a desktop does
+  playerctl
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "engine/codec/AudioFileReader.h"
 
+#include "engine/codec/CdAudio.h"
 #include "engine/codec/Decoder.h"
 #include "engine/codec/FfmpegDecoder.h"
 
@@ -69,9 +70,15 @@ void AudioFileReader::open(const QString& path) {
     const std::optional<FileType> type = fileTypeFor(path);
     const bool headerless = type == FileType::Vox || type == FileType::Raw || type == FileType::G726;
     QString error;
-    std::unique_ptr<Decoder> decoder =
-        headerless ? openHeaderlessDecoder(path, headerlessInput(*type, d->headerless), error)
-                   : openFfmpegDecoder(path, error);
+    QString device;
+    int track = 0;
+    std::unique_ptr<Decoder> decoder;
+    if (cdaudio::parseLocator(path, device, track))
+        decoder = cdaudio::openTrackDecoder(device.isEmpty() ? cdaudio::findDisc() : device, track, error);
+    else if (headerless)
+        decoder = openHeaderlessDecoder(path, headerlessInput(*type, d->headerless), error);
+    else
+        decoder = openFfmpegDecoder(path, error);
     if (!decoder) {
         d->fail(kOpenFailed, QStringLiteral("Cannot open %1: %2.").arg(path, error));
         return;

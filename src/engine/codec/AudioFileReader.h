@@ -24,7 +24,7 @@ public:
 
     // Parameters headerless VOX, RAW and G726 files are read with from the next open.
     void setHeaderlessFormats(const codec::HeaderlessFormats& formats);
-    // Opens `path`, closing the file open before.
+    // Opens `path`, closing the file open before; a CD track locator (cdaudio) opens that track.
     void open(const QString& path);
     void close();
     // 0 when fine; negative after a failed open or a failed read.

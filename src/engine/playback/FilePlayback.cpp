@@ -2,6 +2,7 @@
 
 #include "base/TimeText.h"
 #include "engine/codec/AudioFileReader.h"
+#include "engine/codec/CdAudio.h"
 #include "engine/pulse/AudioPlayer.h"
 
 #include <QFileInfo>
@@ -37,12 +38,12 @@ void FilePlayback::setDisplayDemand(int spectrumFrames, int levelValues) {
     m_player.setTimerInterval(spectrumFrames > 0 ? kWatchedTickMs : kUnwatchedTickMs);
 }
 
-FilePlayback::Start FilePlayback::play(const QString& path) {
+FilePlayback::Start FilePlayback::play(const QString& path, qint64 from) {
     if (m_busy())
         return Start::Busy;
     if (m_playing)
         stop();
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty() || (!cdaudio::isLocator(path) && !QFileInfo(path).isFile()))
         return Start::Unreadable;
     m_file.open(path);
     if (m_file.status() < 0)
@@ -52,6 +53,10 @@ FilePlayback::Start FilePlayback::play(const QString& path) {
     if (m_total <= 0) {
         m_file.close();
         return Start::Unreadable;
+    }
+    if (from > 0) {
+        const qint64 landed = m_file.seek(std::min(from, m_total));
+        m_base = std::max<qint64>(landed, 0);
     }
     m_rate = m_file.sampleRate();
     m_channels = m_file.channels();

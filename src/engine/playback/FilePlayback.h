@@ -19,9 +19,10 @@ public:
                  QObject* parent = nullptr);
 
     enum class Start { Playing, Unreadable, OutputFailed, Busy };
-    // Plays `path` (empty when no row is selected), stopping what plays first. A file that
-    // is missing, empty or cannot be decoded is Unreadable; nothing is shown here.
-    Start play(const QString& path);
+    // Plays `path` (empty when no row is selected) from frame `from`, stopping what plays
+    // first. A file that is missing, empty or cannot be decoded is Unreadable; nothing is
+    // shown here. A CD track locator plays that track.
+    Start play(const QString& path, qint64 from = 0);
     void pauseOrResume();
     void stop();
     // The position slider: held by the user, then let go at `value` (0 to 1000).

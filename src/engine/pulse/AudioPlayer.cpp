@@ -52,6 +52,8 @@ struct AudioPlayer::Impl {
     std::atomic<bool> failed{false};
 
     // Owner thread only.
+    bool volumeSet = false;
+    double gains[2] = {1.0, 1.0};
     bool inputEnded = false;
     bool draining = false;
     bool endReported = false;
@@ -63,6 +65,7 @@ struct AudioPlayer::Impl {
         return static_cast<std::size_t>(streamRate) * streamChannels * kHistoryMs / 1000;
     }
 
+    pa_cvolume volume() const;
     bool openStream();
     void closeStream();
     void sendLocked(std::size_t bytes);
@@ -114,7 +117,24 @@ void AudioPlayer::Impl::sendLocked(std::size_t bytes) {
 }
 
 void AudioPlayer::Impl::onDrained(pa_stream*, int, void* userdata) {
-    static_cast<Impl*>(userdata)->drained.store(true, std::memory_order_release);
+    auto* d = static_cast<Impl*>(userdata);
+    d->drained.store(true, std::memory_order_release);
+    // Once per stream: the end is reported now rather than at the next (slow) tick, so the
+    // next file of a list follows without a gap.
+    QMetaObject::invokeMethod(
+        d->timer, [d] { d->tick(); }, Qt::QueuedConnection);
+}
+
+pa_cvolume AudioPlayer::Impl::volume() const {
+    pa_cvolume v;
+    if (streamChannels == 1) {
+        pa_cvolume_set(&v, 1, pa_sw_volume_from_linear(std::max(gains[0], gains[1])));
+        return v;
+    }
+    v.channels = 2;
+    v.values[0] = pa_sw_volume_from_linear(gains[0]);
+    v.values[1] = pa_sw_volume_from_linear(gains[1]);
+    return v;
 }
 
 bool AudioPlayer::Impl::openStream() {
@@ -147,7 +167,9 @@ bool AudioPlayer::Impl::openStream() {
     pa_stream_set_write_callback(stream, onWrite, this);
     const auto flags = static_cast<pa_stream_flags_t>(
         PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
-    const bool answered = pa_stream_connect_playback(stream, nullptr, &attr, flags, nullptr, nullptr) == 0 &&
+    const pa_cvolume startVolume = volume();
+    const bool answered = pa_stream_connect_playback(stream, nullptr, &attr, flags,
+                                                     volumeSet ? &startVolume : nullptr, nullptr) == 0 &&
                           server.waitLocked(PulseContext::kServerWaitMs, [this] {
                               const pa_stream_state_t s = pa_stream_get_state(stream);
                               return s != PA_STREAM_UNCONNECTED && s != PA_STREAM_CREATING;
@@ -311,6 +333,22 @@ void AudioPlayer::queue(const SampleBlock& block) {
     const std::size_t writable = pa_stream_writable_size(d->stream);
     if (writable != static_cast<std::size_t>(-1) && writable > 0)
         d->sendLocked(writable);
+}
+
+void AudioPlayer::setVolume(double left, double right) {
+    d->gains[0] = std::clamp(left, 0.0, 1.0);
+    d->gains[1] = std::clamp(right, 0.0, 1.0);
+    d->volumeSet = true;
+    if (!d->stream)
+        return;
+    PulseLock lock(d->server.loop());
+    if (pa_stream_get_state(d->stream) != PA_STREAM_READY)
+        return;
+    const pa_cvolume v = d->volume();
+    pa_operation* op = pa_context_set_sink_input_volume(d->server.context(), pa_stream_get_index(d->stream),
+                                                        &v, nullptr, nullptr);
+    if (op)
+        pa_operation_unref(op);
 }
 
 qint64 AudioPlayer::playedFrames() const {

@@ -31,6 +31,9 @@ public:
     // How often tick is raised and more blocks are asked for, in milliseconds (at most
     // 250: the player keeps a second queued). Callers slow it down while nobody watches.
     void setTimerInterval(int milliseconds);
+    // Gains from 0 to 1 of the left and right channel, kept across starts; a mono stream
+    // takes the larger. Until set, the server's own volume for the stream stands.
+    void setVolume(double left, double right);
     // The latest `values` interleaved values heard (fewer right after the start).
     SampleBlock recentSamples(int values) const;
     QString errorText() const;

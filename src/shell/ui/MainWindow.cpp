@@ -10,6 +10,7 @@
 #include "engine/ui/LevelDisplay.h"
 #include "engine/ui/WavFormatDialog.h"
 #include "formats/ui/FormatSettingsDialog.h"
+#include "player/ui/AudioPlayerWindow.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
 #include "recordings/ProjectFile.h"
@@ -170,7 +171,8 @@ void MainWindow::onRecordingStopped() {
 
 void MainWindow::enableStartButtons(bool enabled) {
     for (QWidget* w : {static_cast<QWidget*>(m_recordButton), static_cast<QWidget*>(m_recordCommandButton),
-                       static_cast<QWidget*>(m_playButton), static_cast<QWidget*>(m_pauseButton)})
+                       static_cast<QWidget*>(m_playButton), static_cast<QWidget*>(m_pauseButton),
+                       static_cast<QWidget*>(m_audioPlayerButton)})
         w->setEnabled(enabled);
 }
 
@@ -290,6 +292,11 @@ void MainWindow::showConverter() {
 void MainWindow::showTagEditor() {
     TagEditorDialog dialog(m_appFolder, this);
     dialog.exec();
+}
+
+void MainWindow::showAudioPlayer() {
+    AudioPlayerWindow player(m_appFolder, this);
+    player.exec();
 }
 
 int MainWindow::selectedRow() const {

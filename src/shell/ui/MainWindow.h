@@ -85,6 +85,7 @@ private:
     void showAbout();
     void showOutputFile();
     void showTagEditor();
+    void showAudioPlayer();
     void showSchedule();
     void showConverter();
     void deleteSelectedFile();

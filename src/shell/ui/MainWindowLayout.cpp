@@ -35,16 +35,6 @@ QAction* menuAction(QMenu* menu, const char* name, const QString& caption,
     return a;
 }
 
-// Features that come with later work stay visible but disabled.
-void comingLater(std::initializer_list<QObject*> items) {
-    for (QObject* o : items) {
-        if (auto* w = qobject_cast<QWidget*>(o))
-            w->setEnabled(false);
-        else if (auto* a = qobject_cast<QAction*>(o))
-            a->setEnabled(false);
-    }
-}
-
 QIcon recordIcon() {
     QPixmap pm(28, 28);
     pm.fill(Qt::transparent);
@@ -193,7 +183,7 @@ void MainWindow::buildUi() {
     connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
     connect(command2, &QPushButton::clicked, this, &MainWindow::showSchedule);
     connect(command14, &QPushButton::clicked, this, &MainWindow::showConverter);
-    comingLater({m_audioPlayerButton});
+    connect(m_audioPlayerButton, &QPushButton::clicked, this, &MainWindow::showAudioPlayer);
     resize(760, 640);
 }
 
@@ -243,7 +233,8 @@ void MainWindow::buildMenus() {
     connect(menuAction(action, "stopplay1", tr("Stop Play")), &QAction::triggered, m_playback,
             &FilePlayback::stop);
     action->addSeparator();
-    QAction* audioPlayer = menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P")));
+    connect(menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P"))),
+            &QAction::triggered, this, &MainWindow::showAudioPlayer);
     connect(menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C"))),
             &QAction::triggered, this, &MainWindow::showConverter);
     connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
@@ -275,5 +266,4 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
 
-    comingLater({audioPlayer});
 }

@@ -1,0 +1,105 @@
+#include "TestSupport.h"
+#include "player/MediaControl.h"
+#include "player/MprisService.h"
+#include "player/PlayList.h"
+#include "player/PlayerController.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testsupport;
+
+namespace {
+
+// Runs playerctl against our player while this thread keeps answering the bus.
+QString playerctl(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral("playerctl"), QStringList{QStringLiteral("--player=tavrik")} + args);
+    if (!p.waitForStarted(5000))
+        return QStringLiteral("<playerctl did not start>");
+    if (!QTest::qWaitFor([&p] { return p.state() == QProcess::NotRunning; }, 15000))
+        return QStringLiteral("<playerctl did not end>");
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed() +
+           QString::fromUtf8(p.readAllStandardError()).trimmed();
+}
+
+} // namespace
+
+class TestMpris : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QProcess m_bus;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        // A private session bus, started before anything of Qt's touches the bus.
+        m_bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                    QStringLiteral("--print-address=1")});
+        QVERIFY(m_bus.waitForStarted(5000));
+        QVERIFY(m_bus.waitForReadyRead(5000));
+        const QByteArray address = m_bus.readLine().trimmed();
+        QVERIFY(!address.isEmpty());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        for (auto [name, freq] : {std::pair{"first.wav", 1000}, std::pair{"second.wav", 440}})
+            QCOMPARE(run(QStringLiteral("sox"),
+                         {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                          QStringLiteral("-c"), QStringLiteral("2"), m_dir.filePath(QLatin1String(name)),
+                          QStringLiteral("synth"), QStringLiteral("20"), QStringLiteral("sine"),
+                          QString::number(freq), QStringLiteral("gain"), QStringLiteral("-20")}),
+                     0);
+    }
+    void cleanupTestCase() {
+        m_bus.kill();
+        m_bus.waitForFinished(5000);
+    }
+
+    void desktopControlsPlayback() {
+        // Guards against the desktop's media controls seeing a wrong title or state, or not reaching the
+        // player.
+        MediaControl media;
+        PlayList list;
+        PlayerController controller(media, list);
+        MprisService service(controller);
+        QVERIFY(service.registerOnSessionBus());
+        list.append({PlayList::entryFor(m_dir.filePath(QStringLiteral("first.wav"))),
+                     PlayList::entryFor(m_dir.filePath(QStringLiteral("second.wav")))});
+
+        QCOMPARE(playerctl({QStringLiteral("status")}), QStringLiteral("Stopped"));
+        playerctl({QStringLiteral("play")});
+        QTRY_COMPARE(media.state(), MediaControl::State::Playing);
+        QCOMPARE(playerctl({QStringLiteral("status")}), QStringLiteral("Playing"));
+        QCOMPARE(playerctl({QStringLiteral("metadata"), QStringLiteral("title")}),
+                 QStringLiteral("first.wav"));
+        QCOMPARE(playerctl({QStringLiteral("metadata"), QStringLiteral("mpris:length")}),
+                 QStringLiteral("20000000"));
+
+        playerctl({QStringLiteral("pause")});
+        QTRY_COMPARE(media.state(), MediaControl::State::Paused);
+        QCOMPARE(playerctl({QStringLiteral("status")}), QStringLiteral("Paused"));
+        playerctl({QStringLiteral("position"), QStringLiteral("12")});
+        QTRY_VERIFY(qAbs(media.currentPosition() - 12) < 0.05);
+        playerctl({QStringLiteral("position"), QStringLiteral("3-")});
+        QTRY_VERIFY(qAbs(media.currentPosition() - 9) < 0.05);
+        QCOMPARE(qRound(playerctl({QStringLiteral("position")}).toDouble()), 9);
+
+        playerctl({QStringLiteral("play-pause")});
+        QTRY_COMPARE(media.state(), MediaControl::State::Playing);
+        playerctl({QStringLiteral("next")});
+        QTRY_COMPARE(list.current(), 1);
+        QCOMPARE(playerctl({QStringLiteral("metadata"), QStringLiteral("title")}),
+                 QStringLiteral("second.wav"));
+        playerctl({QStringLiteral("previous")});
+        QTRY_COMPARE(list.current(), 0);
+        playerctl({QStringLiteral("stop")});
+        QTRY_COMPARE(media.state(), MediaControl::State::Stopped);
+        QCOMPARE(playerctl({QStringLiteral("status")}), QStringLiteral("Stopped"));
+
+        service.unregister();
+        QVERIFY(playerctl({QStringLiteral("status")}) != QStringLiteral("Stopped"));
+    }
+};
+
+QTEST_MAIN(TestMpris)
+#include "test_mpris.moc"
