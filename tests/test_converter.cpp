@@ -257,10 +257,10 @@ private Q_SLOTS:
         auto* log = dialog->findChild<QTreeWidget*>(QStringLiteral("viewEvent"));
         const QStringList expected{QStringLiteral("Set WMA Format parameters "),
                                    QStringLiteral("Start Convert To WMA"),
-                                   QStringLiteral("Start Convert To MP3"),
-                                   QStringLiteral("Start Convert To Ogg"),
                                    QStringLiteral("complete Convert To WMA"),
+                                   QStringLiteral("Start Convert To MP3"),
                                    QStringLiteral("complete Convert To MP3"),
+                                   QStringLiteral("Start Convert To Ogg"),
                                    QStringLiteral("complete Convert To Ogg"),
                                    QStringLiteral("Tasks is completed: 3 of 3 jobs succeeded")};
         QCOMPARE(logTexts(log), expected);

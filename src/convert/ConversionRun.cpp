@@ -95,6 +95,8 @@ struct Job {
     AsideFile file;
     AudioFileWriter writer;
     QString failure;
+    // The output would be the input itself: never opened.
+    bool skipped = false;
 
     Job(Target t, const QString& finalPath)
         : target(t)
@@ -154,15 +156,9 @@ void ConversionRun::convertInput(const QString& input, int index) {
         if (!m_settings.wants(target))
             continue;
         ++m_jobs;
-        const QString name = convert::targetName(target);
-        step(QStringLiteral("Start Convert To ") + name);
         auto job = std::make_unique<Job>(
             target, convert::outputPath(*base, target, m_settings.mp3Kbps, m_settings.wmaProfile));
-        if (convert::sameFile(input, job->file.finalPath())) {
-            step(QStringLiteral("Convert To %1 skipped: the output %2 is the input file itself")
-                     .arg(name, job->file.finalPath()));
-            continue;
-        }
+        job->skipped = convert::sameFile(input, job->file.finalPath());
         jobs.push_back(std::move(job));
     }
     if (jobs.empty())
@@ -176,6 +172,8 @@ void ConversionRun::convertInput(const QString& input, int index) {
     reader.setHeaderlessFormats(m_settings.headerless);
     reader.open(input);
     for (auto& job : jobs) {
+        if (job->skipped)
+            continue;
         if (reader.status() < 0) {
             fail(*job, reader.errorText());
             continue;
@@ -195,7 +193,7 @@ void ConversionRun::convertInput(const QString& input, int index) {
 
     std::vector<Job*> live;
     for (auto& job : jobs)
-        if (job->live())
+        if (job->live() && !job->skipped)
             live.push_back(job.get());
     Q_EMIT progressChanged(0);
     if (!live.empty()) {
@@ -231,8 +229,15 @@ void ConversionRun::convertInput(const QString& input, int index) {
                 fail(*job, reader.errorText());
     }
 
+    // The targets were encoded together; the log tells each job start to end, in turn.
     for (auto& job : jobs) {
         const QString name = convert::targetName(job->target);
+        step(QStringLiteral("Start Convert To ") + name);
+        if (job->skipped) {
+            step(QStringLiteral("Convert To %1 skipped: the output %2 is the input file itself")
+                     .arg(name, job->file.finalPath()));
+            continue;
+        }
         if (m_cancelled && job->live()) {
             job->writer.close();
             job->file.discard();

@@ -3,8 +3,11 @@
 #include "base/ui/PortalShortcuts.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QWidget>
 #include <array>
 #include <set>
 #include <vector>
@@ -81,6 +84,25 @@ public:
 
     QString name() const override { return QStringLiteral("x11"); }
 
+    // While one of our own windows is active the key is its own: handed to it as a key press,
+    // so the main window's menu does the same start and stop and a dialog keeps its own use
+    // of the key (Save in the tag editor).
+    void pressed(GlobalHotkeys::Key key) {
+        QWidget* active = QApplication::activeWindow();
+        if (!active) {
+            Q_EMIT m_owner->activated(key);
+            return;
+        }
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : active;
+        const auto qtKey = key == GlobalHotkeys::Key::Record ? Qt::Key_R : Qt::Key_S;
+        const QString text =
+            key == GlobalHotkeys::Key::Record ? QStringLiteral("\x12") : QStringLiteral("\x13");
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::ControlModifier, text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::ControlModifier, text);
+        QApplication::sendEvent(target, &release);
+    }
+
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t")
             return false;
@@ -98,7 +120,7 @@ public:
             const bool wasDown = g.down;
             g.down = kind == XCB_KEY_PRESS;
             if (g.down && !wasDown)
-                Q_EMIT m_owner->activated(g.key);
+                pressed(g.key);
             return true;
         }
         return false;

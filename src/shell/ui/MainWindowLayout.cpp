@@ -265,5 +265,4 @@ void MainWindow::buildMenus() {
     help->addSeparator();
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
-
 }
