@@ -24,6 +24,10 @@ packages=(
   x11-utils tint2
   # a stand-in for logind on a private bus (sleep lock of a scheduled recording)
   python3-dbus python3-gi
+  # the same tests against PipeWire's PulseAudio server (coexists with pulseaudio)
+  pipewire pipewire-pulse wireplumber
+  # install and package checks: icons rendered from the SVG, the .desktop and metainfo validators
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
