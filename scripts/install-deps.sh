@@ -26,6 +26,10 @@ packages=(
   python3-dbus python3-gi
   # the audio player's desktop controls, driven as a desktop does
   playerctl
+  # the same tests against PipeWire's PulseAudio server (coexists with pulseaudio)
+  pipewire pipewire-pulse wireplumber
+  # install and package checks: icons rendered from the SVG, the .desktop and metainfo validators
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

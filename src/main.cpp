@@ -1,10 +1,12 @@
 #include "base/AppFolder.h"
+#include "base/CommandLine.h"
 #include "base/SingleInstance.h"
 #include "base/ui/Dialogs.h"
 #include "shell/ui/DesktopControls.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -12,10 +14,22 @@
 int main(int argc, char* argv[]) {
     // A file size limit must become a write error the recorder reports, not a kill.
     std::signal(SIGXFSZ, SIG_IGN);
+    // --help, --version and a malformed line are answered without a display or sound server.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine line = parseCommandLine(arguments); line.action != CommandLine::Action::Run) {
+        std::fputs(line.text.toLocal8Bit().constData(),
+                   line.action == CommandLine::Action::Error ? stderr : stdout);
+        return line.exitStatus();
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("tavrik"));
     QApplication::setApplicationName(QStringLiteral("tavrik"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ties the windows to org.tavrik.Tavrik.desktop (and its icon) on Wayland and in task bars.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrik.Tavrik"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tavrik")));
 
     SingleInstance instance;
     const SingleInstance::Command command = SingleInstance::commandOf(QApplication::arguments());

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -38,6 +39,72 @@ class TestApp : public QObject {
     }
 
 private Q_SLOTS:
+    void commandLineAnswers_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString usage = QStringLiteral("^Usage: tavrik \\[OPTION\\]\\.\\.\\.\n[\\s\\S]*--app-dir=DIR");
+        const QString version = QStringLiteral("^tavrik \\d+\\.\\d+\n$");
+        const QString tryHelp = QStringLiteral("\nTry 'tavrik --help' for more information\\.\n$");
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << usage << QString();
+        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << 0 << usage << QString();
+        QTest::newRow("help beats a command")
+            << QStringList{QStringLiteral("--record"), QStringLiteral("--help")} << 0 << usage << QString();
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0 << version << QString();
+        QTest::newRow("-V") << QStringList{QStringLiteral("-V")} << 0 << version << QString();
+        QTest::newRow("Qt's option keeps its value")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")}
+            << 0 << version << QString();
+        QTest::newRow("--app-dir keeps its value")
+            << QStringList{QStringLiteral("--app-dir"), QStringLiteral("--help"), QStringLiteral("--version")}
+            << 0 << version << QString();
+        QTest::newRow("unknown option")
+            << QStringList{QStringLiteral("--recrod")} << 2 << QString()
+            << QStringLiteral("^tavrik: unrecognized option '--recrod'") + tryHelp;
+        QTest::newRow("missing value")
+            << QStringList{QStringLiteral("--app-dir")} << 2 << QString()
+            << QStringLiteral("^tavrik: option '--app-dir' requires an argument") + tryHelp;
+        QTest::newRow("value on a switch")
+            << QStringList{QStringLiteral("--record=yes")} << 2 << QString()
+            << QStringLiteral("^tavrik: option '--record' doesn't allow an argument") + tryHelp;
+        QTest::newRow("stray argument")
+            << QStringList{QStringLiteral("take1.wav")} << 2 << QString()
+            << QStringLiteral("^tavrik: unexpected argument 'take1.wav'") + tryHelp;
+        QTest::newRow("error beats help")
+            << QStringList{QStringLiteral("--bogus"), QStringLiteral("--help")} << 2 << QString()
+            << QStringLiteral("unrecognized option '--bogus'");
+    }
+
+    void commandLineAnswers() {
+        // Guards against --help or --version opening a window, contacting the sound server or
+        // answering on the wrong stream or status, and against a mistyped option being ignored.
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // Any window or sound would fail: no display to open, no server to reach.
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:/nonexistent/native"));
+        p.setProcessEnvironment(env);
+        p.start(qEnvironmentVariable("TAVRIK_BINARY"), arguments);
+        QVERIFY2(p.waitForStarted(), "TAVRIK_BINARY names no program");
+        QVERIFY(p.waitForFinished(10000));
+        const QString stdOut = QString::fromLocal8Bit(p.readAllStandardOutput());
+        const QString stdErr = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == status, qPrintable(stdErr));
+        const auto matches = [](const QString& text, const QString& pattern) {
+            return pattern.isEmpty() ? text.isEmpty() : QRegularExpression(pattern).match(text).hasMatch();
+        };
+        QVERIFY2(matches(stdOut, out), qPrintable(stdOut));
+        QVERIFY2(matches(stdErr, err), qPrintable(stdErr));
+    }
+
     void secondCopyEndsWithItsMessage() {
         // Guards against two copies recording at once or a second copy hanging on its message.
         auto first = launch({});

@@ -33,12 +33,8 @@ int pactl(const QStringList& args, QString* out = nullptr) {
 
 // Loads a null source of `channels` channels; returns the module's number, or -1.
 int loadSource(const QString& name, int channels) {
-    QString out;
-    if (pactl({QStringLiteral("load-module"), QStringLiteral("module-null-source"),
-               QStringLiteral("source_name=") + name, QStringLiteral("channels=%1").arg(channels)},
-              &out) != 0)
-        return -1;
-    return out.trimmed().toInt();
+    const QString module = loadNullSource(name, channels);
+    return module.isEmpty() ? -1 : module.toInt();
 }
 
 void unloadModule(int module) {

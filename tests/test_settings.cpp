@@ -1,7 +1,9 @@
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,6 +128,21 @@ private Q_SLOTS:
         QCOMPARE(resolveAppFolder({QStringLiteral("tavrik")}, m_dir.path()), QStringLiteral("/tmp/from-env"));
         qunsetenv("TAVRIK_APP_DIR");
         QCOMPARE(resolveAppFolder({QStringLiteral("tavrik")}, m_dir.path()), m_dir.path());
+    }
+
+    void installedCopyKeepsItsFilesInTheDataFolder() {
+        // Guards against an installed tavrik run by root writing settings.dat into /usr/bin.
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/tavrik")));
+        QTemporaryDir data;
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        const QString chosen =
+            resolveAppFolder({QStringLiteral("tavrik")}, prefix.filePath(QStringLiteral("bin")));
+        qputenv("XDG_DATA_HOME", oldData);
+        QCOMPARE(chosen, data.filePath(QStringLiteral("tavrik")));
+        QVERIFY(QFileInfo(chosen).isDir());
     }
 };
 

@@ -15,7 +15,9 @@ QString resolveAppFolder(const QStringList& arguments, const QString& executable
     const QString fromEnv = qEnvironmentVariable("TAVRIK_APP_DIR");
     if (!fromEnv.isEmpty())
         return QDir(fromEnv).absolutePath();
-    if (QFileInfo(executableFolder).isWritable())
+    // An installed copy (its share/tavrik beside its bin) never writes into bin, not even as root.
+    const bool installed = QFileInfo::exists(executableFolder + QStringLiteral("/../share/tavrik"));
+    if (!installed && QFileInfo(executableFolder).isWritable())
         return executableFolder;
     const QString data =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/tavrik");

@@ -5,7 +5,8 @@
 
 // The application folder: holds settings.dat and is the default output folder.
 // Chosen by `--app-dir DIR`, else TAVRIK_APP_DIR, else the executable's folder when it
-// is writable, else $XDG_DATA_HOME/tavrik (created when missing).
+// is writable and not an installed bin folder (one with share/tavrik beside it), else
+// $XDG_DATA_HOME/tavrik (created when missing).
 QString resolveAppFolder(const QStringList& arguments, const QString& executableFolder);
 
 // The settings file inside an application folder.

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,6 +40,55 @@ QString sourceDescription(const QString& name) {
             return s[QStringLiteral("description")].toString();
     }
     return {};
+}
+
+namespace {
+
+bool onPipeWire() {
+    QString info;
+    run(QStringLiteral("pactl"), {QStringLiteral("info")}, &info);
+    return info.contains(QStringLiteral("on PipeWire"));
+}
+
+QString loadModule(const QStringList& args) {
+    QString out;
+    return run(QStringLiteral("pactl"), QStringList{QStringLiteral("load-module")} + args, &out) == 0
+               ? out.trimmed()
+               : QString();
+}
+
+} // namespace
+
+QString loadSineSource(const QString& name, int frequency, const QString& folder) {
+    if (!onPipeWire())
+        return loadModule({QStringLiteral("module-sine-source"), QStringLiteral("source_name=") + name,
+                           QStringLiteral("frequency=%1").arg(frequency)});
+    const QString fifo = QDir(folder).filePath(name + QStringLiteral(".fifo"));
+    if (run(QStringLiteral("mkfifo"), {fifo}) != 0)
+        return {};
+    const QString module =
+        loadModule({QStringLiteral("module-pipe-source"), QStringLiteral("source_name=") + name,
+                    QStringLiteral("file=") + fifo, QStringLiteral("format=s16le"),
+                    QStringLiteral("rate=48000"), QStringLiteral("channels=1")});
+    // The writer gets SIGPIPE once the module, the fifo's only reader, is gone.
+    if (!module.isEmpty())
+        QProcess::startDetached(
+            QStringLiteral("sh"),
+            {QStringLiteral("-c"),
+             QStringLiteral(
+                 "exec sox -q -n -r 48000 -c 1 -b 16 -e signed -t raw - synth sine %1 vol 0.5 > \"$0\"")
+                 .arg(frequency),
+             fifo});
+    return module;
+}
+
+QString loadNullSource(const QString& name, int channels) {
+    const QString count = QStringLiteral("channels=%1").arg(channels);
+    if (onPipeWire())
+        return loadModule({QStringLiteral("module-null-sink"),
+                           QStringLiteral("media.class=Audio/Source/Virtual"),
+                           QStringLiteral("sink_name=") + name, count});
+    return loadModule({QStringLiteral("module-null-source"), QStringLiteral("source_name=") + name, count});
 }
 
 bool chooseSource(AudioRecorder& rec, const QString& description) {

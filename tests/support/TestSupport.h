@@ -17,6 +17,16 @@ namespace testsupport {
 // The description (the name the recorder lists) of the server's source `name`.
 QString sourceDescription(const QString& name);
 
+// Loads a source of silence paced by the server's clock named `name` (PipeWire's PulseAudio
+// server has no module-null-source: a virtual source from module-null-sink stands in there).
+// Returns the module's number, or an empty string.
+QString loadNullSource(const QString& name, int channels = 2);
+
+// Loads a source `name` of a `frequency` Hz sine, for a test to unload. PipeWire's PulseAudio
+// server has no module-sine-source: there a pipe source in `folder` stands in, fed by a sox that
+// ends with the module. Returns the module's number, or an empty string.
+QString loadSineSource(const QString& name, int frequency, const QString& folder);
+
 // Selects the source described as `description` and makes it the one recorded.
 bool chooseSource(AudioRecorder& rec, const QString& description);
 

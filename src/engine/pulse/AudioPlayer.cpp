@@ -160,7 +160,7 @@ bool AudioPlayer::Impl::openStream() {
     attr.fragsize = static_cast<std::uint32_t>(-1);
 
     PulseLock lock(server.loop());
-    stream = pa_stream_new(server.context(), "Tavrik playback", &sampleSpec, &map);
+    stream = server.newStream("Tavrik playback", sampleSpec, map);
     if (!stream)
         return false;
     pa_stream_set_state_callback(stream, onStreamState, this);

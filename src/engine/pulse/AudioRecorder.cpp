@@ -404,7 +404,7 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
 
     PulseLock lock(server.loop());
     fault.store(kNoFault);
-    stream = pa_stream_new(server.context(), "Tavrik recording", &sampleSpec, &map);
+    stream = server.newStream("Tavrik recording", sampleSpec, map);
     bool answered = false;
     if (stream) {
         pa_stream_set_state_callback(stream, onStreamState, this);

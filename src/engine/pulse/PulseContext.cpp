@@ -27,7 +27,13 @@ bool PulseContext::connect(pa_context_notify_cb_t onState, void* userdata) {
     }
     disconnect();
     PulseLock lock(m_loop);
-    m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Tavrik");
+    // The desktop's sound settings show our streams under this name and icon.
+    pa_proplist* props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Tavrik");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, "org.tavrik.Tavrik");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, "tavrik");
+    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), "Tavrik", props);
+    pa_proplist_free(props);
     if (!m_context)
         return false;
     pa_context_set_state_callback(m_context, onState, userdata);
@@ -74,4 +80,16 @@ bool PulseContext::runLocked(pa_operation* op) const {
         pa_operation_cancel(op);
     pa_operation_unref(op);
     return state == PA_OPERATION_DONE;
+}
+
+pa_stream* PulseContext::newStream(const char* name, const pa_sample_spec& spec,
+                                   const pa_channel_map& map) const {
+    pa_proplist* props = pa_proplist_new();
+    // PipeWire mixes channels down at -3 dB each unless told to normalise: a mono recording of a
+    // stereo source came out 3 dB louder than on PulseAudio, and a loud one clipped. PulseAudio
+    // ignores the property and averages anyway.
+    pa_proplist_sets(props, "channelmix.normalize", "true");
+    pa_stream* stream = pa_stream_new_with_proplist(m_context, name, &spec, &map, props);
+    pa_proplist_free(props);
+    return stream;
 }

@@ -23,6 +23,9 @@ public:
     template <typename Ready> bool waitLocked(int ms, Ready ready) const;
     // Runs `op` to its end with the lock held; false when it failed or timed out.
     bool runLocked(pa_operation* op) const;
+    // A new stream that mixes channels up and down the same way on PulseAudio and PipeWire.
+    // Call with the lock held.
+    pa_stream* newStream(const char* name, const pa_sample_spec& spec, const pa_channel_map& map) const;
 
     static constexpr int kServerWaitMs = 3000;
 
