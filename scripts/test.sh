@@ -17,10 +17,9 @@ cd "$build"
 ctest --output-on-failure "$@"
 [ $# -eq 0 ] || exit 0
 
-# Recording, devices, playback and one whole-program recording on PipeWire (pipewire,
-# pipewire-pulse and WirePlumber, started privately by tests/support/pulse-server.sh). The
-# mixer's tests join once a line that comes back under its name always takes its volume there.
-sound='pulse_server|test_(recorder|player|playback)$|e2e_exit_ctrl_x$'
+# Recording, devices, mixer, playback and one whole-program recording on PipeWire
+# (pipewire, pipewire-pulse and WirePlumber, started privately by tests/support/pulse-server.sh).
+sound='pulse_server|test_(recorder|mixer|player|playback)$|e2e_exit_ctrl_x$'
 TAVRIK_SOUND_SERVER=pipewire ctest --output-on-failure -R "$sound"
 
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -220,6 +220,9 @@ int InputMixer::volume(int line) const {
 }
 
 int InputMixer::setVolume(int line, int volume) {
+    // Built on the source as it is now: a source that just appeared may have been told in
+    // a passing state (another channel map), which the server refuses to be set from.
+    d->refresh(line);
     const LineState* s = d->state(line);
     if (!s)
         return 0;
@@ -246,6 +249,7 @@ int InputMixer::balance(int line) const {
 }
 
 int InputMixer::setBalance(int line, int balance) {
+    d->refresh(line);
     if (!hasBalance(line))
         return this->balance(line);
     const LineState* s = d->state(line);
