@@ -82,14 +82,14 @@ bool PulseContext::runLocked(pa_operation* op) const {
     return state == PA_OPERATION_DONE;
 }
 
-pa_stream* PulseContext::newStream(const char* name, const pa_sample_spec& spec,
+pa_stream* PulseContext::newStream(const char* name, const pa_sample_spec& format,
                                    const pa_channel_map& map) const {
     pa_proplist* props = pa_proplist_new();
     // PipeWire mixes channels down at -3 dB each unless told to normalise: a mono recording of a
     // stereo source came out 3 dB louder than on PulseAudio, and a loud one clipped. PulseAudio
     // ignores the property and averages anyway.
     pa_proplist_sets(props, "channelmix.normalize", "true");
-    pa_stream* stream = pa_stream_new_with_proplist(m_context, name, &spec, &map, props);
+    pa_stream* stream = pa_stream_new_with_proplist(m_context, name, &format, &map, props);
     pa_proplist_free(props);
     return stream;
 }

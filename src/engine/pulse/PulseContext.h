@@ -25,7 +25,7 @@ public:
     bool runLocked(pa_operation* op) const;
     // A new stream that mixes channels up and down the same way on PulseAudio and PipeWire.
     // Call with the lock held.
-    pa_stream* newStream(const char* name, const pa_sample_spec& spec, const pa_channel_map& map) const;
+    pa_stream* newStream(const char* name, const pa_sample_spec& format, const pa_channel_map& map) const;
 
     static constexpr int kServerWaitMs = 3000;
 
