@@ -42,6 +42,22 @@ def wait_for(what, condition, seconds=10.0):
         time.sleep(0.05)
 
 
+def tone_windows(path, hz=1000):
+    """How many whole quarter seconds of the file (first channel, as sox decodes it) carry a
+    tone of `hz` (±2 %)."""
+    raw = subprocess.run(["sox", str(path), "-t", "raw", "-e", "signed", "-b", "16", "-r", "44100",
+                          "-", "remix", "1"], capture_output=True, check=True).stdout
+    samples = array.array("h")
+    samples.frombytes(raw[: len(raw) // 2 * 2])
+    window = 44100 // 4
+    found = 0
+    for start in range(0, len(samples) - window + 1, window):
+        w = samples[start:start + window]
+        rises = sum(1 for a, b in zip(w, w[1:]) if a < 0 <= b)
+        found += max(w) > 1000 and abs(rises * 4 - hz) <= hz * 0.02
+    return found
+
+
 def read_ini(path):
     ini = configparser.ConfigParser(interpolation=None, strict=False)
     ini.read(path, encoding="latin-1")

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the .deb with scripts/build-deb.sh and checks it as Debian and a desktop see it: its
+# Checks the .deb that scripts/build-deb.sh built as Debian and a desktop see it: its
 # control fields and dependencies (dpkg-deb -I), its file list (dpkg-deb -c), the unpacked
 # tree against desktop-file-validate and appstreamcli, the man page against --help, and that
 # the unpacked program keeps its files in the user's data folder.
-# Usage: check-deb.sh SOURCE_DIR BUILD_DIR
+# Usage: check-deb.sh SOURCE_DIR PACKAGES_DIR (the folder holding the one tavrik_*.deb)
 set -euo pipefail
 src=${1:?source folder}
-export TAVRIK_BUILD_DIR=${2:?build folder}
+packages=${2:?packages folder}
 work=$(mktemp -d)
 pid=
 cleanup() {
@@ -20,8 +20,9 @@ fail() {
     failures=$((failures + 1))
 }
 
-deb=$("$src/scripts/build-deb.sh" "$work/out")
-[ -f "$deb" ] || { echo "FAIL: no package built" >&2; exit 1; }
+debs=("$packages"/tavrik_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: not one package in $packages" >&2; exit 1; }
+deb=${debs[0]}
 echo "package: $(basename "$deb")"
 
 # Control fields; dpkg-shlibdeps found the libraries, we named the platform plugins.
