@@ -11,13 +11,14 @@ packages=(
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libtag1-dev libxcb1-dev libcdio-paranoia-dev
   libgtest-dev libbenchmark-dev
-  # run
-  pulseaudio pulseaudio-utils
+  # run: the sound server, and Qt's platform for Wayland sessions
+  pulseaudio pulseaudio-utils qt6-wayland
   # tests and benchmarks: independent tools that check our files
   sox libsox-fmt-all ffmpeg mpg123 vorbis-tools lame id3v2 eyed3 python3-mutagen
   xvfb xauth hyperfine procps
-  # whole-program tests: the real window system, a session bus, input from outside
-  qt6-qpa-plugins dbus dbus-bin xdotool libx11-6
+  # whole-program tests: the real window system, a session bus, input from outside; a
+  # Wayland compositor (weston, headless)
+  qt6-qpa-plugins dbus dbus-bin xdotool libx11-6 weston
   # help: chmcmd builds help.chm, xchm shows it, extract_chmLib checks it
   fp-utils xchm libchm-bin
   # hotkey and tray tests: another client to hold the focus, a tray host

@@ -17,10 +17,10 @@ cd "$build"
 ctest --output-on-failure "$@"
 [ $# -eq 0 ] || exit 0
 
-# Recording, devices, mixer, playback and two whole-program recordings, one of them started
-# from the .deb's menu entry, on PipeWire (pipewire, pipewire-pulse and WirePlumber, started
-# privately by tests/support/pulse-server.sh).
-sound='pulse_server|test_(recorder|mixer|player|playback)$|e2e_(exit_ctrl_x|menu)$'
+# Recording, devices, mixer, playback and whole-program recordings (on X, from the .deb's menu
+# entry, and in a Wayland session) on PipeWire (pipewire, pipewire-pulse and WirePlumber,
+# started privately by tests/support/pulse-server.sh).
+sound='pulse_server|test_(recorder|mixer|player|playback)$|e2e_(exit_ctrl_x|menu|wayland)$'
 TAVRIK_SOUND_SERVER=pipewire ctest --output-on-failure -R "$sound"
 
 # The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,6 +1,7 @@
 #include "base/AppFolder.h"
 #include "base/CommandLine.h"
 #include "base/SingleInstance.h"
+#include "base/TerminationSignals.h"
 #include "base/ui/Dialogs.h"
 #include "shell/ui/DesktopControls.h"
 #include "shell/ui/MainWindow.h"
@@ -47,6 +48,8 @@ int main(int argc, char* argv[]) {
     }
     MainWindow window(resolveAppFolder(QApplication::arguments(), QApplication::applicationDirPath()));
     DesktopControls controls(window);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endSession);
     QObject::connect(&instance, &SingleInstance::commandReceived, &controls, &DesktopControls::run);
     controls.start();
     if (QApplication::arguments().contains(QStringLiteral("--minimized")))

@@ -165,6 +165,47 @@ private Q_SLOTS:
         QVERIFY(running->waitForFinished());
     }
 
+    void endedSessionClosesTheRecording_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM: logout, shutdown, kill") << int(SIGTERM);
+        QTest::newRow("SIGINT: Ctrl+C in the terminal") << int(SIGINT);
+        QTest::newRow("SIGHUP: the terminal closed") << int(SIGHUP);
+    }
+
+    void endedSessionClosesTheRecording() {
+        // Guards against a session that ends under the program (logout, a service stop, Ctrl+C
+        // in a terminal) cutting the recording off unclosed, asking a question nobody can
+        // answer, or leaving the journal that makes the next start "recover" a finished file.
+        QFETCH(int, signalNumber);
+        const QString settings = settingsFile(m_app.path());
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("ended"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("existedfile"), QStringLiteral("0"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("outputformat"), QString());
+        const QString path = m_app.filePath(QStringLiteral("ended.WAV"));
+        QFile::remove(path);
+
+        auto p = launch({QStringLiteral("--record")});
+        QVERIFY(p->waitForStarted());
+        const qint64 twoSeconds = 2 * 44100 * 2 * 2;
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > twoSeconds, 15000);
+        const qint64 written = QFileInfo(path).size();
+        ::kill(static_cast<pid_t>(p->processId()), signalNumber);
+        QVERIFY(p->waitForFinished(15000));
+
+        const QString err = QString::fromLocal8Bit(p->readAllStandardError());
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p->exitCode() == 0, qPrintable(err));
+        QVERIFY2(!err.contains(QStringLiteral("save the recording project")), qPrintable(err));
+        QVERIFY(!QFileInfo::exists(m_app.filePath(QStringLiteral("recording.journal"))));
+        QVERIFY(!readSetting(settings, QStringLiteral("set"), QStringLiteral("outputformat")).isEmpty());
+        // Closed with all it had: the header counts every sample, and none was dropped.
+        const Chunk data = findChunk(path, "data");
+        QCOMPARE(data.start + data.size, QFileInfo(path).size());
+        QVERIFY(QFileInfo(path).size() >= written);
+        QVERIFY(soxInfo(path).ok);
+    }
+
     void killedRecordingLeavesAReadableWav() {
         // Guards against a crash or SIGKILL leaving a WAV that no tool can read.
         const QString settings = settingsFile(m_app.path());

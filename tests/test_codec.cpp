@@ -24,28 +24,6 @@ QByteArray bytesAt(const QString& path, qint64 offset, qint64 count) {
     return file.open(QIODevice::ReadOnly) && file.seek(offset) ? file.read(count) : QByteArray();
 }
 
-// Where a chunk of a RIFF or RF64 WAV starts and the size its header gives.
-struct Chunk {
-    qint64 start = -1;
-    qint64 size = -1;
-};
-
-Chunk findChunk(const QString& path, const char* id) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(12))
-        return {};
-    while (!file.atEnd()) {
-        const QByteArray header = file.read(8);
-        if (header.size() < 8)
-            return {};
-        const auto size = qFromLittleEndian<quint32>(header.constData() + 4);
-        if (header.startsWith(id))
-            return {file.pos(), size};
-        file.seek(file.pos() + size + (size & 1));
-    }
-    return {};
-}
-
 // The format tag of a WAV's fmt chunk, or -1 without one.
 int formatTag(const QString& path) {
     const Chunk fmt = findChunk(path, "fmt ");

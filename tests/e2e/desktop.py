@@ -76,7 +76,7 @@ class Desktop:
         self.root = Path(tempfile.mkdtemp(prefix="tavrik-e2e-"))
         self._processes = []
         try:
-            self.display = ":" + self._start_xvfb()
+            self._start_display()
             self.bus = self._start_bus()
         except BaseException:
             self.__exit__(None, None, None)
@@ -100,6 +100,13 @@ class Desktop:
         p = subprocess.Popen(argv, stdin=subprocess.DEVNULL, preexec_fn=_die_with_test, **kwargs)
         self._processes.append(p)
         return p
+
+    def _start_display(self):
+        self.display = ":" + self._start_xvfb()
+
+    def display_environment(self):
+        """What a program needs to show its windows on this desktop."""
+        return {"DISPLAY": self.display, "QT_QPA_PLATFORM": "xcb"}
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
@@ -162,6 +169,27 @@ class Desktop:
 
     def focused_window(self):
         return int(self.xdotool("getwindowfocus", "-f").stdout)
+
+
+class WaylandDesktop(Desktop):
+    """A Wayland session instead of X: weston's headless compositor on a socket of its own,
+    and a session bus. Weston offers no global shortcuts portal and no virtual keyboard, so
+    programs on it are driven by their command line and by signals."""
+
+    def _start_display(self):
+        runtime = self.root / "wayland-runtime"
+        runtime.mkdir(mode=0o700)
+        with open(self.root / "weston.log", "wb") as log:
+            self._spawn(["weston", "--backend=headless-backend.so", "--socket=wayland-tavrik", "--idle-time=0",
+                         "--no-config"], env={**os.environ, "XDG_RUNTIME_DIR": str(runtime)},
+                        stdout=log, stderr=log)
+        socket = runtime / "wayland-tavrik"
+        wait_for("weston's socket", socket.exists, 15)
+        self.wayland_display = str(socket)
+
+    def display_environment(self):
+        return {"WAYLAND_DISPLAY": self.wayland_display, "XDG_SESSION_TYPE": "wayland",
+                "QT_QPA_PLATFORM": "wayland"}
 
 
 class _ClientMessage(ctypes.Structure):
@@ -323,9 +351,9 @@ class Tavrik:
         write_ini(self.config_dir / "tavrik" / "tavrik.conf", "Settings", {"folder": folder})
 
     def environment(self):
-        env = {k: v for k, v in os.environ.items() if k not in ("SESSION_MANAGER", "WAYLAND_DISPLAY")}
-        env.update(DISPLAY=self.desktop.display, QT_QPA_PLATFORM="xcb",
-                   DBUS_SESSION_BUS_ADDRESS=self.desktop.bus, HOME=str(self.home),
+        env = {k: v for k, v in os.environ.items() if k not in ("SESSION_MANAGER", "WAYLAND_DISPLAY", "DISPLAY")}
+        env.update(self.desktop.display_environment())
+        env.update(DBUS_SESSION_BUS_ADDRESS=self.desktop.bus, HOME=str(self.home),
                    XDG_CONFIG_HOME=str(self.config_dir), TMPDIR=str(self._tmp),
                    TAVRIK_UNATTENDED="1")
         env.update(self.extra_environment)

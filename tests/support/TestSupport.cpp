@@ -5,11 +5,13 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTest>
+#include <QtEndian>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -194,6 +196,22 @@ std::vector<float> SinkListener::asFloat() const {
     std::vector<float> out(m_heard.size());
     std::transform(m_heard.begin(), m_heard.end(), out.begin(), [](std::int16_t v) { return v / 32768.0f; });
     return out;
+}
+
+Chunk findChunk(const QString& path, const char* id) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(12))
+        return {};
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            return {};
+        const auto size = qFromLittleEndian<quint32>(header.constData() + 4);
+        if (header.startsWith(id))
+            return {file.pos(), size};
+        file.seek(file.pos() + size + (size & 1));
+    }
+    return {};
 }
 
 AudioInfo soxInfo(const QString& path) {

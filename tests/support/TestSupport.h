@@ -44,6 +44,14 @@ struct AudioInfo {
 };
 AudioInfo soxInfo(const QString& path);
 
+// A chunk of a RIFF or RF64 WAV: where its data starts and the size its header gives;
+// both -1 when the file has no such chunk.
+struct Chunk {
+    qint64 start = -1;
+    qint64 size = -1;
+};
+Chunk findChunk(const QString& path, const char* id);
+
 // Records, in memory and mono, what the private server's output sink "out" plays.
 class SinkListener {
 public:

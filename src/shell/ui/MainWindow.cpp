@@ -400,6 +400,21 @@ void MainWindow::exitApplication() {
         Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
         saveProject();
+    shutDown();
+}
+
+void MainWindow::endSession() {
+    if (!m_exiting) {
+        m_exiting = true;
+        stopRecording();
+        m_playback->stop();
+        Q_EMIT exiting();
+    }
+    // Also while the exit's own question is open: quitting ends its loop unanswered.
+    shutDown();
+}
+
+void MainWindow::shutDown() {
     // Hidden first: hiding asks the recorder and the player to slow their ticks.
     hide();
     m_core->shutdown();

@@ -35,6 +35,10 @@ public:
     // The orderly exit: stops recording, stores the output format, releases the
     // components and quits the application.
     void exitApplication();
+    // The same exit when the session ends under the program (a termination signal): nobody is
+    // there to answer, so the list is not offered for saving, and a question already open is
+    // left unanswered.
+    void endSession();
     // Opens Format Settings modally.
     void showFormatSettings();
     // While this icon is shown in a tray, minimising and the close box hide the window
@@ -59,6 +63,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void shutDown();
     void buildUi();
     void buildMenus();
     void load();
