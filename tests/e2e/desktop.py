@@ -42,6 +42,11 @@ def wait_for(what, condition, seconds=10.0):
         time.sleep(0.05)
 
 
+def seconds_in(path):
+    """The length of an audio file as sox reads it."""
+    return float(subprocess.run(["soxi", "-D", str(path)], capture_output=True, text=True, check=True).stdout)
+
+
 def tone_windows(path, hz=1000):
     """How many whole quarter seconds of the file (first channel, as sox decodes it) carry a
     tone of `hz` (±2 %)."""

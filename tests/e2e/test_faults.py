@@ -17,8 +17,7 @@ SERVER_SCRIPT = Path(os.environ["TAVRIK_TEST_SUPPORT"]) / "pulse-server.sh"
 
 def seconds_by_readers(path):
     """The lengths sox and ffprobe read from a WAV file."""
-    sox = float(subprocess.run(["soxi", "-D", str(path)], capture_output=True, text=True,
-                               check=True).stdout)
+    sox = desktop.seconds_in(path)
     probe = float(subprocess.run(["ffprobe", "-v", "error", "-show_entries", "format=duration",
                                   "-of", "csv=p=0", str(path)], capture_output=True, text=True,
                                  check=True).stdout)

@@ -1,10 +1,9 @@
 """Global hotkeys, the tray icon and the close box, in the real program on a private display."""
 
-import subprocess
 import unittest
 
 import desktop
-from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND
+from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND, seconds_in
 
 TAKEN_R = ("Can not register the hotkeys CTRL+R ...this key is already registered by some other running "
            "applications.")
@@ -13,10 +12,6 @@ TAKEN_S = "Can not register the hotkeys CTRL+S ... this key is already registere
 
 def size(path):
     return path.stat().st_size if path.exists() else 0
-
-
-def seconds_in(path):
-    return float(subprocess.run(["soxi", "-D", str(path)], capture_output=True, text=True, check=True).stdout)
 
 
 class Hotkeys(unittest.TestCase):

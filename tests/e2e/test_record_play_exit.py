@@ -1,10 +1,9 @@
 """Record, play and leave the real program by each way out a user has."""
 
-import subprocess
 import unittest
 
 import desktop
-from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND
+from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND, seconds_in
 
 
 class RecordPlayExit(unittest.TestCase):
@@ -36,8 +35,7 @@ class RecordPlayExit(unittest.TestCase):
         leave(tavrik, main)
         status = tavrik.wait_exit()
 
-        seconds = float(subprocess.run(["soxi", "-D", str(take)], capture_output=True, text=True,
-                                       check=True).stdout)
+        seconds = seconds_in(take)
         self.assertGreaterEqual(seconds, 3.0)
         set_section = desktop.read_ini(tavrik.settings_file)["set"]
         self.assertEqual(set_section.get("outputformat"), "0", "settings.dat not written at exit")

@@ -9,7 +9,7 @@ import unittest
 from pathlib import Path
 
 import desktop
-from desktop import MAIN_TITLE, tone_windows
+from desktop import MAIN_TITLE, seconds_in, tone_windows
 
 
 class FakeLogind:
@@ -86,8 +86,7 @@ class Schedule(unittest.TestCase):
         status = tavrik.wait_exit()
         self.assertEqual(status, 0, "exit status (negative: killed by that signal)\n" + tavrik.stderr())
 
-        seconds = float(subprocess.run(["soxi", "-D", str(take)], capture_output=True, text=True,
-                                       check=True).stdout)
+        seconds = seconds_in(take)
         self.assertAlmostEqual(seconds, 4.0, delta=0.5)
         self.assertEqual(tone_windows(take), int(seconds * 4), "quarter seconds without the 1000 Hz tone")
         self.assertEqual([p.name for p in tavrik.app_dir.glob("*.WAV")], ["sched.WAV"])

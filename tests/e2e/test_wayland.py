@@ -4,11 +4,10 @@ and logging out sends SIGTERM."""
 
 import re
 import signal
-import subprocess
 import unittest
 
 import desktop
-from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND, tone_windows
+from desktop import MAIN_TITLE, WAV_BYTES_PER_SECOND, seconds_in, tone_windows
 
 
 class Wayland(unittest.TestCase):
@@ -50,8 +49,7 @@ class Wayland(unittest.TestCase):
         self.assertFalse(journal.exists(), "the session's end left the recording unclosed")
         self.assertEqual(take.stat().st_size, stopped)
         for path, at_least in ((take, 3.0), (second, 0.0)):
-            seconds = float(subprocess.run(["soxi", "-D", str(path)], capture_output=True, text=True,
-                                           check=True).stdout)
+            seconds = seconds_in(path)
             self.assertGreaterEqual(seconds, at_least, path.name)
             self.assertGreaterEqual(tone_windows(path), int(seconds * 4) - 1, f"{path.name} lacks the tone")
 
