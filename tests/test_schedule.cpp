@@ -1,4 +1,6 @@
 #include "TestSupport.h"
+#include "base/AppFolder.h"
+#include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "recordings/RecordingsModel.h"
 #include "schedule/ScheduleFile.h"
@@ -71,7 +73,8 @@ private Q_SLOTS:
 
     void followsTheClock_data() {
         QTest::addColumn<QStringList>("entries"); // "start,stop" in seconds after 10:00:00
-        QTest::addColumn<QString>("script");      // tN: the clock at N and a tick; r/s: record/stop by hand
+        // tN: the clock at N and a tick; r/s: record/stop by hand; f/o: the output folder fails/works
+        QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("after"); // after each step: R recording or - not, then the list's rows
         QTest::addColumn<QStringList>("statuses"); // of the entries at the end
         QTest::newRow("one stops and the next starts in the same second")
@@ -95,6 +98,12 @@ private Q_SLOTS:
             << QStringList{u"Missed"_s, u"Done"_s};
         QTest::newRow("a stop time a late tick stepped over stops")
             << QStringList{u"0,5"_s} << u"t0 t3 t9"_s << u"R0 R0 -1"_s << QStringList{u"Done"_s};
+        QTest::newRow("a start that failed is tried again at the next tick")
+            << QStringList{u"0,5"_s} << u"f t0 t1 o t2 t5"_s << u"-0 -0 -0 -0 R0 -1"_s
+            << QStringList{u"Done"_s};
+        QTest::newRow("a start that fails until the stop is missed, not done")
+            << QStringList{u"0,5"_s} << u"f t0 t3 t5 o t6"_s << u"-0 -0 -0 -0 -0 -0"_s
+            << QStringList{u"Missed"_s};
         QTest::newRow("unreadable and empty windows never start")
             << QStringList{u"garbage,5"_s, u"3,3"_s, u"4,garbage"_s} << u"t3 t4 t5"_s << u"-0 -0 -0"_s
             << QStringList{u"Waiting"_s, u"Missed"_s, u"Waiting"_s};
@@ -125,6 +134,10 @@ private Q_SLOTS:
                 w.startRecording();
             } else if (step == QLatin1String("s")) {
                 w.stopRecording();
+            } else if (step == QLatin1String("f") || step == QLatin1String("o")) {
+                // A file where the folder should be: no recording can be created in it.
+                writeSetting(settingsFile(m_app->path()), u"set"_s, u"outputfolder"_s,
+                             step == QLatin1String("f") ? settingsFile(m_app->path()) : QString());
             } else {
                 offset = step.mid(1).toLongLong();
                 scheduler.tick();

@@ -79,6 +79,7 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
         return {false, m_recorder.errorText()};
     }
     m_recording = true;
+    Q_EMIT started();
     return {true, description};
 }
 

@@ -49,6 +49,8 @@ public:
     QString elapsed() const { return m_elapsed; }
 
 Q_SIGNALS:
+    // A recording began: its file is open and the sound flows in.
+    void started();
     void elapsedChanged(const QString& text);
     // The file is complete: the recordings list takes it as a row.
     void finished(const QString& path, const QString& duration, const QDateTime& start);

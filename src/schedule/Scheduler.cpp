@@ -84,11 +84,14 @@ void Scheduler::tick() {
 }
 
 void Scheduler::begin(int row) {
+    // A recording running now is ended (and reported stopped) by the start.
+    m_started = false;
+    Q_EMIT startRequested();
+    if (!m_started)
+        return;
     m_activeStop = m_list.row(row)[ScheduleModel::StopTime];
     m_active = true;
     m_list.setStatus(row, ScheduleModel::kDone);
-    // A recording running now is ended (and reported stopped) by the start.
-    Q_EMIT startRequested();
     m_recording = true;
     m_inhibitor.acquire();
 }

@@ -17,7 +17,9 @@ class ScheduleModel;
 // An entry starts when a tick falls in its start second, or at the first tick after it
 // when that tick came late (a busy or suspended machine) and its stop is still ahead.
 // While a scheduled recording is active no other entry starts: those whose start passes
-// meanwhile are marked missed, as are waiting entries whose whole window has passed.
+// meanwhile are marked missed, as are waiting entries whose whole window has passed. A start
+// that fails (no device, no output folder) leaves its entry waiting, to be tried again at
+// each tick until its stop passes.
 class Scheduler : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +37,8 @@ public:
 
     // Compares the clock with the list; a second already looked at is not looked at again.
     void tick();
+    // Any recording began: tells the scheduler that the start it asked for succeeded.
+    void recordingStarted() { m_started = true; }
     // Any recording ended, by the scheduler or otherwise: the scheduler has none running.
     void recordingStopped();
 
@@ -63,5 +67,7 @@ private:
     bool m_active = false;
     // The recording the scheduler started still runs.
     bool m_recording = false;
+    // Set while a start asked for is under way, when the recording began.
+    bool m_started = false;
     QString m_activeStop;
 };

@@ -42,6 +42,7 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     , m_scheduler(new Scheduler(*m_schedule, this)) {
     connect(m_recorder.get(), &AudioRecorder::tick, this, &ApplicationCore::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
+    connect(m_session, &RecordingSession::started, m_scheduler, &Scheduler::recordingStarted);
     connect(m_session, &RecordingSession::stopped, m_scheduler, &Scheduler::recordingStopped);
     connect(m_scheduler, &Scheduler::notice, this, &ApplicationCore::notice);
     connect(m_session, &RecordingSession::journalFailed, this, &ApplicationCore::notice,
