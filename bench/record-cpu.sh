@@ -3,16 +3,11 @@
 # both recording the same source of a private PulseAudio server for SECONDS each.
 # Usage: bench/record-cpu.sh [SECONDS] [ROUNDS]   (build first: scripts/build.sh)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
 rounds=${2:-3}
+source "$(dirname "$0")/private-server.sh"
 tavrik=${TAVRIK_BINARY:-$root/build/tavrik}
-work=$(mktemp -d)
-server="$work/pulse"
-trap '"$root/tests/support/pulse-server.sh" stop "$server"; rm -rf "$work"' EXIT
-"$root/tests/support/pulse-server.sh" start "$server"
-export PULSE_SERVER="unix:$server/native" XDG_RUNTIME_DIR="$server/runtime"
-export QT_QPA_PLATFORM=offscreen TAVRIK_UNATTENDED=1
+export TAVRIK_UNATTENDED=1
 source_name=tonesink.monitor
 
 # CPU seconds a running process's threads have used, to the nanosecond (the scheduler's own

@@ -4,15 +4,10 @@
 # first minute and the end is reported per hour (goal: under 1 MB/h).
 # Usage: bench/record-memory.sh [SECONDS]   (build first: scripts/build.sh; default 600)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
+source "$(dirname "$0")/private-server.sh"
 tavrik=${TAVRIK_BINARY:-$root/build/tavrik}
-work=$(mktemp -d)
-server="$work/pulse"
-trap '"$root/tests/support/pulse-server.sh" stop "$server"; rm -rf "$work"' EXIT
-"$root/tests/support/pulse-server.sh" start "$server"
-export PULSE_SERVER="unix:$server/native" XDG_RUNTIME_DIR="$server/runtime"
-export QT_QPA_PLATFORM=offscreen TAVRIK_UNATTENDED=1
+export TAVRIK_UNATTENDED=1
 pactl set-default-source tonesink.monitor
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }

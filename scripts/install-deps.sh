@@ -30,7 +30,7 @@ packages=(
   # the same tests against PipeWire's PulseAudio server (coexists with pulseaudio)
   pipewire pipewire-pulse wireplumber
   # install and package checks: icons rendered from the SVG, the .desktop and metainfo validators
-  librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -31,6 +31,18 @@ class TestApp : public QObject {
         return p;
     }
 
+    // The program started with --record into "<name>.WAV" of the application folder (an older
+    // file of that name removed first), as 16-bit stereo at 44.1 kHz.
+    std::pair<std::unique_ptr<QProcess>, QString> startRecording(const QString& name) {
+        const QString settings = settingsFile(m_app.path());
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), name);
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        const QString path = m_app.filePath(name + QStringLiteral(".WAV"));
+        QFile::remove(path);
+        return {launch({QStringLiteral("--record")}), path};
+    }
+    static constexpr qint64 kBytesPerSecond = 44100 * 2 * 2;
+
     // The first copy is up once it answers on its local socket.
     static bool runningCopyAnswers() {
         QLocalSocket probe;
@@ -139,25 +151,24 @@ private Q_SLOTS:
             QVERIFY2(!err.contains(QStringLiteral("another copy")), qPrintable(err));
             QCOMPARE(p->exitCode(), 0);
         };
-        const qint64 second44k = 44100 * 2 * 2;
         const auto size = [](const QString& path) { return QFileInfo(path).size(); };
 
         send("--record");
-        QTRY_VERIFY_WITH_TIMEOUT(size(first) > second44k, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(size(first) > kBytesPerSecond, 10000);
         send("--record");
         send("--stop");
         send("--toggle");
-        QTRY_VERIFY_WITH_TIMEOUT(size(second) > second44k, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(size(second) > kBytesPerSecond, 10000);
         // Commands are taken in order: the first file was closed before the second began.
         const qint64 closed = size(first);
-        QTRY_VERIFY_WITH_TIMEOUT(size(second) > 2 * second44k, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(size(second) > 2 * kBytesPerSecond, 10000);
         QCOMPARE(size(first), closed);
         send("--toggle");
         send("--toggle");
         const QString third = m_app.filePath(QStringLiteral("remote_3.WAV"));
-        QTRY_VERIFY_WITH_TIMEOUT(size(third) > second44k, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(size(third) > kBytesPerSecond, 10000);
         const qint64 stopped = size(second);
-        QTRY_VERIFY_WITH_TIMEOUT(size(third) > 2 * second44k, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(size(third) > 2 * kBytesPerSecond, 10000);
         QCOMPARE(size(second), stopped);
         QCOMPARE(QDir(m_app.path()).entryList({QStringLiteral("remote*")}, QDir::Files).size(), 3);
         QCOMPARE(running->state(), QProcess::Running);
@@ -178,17 +189,10 @@ private Q_SLOTS:
         // answer, or leaving the journal that makes the next start "recover" a finished file.
         QFETCH(int, signalNumber);
         const QString settings = settingsFile(m_app.path());
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("ended"));
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("existedfile"), QStringLiteral("0"));
         writeSetting(settings, QStringLiteral("set"), QStringLiteral("outputformat"), QString());
-        const QString path = m_app.filePath(QStringLiteral("ended.WAV"));
-        QFile::remove(path);
-
-        auto p = launch({QStringLiteral("--record")});
+        const auto [p, path] = startRecording(QStringLiteral("ended"));
         QVERIFY(p->waitForStarted());
-        const qint64 twoSeconds = 2 * 44100 * 2 * 2;
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > twoSeconds, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 2 * kBytesPerSecond, 15000);
         const qint64 written = QFileInfo(path).size();
         ::kill(static_cast<pid_t>(p->processId()), signalNumber);
         QVERIFY(p->waitForFinished(15000));
@@ -208,19 +212,12 @@ private Q_SLOTS:
 
     void killedRecordingLeavesAReadableWav() {
         // Guards against a crash or SIGKILL leaving a WAV that no tool can read.
-        const QString settings = settingsFile(m_app.path());
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("killed"));
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
-        const QString path = m_app.filePath(QStringLiteral("killed.WAV"));
-        QFile::remove(path);
-
-        auto p = launch({QStringLiteral("--record")});
+        const auto [p, path] = startRecording(QStringLiteral("killed"));
         QVERIFY(p->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
         QElapsedTimer recording;
         recording.start();
-        const qint64 fourSeconds = 4 * 44100 * 2 * 2;
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > fourSeconds, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 4 * kBytesPerSecond, 15000);
         const double recordedFor = recording.elapsed() / 1000.0;
         p->kill();
         QVERIFY(p->waitForFinished());
@@ -237,23 +234,17 @@ private Q_SLOTS:
         // Guards against a recording that silently loses what the server dropped while the
         // whole program stood still (SIGSTOP, a suspended laptop): the file must keep its
         // length, the gap filled with silence.
-        const QString settings = settingsFile(m_app.path());
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("stopped"));
-        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
-        const QString path = m_app.filePath(QStringLiteral("stopped.WAV"));
-        QFile::remove(path);
-
-        auto p = launch({QStringLiteral("--record")});
+        const auto [p, path] = startRecording(QStringLiteral("stopped"));
         QVERIFY(p->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), 10000);
         QElapsedTimer recording;
         recording.start();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 2 * 44100 * 2 * 2, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 2 * kBytesPerSecond, 15000);
         ::kill(static_cast<pid_t>(p->processId()), SIGSTOP);
         // The stall under test, longer than the server holds; not a wait for anything.
         QThread::sleep(40);
         ::kill(static_cast<pid_t>(p->processId()), SIGCONT);
-        const qint64 wanted = (recording.elapsed() / 1000 + 2) * 44100 * 2 * 2;
+        const qint64 wanted = (recording.elapsed() / 1000 + 2) * kBytesPerSecond;
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > wanted, 15000);
         const double recordedFor = recording.elapsed() / 1000.0;
         p->kill();

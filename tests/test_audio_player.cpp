@@ -1,6 +1,5 @@
 #include "TestSupport.h"
 #include "base/ui/Dialogs.h"
-#include "engine/codec/AudioFileWriter.h"
 #include "player/MediaControl.h"
 #include "player/PlayList.h"
 #include "player/PlayOrder.h"
@@ -24,8 +23,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <cmath>
-#include <numbers>
 
 using namespace testsupport;
 using playorder::Mode;
@@ -33,31 +30,6 @@ using playorder::Mode;
 namespace {
 
 constexpr int kRate = 44100;
-
-// A mono 1000 Hz tone whose amplitude rises from 0.05 to 0.95 over `seconds`, so a
-// window's loudness tells where in the file it was taken.
-bool writeRamp(const QString& path, double seconds, int rate = kRate) {
-    AudioFileWriter file;
-    file.setWavFormat(rate, 1, 16);
-    file.create(path);
-    const auto frames = static_cast<std::int64_t>(seconds * rate);
-    SampleBlock block;
-    for (std::int64_t at = 0; at < frames && file.status() == 0; at += rate) {
-        block.clear();
-        for (std::int64_t n = at; n < std::min(frames, at + rate); ++n) {
-            const double t = static_cast<double>(n) / rate;
-            block.push_back(static_cast<std::int16_t>(
-                std::lround(32767 * (0.05 + 0.9 * t / seconds) * std::sin(2 * std::numbers::pi * 1000 * t))));
-        }
-        file.write(block);
-    }
-    file.close();
-    return file.status() == 0;
-}
-
-double rampSecond(double rms, double seconds) {
-    return (rms * std::numbers::sqrt2 - 0.05) / 0.9 * seconds;
-}
 
 bool writeTone(const QString& path, double seconds, double freq = 1000) {
     return run(QStringLiteral("sox"),
@@ -284,12 +256,7 @@ private Q_SLOTS:
         QVERIFY(listener.listenFor(200));
         listener.stop();
 
-        const std::vector<double> rms = listener.windowRms();
-        std::size_t jump = 0;
-        while (jump < rms.size() && rampSecond(rms[jump], 60) < 10)
-            ++jump;
-        QVERIFY(jump + 1 < rms.size());
-        const double landed = rampSecond(rms[jump + 1], 60);
+        const double landed = secondResumedAfterSeek(listener.windowRms(), 60);
         qInfo("resumed at %.3f s", landed);
         QVERIFY(qAbs(landed - 30.0) <= 0.25);
     }

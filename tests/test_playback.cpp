@@ -8,43 +8,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <numbers>
 
 using namespace testsupport;
 
 namespace {
 
 constexpr int kRate = 44100;
-// The ramp files: a 1000 Hz tone whose amplitude tells the second it was taken from.
-constexpr double kRampStart = 0.05;
-constexpr double kRampSpan = 0.9;
-
-bool writeRamp(const QString& path, double seconds) {
-    AudioFileWriter codec;
-    codec.setWavFormat(kRate, 1, 16);
-    codec.create(path);
-    const auto frames = static_cast<std::int64_t>(seconds * kRate);
-    SampleBlock block;
-    for (std::int64_t at = 0; at < frames && codec.status() == 0; at += kRate) {
-        block.clear();
-        for (std::int64_t n = at; n < std::min(frames, at + kRate); ++n) {
-            const double t = static_cast<double>(n) / kRate;
-            const double amplitude = kRampStart + kRampSpan * t / seconds;
-            block.push_back(static_cast<std::int16_t>(
-                std::lround(32767 * amplitude * std::sin(2 * std::numbers::pi * 1000 * t))));
-        }
-        codec.write(block);
-    }
-    codec.close();
-    return codec.status() == 0;
-}
-
-// The second of a ramp file of `seconds` that a window of this RMS was taken from.
-double rampSecond(double rms, double seconds) {
-    return (rms * std::numbers::sqrt2 - kRampStart) / kRampSpan * seconds;
-}
-
 // Loud windows (RMS above 1 %) in runs; each run as [first, last] window index.
 std::vector<std::pair<int, int>> loudRuns(const std::vector<double>& rms) {
     std::vector<std::pair<int, int>> runs;
@@ -178,13 +147,7 @@ private Q_SLOTS:
         QVERIFY(listener.listenFor(200));
         listener.stop();
 
-        const std::vector<double> rms = listener.windowRms();
-        // The first window clearly louder than the start of the file is the first after the seek.
-        std::size_t jump = 0;
-        while (jump < rms.size() && rampSecond(rms[jump], 60) < 10)
-            ++jump;
-        QVERIFY(jump + 1 < rms.size());
-        const double landed = rampSecond(rms[jump + 1], 60);
+        const double landed = secondResumedAfterSeek(listener.windowRms(), 60);
         qInfo("resumed at %.3f s", landed);
         QVERIFY(qAbs(landed - 30.0) <= 0.25);
     }

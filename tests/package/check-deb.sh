@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the .deb that scripts/build-deb.sh built as Debian and a desktop see it: its
-# control fields and dependencies (dpkg-deb -I), its file list (dpkg-deb -c), the unpacked
+# control fields and dependencies (dpkg-deb -I), its file list (dpkg-deb -c), lintian, the unpacked
 # tree against desktop-file-validate and appstreamcli, the man page against --help, and that
 # the unpacked program keeps its files in the user's data folder.
 # Usage: check-deb.sh SOURCE_DIR PACKAGES_DIR (the folder holding the one tavrik_*.deb)
@@ -61,6 +61,13 @@ awk '$6 !~ /^\.\/(usr(\/|$)|$)/ { print; bad = 1 } END { exit bad }' <<<"$conten
     fail "files outside /usr"
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' <<<"$contents" || fail "files not owned by root"
 grep -Eq '^-rwxr-xr-x .* \./usr/bin/tavrik$' <<<"$contents" || fail "usr/bin/tavrik is not 0755"
+
+# Debian's own checks. Left to the owner: the licence (no copyright file without one) and, while
+# the maintainer is the placeholder, its address.
+grep -q ' ./usr/share/doc/tavrik/changelog.gz$' <<<"$contents" || fail "the package lacks its changelog"
+allowed='^E: tavrik: (no-copyright-file|bogus-mail-host Maintainer .*@localhost|bogus-mail-host-in-debian-changelog .*@localhost .*)$'
+lint=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null | grep -E '^[EW]: ' | grep -Ev "$allowed" || true)
+[ -z "$lint" ] || fail "lintian: $lint"
 
 # The unpacked tree is what an install leaves.
 tree=$work/tree

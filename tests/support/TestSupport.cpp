@@ -46,6 +46,10 @@ QString sourceDescription(const QString& name) {
 
 namespace {
 
+// The ramp files' amplitude at their start, and its rise to their end.
+constexpr double kRampStart = 0.05;
+constexpr double kRampSpan = 0.9;
+
 bool onPipeWire() {
     QString info;
     run(QStringLiteral("pactl"), {QStringLiteral("info")}, &info);
@@ -287,6 +291,37 @@ std::vector<std::int16_t> sine(double freq, int sampleRate, int channels, double
                 static_cast<std::int16_t>(std::lround(v));
     }
     return values;
+}
+
+bool writeRamp(const QString& path, double seconds, int rate) {
+    AudioFileWriter file;
+    file.setWavFormat(rate, 1, 16);
+    file.create(path);
+    const auto frames = static_cast<std::int64_t>(seconds * rate);
+    SampleBlock block;
+    for (std::int64_t at = 0; at < frames && file.status() == 0; at += rate) {
+        block.clear();
+        for (std::int64_t n = at; n < std::min(frames, at + rate); ++n) {
+            const double t = static_cast<double>(n) / rate;
+            const double amplitude = kRampStart + kRampSpan * t / seconds;
+            block.push_back(static_cast<std::int16_t>(
+                std::lround(32767 * amplitude * std::sin(2 * std::numbers::pi * 1000 * t))));
+        }
+        file.write(block);
+    }
+    file.close();
+    return file.status() == 0;
+}
+
+double rampSecond(double rms, double seconds) {
+    return (rms * std::numbers::sqrt2 - kRampStart) / kRampSpan * seconds;
+}
+
+double secondResumedAfterSeek(const std::vector<double>& rms, double seconds) {
+    std::size_t jump = 0;
+    while (jump < rms.size() && rampSecond(rms[jump], seconds) < 10)
+        ++jump;
+    return jump + 1 < rms.size() ? rampSecond(rms[jump + 1], seconds) : -1;
 }
 
 ProbeInfo ffprobeInfo(const QString& path) {

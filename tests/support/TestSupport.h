@@ -95,6 +95,15 @@ double maxSineResidual(const std::vector<float>& samples, double freq, int sampl
 std::vector<std::int16_t> sine(double freq, int sampleRate, int channels, double seconds,
                                double amplitude = 0.5);
 
+// Ramp files: a mono 1000 Hz tone whose amplitude rises from 0.05 to 0.95 of full scale over
+// `seconds`, so that the loudness of a window tells the second it was taken from.
+bool writeRamp(const QString& path, double seconds, int rate = 44100);
+// The second of a ramp file of `seconds` that a window of this RMS was taken from.
+double rampSecond(double rms, double seconds);
+// Where playback went on after a seek from near the start of a ramp file of `seconds`: the
+// second of the window after the first that is clearly louder than the start; -1 without one.
+double secondResumedAfterSeek(const std::vector<double>& rms, double seconds);
+
 // What ffprobe reads from the first audio stream; durationTs counts sample frames.
 struct ProbeInfo {
     bool ok = false;
