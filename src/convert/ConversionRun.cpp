@@ -3,16 +3,19 @@
 #include "engine/codec/AudioFileReader.h"
 #include "engine/codec/AudioFileWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFuture>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtConcurrent>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -37,7 +40,8 @@ QString systemText(int code) {
 }
 
 // A file reserved beside its final name, hidden, with the same extension so the writer
-// picks the same encoder.
+// picks the same encoder. It is locked while reserved: an unlocked one is what a killed run
+// left, and the next reservation for the same name removes it.
 class AsideFile {
 public:
     explicit AsideFile(QString finalPath)
@@ -49,6 +53,7 @@ public:
     // Empty when reserved, else why not.
     QString reserve() {
         const QFileInfo info(m_final);
+        removeLeftovers(info);
         for (int attempt = 0; attempt < 16; ++attempt) {
             const QString name = QStringLiteral(".%1.%2.part.%3")
                                      .arg(info.completeBaseName())
@@ -58,7 +63,8 @@ public:
             const int fd =
                 ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0) {
-                ::close(fd);
+                ::flock(fd, LOCK_EX);
+                m_lock = fd;
                 m_path = path;
                 return {};
             }
@@ -75,6 +81,7 @@ public:
         if (!m_path.isEmpty())
             ::unlink(QFile::encodeName(m_path).constData());
         m_path.clear();
+        unlock();
     }
 
     // Moves the complete file onto its final name in one step; empty when done.
@@ -82,12 +89,39 @@ public:
         if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(m_final).constData()) != 0)
             return QStringLiteral("cannot name the file %1: %2").arg(m_final, systemText(errno));
         m_path.clear();
+        unlock();
         return {};
     }
 
 private:
+    // Reserved files of this final name that no run holds any more.
+    static void removeLeftovers(const QFileInfo& info) {
+        const QRegularExpression reserved(QStringLiteral("^\\.%1\\.[0-9a-f]{8}\\.part\\.%2$")
+                                              .arg(QRegularExpression::escape(info.completeBaseName()),
+                                                   QRegularExpression::escape(info.suffix())));
+        const QDir dir = info.dir();
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+            if (!reserved.match(name).hasMatch())
+                continue;
+            const QByteArray path = QFile::encodeName(dir.filePath(name));
+            const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                continue;
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+                ::unlink(path.constData());
+            ::close(fd);
+        }
+    }
+
+    void unlock() {
+        if (m_lock >= 0)
+            ::close(m_lock);
+        m_lock = -1;
+    }
+
     QString m_final;
     QString m_path;
+    int m_lock = -1;
 };
 
 struct Job {
