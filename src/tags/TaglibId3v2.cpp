@@ -97,37 +97,40 @@ void setText(ID3v2::Tag* tag, const char* id, const QString& value) {
     tag->addFrame(frame);
 }
 
+// Puts `value` into the editor's frame `id` through `assign`: an empty value removes the
+// frame, and a missing one is made by `make`. Other frames of that id are left alone.
+template <typename Frame, typename Make, typename Assign>
+void setEditorFrame(ID3v2::Tag* tag, const char* id, const QString& value, Make make, Assign assign) {
+    auto* frame = editorFrame<Frame>(tag, id);
+    if (value.isEmpty()) {
+        if (frame)
+            tag->removeFrame(frame);
+        return;
+    }
+    if (!frame) {
+        frame = make();
+        tag->addFrame(frame);
+    }
+    assign(*frame, toTagLibString(value));
+}
+
 void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
     switch (field) {
-    case Id3v2Field::Comments: {
-        auto* frame = editorFrame<ID3v2::CommentsFrame>(tag, "COMM");
-        if (value.isEmpty()) {
-            if (frame)
-                tag->removeFrame(frame);
-        } else if (frame) {
-            frame->setText(toTagLibString(value));
-        } else {
-            frame = new ID3v2::CommentsFrame(String::Latin1);
-            frame->setLanguage("eng");
-            frame->setText(toTagLibString(value));
-            tag->addFrame(frame);
-        }
+    case Id3v2Field::Comments:
+        setEditorFrame<ID3v2::CommentsFrame>(
+            tag, "COMM", value,
+            [] {
+                auto* frame = new ID3v2::CommentsFrame(String::Latin1);
+                frame->setLanguage("eng");
+                return frame;
+            },
+            [](ID3v2::CommentsFrame& frame, const String& text) { frame.setText(text); });
         return;
-    }
-    case Id3v2Field::URL: {
-        auto* frame = editorFrame<ID3v2::UserUrlLinkFrame>(tag, "WXXX");
-        if (value.isEmpty()) {
-            if (frame)
-                tag->removeFrame(frame);
-        } else if (frame) {
-            frame->setUrl(toTagLibString(value));
-        } else {
-            frame = new ID3v2::UserUrlLinkFrame(String::Latin1);
-            frame->setUrl(toTagLibString(value));
-            tag->addFrame(frame);
-        }
+    case Id3v2Field::URL:
+        setEditorFrame<ID3v2::UserUrlLinkFrame>(
+            tag, "WXXX", value, [] { return new ID3v2::UserUrlLinkFrame(String::Latin1); },
+            [](ID3v2::UserUrlLinkFrame& frame, const String& url) { frame.setUrl(url); });
         return;
-    }
     case Id3v2Field::Year:
         // TagLib keeps the year as the recording time and writes it back as TYER.
         tag->removeFrames("TYER");
