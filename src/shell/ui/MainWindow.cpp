@@ -389,13 +389,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::exitApplication() {
-    if (m_exiting)
+    if (!beginExit())
         return;
-    m_exiting = true;
-    // The running recording gets its row before the list is offered for saving.
-    stopRecording();
-    m_playback->stop();
-    Q_EMIT exiting();
     if (m_recordings->rowCount() > 0 &&
         Dialogs::message(this, QMessageBox::Question, tr("Do you need to save the recording project file?"),
                          QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok)
@@ -404,14 +399,20 @@ void MainWindow::exitApplication() {
 }
 
 void MainWindow::endSession() {
-    if (!m_exiting) {
-        m_exiting = true;
-        stopRecording();
-        m_playback->stop();
-        Q_EMIT exiting();
-    }
     // Also while the exit's own question is open: quitting ends its loop unanswered.
+    beginExit();
     shutDown();
+}
+
+bool MainWindow::beginExit() {
+    if (m_exiting)
+        return false;
+    m_exiting = true;
+    // The running recording gets its row before the list is offered for saving.
+    stopRecording();
+    m_playback->stop();
+    Q_EMIT exiting();
+    return true;
 }
 
 void MainWindow::shutDown() {

@@ -63,6 +63,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Stops recording and playback and tells that the program leaves; false when it already did.
+    bool beginExit();
     void shutDown();
     void buildUi();
     void buildMenus();
