@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSlider>
 #include <QSystemTrayIcon>
@@ -461,8 +462,8 @@ private Q_SLOTS:
     }
 
     void projectCommandsKeepTheList() {
-        // Guards against projects losing rows, cancelled dialogs changing anything, or a failed save passing
-        // silently.
+        // Guards against projects losing rows, cancelled dialogs changing anything, a failed save passing
+        // silently, or a project saved under a name the open dialog does not list.
         MainWindow w(m_app->path());
         const QDateTime now = QDateTime::currentDateTime();
         for (const char* name : {"a.WAV", "b.WAV", "c.WAV"})
@@ -473,13 +474,15 @@ private Q_SLOTS:
             QVERIFY2(a && a->isEnabled(), name);
             a->trigger();
         };
-        const QString project = m_app->filePath(QStringLiteral("proj"));
+        const QString project = m_app->filePath(QStringLiteral("proj.rpf"));
         Dialogs::setNextFileName(QString());
         action("saveRecordingProject");
         QVERIFY(!QFile::exists(project));
-        Dialogs::setNextFileName(project);
+        // A name typed without an extension gets the one the open dialog lists.
+        Dialogs::setNextFileName(m_app->filePath(QStringLiteral("proj")));
         action("saveRecordingProject");
-        QVERIFY(QFile::exists(project)); // used as typed, no extension added
+        QVERIFY(QFile::exists(project));
+        QVERIFY(!QFile::exists(m_app->filePath(QStringLiteral("proj"))));
 
         std::vector<RecordingsModel::Row> saved;
         for (int r = 0; r < 3; ++r)
@@ -578,8 +581,20 @@ private Q_SLOTS:
             QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
         });
         QVERIFY(!QFile::exists(m_settings));
+        // What the dialog showed names the recording, OK or not: the base name and the stamp.
+        w.startRecording();
+        QVERIFY(w.isRecording());
+        const QString firstName = QFileInfo(w.session().outputPath()).fileName();
+        w.stopRecording();
+        QVERIFY2(QRegularExpression(QStringLiteral("^Recorded\\d{12}\\.WAV$")).match(firstName).hasMatch(),
+                 qPrintable(firstName));
 
         runDialog([&](QDialog* d) {
+            d->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("a/b"));
+            Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            QVERIFY(Dialogs::shownMessages().last().contains(QStringLiteral("\"/\"")));
             d->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("  "));
             d->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("  Show  "));
             d->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(false);
@@ -591,6 +606,8 @@ private Q_SLOTS:
         QCOMPARE(readSetting(m_settings, set, QStringLiteral("filename")), QStringLiteral("Show"));
         QCOMPARE(readSetting(m_settings, set, QStringLiteral("datetime")), QStringLiteral("0"));
         QCOMPARE(readSetting(m_settings, set, QStringLiteral("existedfile")), QStringLiteral("1"));
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
     }
 
     void trayMenuAndCommandsFromOutsideDriveTheRecording() {

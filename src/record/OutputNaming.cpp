@@ -29,10 +29,15 @@ bool SplitRule::due(qint64 frames, int sampleRate, qint64 fileBytes) const {
 
 NamingSettings NamingSettings::read(const QString& settingsFile) {
     const QString set = QStringLiteral("set");
+    const QString fileName = readSetting(settingsFile, set, QStringLiteral("filename"));
     return {readSetting(settingsFile, set, QStringLiteral("outputfolder")),
-            readSetting(settingsFile, set, QStringLiteral("filename")),
+            fileName.isEmpty() ? kDefaultBaseName : fileName,
             readSetting(settingsFile, set, QStringLiteral("datetime")),
             readSetting(settingsFile, set, QStringLiteral("existedfile"))};
+}
+
+bool usableBaseName(const QString& name) {
+    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 bool stampRequested(const QString& dateTimeText) {
@@ -62,7 +67,7 @@ QString composeOutputPath(const NamingSettings& settings, const QString& appFold
         name.remove(0, 1);
     const bool stamped = stampRequested(settings.dateTime);
     if (name.isEmpty() && !stamped)
-        name = QStringLiteral("Recorded");
+        name = kDefaultBaseName;
     const QString base = folder + name;
     const QString ext = QLatin1Char('.') + extension;
 

@@ -4,7 +4,11 @@
 #include <QString>
 #include <functional>
 
-// The four naming keys of section `set`, as read from settings.dat.
+// The base name of recordings while none is set.
+inline const QString kDefaultBaseName = QStringLiteral("Recorded");
+
+// The four naming keys of section `set`, as read from settings.dat; a missing or empty
+// base name reads as kDefaultBaseName, which is what the naming dialog shows.
 struct NamingSettings {
     QString outputFolder;
     QString fileName;
@@ -25,6 +29,9 @@ struct SplitRule {
     bool active() const { return minutes > 0 || megabytes > 0; }
     bool due(qint64 frames, int sampleRate, qint64 fileBytes) const;
 };
+
+// False when `name` holds a character no file name can hold: "/" (it would name a folder) or NUL.
+bool usableBaseName(const QString& name);
 
 // True when `text` asks for the date-and-time stamp: "1", or anything not a number.
 bool stampRequested(const QString& dateTimeText);

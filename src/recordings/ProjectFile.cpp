@@ -2,9 +2,14 @@
 
 #include "recordings/RecordingsModel.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace ProjectFile {
+
+QString withExtension(const QString& typed) {
+    return QFileInfo(typed).suffix().isEmpty() ? typed + QStringLiteral(".rpf") : typed;
+}
 
 Result save(const QString& path, const RecordingsModel& list) {
     return TabSeparatedFile::write(

@@ -12,6 +12,10 @@ namespace ProjectFile {
 
 using Result = TabSeparatedFile::Result;
 
+// `typed` with ".rpf" added when its file name has no extension, so that the open dialog,
+// which lists project files by that extension, shows it.
+QString withExtension(const QString& typed);
+
 // Writes every row of `list` to `path`, replacing the file only once all of it is written.
 Result save(const QString& path, const RecordingsModel& list);
 

@@ -26,7 +26,7 @@ OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent
     auto* folderGroup = named(new QGroupBox(tr("Save Recording Sound Files to"), this), "Frame1");
     auto* grid = new QGridLayout(folderGroup);
     m_folderEdit = named(new QLineEdit(folderGroup), "Text2");
-    m_fileNameEdit = named(new QLineEdit(QStringLiteral("Recorded"), folderGroup), "Text1");
+    m_fileNameEdit = named(new QLineEdit(folderGroup), "Text1");
     m_dateTimeCheck = named(new QCheckBox(tr("Date + Time"), folderGroup), "Check1");
     auto* browse = named(new QPushButton(tr("Browse..."), folderGroup), "Command4");
     grid->addWidget(named(new QLabel(tr("Output Folder"), folderGroup), "SkinLabel1"), 0, 0);
@@ -75,7 +75,7 @@ OutputNamingDialog::OutputNamingDialog(const QString& appFolder, QWidget* parent
     applySkin(appFolder, this);
     const NamingSettings s = NamingSettings::read(m_settingsFile);
     m_folderEdit->setText(s.outputFolder.isEmpty() ? appFolder : s.outputFolder);
-    m_fileNameEdit->setText(s.fileName.isEmpty() ? QStringLiteral("Recorded") : s.fileName);
+    m_fileNameEdit->setText(s.fileName);
     m_dateTimeCheck->setChecked(stampRequested(s.dateTime));
     (overwriteRequested(s.existedFile) ? m_overwriteOption : m_addNumberOption)->setChecked(true);
     const SplitRule rule = SplitRule::read(m_settingsFile);
@@ -93,6 +93,11 @@ void OutputNamingDialog::saveAndAccept() {
     const QString name = m_fileNameEdit->text().trimmed();
     if (name.isEmpty()) {
         Dialogs::message(this, QMessageBox::Critical, tr("Please enter audio file name."));
+        return;
+    }
+    if (!usableBaseName(name)) {
+        Dialogs::message(this, QMessageBox::Critical,
+                         tr("A file name cannot contain \"/\". Please enter another name."));
         return;
     }
     const QString set = QStringLiteral("set");

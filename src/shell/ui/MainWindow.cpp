@@ -248,10 +248,11 @@ void MainWindow::openProject() {
 }
 
 void MainWindow::saveProject() {
-    const QString path = Dialogs::saveFileName(this, QStringLiteral("Save recording project file"),
-                                               QStringLiteral("Project Files(*.rpf)"));
-    if (path.isEmpty())
+    const QString typed = Dialogs::saveFileName(this, QStringLiteral("Save recording project file"),
+                                                QStringLiteral("Project Files(*.rpf)"));
+    if (typed.isEmpty())
         return;
+    const QString path = ProjectFile::withExtension(typed);
     const ProjectFile::Result result = ProjectFile::save(path, *m_recordings);
     if (!result.ok)
         Dialogs::message(this, QMessageBox::Warning, result.error);
