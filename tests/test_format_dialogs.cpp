@@ -111,6 +111,11 @@ struct Session {
         return !sources.names.empty();
     }
     QString settings() const { return core->settingsFile(); }
+    // The program ends and starts again on the same folder.
+    bool restart() {
+        core.reset();
+        return start({});
+    }
 
     // About 1.5 s of the tone in `format`; the file, or empty when recording failed.
     QString record(const QString& format) {
@@ -309,7 +314,8 @@ private Q_SLOTS:
                                                                       << false;
     }
     void mp3Dialog() {
-        // Fault: a choice is lost, shown wrong, or survives Cancel into the next recording.
+        // Fault: a choice is lost (at a restart too), shown wrong, or survives Cancel into the
+        // next recording.
         QFETCH(QStringList, stored);
         QFETCH(Drive, drive);
         QFETCH(bool, confirm);
@@ -331,7 +337,13 @@ private Q_SLOTS:
         if (confirm)
             QCOMPARE(applied.at(0).at(0).toString(), description);
 
-        // What the settings window does when it opens next.
+        // A restart, then what the settings window does when it opens: the dialog shows and the
+        // writer records what was confirmed.
+        const int method = child<QComboBox>(dialog, "Combo1")->currentIndex();
+        QVERIFY(s.restart());
+        Mp3SettingsDialog reopened(s.core->appFolder(), s.settings(), s.core->formatState(),
+                                   s.core->writer());
+        QCOMPARE(child<QComboBox>(reopened, "Combo1")->currentIndex(), confirm ? method : 0);
         applyFormatState(s.core->formatState(), s.core->writer());
         const QString path = s.record(QStringLiteral("MP3"));
         QVERIFY(!path.isEmpty());
@@ -448,8 +460,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expectStored");
         QTest::addColumn<QString>("description");
         QTest::addColumn<QStringList>("messages");
-        // Whether the settings window's re-application of PCM follows before recording.
-        QTest::addColumn<bool>("reapply");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::addColumn<QString>("encoding");
@@ -462,8 +472,8 @@ private Q_SLOTS:
                    QVERIFY(checked(d, "P2"));
                    click(d, "P1");
                })
-            << "Command1" << entries({"wav/Freq=48000", "wav/Channel=1"}) << "WAV PCM 48000 Hz 16-bit mono"
-            << QStringList{} << true << 48000 << 1 << pcm;
+            << "Command1" << entries({"wav/Freq=48000", "wav/Channel=1", "wav/Codec=0", "wav/Bits=16"})
+            << "WAV PCM 48000 Hz 16-bit mono" << QStringList{} << 48000 << 1 << pcm;
         QTest::newRow("stored 12000 opens on 44100; GSM refused there, taken at 8000 mono")
             << entries({"wav/Freq=12000"}) << Drive([](QDialog& d) {
                    QVERIFY(checked(d, "F7"));
@@ -474,10 +484,12 @@ private Q_SLOTS:
                    click(d, "P1");
                    click(d, "cmdGSM");
                })
-            << "" << QStringList{} << "WAV GSM 6.10 8000 Hz mono" << refused << false << 8000 << 1 << "GSM";
+            << "" << entries({"wav/Freq=8000", "wav/Channel=1", "wav/Codec=3", "wav/Bits=16"})
+            << "WAV GSM 6.10 8000 Hz mono" << refused << 8000 << 1 << "GSM";
         QTest::newRow("ADPCM") << entries({"wav/Freq=22050", "wav/Channel=2"})
-                               << Drive([](QDialog& d) { click(d, "cmdADPCM"); }) << "" << QStringList{}
-                               << "WAV IMA ADPCM 22050 Hz stereo" << QStringList{} << false << 22050 << 2
+                               << Drive([](QDialog& d) { click(d, "cmdADPCM"); }) << ""
+                               << entries({"wav/Freq=22050", "wav/Channel=2", "wav/Codec=1", "wav/Bits=16"})
+                               << "WAV IMA ADPCM 22050 Hz stereo" << QStringList{} << 22050 << 2
                                << "IMA ADPCM";
         QTest::newRow("Like Sample: cancelled, taken, then an unreadable file; the dialog stays")
             << QStringList{} << Drive([this](QDialog& d) {
@@ -490,17 +502,18 @@ private Q_SLOTS:
                    click(d, "cmdSample");
                    QVERIFY(d.isVisible());
                })
-            << "Command2" << QStringList{} << QStringLiteral("WAV \u00b5-Law 16000 Hz mono") << refused
-            << false << 16000 << 1 << "u-law";
+            << "Command2" << entries({"wav/Freq=16000", "wav/Channel=1", "wav/Codec=5"})
+            << QStringLiteral("WAV \u00b5-Law 16000 Hz mono") << refused << 16000 << 1 << "u-law";
         QTest::newRow("GSM refused, then Cancel: the writer keeps its format")
             << entries({"wav/Freq=22050", "wav/Channel=1"}) << Drive([](QDialog& d) {
                    Dialogs::setNextMessageAnswer(QMessageBox::Ok);
                    click(d, "cmdGSM");
                })
-            << "Command2" << QStringList{} << QString() << refused << false << 22050 << 1 << pcm;
+            << "Command2" << QStringList{} << QString() << refused << 22050 << 1 << pcm;
         QTest::newRow("DSP") << QStringList{} << Drive([](QDialog& d) { click(d, "cmdDSP"); }) << ""
-                             << QStringList{} << QStringLiteral("WAV \u00b5-Law 8000 Hz mono")
-                             << QStringList{} << false << 8000 << 1 << "u-law";
+                             << entries({"wav/Freq=8000", "wav/Channel=1", "wav/Codec=5"})
+                             << QStringLiteral("WAV \u00b5-Law 8000 Hz mono") << QStringList{} << 8000 << 1
+                             << "u-law";
         QTest::newRow("From Menu: a cancelled choice keeps the dialog open")
             << QStringList{} << Drive([this](QDialog& d) {
                    m_menuAnswers = {std::nullopt, codec::makeWavFormat(codec::WavCodec::ALaw, 11025, 1)};
@@ -508,25 +521,24 @@ private Q_SLOTS:
                    QVERIFY(d.isVisible());
                    click(d, "cmdMenu");
                })
-            << "" << QStringList{} << "WAV A-Law 11025 Hz mono" << QStringList{} << false << 11025 << 1
-            << "A-law";
+            << "" << entries({"wav/Freq=11025", "wav/Channel=1", "wav/Codec=4"}) << "WAV A-Law 11025 Hz mono"
+            << QStringList{} << 11025 << 1 << "A-law";
         QTest::newRow("Cancel keeps the stored format and the state")
             << entries({"wav/Freq=22050", "wav/Channel=1"}) << Drive([](QDialog& d) {
                    click(d, "F8");
                    click(d, "P2");
                })
-            << "Command2" << QStringList{} << QString() << QStringList{} << true << 22050 << 1 << pcm;
+            << "Command2" << QStringList{} << QString() << QStringList{} << 22050 << 1 << pcm;
     }
     void wavDialog() {
-        // Fault: a refused or cancelled codec choice breaks the writer or reports success,
-        // or a rate and channels chosen are lost or outlive Cancel.
+        // Fault: a refused or cancelled codec choice breaks the writer or reports success, a
+        // rate, channels or codec chosen are lost at a restart, or outlive Cancel.
         QFETCH(QStringList, stored);
         QFETCH(Drive, drive);
         QFETCH(QString, button);
         QFETCH(QStringList, expectStored);
         QFETCH(QString, description);
         QFETCH(QStringList, messages);
-        QFETCH(bool, reapply);
         QFETCH(int, rate);
         QFETCH(int, channels);
         QFETCH(QString, encoding);
@@ -546,8 +558,9 @@ private Q_SLOTS:
         if (!description.isEmpty())
             QCOMPARE(applied.at(0).at(0).toString(), description);
 
-        if (reapply)
-            applyFormatState(s.core->formatState(), s.core->writer());
+        // A restart, then what the settings window does when it opens: the choice holds.
+        QVERIFY(s.restart());
+        applyFormatState(s.core->formatState(), s.core->writer());
         const QString path = s.record(QStringLiteral("WAV"));
         QVERIFY(!path.isEmpty());
         const testsupport::AudioInfo info = testsupport::soxInfo(path);

@@ -2,6 +2,7 @@
 
 #include "base/SettingsFile.h"
 #include "engine/codec/FileFormats.h"
+#include "engine/codec/Mp3Options.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,9 @@ struct FormatState {
     std::int16_t mp3Channels = 0;
     std::int32_t wavFreq = 0;
     std::int16_t wavChannel = 0;
+    // A codec::WavCodec, and the sample width of PCM.
+    std::int16_t wavCodec = 0;
+    std::int16_t wavBits = 16;
     std::int32_t voxFreq = 0;
     std::int16_t oggVbrEnabled = 0;
     std::int16_t oggQualityEnabled = 0;
@@ -50,8 +54,18 @@ void readSettingInto(const QString& file, const char* section, const char* key, 
 }
 
 // Reads every format key into `state`. A value that is missing or does not convert as a
-// whole to its width leaves the field as it was.
+// whole to its width leaves the field as it was; a stored WAV codec that cannot take the
+// stored rate and channels reads as PCM.
 void readFormatSettings(const QString& settingsFile, FormatState& state);
+
+// The WAV format the writer holds, into section `wav` and the state: a codec chosen in
+// the WAV dialog survives a restart.
+void storeWavFormat(const QString& settingsFile, const codec::WavFormat& format, FormatState& state);
+
+// The MP3 encoder's options as last confirmed (keys of their own in section `mp3`); the
+// encoder's defaults where a key is missing or out of its range.
+Mp3Options readMp3Options(const QString& settingsFile);
+void storeMp3Options(const QString& settingsFile, const Mp3Options& options);
 
 // The Ogg Vorbis call the state asks for: quality mode, managed VBR or constant rate.
 struct OggCall {
@@ -66,6 +80,6 @@ void applyFormat(codec::FileType type, const FormatState& state, AudioFileWriter
 // Hands every format's parameters to the codec, in the start-up order.
 void applyFormatState(const FormatState& state, AudioFileWriter& codec);
 
-// Start-up: reads all format settings into `state`, applies them to `codec` and returns
-// the output-format position to select.
+// Start-up: reads all format settings and the MP3 options into `state` and `codec`, and
+// returns the output-format position to select.
 int loadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec);

@@ -145,6 +145,15 @@ void AudioFileWriter::setWavFormat(int sampleRate, int channels, int bits) {
     d->lastSet = FileType::Wav;
 }
 
+void AudioFileWriter::setWavFormat(const WavFormat& format) {
+    d->wav = makeWavFormat(format.codec, format.rate, format.channels, format.bits);
+    d->lastSet = FileType::Wav;
+}
+
+const WavFormat& AudioFileWriter::wavFormat() const {
+    return d->wav;
+}
+
 void AudioFileWriter::setWavAdpcm(int sampleRate, int channels) {
     d->wav = makeWavFormat(WavCodec::ImaAdpcm, sampleRate, channels);
     d->lastSet = FileType::Wav;

@@ -30,6 +30,9 @@ public:
     };
 
     void setWavFormat(int sampleRate, int channels, int bits);
+    // Any codec, rate and channels; refused as the calls below are.
+    void setWavFormat(const codec::WavFormat& format);
+    const codec::WavFormat& wavFormat() const;
     // Compressed WAV codecs. Values they cannot take are refused, not replaced: the
     // description is then empty and create fails saying why.
     void setWavAdpcm(int sampleRate, int channels);

@@ -94,7 +94,7 @@ Mp3SettingsDialog::Mp3SettingsDialog(const QString& appFolder, const QString& se
             [this](int index) { m_edited.mp3Channels = index == kMonoEntry ? 1 : 2; });
 
     applySkin(m_appFolder, this);
-    showOptions(Mp3Options{});
+    showOptions(readMp3Options(m_settingsFile));
     readStoredFormat();
     // Connected only now: a stored rate the slider lacks stays until the slider is moved.
     connect(m_bitrate, &QSlider::valueChanged, this,
@@ -346,7 +346,9 @@ void Mp3SettingsDialog::saveAndAccept() {
     // The options carry no channel count: the format call brings mono to the writer now,
     // not only at the next re-application of the state.
     m_writer.setMp3Format(m_state.mp3Frequency, m_state.mp3Bitrate, m_state.mp3Channels);
-    m_writer.setMp3Options(options());
+    const Mp3Options confirmed = options();
+    storeMp3Options(m_settingsFile, confirmed);
+    m_writer.setMp3Options(confirmed);
     announceApplied();
     accept();
 }

@@ -9,9 +9,8 @@ class QLabel;
 class QSlider;
 class QSpinBox;
 
-// `frmMP3`: bit rate, sample rate and channels of MP3 recording, stored in section `mp3`,
-// and the encoder's options, which start from the encoder's defaults at every opening and
-// reach the writer on OK without being stored.
+// `frmMP3`: bit rate, sample rate and channels of MP3 recording, and the encoder's options,
+// all stored in section `mp3` on OK and shown as stored at the next opening.
 class Mp3SettingsDialog : public FormatDialog {
     Q_OBJECT
 public:

@@ -53,8 +53,8 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     grid->addWidget(rateBox, 0, 0, 2, 1);
     grid->addWidget(channelBox, 0, 1, Qt::AlignTop);
     grid->addWidget(codecBox, 0, 2, 2, 1);
-    grid->addLayout(confirmButtonRow(this, tr("OK"), "Command1", "Command2", [this] { saveAndAccept(); }), 2,
-                    0, 1, 3);
+    grid->addLayout(confirmButtonRow(this, tr("OK"), "Command1", "Command2", [this] { applyPcm(); }), 2, 0, 1,
+                    3);
 
     applySkin(m_appFolder, this);
     readStored("wav", "Freq", m_edited.wavFreq);
@@ -63,10 +63,13 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     m_edited.wavChannel = static_cast<std::int16_t>(select(m_channels, m_edited.wavChannel, 2));
 }
 
-void WavSettingsDialog::keepAndAccept() {
-    m_state.wavFreq = m_edited.wavFreq;
-    m_state.wavChannel = m_edited.wavChannel;
+void WavSettingsDialog::keepApplied() {
+    storeWavFormat(m_settingsFile, m_writer.wavFormat(), m_state);
     announceApplied();
+}
+
+void WavSettingsDialog::keepAndAccept() {
+    keepApplied();
     accept();
 }
 
@@ -75,13 +78,6 @@ bool WavSettingsDialog::acceptable(const QString& refusal) {
         return true;
     Dialogs::message(this, QMessageBox::Warning, tr("Format Parametr not valid"));
     return false;
-}
-
-void WavSettingsDialog::saveAndAccept() {
-    store("wav", "Freq", m_edited.wavFreq);
-    store("wav", "Channel", m_edited.wavChannel);
-    m_writer.setWavFormat(m_edited.wavFreq, m_edited.wavChannel, 16);
-    keepAndAccept();
 }
 
 void WavSettingsDialog::applyPcm() {
@@ -123,5 +119,5 @@ void WavSettingsDialog::applyLikeSample() {
     if (path.isEmpty() || !acceptable(wavFormatLike(path).refusal))
         return;
     m_writer.setWavLikeFile(path);
-    announceApplied();
+    keepApplied();
 }

@@ -2,8 +2,8 @@
 
 #include "formats/ui/FormatDialog.h"
 
-// `frmWAV`: sample rate and channels of WAV recording, stored in section `wav`, and the
-// codec buttons that hand a compressed WAV format to the writer for the rest of the run.
+// `frmWAV`: sample rate, channels and codec of WAV recording. Whatever the writer takes
+// (OK is plain PCM) is stored in section `wav`, so it is also what the next start records.
 class WavSettingsDialog : public FormatDialog {
     Q_OBJECT
 public:
@@ -11,15 +11,14 @@ public:
                       AudioFileWriter& writer, QWidget* parent = nullptr);
 
 private:
-    void saveAndAccept();
-    // The codec buttons store nothing; rate and channels chosen here still become the
-    // run's WAV values, so that re-applying the state keeps them.
     void applyPcm();
     void applyAdpcm();
     void applyGsm();
     void applyTelephone();
     void chooseFromMenu();
     void applyLikeSample();
+    // Stores the format the writer took and says so; the dialog stays open.
+    void keepApplied();
     void keepAndAccept();
     // Says "Format Parametr not valid" when `refusal` is set; true when it is not.
     bool acceptable(const QString& refusal);
