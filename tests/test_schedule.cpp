@@ -110,7 +110,7 @@ private Q_SLOTS:
     }
     void followsTheClock() {
         // Guards against scheduled recordings that start late, twice or never, that are not
-        // listed, or that stop what they did not start.
+        // listed, that stop what they did not start, or an entry that says "Done" while it records.
         QFETCH(QStringList, entries);
         QFETCH(QString, script);
         QFETCH(QString, after);
@@ -145,6 +145,24 @@ private Q_SLOTS:
             const QString state = (w.isRecording() ? QStringLiteral("R") : QStringLiteral("-")) +
                                   QString::number(w.recordings().rowCount());
             QVERIFY2(state == expected[i], qPrintable(QStringLiteral("after %1: %2").arg(step, state)));
+            // While its recording runs an entry reads "Recording" and names the file; no other does.
+            int marked = 0;
+            for (int r = 0; r < list.rowCount(); ++r) {
+                if (list.row(r)[ScheduleModel::Status] == QLatin1String("Recording")) {
+                    ++marked;
+                    QCOMPARE(list.row(r)[ScheduleModel::File], w.session().outputPath());
+                }
+            }
+            QVERIFY2(marked <= (w.isRecording() ? 1 : 0), qPrintable(step));
+        }
+        // A finished entry names the recording it made, which the recordings list holds.
+        QStringList listed;
+        for (int r = 0; r < w.recordings().rowCount(); ++r)
+            listed << w.recordings().path(r);
+        for (int r = 0; r < list.rowCount(); ++r) {
+            const ScheduleModel::Row& row = list.row(r);
+            QCOMPARE(row[ScheduleModel::Status] == QLatin1String("Done"),
+                     listed.contains(row[ScheduleModel::File]));
         }
         QStringList seen;
         for (int r = 0; r < list.rowCount(); ++r)
@@ -169,8 +187,11 @@ private Q_SLOTS:
         QTest::newRow("fields past the fifth are ignored")
             << QByteArray("d\te\tf\tg\th\tx\ty\r\n") << 1
             << QStringList{u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s} << false;
-        QTest::newRow("empty lines give empty rows")
-            << QByteArray("\r\n\r\nx\r\n") << 3 << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s} << false;
+        QTest::newRow("empty lines are skipped")
+            << QByteArray("\r\n\r\nx\r\n\n") << 1 << QStringList{u"x"_s, u""_s, u""_s, u""_s, u""_s} << false;
+        QTest::newRow("an entry left recording by a killed program is done")
+            << QByteArray("a\tb\t/r/x.WAV\tRecording\tc\r\n") << 1
+            << QStringList{u"a"_s, u"b"_s, u"/r/x.WAV"_s, u"Done"_s, u"c"_s} << false;
         QTest::newRow("lone line feeds, no end of the last line")
             << QByteArray("a\tb\nc") << 2 << QStringList{u"a"_s, u"b"_s, u""_s, u""_s, u""_s} << false;
         QByteArray binary;
@@ -258,6 +279,25 @@ private Q_SLOTS:
         QVERIFY(notices[0][0].toString().contains(QStringLiteral("100000")));
     }
 
+    void hugeFileIsCutAndKept() {
+        // Guards against a schedule of millions of empty lines taking gigabytes and seconds
+        // before the window shows, and against a cut list saved over the whole file.
+        QByteArray content(10 * 1024 * 1024, '\n');
+        const QByteArray line = QStringLiteral("%1\t%2\t\tWaiting\tnews\r\n").arg(at(0), at(5)).toUtf8();
+        for (int i = 0; i <= ScheduleFile::kMostEntries; ++i)
+            content += line;
+        const QString path = ScheduleFile::path(m_app->path());
+        writeFile(path, content);
+        QElapsedTimer clock;
+        clock.start();
+        MainWindow w(m_app->path());
+        qInfo("the window was ready after %lld ms", clock.elapsed());
+        QCOMPARE(w.scheduler().list().rowCount(), ScheduleFile::kMostEntries);
+        QTRY_VERIFY(w.statusText(2).contains(ScheduleFile::wholeCopyPath(path)));
+        QCOMPARE(readAll(ScheduleFile::wholeCopyPath(path)), content);
+        w.exitApplication();
+    }
+
     void killDuringSaveLeavesAWholeList() {
         // Guards against a crash in the middle of a save leaving a truncated schedule.
         const QString path = ScheduleFile::path(m_app->path());
@@ -336,9 +376,14 @@ private Q_SLOTS:
         MainWindow w(m_app->path());
         const QString path = ScheduleFile::path(m_app->path());
         QCOMPARE(readAll(path), QByteArray()); // created empty at start
+        const auto enabled = [](QWidget* window, const char* name) {
+            return window->findChild<QPushButton*>(QLatin1String(name))->isEnabled();
+        };
         QTimer::singleShot(0, &w, [&] {
             auto* window = w.findChild<QDialog*>(QStringLiteral("Form5"));
             QVERIFY(window && window->isVisible() && window->windowTitle() == QLatin1String("Schedule"));
+            // Remove and Clear do nothing on an empty list, Remove nothing without a selection.
+            QVERIFY(!enabled(window, "Command2") && !enabled(window, "Command3"));
             QTimer::singleShot(0, window, [window] {
                 auto* entry = window->findChild<QDialog*>(QStringLiteral("Form6"));
                 QVERIFY(entry && entry->windowTitle() == QLatin1String("Scheduler"));
@@ -348,6 +393,7 @@ private Q_SLOTS:
                 click(entry, "Command1");
             });
             click(window, "Command1");
+            QVERIFY(!enabled(window, "Command2") && enabled(window, "Command3"));
             click(window, "Command4");
         });
         click(&w, "Command2");
@@ -358,6 +404,7 @@ private Q_SLOTS:
             auto* window = w.findChild<QDialog*>(QStringLiteral("Form5"));
             QCOMPARE(window->findChild<QWidget*>(QStringLiteral("ListView1"))->isVisible(), true);
             click(window, "Command3");
+            QVERIFY(!enabled(window, "Command2") && !enabled(window, "Command3"));
             window->close();
         });
         w.findChild<QAction*>(QStringLiteral("schedule"))->trigger();

@@ -15,7 +15,7 @@ Result failed(const QString& what, const QFileDevice& file) {
 } // namespace
 
 Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, const QString& failure,
-            const Progress& progress) {
+            const Progress& progress, const Keep& keep) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failed(failure, file);
@@ -26,7 +26,14 @@ Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, 
     QString line;
     bool skipping = false;
     bool afterCr = false;
+    Result result;
     const auto endLine = [&] {
+        if (line.isEmpty() && !skipping && !keep.emptyLines)
+            return;
+        if (static_cast<qsizetype>(lines.size()) >= keep.mostLines) {
+            result.cut = true;
+            return;
+        }
         Line read;
         for (const QStringView cell : QStringView(line).tokenize(QLatin1Char('\t'))) {
             if (read.cellCount++ < keptCells)
@@ -36,14 +43,14 @@ Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, 
         line.clear();
         skipping = false;
     };
-    for (qint64 done = 0;;) {
+    for (qint64 done = 0; !result.cut;) {
         const QByteArray bytes = file.read(kChunkBytes);
         if (bytes.isEmpty())
             break;
         done += bytes.size();
         const QString text = decode(bytes);
         qsizetype at = 0;
-        while (at < text.size()) {
+        while (at < text.size() && !result.cut) {
             // A line ends at CR LF, or at a lone CR or LF from other editors.
             if (afterCr && text[at] == QLatin1Char('\n')) {
                 afterCr = false;
@@ -69,7 +76,7 @@ Result read(const QString& path, qsizetype keptCells, std::vector<Line>& lines, 
     }
     if (!line.isEmpty() || skipping)
         endLine();
-    return {};
+    return result;
 }
 
 Result write(const QString& path, qsizetype rowCount, const std::function<QStringList(qsizetype)>& rowAt,

@@ -12,6 +12,10 @@ QString path(const QString& appFolder) {
     return QDir(appFolder).filePath(QStringLiteral("schedule.dat"));
 }
 
+QString wholeCopyPath(const QString& path) {
+    return path + QStringLiteral(".whole");
+}
+
 Result load(const QString& path, ScheduleModel& list) {
     list.clear();
     if (QFile file(path); !file.exists()) {
@@ -22,18 +26,25 @@ Result load(const QString& path, ScheduleModel& list) {
     }
     std::vector<TabSeparatedFile::Line> lines;
     const Result read = TabSeparatedFile::read(path, ScheduleModel::ColumnCount, lines,
-                                               QStringLiteral("Cannot read the schedule"));
+                                               QStringLiteral("Cannot read the schedule"), {},
+                                               {.emptyLines = false, .mostLines = kMostEntries});
     if (!read.ok)
         return read;
+    if (read.cut) {
+        QFile::remove(wholeCopyPath(path));
+        QFile::copy(path, wholeCopyPath(path));
+    }
     std::vector<ScheduleModel::Row> rows;
     rows.reserve(lines.size());
     for (const TabSeparatedFile::Line& line : lines) {
         ScheduleModel::Row row;
         std::copy(line.cells.begin(), line.cells.end(), row.begin());
+        if (row[ScheduleModel::Status] == ScheduleModel::kRecording)
+            row[ScheduleModel::Status] = ScheduleModel::kDone;
         rows.push_back(std::move(row));
     }
     list.setRows(std::move(rows));
-    return {};
+    return read;
 }
 
 Result save(const QString& path, const ScheduleModel& list) {

@@ -3,6 +3,7 @@
 #include "schedule/ScheduleTime.h"
 
 const QString ScheduleModel::kWaiting = QStringLiteral("Waiting");
+const QString ScheduleModel::kRecording = QStringLiteral("Recording");
 const QString ScheduleModel::kDone = QStringLiteral("Done");
 const QString ScheduleModel::kMissed = QStringLiteral("Missed");
 
@@ -69,9 +70,9 @@ void ScheduleModel::clear() {
     endResetModel();
 }
 
-void ScheduleModel::setStatus(int r, const QString& status) {
-    m_rows[static_cast<size_t>(r)].cells[Status] = status;
-    const QModelIndex cell = index(r, Status);
+void ScheduleModel::setCell(int r, Column column, const QString& text) {
+    m_rows[static_cast<size_t>(r)].cells[column] = text;
+    const QModelIndex cell = index(r, column);
     Q_EMIT dataChanged(cell, cell);
 }
 

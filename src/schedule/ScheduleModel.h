@@ -16,6 +16,7 @@ public:
     using Row = std::array<QString, ColumnCount>;
 
     static const QString kWaiting;
+    static const QString kRecording;
     static const QString kDone;
     static const QString kMissed;
 
@@ -34,7 +35,8 @@ public:
     void setRows(std::vector<Row> rows);
     void removeEntry(int r);
     void clear();
-    void setStatus(int r, const QString& status);
+    void setStatus(int r, const QString& status) { setCell(r, Status, status); }
+    void setFile(int r, const QString& path) { setCell(r, File, path); }
 
     // The start and stop as wall-clock seconds; nothing when the text names no time.
     std::optional<qint64> startSeconds(int r) const;
@@ -53,6 +55,7 @@ private:
         std::optional<qint64> stop;
     };
     const Entry& readTimes(int r) const;
+    void setCell(int r, Column column, const QString& text);
 
     mutable std::vector<Entry> m_rows;
     QLocale m_locale;

@@ -91,7 +91,9 @@ void Scheduler::begin(int row) {
         return;
     m_activeStop = m_list.row(row)[ScheduleModel::StopTime];
     m_active = true;
-    m_list.setStatus(row, ScheduleModel::kDone);
+    m_list.setStatus(row, ScheduleModel::kRecording);
+    m_list.setFile(row, m_startedPath);
+    m_recordingEntry = QPersistentModelIndex(m_list.index(row, 0));
     m_recording = true;
     m_inhibitor.acquire();
 }
@@ -99,6 +101,9 @@ void Scheduler::begin(int row) {
 void Scheduler::recordingStopped() {
     m_recording = false;
     m_inhibitor.release();
+    if (m_recordingEntry.isValid())
+        m_list.setStatus(m_recordingEntry.row(), ScheduleModel::kDone);
+    m_recordingEntry = QPersistentModelIndex();
 }
 
 void Scheduler::tellMissed(int count, int first) {

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -16,7 +17,8 @@ class ScheduleModel;
 //
 // An entry starts when a tick falls in its start second, or at the first tick after it
 // when that tick came late (a busy or suspended machine) and its stop is still ahead.
-// While a scheduled recording is active no other entry starts: those whose start passes
+// An entry reads "Recording", with its file, while its recording runs, and "Done" once it
+// ended. While a scheduled recording is active no other entry starts: those whose start passes
 // meanwhile are marked missed, as are waiting entries whose whole window has passed. A start
 // that fails (no device, no output folder) leaves its entry waiting, to be tried again at
 // each tick until its stop passes.
@@ -37,8 +39,12 @@ public:
 
     // Compares the clock with the list; a second already looked at is not looked at again.
     void tick();
-    // Any recording began: tells the scheduler that the start it asked for succeeded.
-    void recordingStarted() { m_started = true; }
+    // Any recording began, into the file at `path`: tells the scheduler that the start it
+    // asked for succeeded.
+    void recordingStarted(const QString& path) {
+        m_started = true;
+        m_startedPath = path;
+    }
     // Any recording ended, by the scheduler or otherwise: the scheduler has none running.
     void recordingStopped();
 
@@ -67,7 +73,10 @@ private:
     bool m_active = false;
     // The recording the scheduler started still runs.
     bool m_recording = false;
-    // Set while a start asked for is under way, when the recording began.
+    // Set while a start asked for is under way, when the recording began, and its file.
     bool m_started = false;
+    QString m_startedPath;
+    // The entry whose recording runs: "Recording" until it ends, then "Done".
+    QPersistentModelIndex m_recordingEntry;
     QString m_activeStop;
 };

@@ -42,7 +42,8 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     , m_scheduler(new Scheduler(*m_schedule, this)) {
     connect(m_recorder.get(), &AudioRecorder::tick, this, &ApplicationCore::recorderTicked);
     connect(m_session, &RecordingSession::finished, m_recordings, &RecordingsModel::appendRecording);
-    connect(m_session, &RecordingSession::started, m_scheduler, &Scheduler::recordingStarted);
+    connect(m_session, &RecordingSession::started, m_scheduler,
+            [this] { m_scheduler->recordingStarted(m_session->outputPath()); });
     connect(m_session, &RecordingSession::stopped, m_scheduler, &Scheduler::recordingStopped);
     connect(m_scheduler, &Scheduler::notice, this, &ApplicationCore::notice);
     connect(m_session, &RecordingSession::journalFailed, this, &ApplicationCore::notice,
@@ -71,14 +72,17 @@ QString ApplicationCore::outputFolder() const {
 }
 
 bool ApplicationCore::load() {
-    ScheduleFile::load(m_scheduleFile, *m_schedule);
+    if (ScheduleFile::load(m_scheduleFile, *m_schedule).cut)
+        queueNotice(tr("The schedule holds more than %1 entries: the first %1 are loaded, and the whole "
+                       "file is kept as \"%2\".")
+                        .arg(QString::number(ScheduleFile::kMostEntries),
+                             ScheduleFile::wholeCopyPath(m_scheduleFile)));
     m_scheduler->start();
     const RecoveryReport recovery = recoverRecordings(m_appFolder);
     for (const RecoveredRecording& r : recovery.recovered)
         m_recordings->appendRecording(r.path, r.duration, r.start);
     for (const QString& text : recovery.notices)
-        QMetaObject::invokeMethod(
-            this, [this, text] { Q_EMIT notice(text); }, Qt::QueuedConnection);
+        queueNotice(text);
     m_outputFormat = loadFormatSettings(m_settingsFile, m_formatState, *m_writer);
     formatsChanged();
     applySignalSettings(m_settingsFile, m_recorder->signalChain());
@@ -97,6 +101,11 @@ bool ApplicationCore::load() {
                           : tr("The sound server (PulseAudio) stopped or can no longer be reached."));
     });
     return !m_devices.devices.empty();
+}
+
+void ApplicationCore::queueNotice(const QString& text) {
+    QMetaObject::invokeMethod(
+        this, [this, text] { Q_EMIT notice(text); }, Qt::QueuedConnection);
 }
 
 void ApplicationCore::formatsChanged() {

@@ -85,6 +85,8 @@ Q_SIGNALS:
 
 private:
     void recorderTicked();
+    // Tells `text` from the event loop, after what the command under way shows.
+    void queueNotice(const QString& text);
 
     QString m_appFolder;
     QString m_settingsFile;

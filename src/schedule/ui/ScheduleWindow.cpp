@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -47,11 +48,11 @@ ScheduleWindow::ScheduleWindow(Scheduler& scheduler, QString scheduleFile, const
         m_view->setColumnWidth(c, static_cast<int>(twips[c] / 15.0 * scale));
 
     auto* add = button(frame, "Command1", tr("Add"));
-    auto* remove = button(frame, "Command2", tr("Remove"));
-    auto* clear = button(frame, "Command3", tr("Clear"));
+    m_remove = button(frame, "Command2", tr("Remove"));
+    m_clear = button(frame, "Command3", tr("Clear"));
     auto* ok = button(frame, "Command4", tr("OK"));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {add, remove, clear, ok})
+    for (QPushButton* b : {add, m_remove, m_clear, ok})
         buttons->addWidget(b);
     buttons->addStretch();
     auto* inner = new QVBoxLayout(frame);
@@ -62,8 +63,15 @@ ScheduleWindow::ScheduleWindow(Scheduler& scheduler, QString scheduleFile, const
     resize(640, 360);
 
     connect(add, &QPushButton::clicked, this, &ScheduleWindow::addEntry);
-    connect(remove, &QPushButton::clicked, this, &ScheduleWindow::removeSelected);
-    connect(clear, &QPushButton::clicked, &m_scheduler.list(), &ScheduleModel::clear);
+    connect(m_remove, &QPushButton::clicked, this, &ScheduleWindow::removeSelected);
+    connect(m_clear, &QPushButton::clicked, &m_scheduler.list(), &ScheduleModel::clear);
+    const ScheduleModel* list = &m_scheduler.list();
+    connect(list, &ScheduleModel::rowsInserted, this, &ScheduleWindow::updateButtons);
+    connect(list, &ScheduleModel::rowsRemoved, this, &ScheduleWindow::updateButtons);
+    connect(list, &ScheduleModel::modelReset, this, &ScheduleWindow::updateButtons);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ScheduleWindow::updateButtons);
+    updateButtons();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     applySkin(appFolder, this);
@@ -79,6 +87,11 @@ void ScheduleWindow::removeSelected() {
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     if (!rows.isEmpty())
         m_scheduler.list().removeEntry(rows.first().row());
+}
+
+void ScheduleWindow::updateButtons() {
+    m_remove->setEnabled(m_view->selectionModel()->hasSelection());
+    m_clear->setEnabled(m_scheduler.list().rowCount() > 0);
 }
 
 void ScheduleWindow::done(int result) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTreeView;
 class Scheduler;
 
@@ -19,9 +20,13 @@ public:
 private:
     void addEntry();
     void removeSelected();
+    // Remove and Clear only while there is something to remove.
+    void updateButtons();
 
     Scheduler& m_scheduler;
     QString m_scheduleFile;
     QString m_appFolder;
     QTreeView* m_view = nullptr;
+    QPushButton* m_remove = nullptr;
+    QPushButton* m_clear = nullptr;
 };
