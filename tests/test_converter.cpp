@@ -51,6 +51,64 @@ bool makeTone(const QString& out, int rate, int channels, double seconds, const 
 }
 
 const QString kLame = QStringLiteral("lame --quiet %i %o");
+
+// A FLAC made by sox whose header promises 236 s but whose frames are overwritten after its
+// metadata blocks, so that no frame decodes.
+bool writeBrokenFlac(const QString& path) {
+    if (!makeTone(path, 8000, 1, 236.0, QStringLiteral("sox %i %o")))
+        return false;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = f.readAll();
+    qsizetype at = 4; // after "fLaC"
+    bool last = false;
+    while (!last && at + 4 <= bytes.size()) {
+        const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes.at(i)); };
+        last = (byte(at) & 0x80) != 0;
+        at += 4 + ((byte(at + 1) << 16) | (byte(at + 2) << 8) | byte(at + 3));
+    }
+    if (!last || at >= bytes.size())
+        return false;
+    bytes.replace(at, bytes.size() - at, QByteArray(bytes.size() - at, 'x'));
+    return f.seek(0) && f.write(bytes) == bytes.size();
+}
+
+// 128 bytes of a Monkey's Audio file: a version 3.99 descriptor and header promising one
+// frame of 73728 stereo samples at 44.1 kHz, its seek table, and no frame data worth the name.
+bool writeApeHeader(const QString& path) {
+    QByteArray bytes;
+    const auto u16 = [&](quint16 v) {
+        bytes.append(static_cast<char>(v & 0xff)).append(static_cast<char>(v >> 8));
+    };
+    const auto u32 = [&](quint32 v) {
+        u16(static_cast<quint16>(v & 0xffff));
+        u16(static_cast<quint16>(v >> 16));
+    };
+    bytes.append("MAC ");
+    u16(3990);
+    u16(0);
+    u32(52);       // descriptor
+    u32(24);       // header
+    u32(4);        // seek table
+    u32(0);        // WAV header
+    u32(128 - 80); // audio data
+    u32(0);
+    u32(0);                 // WAV tail
+    bytes.append(16, '\0'); // MD5
+    u16(2000);              // compression level
+    u16(0);                 // flags
+    u32(73728);             // blocks per frame
+    u32(73728);             // blocks in the final frame
+    u32(1);                 // frames
+    u16(16);
+    u16(2);
+    u32(44100);
+    u32(80); // the one frame starts after the seek table
+    bytes.append(128 - bytes.size(), '\x5a');
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 const QString kOggenc = QStringLiteral("oggenc -Q -o %o %i");
 
 struct Probe {
@@ -395,6 +453,12 @@ private Q_SLOTS:
                                             << "Invalid input file name: ";
         QTest::newRow("undecodable input") << "junk"
                                            << "Convert To Ogg failed: Cannot open";
+        QTest::newRow("FLAC whose frames do not decode")
+            << "brokenflac"
+            << "Convert To Ogg failed: no sound in it could be decoded";
+        QTest::newRow("Monkey's Audio header alone")
+            << "apeheader"
+            << "Convert To Ogg failed: no sound in it could be decoded";
         QTest::newRow("read-only folder") << "readonly"
                                           << "Convert To Ogg failed: cannot write into";
         QTest::newRow("full disk") << "full"
@@ -427,6 +491,12 @@ private Q_SLOTS:
             QFile f(input);
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(QByteArray(4000, 'x'));
+        } else if (kind == QLatin1String("brokenflac")) {
+            input = folder + QStringLiteral("/song.flac");
+            QVERIFY(writeBrokenFlac(input));
+        } else if (kind == QLatin1String("apeheader")) {
+            input = folder + QStringLiteral("/song.ape");
+            QVERIFY(writeApeHeader(input));
         } else if (kind == QLatin1String("readonly")) {
             input = folder + QStringLiteral("/song.wav");
             QVERIFY(makeTone(input, 8000, 1, 1.0));
@@ -472,7 +542,17 @@ private Q_SLOTS:
             QVERIFY2(log.last().startsWith(QLatin1String("Tasks is completed: 0 of")),
                      qPrintable(log.last()));
             QVERIFY(!log.join(QLatin1Char('\n')).contains(QLatin1String("complete Convert To")));
+            // A failure is marked apart from the steps that went well.
+            auto* view = dialog->findChild<QTreeWidget*>(QStringLiteral("viewEvent"));
+            for (int i = 0; i < view->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* item = view->topLevelItem(i);
+                const bool failure = item->text(2).contains(QLatin1String(" failed: ")) ||
+                                     item->text(2).startsWith(QLatin1String("Invalid input"));
+                QCOMPARE(item->data(0, Qt::UserRole).toInt() == ConversionRun::kFailureIcon, failure);
+            }
         }
+        if (!input.endsWith(QLatin1String(".ogg")))
+            QVERIFY(!QFile::exists(QFileInfo(input).absolutePath() + QStringLiteral("/song.ogg")));
         QCOMPARE(contents(input), inputBytes);
         if (!older.isEmpty())
             QCOMPARE(contents(older), olderBytes);
@@ -507,7 +587,7 @@ private Q_SLOTS:
     }
 
     void tagsCarryOver() {
-        // Guards against converted files losing the title, artist and other tags of their source.
+        // Guards against converted files losing the title, artist, year and other tags of their source.
         QFETCH(QString, name);
         QFETCH(QString, command);
         QFETCH(QString, title);
@@ -532,6 +612,16 @@ private Q_SLOTS:
             const QJsonObject tags = mutagenTags(dir.filePath(QLatin1String(output)));
             QVERIFY2(tags == expected, qPrintable(QLatin1String(output) + QLatin1Char(' ') +
                                                   QString::fromUtf8(QJsonDocument(tags).toJson())));
+        }
+        // WMA readers know the year only as the attribute WM/Year.
+        if (!name.endsWith(QLatin1String(".wma"))) {
+            QString out;
+            run(QStringLiteral("ffprobe"),
+                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                 QStringLiteral("format_tags=WM/Year"), QStringLiteral("-of"), QStringLiteral("default=nw=1"),
+                 dir.filePath(QStringLiteral("tagged_24.wma"))},
+                &out);
+            QCOMPARE(out.trimmed(), QStringLiteral("TAG:WM/Year=1999"));
         }
     }
 };

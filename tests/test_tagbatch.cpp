@@ -6,6 +6,8 @@
 #include "tags/TagFileModel.h"
 #include "tags/TagText.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -52,6 +54,58 @@ void scan(TagFileModel& model, const QString& folder) {
     QSignalSpy finished(&model, &TagFileModel::scanFinished);
     model.showFolder(folder);
     QVERIFY(finished.wait(10000));
+}
+
+// Tags made by other tools, in the file given as argv[1], of the kind argv[2]: "popm" (an
+// ID3v2.4 tag by mutagen whose POPM frame, moved to the front, has size 0: mutagen and ffprobe
+// skip it and read the rest), "multi" (frames of several values), "mood" (TMOO, which ID3v2.3
+// lacks), or a command line for eyeD3 or id3v2.
+const QString kMakeTag = QStringLiteral(R"(import sys, subprocess
+from mutagen.id3 import ID3, TIT2, TPE1, TRCK, TDRC, TCON, TCOM, COMM, POPM, TMOO, TXXX
+path, kind = sys.argv[1], sys.argv[2]
+if '|' in kind:
+    sys.exit(subprocess.call(kind.split('|') + [path]))
+multi = kind == 'multi'
+t = ID3()
+t.add(TIT2(encoding=3, text='Title'))
+t.add(TPE1(encoding=3, text=['Art One', 'Art Two'] if multi else ['Artist']))
+t.add(TRCK(encoding=3, text='7'))
+t.add(TDRC(encoding=3, text='2021-03-04T05:06'))
+t.add(TCON(encoding=3, text='Rock'))
+t.add(TCOM(encoding=3, text=['C1', 'C2'] if multi else ['Comp']))
+t.add(COMM(encoding=3, lang='eng', desc='', text='the comment'))
+if multi: t.add(TXXX(encoding=3, desc='WHO', text=['x', 'y']))
+if kind == 'mood': t.add(TMOO(encoding=3, text='calm'))
+if kind == 'popm': t.add(POPM(email='a@b.c', rating=200, count=5))
+t.save(path, v2_version=4)
+if kind == 'popm':
+    b = bytearray(open(path, 'rb').read())
+    i = b.index(b'POPM')
+    size = (b[i+4] << 21) | (b[i+5] << 14) | (b[i+6] << 7) | b[i+7]
+    tag = 10 + ((b[6] << 21) | (b[7] << 14) | (b[8] << 7) | b[9])
+    b[tag:tag] = bytes(size)
+    del b[i:i + 10 + size]
+    b[10:10] = b'POPM' + bytes(6)
+    open(path, 'wb').write(b)
+)");
+
+// Every frame as mutagen reads it (upgraded to version 2.4 terms), several values joined
+// with "/", dates to the minute; and the version.
+const QString kDumpTag = QStringLiteral(R"(import sys, json
+from mutagen.id3 import ID3
+t = ID3(sys.argv[1])
+d = {'version': t.version[1]}
+for k, f in t.items():
+    if k == 'TCON': d[k] = '/'.join(f.genres)
+    elif hasattr(f, 'text'): d[k] = '/'.join(str(x) for x in f.text)[:16]
+    else: d[k] = repr(f)
+print(json.dumps(d, sort_keys=True))
+)");
+
+QJsonObject dumpTag(const QString& path) {
+    QString out;
+    testsupport::run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), kDumpTag, path}, &out);
+    return QJsonDocument::fromJson(out.toUtf8()).object();
 }
 
 } // namespace
@@ -238,6 +292,68 @@ private Q_SLOTS:
         QCOMPARE(readAll(lying), bytes);
         QCOMPARE(v2(readFileEntry(good), Id3v2Field::Title), QStringLiteral("After"));
         QVERIFY(decodes(good));
+    }
+
+    void otherToolsTagsSurviveABatchSave_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("refusal"); // empty: saved
+        QTest::newRow("mutagen, POPM of size 0 first") << "popm"
+                                                       << "damaged frame";
+        QTest::newRow("mutagen, several values per frame") << "multi" << QString();
+        QTest::newRow("mutagen, a mood") << "mood"
+                                         << "holds TMOO";
+        QTest::newRow("eyeD3, recording date")
+            << "eyeD3|-Q|-t|Title|-a|Artist|-n|7|-G|Rock|--recording-date|2019|-c|the comment|--composer|Comp"
+            << QString();
+        QTest::newRow("eyeD3, release year") << "eyeD3|-Q|-t|Title|-a|Artist|-Y|2019"
+                                             << "holds TDRL";
+        QTest::newRow("id3v2, year and date")
+            << "id3v2|-2|-t|Title|-a|Artist|-T|7|-y|2021|-g|17|-c|the comment|--TCOM|Comp|--TDAT|0403"
+            << QString();
+    }
+
+    void otherToolsTagsSurviveABatchSave() {
+        // Guards against a batch save that types only an album erasing the rest of a tag TagLib
+        // reads in part, cutting several values to the first, or dropping frames ID3v2.3 lacks.
+        QFETCH(QString, kind);
+        QFETCH(QString, refusal);
+        const QString dir = folder(QStringLiteral("tools-") + QLatin1String(QTest::currentDataTag()));
+        const QString path = dir + QStringLiteral("/theirs.mp3");
+        const QString other = dir + QStringLiteral("/plain.mp3");
+        QVERIFY(makeMp3(path) && makeMp3(other));
+        QCOMPARE(testsupport::run(QStringLiteral("/usr/bin/python3"),
+                                  {QStringLiteral("-c"), kMakeTag, path, kind}),
+                 0);
+        const QByteArray before = readAll(path);
+        const QJsonObject tagBefore = dumpTag(path);
+        QVERIFY(tagBefore.contains(QLatin1String("TIT2")));
+
+        QList<FileEntry> entries = {readFileEntry(path), readFileEntry(other)};
+        TagPages pages;
+        pages.v2Ticked = true;
+        v2(pages, Id3v2Field::Album) = QStringLiteral("Typed Album");
+        pages.v2Edited[static_cast<std::size_t>(Id3v2Field::Album)] = true;
+        const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
+        if (!refusal.isEmpty()) {
+            QCOMPARE(report.failed.size(), 1);
+            QCOMPARE(report.failed[0].path, path);
+            QVERIFY2(report.failed[0].reason.contains(refusal), qPrintable(report.failed[0].reason));
+            QCOMPARE(readAll(path), before);
+            return;
+        }
+        QVERIFY(report.failed.isEmpty());
+        QJsonObject expected = tagBefore;
+        expected[QStringLiteral("version")] = 3;
+        expected[QStringLiteral("TALB")] = QStringLiteral("Typed Album");
+        QCOMPARE(dumpTag(path), expected);
+        if (kind == QLatin1String("multi")) {
+            // ID3v2.3 readers see both values, as ID3v2.3 joins them.
+            QCOMPARE(v2(entries[0], Id3v2Field::Artist), QStringLiteral("Art One/Art Two"));
+            QString listed;
+            testsupport::run(QStringLiteral("id3v2"), {QStringLiteral("-l"), path}, &listed);
+            QVERIFY2(listed.contains(QLatin1String("Soloist(s)): Art One/Art Two")), qPrintable(listed));
+        }
+        QVERIFY(decodes(path));
     }
 
     void folderList() {
@@ -457,6 +573,7 @@ private Q_SLOTS:
         TagPages pages;
         pages.v1Ticked = true;
         pages.v1[kV1Title] = QStringLiteral("New");
+        pages.v1Edited[kV1Title] = true;
         const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
         QCOMPARE(report.saved, 0);
         QCOMPARE(report.failed.size(), 2);

@@ -27,10 +27,10 @@ namespace {
 
 constexpr const char* kTagged = "Artist - my_song%20title";
 
-// What mutagen reads from the file's ID3v2 frames, as "ID=text" lines.
+// What mutagen reads from the file's ID3v2 frames (not merged with ID3v1), as "ID=text" lines.
 QString mutagenFrames(const QString& path) {
     QString out;
-    python(QStringLiteral("import sys\nfrom mutagen.id3 import ID3\nt = ID3(sys.argv[1])\n"
+    python(QStringLiteral("import sys\nfrom mutagen.id3 import ID3\nt = ID3(sys.argv[1], load_v1=False)\n"
                           "print('version=%d' % t.version[1])\n"
                           "for k in sorted(t.keys()): print('%s=%s' % (k.split(':')[0], t[k]))"),
            path, &out);
@@ -79,6 +79,35 @@ class TestTagEditor : public QObject {
         v2.setPath(file("only2"));
         v2.setTitle(QStringLiteral("Second"));
         QVERIFY(v2.save());
+    }
+
+    // A folder of track1 and track2 (ID3v1 and ID3v2: "Test Artist", "Test Album", 2023),
+    // track3 (ID3v1 only: "Other Artist") and track4 (no tag).
+    QString taggedFolder(const QString& name) {
+        const QString dir = m_dir.filePath(name);
+        QDir().mkpath(dir);
+        for (const char* track : {"track1", "track2", "track3", "track4"})
+            makeMp3(dir + QLatin1Char('/') + QLatin1String(track) + QStringLiteral(".mp3"));
+        for (const char* track : {"track1", "track2", "track3"}) {
+            const QString path = dir + QLatin1Char('/') + QLatin1String(track) + QStringLiteral(".mp3");
+            const bool other = qstrcmp(track, "track3") == 0;
+            Id3v1Tag v1;
+            v1.setPath(path);
+            v1.setArtist(other ? QStringLiteral("Other Artist") : QStringLiteral("Test Artist"));
+            v1.setTrack(3);
+            v1.save();
+            if (other)
+                continue;
+            Id3v2Tag v2;
+            v2.setPath(path);
+            v2.setTrack(QStringLiteral("3"));
+            v2.setField(Id3v2Field::Artist, QStringLiteral("Test Artist"));
+            v2.setField(Id3v2Field::Album, QStringLiteral("Test Album"));
+            v2.setField(Id3v2Field::Year, QStringLiteral("2023"));
+            v2.setField(Id3v2Field::Genre, QStringLiteral("Rock"));
+            v2.save();
+        }
+        return dir;
     }
 
     static void storeFolder(const QString& folder) {
@@ -153,11 +182,11 @@ private Q_SLOTS:
         QVERIFY(child<QCheckBox>(w, "chkv1")->isChecked());
         QVERIFY(child<QLineEdit>(w, "txtv1_1")->isEnabled());
 
-        // A file without tags disables both pages but leaves what they showed.
+        // A file without tags disables both pages and shows them empty.
         clickRow(w, rowOf(w, QStringLiteral("broken")));
         QVERIFY(!child<QCheckBox>(w, "chkv1")->isChecked());
         QVERIFY(!child<QLineEdit>(w, "txtv1_1")->isEnabled());
-        QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QStringLiteral("Old"));
+        QCOMPARE(child<QLineEdit>(w, "txtv1_1")->text(), QString());
     }
 
     // Fault: the ID3v1 track box takes letters, keeps numbers an ID3v1 tag cannot hold, or
@@ -456,6 +485,63 @@ private Q_SLOTS:
             }
             QVERIFY2(seen, how);
         }
+    }
+
+    // Fault: the pages keep the previous file's values for a file without that tag, so that
+    // ticking the tag and saving writes one file's tags into another.
+    void pageOfAFileWithoutTheTagStartsEmpty() {
+        const QString dir = taggedFolder(QStringLiteral("carry"));
+        storeFolder(dir);
+        TagEditorDialog w(m_dir.path());
+        waitForScan(w);
+        w.show();
+        clickRow(w, rowOf(w, QStringLiteral("track1")));
+        QCOMPARE(child<QLineEdit>(w, "txtv2_2")->text(), QStringLiteral("Test Artist"));
+        clickRow(w, rowOf(w, QStringLiteral("track4")));
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(child<QLineEdit>(w, qPrintable(QStringLiteral("txtv1_%1").arg(i)))->text().isEmpty());
+        QCOMPARE(child<QComboBox>(w, "cmbv1")->currentIndex(), -1);
+        for (int i : {0, 1, 2, 3, 4})
+            QVERIFY(child<QLineEdit>(w, qPrintable(QStringLiteral("txtv2_%1").arg(i)))->text().isEmpty());
+        QVERIFY(child<QComboBox>(w, "cmbv2")->currentText().isEmpty());
+
+        child<QCheckBox>(w, "chkv2")->click();
+        retype(child<QLineEdit>(w, "txtv2_1"), QStringLiteral("Only a title"));
+        child<QAction>(w, "tbr_1_2")->trigger();
+        QCOMPARE(mutagenFrames(dir + QStringLiteral("/track4.mp3")),
+                 QStringLiteral("version=3\nTIT2=Only a title\n"));
+        QVERIFY(!id3v2List(dir + QStringLiteral("/track4.mp3")).contains(QLatin1String("id3v1 tag info")));
+    }
+
+    // Fault: a batch save gives a file a tag it lacked, filled with the other files' values.
+    void batchAddsNoTagNobodyAskedFor() {
+        const QString dir = taggedFolder(QStringLiteral("batch"));
+        const QString track3 = dir + QStringLiteral("/track3.mp3");
+        storeFolder(dir);
+        TagEditorDialog w(m_dir.path());
+        waitForScan(w);
+        w.show();
+        for (const char* name : {"track1", "track2", "track3"})
+            QVERIFY(w.files().setData(w.files().index(rowOf(w, QLatin1String(name)), TagFileModel::Filename),
+                                      Qt::Checked, Qt::CheckStateRole));
+        QVERIFY(child<QCheckBox>(w, "chkv2")->isChecked());
+        QCOMPARE(child<QLineEdit>(w, "txtv2_2")->text(), QStringLiteral("Test Artist"));
+        retype(child<QLineEdit>(w, "txtv1_3"), QStringLiteral("Typed Album"));
+        child<QAction>(w, "tbr_0_2")->trigger();
+        QString listed = id3v2List(track3);
+        QVERIFY2(!listed.contains(QLatin1String("id3v2 tag info")), qPrintable(listed));
+        QVERIFY2(listed.contains(QLatin1String("Typed Album")) &&
+                     listed.contains(QLatin1String("Other Artist")),
+                 qPrintable(listed));
+        QVERIFY(
+            mutagenFrames(dir + QStringLiteral("/track1.mp3")).contains(QLatin1String("TPE1=Test Artist")));
+
+        // An edited ID3v2 box gives it an ID3v2 tag holding only that box.
+        retype(child<QLineEdit>(w, "txtv2_6"), QStringLiteral("Typed Composer"));
+        child<QAction>(w, "tbr_1_2")->trigger();
+        QCOMPARE(mutagenFrames(track3), QStringLiteral("version=3\nTCOM=Typed Composer\n"));
+        QVERIFY(mutagenFrames(dir + QStringLiteral("/track1.mp3"))
+                    .contains(QLatin1String("TCOM=Typed Composer")));
     }
 
     // Fault: a missing or corrupt file is taken as a stream.

@@ -183,7 +183,7 @@ void ConversionRun::convertInput(const QString& input, int index) {
     const std::optional<QString> base = convert::outputBase(input);
     if (m_settings.jobsPerInput() > 0 && (!base || !QFileInfo(input).isFile())) {
         m_jobs += m_settings.jobsPerInput();
-        step(QStringLiteral("Invalid input file name: ") + input);
+        failed(QStringLiteral("Invalid input file name: ") + input);
         return;
     }
     for (const Target target : convert::kTargets) {
@@ -234,12 +234,14 @@ void ConversionRun::convertInput(const QString& input, int index) {
         const int block = reader.sampleRate() * reader.channels();
         const qint64 length = reader.length();
         qint64 done = 0;
+        bool decodedAny = false;
         // The next block is decoded while the encoders work on this one.
         QFuture<SampleBlock> next = QtConcurrent::run([&reader, block] { return reader.read(block); });
         while (!m_cancelled) {
             const SampleBlock samples = next.result();
             if (samples.empty())
                 break;
+            decodedAny = true;
             next = QtConcurrent::run([&reader, block] { return reader.read(block); });
             if (live.size() == 1)
                 live.front()->writer.write(samples);
@@ -258,9 +260,13 @@ void ConversionRun::convertInput(const QString& input, int index) {
                 static_cast<int>((100 * index + (length > 0 ? 100 * done / length : 0)) / m_inputs.size()));
         }
         next.waitForFinished();
-        if (reader.status() < 0)
+        // A header may promise sound that no frame delivers: an output of nothing is no success.
+        const QString why = reader.status() < 0           ? reader.errorText()
+                            : !decodedAny && !m_cancelled ? QStringLiteral("no sound in it could be decoded")
+                                                          : QString();
+        if (!why.isEmpty())
             for (Job* job : live)
-                fail(*job, reader.errorText());
+                fail(*job, why);
     }
 
     // The targets were encoded together; the log tells each job start to end, in turn.
@@ -289,7 +295,7 @@ void ConversionRun::convertInput(const QString& input, int index) {
                 fail(*job, why);
         if (!job->live()) {
             job->file.discard();
-            step(QStringLiteral("Convert To %1 failed: %2").arg(name, job->failure));
+            failed(QStringLiteral("Convert To %1 failed: %2").arg(name, job->failure));
             continue;
         }
         ++m_succeeded;

@@ -36,6 +36,7 @@ public:
     // Icons of the event log.
     static constexpr int kStepIcon = 1;
     static constexpr int kSettingsIcon = 2;
+    static constexpr int kFailureIcon = 3;
 
     ConversionRun(QStringList inputs, const ConversionSettings& settings, QObject* parent = nullptr);
 
@@ -56,6 +57,7 @@ Q_SIGNALS:
 private:
     void convertInput(const QString& input, int index);
     void step(const QString& text) { Q_EMIT logged(text, kStepIcon); }
+    void failed(const QString& text) { Q_EMIT logged(text, kFailureIcon); }
 
     QStringList m_inputs;
     ConversionSettings m_settings;

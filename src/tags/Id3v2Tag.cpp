@@ -5,6 +5,7 @@ bool Id3v2Tag::read() {
     if (!read.opened)
         return false;
     m_fields = read.fields;
+    m_unsaveable = read.unsaveable;
     return read.hasTag;
 }
 

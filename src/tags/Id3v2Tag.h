@@ -16,6 +16,8 @@ public:
     // True also when there was no tag.
     bool remove();
     bool hasTag() const;
+    // After read(): why a save would lose part of the tag; empty when it would not.
+    const QString& unsaveable() const { return m_unsaveable; }
 
     const QString& field(Id3v2Field f) const { return m_fields[static_cast<std::size_t>(f)]; }
     void setField(Id3v2Field f, const QString& v) { m_fields[static_cast<std::size_t>(f)] = v; }
@@ -27,4 +29,5 @@ public:
 private:
     QString m_path;
     Id3v2Fields m_fields;
+    QString m_unsaveable;
 };

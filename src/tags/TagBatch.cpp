@@ -28,11 +28,15 @@ QString v2Track(const QString& box) {
     return leadingNumber(box) > 0 ? box : QString();
 }
 
+// `onlyEdited`: the file lacked the tag, so only boxes the user changed reach it.
 void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, int position,
-             const QString& path) {
+             const QString& path, bool onlyEdited) {
     const bool keep = batch && batch->keepOriginal;
     const auto text = [&](V1Box box) { return trimBlanks(pages.v1[box]); };
-    if (!keep || !text(kV1Track).isEmpty())
+    const auto wanted = [&](V1Box box) {
+        return (!onlyEdited || pages.v1Edited[box]) && (!keep || !text(box).isEmpty());
+    };
+    if (wanted(kV1Track))
         tag.setTrack(trackByte(leadingNumber(text(kV1Track))));
     const std::array<std::pair<V1Box, void (Id3v1Tag::*)(const QString&)>, 5> setters = {
         {{kV1Title, &Id3v1Tag::setTitle},
@@ -41,10 +45,10 @@ void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, in
          {kV1Year, &Id3v1Tag::setYear},
          {kV1Comments, &Id3v1Tag::setComment}}};
     for (const auto& [box, set] : setters) {
-        if (!keep || !text(box).isEmpty())
+        if (wanted(box))
             (tag.*set)(text(box));
     }
-    if (!keep || pages.v1Genre >= 0)
+    if ((!onlyEdited || pages.v1GenreEdited) && (!keep || pages.v1Genre >= 0))
         tag.setGenre(genreByte(pages.v1Genre));
     if (batch && batch->numberTracks)
         tag.setTrack(position <= 255 ? static_cast<std::uint8_t>(position) : 0);
@@ -53,12 +57,13 @@ void applyV1(Id3v1Tag& tag, const TagPages& pages, const BatchOptions* batch, in
 }
 
 void applyV2(Id3v2Tag& tag, const TagPages& pages, const BatchOptions* batch, int position,
-             const QString& path) {
+             const QString& path, bool onlyEdited) {
     const bool keep = batch && batch->keepOriginal;
     for (int i = 0; i < kId3v2FieldCount; ++i) {
         const auto field = static_cast<Id3v2Field>(i);
         const QString& box = pages.v2[static_cast<std::size_t>(i)];
-        if (keep && trimBlanks(box).isEmpty())
+        if ((onlyEdited && !pages.v2Edited[static_cast<std::size_t>(i)]) ||
+            (keep && trimBlanks(box).isEmpty()))
             continue;
         tag.setField(field, field == Id3v2Field::Track ? v2Track(box) : box);
     }
@@ -93,20 +98,22 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
     v1.setPath(path);
     v2.setPath(path);
     // Each file starts from its own tags, so that fields left alone keep their values.
-    const bool hadV1 = v1.read();
-    const bool hadV2 = v2.read();
-    if (pages.v1Ticked)
-        applyV1(v1, pages, batch, position, path);
-    if (pages.v2Ticked)
-        applyV2(v2, pages, batch, position, path);
-    if (!pages.v1Ticked && !hadV1 && !pages.v2Ticked && !hadV2) {
-        entry.v1 = {};
-        entry.v1Genre = 0;
-        entry.hasV1 = false;
-        entry.v2 = {};
-        entry.hasV2 = false;
+    v1.read();
+    v2.read();
+    const bool anyV1Edit = pages.v1GenreEdited || std::find(pages.v1Edited.begin(), pages.v1Edited.end(),
+                                                            true) != pages.v1Edited.end();
+    const bool anyV2Edit =
+        std::find(pages.v2Edited.begin(), pages.v2Edited.end(), true) != pages.v2Edited.end();
+    const bool writeV1 = pages.v1Ticked && (!batch || entry.hasV1 || anyV1Edit);
+    const bool writeV2 = pages.v2Ticked && (!batch || entry.hasV2 || anyV2Edit);
+    const bool removeV1 = !pages.v1Ticked && entry.hasV1;
+    const bool removeV2 = !pages.v2Ticked && entry.hasV2;
+    if (!writeV1 && !removeV1 && !writeV2 && !removeV2)
         return {};
-    }
+    if (writeV1)
+        applyV1(v1, pages, batch, position, path, batch && !entry.hasV1);
+    if (writeV2)
+        applyV2(v2, pages, batch, position, path, batch && !entry.hasV2);
 
     // The copy replaces the file a link points to, not the link; a read-only file stays as
     // it is although its folder would allow the rename.
@@ -118,34 +125,39 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
     if (audio < 0)
         return QStringLiteral(
             "its ID3v2 tag claims more bytes than the file holds, so a new tag could cut its audio");
+    if (writeV2 && !v2.unsaveable().isEmpty())
+        return v2.unsaveable();
     const QString temp =
         info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
     if (!copyAside(target, temp))
         return QStringLiteral("no copy of it could be written beside it");
     v1.setPath(temp);
     v2.setPath(temp);
-    const bool written = (pages.v1Ticked ? v1.save() : v1.remove()) &&
-                         (pages.v2Ticked ? v2.save() : v2.remove()) && syncFile(temp);
+    const bool written = (writeV1 ? v1.save() : !removeV1 || v1.remove()) &&
+                         (writeV2 ? v2.save() : !removeV2 || v2.remove()) && syncFile(temp);
     const qint64 audioLeft = written ? untaggedBytes(temp) : -1;
     if (!written || audioLeft < audio) {
         QFile::remove(temp);
         return written ? QStringLiteral("the new tags would have cut its audio")
                        : QStringLiteral("the tags could not be written");
     }
-    const bool v2Left = pages.v2Ticked && v2.hasTag();
+    const bool v2Left = writeV2 && v2.hasTag();
     if (!replaceWith(target, temp))
         return QStringLiteral("it could not be replaced by the saved copy");
 
-    if (pages.v1Ticked) {
+    if (writeV1) {
         takeV1Fields(v1, entry);
-    } else {
+        entry.hasV1 = true;
+    } else if (removeV1) {
         entry.v1 = {};
         entry.v1Genre = 0;
+        entry.hasV1 = false;
     }
-    entry.hasV1 = pages.v1Ticked;
-    entry.v2 = pages.v2Ticked ? v2.fields() : Id3v2Fields{};
-    // A tag whose twelve fields are all empty is not written at all.
-    entry.hasV2 = v2Left;
+    if (writeV2 || removeV2) {
+        entry.v2 = writeV2 ? v2.fields() : Id3v2Fields{};
+        // A tag whose twelve fields are all empty is not written at all.
+        entry.hasV2 = v2Left;
+    }
     return {};
 }
 

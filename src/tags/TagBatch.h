@@ -12,6 +12,12 @@ struct TagPages {
     int v1Genre = -1;      // list position of the genre list; -1 = no selection
     bool v2Ticked = false; // "&ID3v2 tag"
     Id3v2Fields v2;        // the boxes and the genre text
+    // What the user changed since the pages last showed files' values. In a batch, a file
+    // listed without a tag gains it only through these, so that no file's values reach
+    // another.
+    std::array<bool, kV1BoxCount> v1Edited{};
+    bool v1GenreEdited = false;
+    std::array<bool, kId3v2FieldCount> v2Edited{}; // by field
 };
 
 // The "Multiple file options"; they act only when more than one file is saved.
@@ -22,7 +28,7 @@ struct BatchOptions {
 };
 
 // What the pages show for the clicked row or for several checked rows. A page whose `has`
-// flag is false is disabled and its boxes keep whatever they showed before.
+// flag is false is unticked and shows empty boxes.
 struct PageView {
     bool hasV1 = false;
     V1Texts v1;
@@ -52,7 +58,11 @@ struct SaveReport {
 };
 
 // Writes the pages into `entries` (the checked rows in list order, or the one target row)
-// and updates each saved entry to what its file now holds. Each file is changed on a copy
+// and updates each saved entry to what its file now holds. A ticked page is written into a
+// file listed with that tag, into a single file, or, in a batch, into a file listed without
+// it only when the user edited a box of that page (then only the edited boxes). An unticked
+// page removes its tag from files listed with it. A file whose ID3v2 tag cannot be saved
+// whole is left as it was. Each file is changed on a copy
 // that then replaces it, so a crash leaves every file either as it was or as saved; a copy
 // that would hold less audio than the file (whatever its old tag claims) is thrown away.
 // `progress(i, n)` is called before file i (1-based) of n.

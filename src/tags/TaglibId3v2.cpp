@@ -3,8 +3,13 @@
 #include "tags/TagFile.h"
 
 #include <QFile>
+#include <QStringList>
+#include <algorithm>
 #include <memory>
 #include <taglib/commentsframe.h>
+#include <taglib/id3v2extendedheader.h>
+#include <taglib/id3v2header.h>
+#include <taglib/id3v2synchdata.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/textidentificationframe.h>
@@ -41,19 +46,35 @@ template <typename FrameType> FrameType* editorFrame(ID3v2::Tag* tag, const char
     return first;
 }
 
+// Several values of one frame as ID3v2.3 holds them: one text, joined with "/".
+QString joinedValues(const ID3v2::Frame* frame) {
+    const auto* text = dynamic_cast<const ID3v2::TextIdentificationFrame*>(frame);
+    if (!text)
+        return toQString(frame->toString());
+    QStringList values;
+    for (const String& field : text->fieldList())
+        values << toQString(field);
+    return values.join(QLatin1Char('/'));
+}
+
 // TagLib splits a version 2.3 genre such as "(17)Rock" into "17" and "Rock"; join them back.
+// Several named genres of a version 2.4 tag are joined with "/".
 QString genreText(const ID3v2::Frame* frame) {
     const auto* text = dynamic_cast<const ID3v2::TextIdentificationFrame*>(frame);
     if (!text)
         return toQString(frame->toString());
-    QString out;
+    QString references;
+    QStringList names;
     for (const String& field : text->fieldList()) {
         bool number = false;
-        QString value = toQString(field);
+        const QString value = toQString(field);
         value.toInt(&number);
-        out += number ? QLatin1Char('(') + value + QLatin1Char(')') : value;
+        if (number)
+            references += QLatin1Char('(') + value + QLatin1Char(')');
+        else
+            names << value;
     }
-    return out;
+    return references + names.join(QLatin1Char('/'));
 }
 
 // The year of TagLib's recording time, which it builds from a version 2.3 TYER (and TDAT).
@@ -83,7 +104,7 @@ QString fieldText(ID3v2::Tag* tag, Id3v2Field field) {
     }
     default: {
         const ID3v2::FrameList frames = tag->frameList(kId3v2FrameIds[static_cast<std::size_t>(field)]);
-        return frames.isEmpty() ? QString() : toQString(frames.front()->toString());
+        return frames.isEmpty() ? QString() : joinedValues(frames.front());
     }
     }
 }
@@ -115,6 +136,9 @@ void setEditorFrame(ID3v2::Tag* tag, const char* id, const QString& value, Make 
 }
 
 void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
+    // An unchanged field keeps its frame: its encoding, its full date, its several values.
+    if (fieldText(tag, field) == value)
+        return;
     switch (field) {
     case Id3v2Field::Comments:
         setEditorFrame<ID3v2::CommentsFrame>(
@@ -139,6 +163,82 @@ void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
     default:
         setText(tag, kId3v2FrameIds[static_cast<std::size_t>(field)], value);
     }
+}
+
+// ID3v2.3 keeps one text per frame; TagLib would write a version 2.4 frame's several values
+// separated by NULs, which ID3v2.3 readers cut at the first. Genres and people lists have
+// forms of their own, which TagLib makes.
+void joinValuesForV23(ID3v2::Tag* tag) {
+    for (ID3v2::Frame* frame : tag->frameList()) {
+        const ByteVector id = frame->frameID();
+        if (id == "TCON" || id == "TIPL" || id == "TMCL" || id == "IPLS")
+            continue;
+        if (auto* user = dynamic_cast<ID3v2::UserTextIdentificationFrame*>(frame)) {
+            StringList values = user->fieldList();
+            if (!values.isEmpty())
+                values.erase(values.begin()); // the description
+            if (values.size() > 1)
+                user->setText(values.toString("/"));
+        } else if (auto* text = dynamic_cast<ID3v2::TextIdentificationFrame*>(frame)) {
+            if (text->fieldList().size() > 1)
+                text->setText(text->fieldList().toString("/"));
+        }
+    }
+}
+
+// Whether the frames TagLib parsed account for every byte of the tag up to its padding:
+// TagLib stops at the first frame it cannot parse (one of size 0, say) and drops all that
+// follows, which a save would then erase.
+bool readWhole(MPEG::File& file, ID3v2::Tag* tag) {
+    const ID3v2::Header& header = *tag->header();
+    file.seek(0);
+    if (!file.readBlock(ID3v2::Header::size()).startsWith("ID3"))
+        return false;
+    ByteVector data = file.readBlock(header.tagSize());
+    if (data.size() != header.tagSize())
+        return false;
+    if (header.unsynchronisation() && header.majorVersion() <= 3)
+        data = ID3v2::SynchData::decode(data);
+    unsigned int end = data.size();
+    if (header.footerPresent())
+        end -= std::min(end, ID3v2::Header::size());
+    unsigned int position =
+        header.extendedHeader() && tag->extendedHeader() ? tag->extendedHeader()->size() : 0;
+    for (const ID3v2::Frame* frame : tag->frameList())
+        position += frame->size() + ID3v2::Frame::headerSize(header.majorVersion());
+    return position <= end &&
+           std::all_of(data.begin() + position, data.begin() + end, [](char c) { return c == 0; });
+}
+
+// Frames TagLib does not write back into an ID3v2.3 tag: version 2.4 kinds that 2.3 lacks,
+// and version 2.3 kinds that it reads only to drop them.
+QStringList framesLostAsV23(ID3v2::Tag* tag) {
+    static const std::array<const char*, 10> kOnlyV24 = {"ASPI", "EQU2", "RVA2", "SEEK", "SIGN",
+                                                         "TDRL", "TDTG", "TMOO", "TPRO", "TSST"};
+    static const std::array<const char*, 4> kDroppedV23 = {"EQUA", "RVAD", "TRDA", "TSIZ"};
+    QStringList lost;
+    const auto check = [&](const auto& ids) {
+        for (const char* id : ids) {
+            if (!tag->frameList(id).isEmpty())
+                lost << QLatin1String(id);
+        }
+    };
+    if (tag->header()->majorVersion() >= 4)
+        check(kOnlyV24);
+    else
+        check(kDroppedV23);
+    return lost;
+}
+
+// Why a save would lose part of the file's tag, or nothing.
+QString unsaveableReason(MPEG::File& file, ID3v2::Tag* tag) {
+    if (!readWhole(file, tag))
+        return QStringLiteral("its ID3v2 tag holds a damaged frame, and a save would lose what follows it");
+    const QStringList lost = framesLostAsV23(tag);
+    if (!lost.isEmpty())
+        return QStringLiteral("its ID3v2 tag holds %1, which a save as ID3v2.3 would lose")
+            .arg(lost.join(QStringLiteral(", ")));
+    return {};
 }
 
 // The file as a TagLib stream, or null when it is no regular file: TagLib opens with a
@@ -170,6 +270,7 @@ Id3v2Read readId3v2(const QString& path) {
         ID3v2::Tag* tag = file.ID3v2Tag();
         for (int i = 0; i < kId3v2FieldCount; ++i)
             result.fields[static_cast<std::size_t>(i)] = fieldText(tag, static_cast<Id3v2Field>(i));
+        result.unsaveable = unsaveableReason(file, tag);
     } catch (...) {
         result.opened = false;
     }
@@ -184,9 +285,12 @@ bool writeId3v2(const QString& path, const Id3v2Fields& fields) {
         MPEG::File file(stream.get(), ID3v2::FrameFactory::instance(), false);
         if (!file.isOpen())
             return false;
+        if (file.hasID3v2Tag() && !unsaveableReason(file, file.ID3v2Tag()).isEmpty())
+            return false;
         ID3v2::Tag* tag = file.ID3v2Tag(true);
         for (int i = 0; i < kId3v2FieldCount; ++i)
             setField(tag, static_cast<Id3v2Field>(i), fields[static_cast<std::size_t>(i)]);
+        joinValuesForV23(tag);
         return file.save(MPEG::File::ID3v2, MPEG::File::StripNone, ID3v2::v3, MPEG::File::DoNotDuplicate);
     } catch (...) {
         return false;

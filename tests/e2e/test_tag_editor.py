@@ -124,5 +124,26 @@ class TagEditor(unittest.TestCase):
         self.assertEqual(status, 0, tavrik.stderr())
 
 
+    def test_untagged_file_gets_none_of_the_previous_files_tags(self):
+        # Guards against the pages keeping the previous file's values, so that ticking the tag of a
+        # file without one and saving writes the other file's tags into it.
+        folder = self.songs("untagged", ["alpha", "bravo"])
+        bravo = folder / "bravo.mp3"
+        subprocess.run(["id3v2", "-D", str(bravo)], check=True, capture_output=True)
+        before = bravo.read_bytes()
+        tavrik = self.enterContext(self.desktop.program("untagged"))
+        main = self.open_editor(tavrik, folder)
+
+        # Tab into the list, Down to bravo; on the page tabs Right shows the ID3v2 page; Tab to
+        # "ID3v2 tag", tick it, then past Track # to Title.
+        tavrik.keys("Tab", "Down", "Tab", "Right", "Tab", "space", "Tab", "Tab", "shift+t", "y", "p", "e", "d",
+                    "ctrl+s")
+        tavrik.wait_for("Save to write bravo.mp3", lambda: bravo.read_bytes() != before)
+        status = self.close_editor_and_exit(tavrik, main)
+
+        self.assertEqual(id3v2(bravo), {"title": "Typed"})
+        self.assertNotEqual(bravo.read_bytes()[-128:][:3], b"TAG")
+        self.assertEqual(status, 0, tavrik.stderr())
+
 if __name__ == "__main__":
     unittest.main()

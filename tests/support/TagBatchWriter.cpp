@@ -18,6 +18,11 @@ int main(int argc, char* argv[]) {
     pages.v2Ticked = true;
     pages.v2[static_cast<std::size_t>(Id3v2Field::Title)] = QStringLiteral("Killed batch");
     pages.v2[static_cast<std::size_t>(Id3v2Field::Comments)] = QString(2000, QLatin1Char('c'));
+    // As typed by the user, so that the untagged files gain both tags.
+    pages.v1Edited[kV1Title] = true;
+    pages.v1GenreEdited = true;
+    pages.v2Edited[static_cast<std::size_t>(Id3v2Field::Title)] = true;
+    pages.v2Edited[static_cast<std::size_t>(Id3v2Field::Comments)] = true;
     BatchOptions options;
     options.numberTracks = true;
     const SaveReport report = saveEntries(checked, pages, options, [](int i, int) {

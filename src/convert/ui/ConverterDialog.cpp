@@ -249,9 +249,11 @@ void ConverterDialog::runFinished() {
 
 void ConverterDialog::addLog(const QString& text, int icon) {
     auto* item = new QTreeWidgetItem(m_log);
-    item->setIcon(0, style()->standardIcon(icon == ConversionRun::kSettingsIcon
-                                               ? QStyle::SP_FileDialogDetailedView
-                                               : QStyle::SP_ArrowRight));
+    const QStyle::StandardPixmap pixmap =
+        icon == ConversionRun::kSettingsIcon  ? QStyle::SP_FileDialogDetailedView
+        : icon == ConversionRun::kFailureIcon ? QStyle::SP_MessageBoxCritical
+                                              : QStyle::SP_ArrowRight;
+    item->setIcon(0, style()->standardIcon(pixmap));
     item->setData(0, Qt::UserRole, icon);
     item->setText(1, QTime::currentTime().toString(QStringLiteral("hh:mm:ss")));
     item->setText(2, text);

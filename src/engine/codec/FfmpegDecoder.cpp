@@ -126,7 +126,7 @@ codec::AudioTags readTags(const AVFormatContext& format, const AVStream& stream)
     tags.title = tagValue(format, stream, {"title"});
     tags.artist = tagValue(format, stream, {"artist", "author"});
     tags.album = tagValue(format, stream, {"album"});
-    tags.year = tagValue(format, stream, {"date", "year"});
+    tags.year = tagValue(format, stream, {"date", "year", "WM/Year"});
     tags.comment = tagValue(format, stream, {"comment", "description"});
     tags.track = tagValue(format, stream, {"track", "tracknumber"});
     tags.genre = tagValue(format, stream, {"genre"});

@@ -100,11 +100,12 @@ private:
         : m_channels(channels)
         , m_pending(static_cast<size_t>(channels)) {}
 
-    // The ASF muxer stores these as the content description and WM/ attributes.
+    // The ASF muxer stores these as the content description and WM/ attributes. It has no
+    // name of its own for the year, so that one is given as the attribute WMA readers know.
     void setMetadata(const codec::AudioTags& tags) {
         const std::pair<const char*, const QString*> fields[] = {
-            {"title", &tags.title}, {"artist", &tags.artist},   {"album", &tags.album},
-            {"date", &tags.year},   {"comment", &tags.comment}, {"track", &tags.track},
+            {"title", &tags.title},  {"artist", &tags.artist},   {"album", &tags.album},
+            {"WM/Year", &tags.year}, {"comment", &tags.comment}, {"track", &tags.track},
             {"genre", &tags.genre},
         };
         for (const auto& [key, value] : fields)

@@ -49,6 +49,7 @@ TagEditorDialog::TagEditorDialog(const QString& appFolder, QWidget* parent)
         this);
     buildLayout();
     m_v2Genre->setCurrentIndex(-1);
+    trackEdits();
     connect(m_folderTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TagEditorDialog::folderChanged);
     // The pages follow the highlighted row however it moves (mouse, arrows, paging, typing a
@@ -169,17 +170,51 @@ void TagEditorDialog::showRow(int row) {
     refreshTitleLabel();
 }
 
+// Any change of a box that showView did not make is the user's (typing, pasting, the copy
+// commands).
+void TagEditorDialog::trackEdits() {
+    for (std::size_t i = 0; i < m_v1Boxes.size(); ++i) {
+        connect(m_v1Boxes[i], &QLineEdit::textChanged, this, [this, i] {
+            if (!m_showing)
+                m_v1Edited[i] = true;
+        });
+    }
+    connect(m_v1Genre, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_showing)
+            m_v1GenreEdited = true;
+    });
+    for (std::size_t i = 0; i < kV2BoxFields.size(); ++i) {
+        const auto field = static_cast<std::size_t>(kV2BoxFields[i]);
+        const auto mark = [this, field] {
+            if (!m_showing)
+                m_v2Edited[field] = true;
+        };
+        if (auto* edit = qobject_cast<QLineEdit*>(m_v2Boxes[i]))
+            connect(edit, &QLineEdit::textChanged, this, mark);
+        else
+            connect(static_cast<QPlainTextEdit*>(m_v2Boxes[i]), &QPlainTextEdit::textChanged, this, mark);
+    }
+    connect(m_v2Genre, &QComboBox::currentTextChanged, this, [this] {
+        if (!m_showing)
+            m_v2Edited[static_cast<std::size_t>(Id3v2Field::Genre)] = true;
+    });
+}
+
 void TagEditorDialog::showView(const PageView& view) {
-    if (view.hasV1) {
-        for (std::size_t i = 0; i < m_v1Boxes.size(); ++i)
-            m_v1Boxes[i]->setText(view.v1[i]);
-        m_v1Genre->setCurrentIndex(view.v1Genre < m_v1Genre->count() ? view.v1Genre : -1);
-    }
-    if (view.hasV2) {
-        for (std::size_t i = 0; i < kV2BoxFields.size(); ++i)
-            setV2Text(static_cast<int>(i), view.v2[static_cast<std::size_t>(kV2BoxFields[i])]);
-        m_v2Genre->setEditText(view.v2[static_cast<std::size_t>(Id3v2Field::Genre)]);
-    }
+    m_showing = true;
+    // A page whose file has no such tag starts from nothing, so that ticking it never
+    // carries another file's values.
+    for (std::size_t i = 0; i < m_v1Boxes.size(); ++i)
+        m_v1Boxes[i]->setText(view.hasV1 ? view.v1[i] : QString());
+    m_v1Genre->setCurrentIndex(view.hasV1 && view.v1Genre < m_v1Genre->count() ? view.v1Genre : -1);
+    for (std::size_t i = 0; i < kV2BoxFields.size(); ++i)
+        setV2Text(static_cast<int>(i),
+                  view.hasV2 ? view.v2[static_cast<std::size_t>(kV2BoxFields[i])] : QString());
+    m_v2Genre->setEditText(view.hasV2 ? view.v2[static_cast<std::size_t>(Id3v2Field::Genre)] : QString());
+    m_showing = false;
+    m_v1Edited = {};
+    m_v1GenreEdited = false;
+    m_v2Edited = {};
     m_v1Tick->setChecked(view.hasV1);
     m_v2Tick->setChecked(view.hasV2);
     v1TickChanged();
@@ -222,6 +257,9 @@ TagPages TagEditorDialog::pages() const {
     for (std::size_t i = 0; i < kV2BoxFields.size(); ++i)
         out.v2[static_cast<std::size_t>(kV2BoxFields[i])] = v2Text(static_cast<int>(i));
     out.v2[static_cast<std::size_t>(Id3v2Field::Genre)] = m_v2Genre->currentText();
+    out.v1Edited = m_v1Edited;
+    out.v1GenreEdited = m_v1GenreEdited;
+    out.v2Edited = m_v2Edited;
     return out;
 }
 

@@ -65,6 +65,7 @@ private:
     void folderChanged(const QModelIndex& current);
     void folderScanned();
     void showView(const PageView& view);
+    void trackEdits();
     void refreshTitleLabel();
     TagPages pages() const;
     int selectedRow() const;
@@ -73,6 +74,10 @@ private:
     void setV2Text(int box, const QString& text);
 
     bool m_busy = false;
+    bool m_showing = false; // the pages are being filled from files, not edited
+    std::array<bool, kV1BoxCount> m_v1Edited{};
+    bool m_v1GenreEdited = false;
+    std::array<bool, kId3v2FieldCount> m_v2Edited{};
     QString m_appFolder;
     std::array<bool, 3> m_opt{true, false, false};
     TagPreview* m_preview = nullptr;
