@@ -21,8 +21,9 @@ packages=(
   qt6-qpa-plugins dbus dbus-bin xdotool libx11-6 weston
   # help: chmcmd builds help.chm, xchm shows it, extract_chmLib checks it
   fp-utils xchm libchm-bin
-  # hotkey and tray tests: another client to hold the focus, a tray host
-  x11-utils tint2
+  # hotkey and tray tests: another client to hold the focus, a tray host; a window manager
+  # that minimises and restores windows
+  x11-utils tint2 openbox
   # a stand-in for logind on a private bus (sleep lock of a scheduled recording)
   python3-dbus python3-gi
   # the audio player's desktop controls, driven as a desktop does

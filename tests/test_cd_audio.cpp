@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace testsupport;
 
@@ -114,6 +115,66 @@ private Q_SLOTS:
         AudioFileReader reader;
         reader.open(cdaudio::locator(m_cue, 9));
         QVERIFY(reader.status() < 0);
+    }
+
+    void fifosAreRefusedAsDiscImages_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("a FIFO named .cue") << QString();
+        QTest::newRow("a sheet naming a FIFO")
+            << QStringLiteral("FILE \"fifo.bin\" BINARY\n  TRACK 01 AUDIO\n"
+                              "    INDEX 01 00:00:00\n");
+    }
+    void fifosAreRefusedAsDiscImages() {
+        // Guards against a FIFO opened as a disc image, or named by one, blocking the program for good.
+        QFETCH(QString, sheet);
+        QTemporaryDir dir;
+        const QString fifo =
+            dir.filePath(sheet.isEmpty() ? QStringLiteral("x.cue") : QStringLiteral("fifo.bin"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString image = dir.filePath(QStringLiteral("x.cue"));
+        if (!sheet.isEmpty()) {
+            QFile f(image);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(sheet.toUtf8());
+        }
+        const QString why =
+            fifo + QStringLiteral(" is not a regular file, so it cannot be read as a disc image");
+
+        bool blocked = false;
+        QString error;
+        const bool read = unblocked(fifo, blocked, [&image, &error] {
+            QString e;
+            const bool found = cdaudio::readDisc(image, e).has_value();
+            error = e;
+            return found;
+        });
+        QVERIFY(!blocked && !read);
+        QCOMPARE(error, why);
+        const int status = unblocked(fifo, blocked, [&image] {
+            AudioFileReader reader;
+            reader.open(cdaudio::locator(image, 1));
+            return reader.status();
+        });
+        QVERIFY(!blocked && status < 0);
+
+        // The player's Open (and the desktop's OpenUri) and a play list's track entry.
+        MediaControl media;
+        PlayList list;
+        PlayerController controller(media, list);
+        QString shown;
+        connect(&controller, &PlayerController::displayText, this, [&shown](const QString& t) { shown = t; });
+        controller.addAndPlay(image);
+        QCOMPARE(shown, QStringLiteral("No audio CD: %1.").arg(why));
+        QCOMPARE(list.count(), 0);
+        const QString m3u = dir.filePath(QStringLiteral("disc.m3u"));
+        QFile f(m3u);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QFile::encodeName(cdaudio::locator(image, 1)) + '\n');
+        f.close();
+        QVERIFY(controller.loadList(m3u));
+        controller.playEntry(0);
+        QCOMPARE(shown, QStringLiteral("Nothing in the play list can be played."));
+        QCOMPARE(media.state(), MediaControl::State::Closed);
     }
 
     void chosenCdaPlaysTheDiscTrackByTrack() {

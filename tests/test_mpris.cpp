@@ -55,6 +55,38 @@ private Q_SLOTS:
         m_bus.waitForFinished(5000);
     }
 
+    void volumeThatIsNoNumberIsRefused_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("NaN") << QStringLiteral("nan") << -2000;
+        QTest::newRow("infinity") << QStringLiteral("inf") << -2000;
+        QTest::newRow("minus infinity") << QStringLiteral("-inf") << -2000;
+        QTest::newRow("a half") << QStringLiteral("0.5") << -602;
+    }
+    void volumeThatIsNoNumberIsRefused() {
+        // Guards against a Volume of NaN or infinity from the bus turning the player up to full.
+        MediaControl media;
+        PlayList list;
+        PlayerController controller(media, list);
+        MprisService service(controller);
+        QVERIFY(service.registerOnSessionBus());
+        media.setVolume(-2000);
+        QFETCH(QString, value);
+        QProcess send;
+        send.start(QStringLiteral("dbus-send"),
+                   {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                    QStringLiteral("--dest=") + MprisService::kServiceName,
+                    QStringLiteral("/org/mpris/MediaPlayer2"),
+                    QStringLiteral("org.freedesktop.DBus.Properties.Set"),
+                    QStringLiteral("string:org.mpris.MediaPlayer2.Player"), QStringLiteral("string:Volume"),
+                    QStringLiteral("variant:double:") + value});
+        QVERIFY(send.waitForStarted(5000));
+        QVERIFY(QTest::qWaitFor([&send] { return send.state() == QProcess::NotRunning; }, 15000));
+        QCOMPARE(send.exitCode(), 0);
+        QFETCH(int, expected);
+        QCOMPARE(media.volume(), expected);
+    }
+
     void desktopControlsPlayback() {
         // Guards against the desktop's media controls seeing a wrong title or state, or not reaching the
         // player.

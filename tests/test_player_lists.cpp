@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "base/ui/Dialogs.h"
 #include "player/M3uFile.h"
 #include "player/MediaControl.h"
@@ -12,7 +13,11 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +40,13 @@ QStringList locations(const QList<m3u::Entry>& entries) {
     return out;
 }
 
+// The most memory this process has held so far, in kB.
+long peakMemoryKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 struct Rig {
     MediaControl media;
     PlayList list;
@@ -51,6 +63,74 @@ class TestPlayerLists : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void hugeListLoadsOffTheWindowAndIsCut() {
+        // Guards against a huge list file freezing the window while it loads, its blank lines held in
+        // memory, and a list that grows without bound.
+        const QString listPath = path(QStringLiteral("blank lines.m3u"));
+        {
+            QFile f(listPath);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            const QByteArray blanks(1024 * 1024, '\n');
+            for (int i = 0; i < 32; ++i)
+                f.write(blanks);
+            QByteArray entries;
+            for (int i = 0; i < PlayList::kCapacity + 10; ++i)
+                entries += "song" + QByteArray::number(i) + ".mp3\n\n";
+            f.write(entries);
+        }
+        const long before = peakMemoryKb();
+        AudioPlayerWindow w(m_dir.path());
+        w.show();
+        w.findChild<QToolButton*>(QStringLiteral("list"))->click();
+        // A timer of the window's thread, and the longest it waited between two ticks.
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        int tickCount = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, this, [&] {
+            longestGap = std::max(longestGap, sinceTick.restart());
+            ++tickCount;
+        });
+        Dialogs::setNextFileName(listPath);
+        ticks.start(10);
+        sinceTick.start();
+        w.findChild<QToolButton*>(QStringLiteral("LOADLIST"))->click();
+        const int ticked = tickCount;
+        QTRY_VERIFY(tickCount > ticked);
+        ticks.stop();
+        const long grownMb = (peakMemoryKb() - before) / 1024;
+        qInfo("longest wait of the window: %lld ms; memory grew by %ld MB", longestGap, grownMb);
+        QCOMPARE(w.playList().count(), PlayList::kCapacity);
+        QCOMPARE(w.playList().entry(PlayList::kCapacity - 1).name, QStringLiteral("song99999.mp3"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label24"))->text(),
+                 QStringLiteral(
+                     "The play list is full: it holds at most 100000 entries, the rest were left out."));
+        QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+        QVERIFY2(grownMb < 300, qPrintable(QString::number(grownMb)));
+
+        // A full list takes nothing more, and says so.
+        Dialogs::setNextFileName(listPath);
+        w.findChild<QToolButton*>(QStringLiteral("LOADLIST"))->click();
+        QCOMPARE(w.playList().count(), PlayList::kCapacity);
+    }
+
+    void fifoAsListIsRefused() {
+        // Guards against a FIFO chosen as a play list blocking the window for good.
+        const QString fifo = path(QStringLiteral("fifo.m3u"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        bool blocked = false;
+        const PlayerController::ListFile read =
+            testsupport::unblocked(fifo, blocked, [&fifo] { return PlayerController::readList(fifo, 10); });
+        QVERIFY(!blocked);
+        Rig rig;
+        QString shown;
+        connect(&rig.controller, &PlayerController::displayText, this,
+                [&shown](const QString& t) { shown = t; });
+        QVERIFY(!rig.controller.appendList(fifo, read));
+        QCOMPARE(shown, QStringLiteral("The play list fifo.m3u cannot be loaded: it is not a regular file."));
+        QCOMPARE(rig.list.count(), 0);
+    }
 
     void roundTripKeepsNamesAndPlaces_data() {
         QTest::addColumn<QString>("listName");
@@ -82,7 +162,7 @@ private Q_SLOTS:
         QVERIFY(text.contains(QLatin1Char('\n') + files[2] + QLatin1Char('\n')));
         QVERIFY(text.contains(QStringLiteral("\nCDAUDIO:/dev/sr0#3\n")));
 
-        const m3u::ReadResult back = m3u::read(listPath);
+        const m3u::ReadResult back = m3u::read(listPath, PlayList::kCapacity);
         QCOMPARE(back.error, QString());
         QCOMPARE(locations(back.entries), files);
         QCOMPARE(back.entries[1].title, QStringLiteral("東京 #1, ok.wav"));
@@ -90,7 +170,8 @@ private Q_SLOTS:
         // The folder moves with its list; relative entries follow, absolute ones stay.
         const QString moved = path(QStringLiteral("moved"));
         QVERIFY(QDir().rename(path(QStringLiteral("lists")), moved));
-        const m3u::ReadResult after = m3u::read(moved + QLatin1Char('/') + QFileInfo(listPath).fileName());
+        const m3u::ReadResult after =
+            m3u::read(moved + QLatin1Char('/') + QFileInfo(listPath).fileName(), PlayList::kCapacity);
         QCOMPARE(after.entries[0].location, moved + QStringLiteral("/Лебединое озеро.mp3"));
         QCOMPARE(after.entries[2].location, files[2]);
         QVERIFY(QDir().rename(moved, path(QStringLiteral("lists"))));
@@ -123,7 +204,7 @@ private Q_SLOTS:
         writeBytes(listPath, content);
         QFETCH(bool, refused);
         QFETCH(QStringList, expected);
-        const m3u::ReadResult r = m3u::read(listPath);
+        const m3u::ReadResult r = m3u::read(listPath, PlayList::kCapacity);
         QCOMPARE(!r.error.isEmpty(), refused);
         QCOMPARE(locations(r.entries), expected);
     }
@@ -144,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(rig.list.index(1, PlayList::PathColumn).data().toString(), path(QStringLiteral("gone.mp3")));
 
         QCOMPARE(rig.controller.saveList(path(QStringLiteral("again"))), true);
-        const m3u::ReadResult back = m3u::read(path(QStringLiteral("again.m3u")));
+        const m3u::ReadResult back = m3u::read(path(QStringLiteral("again.m3u")), PlayList::kCapacity);
         QCOMPARE(back.entries.size(), 4);
         QVERIFY(!rig.controller.loadList(path(QStringLiteral("no-such-list.m3u"))));
     }

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QUrl>
+#include <algorithm>
 
 namespace m3u {
 
@@ -15,6 +16,9 @@ namespace {
 
 // A list of a million entries stays well below this; larger files are no play list.
 constexpr qint64 kMaxBytes = 256LL * 1024 * 1024;
+constexpr qint64 kChunkBytes = 1024 * 1024;
+// No path is this long: a longer line is skipped.
+constexpr qsizetype kLongestLine = 64 * 1024;
 const QString kExtInf = QStringLiteral("#EXTINF:");
 
 bool isGarbage(QStringView line) {
@@ -38,51 +42,99 @@ QString resolve(const QString& line, const QDir& folder) {
 
 } // namespace
 
-ReadResult read(const QString& path) {
+ReadResult read(const QString& path, qsizetype maxEntries, const Progress& progress) {
     ReadResult result;
     QFile file(path);
+    // A FIFO or a device would block the open or never end.
+    if (file.exists() && !QFileInfo(path).isFile()) {
+        result.error = QStringLiteral("it is not a regular file");
+        return result;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
         return result;
     }
-    if (file.size() > kMaxBytes) {
+    const qint64 total = file.size();
+    if (total > kMaxBytes) {
         result.error = QStringLiteral("the file is too large to be a play list");
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (bytes.contains('\0')) {
-        result.error = QStringLiteral("the file is not a play list");
-        return result;
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    // Older lists are in a single-byte code page.
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
 
     const QDir folder = QFileInfo(path).absoluteDir();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     Entry pending;
-    for (QStringView raw : QStringView(text).split(QLatin1Char('\n'))) {
-        const QStringView line = raw.trimmed();
-        if (line.isEmpty() || isGarbage(line))
-            continue;
+    bool firstLine = true;
+    // False once the list is full.
+    const auto take = [&](QByteArrayView bytes) {
+        if (firstLine && bytes.startsWith("\xef\xbb\xbf"))
+            bytes = bytes.sliced(3);
+        firstLine = false;
+        bytes = bytes.trimmed();
+        if (bytes.isEmpty())
+            return true;
+        QString line = utf8(bytes);
+        // Older lists are in a single-byte code page.
+        if (utf8.hasError()) {
+            utf8.resetState();
+            line = QString::fromLatin1(bytes);
+        }
+        if (isGarbage(line))
+            return true;
         if (line.startsWith(kExtInf)) {
-            const QStringView info = line.mid(kExtInf.size());
+            const QStringView info = QStringView(line).mid(kExtInf.size());
             const qsizetype comma = info.indexOf(QLatin1Char(','));
             bool ok = false;
             const int seconds = info.left(comma < 0 ? info.size() : comma).trimmed().toInt(&ok);
             pending.seconds = ok ? seconds : -1;
             pending.title = comma < 0 ? QString() : info.mid(comma + 1).trimmed().toString();
-            continue;
+            return true;
         }
         if (line.startsWith(QLatin1Char('#')))
-            continue;
-        pending.location = resolve(line.toString(), folder);
+            return true;
+        if (result.entries.size() >= maxEntries) {
+            result.cut = true;
+            return false;
+        }
+        pending.location = resolve(line, folder);
         result.entries.append(pending);
         pending = Entry{};
+        return true;
+    };
+
+    // Read in chunks, so that only the entries are kept. A line split between two chunks is
+    // gathered first; an overlong one is skipped.
+    QByteArray partial;
+    bool full = false;
+    for (qint64 done = 0; !full;) {
+        const QByteArray chunk = file.read(kChunkBytes);
+        if (chunk.isEmpty())
+            break;
+        done += chunk.size();
+        if (chunk.contains('\0')) {
+            result.entries.clear();
+            result.cut = false;
+            result.error = QStringLiteral("the file is not a play list");
+            return result;
+        }
+        qsizetype at = 0;
+        while (!full) {
+            const qsizetype end = chunk.indexOf('\n', at);
+            QByteArrayView line = QByteArrayView(chunk).sliced(at, (end < 0 ? chunk.size() : end) - at);
+            if (end < 0 || !partial.isEmpty()) {
+                partial += line.first(std::min(line.size(), kLongestLine - partial.size()));
+                line = partial;
+            }
+            if (end < 0)
+                break;
+            full = line.size() < kLongestLine && !take(line);
+            partial.resize(0);
+            at = end + 1;
+        }
+        if (progress)
+            progress(done, total);
     }
+    if (!full && !partial.isEmpty() && partial.size() < kLongestLine)
+        take(partial);
     return result;
 }
 

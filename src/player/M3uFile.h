@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 // Play-list files in the extended M3U form, UTF-8 (".m3u" and ".m3u8" alike).
 namespace m3u {
@@ -19,11 +20,17 @@ struct ReadResult {
     QList<Entry> entries;
     // Empty when the file was read as a play list.
     QString error;
+    // True when the list held more than was asked for: the rest was not read.
+    bool cut = false;
 };
 
-// Reads the list at `path`; relative entries are taken below the list's folder. A file
-// that is not text (it holds NUL bytes) or is too large to be a list is refused.
-ReadResult read(const QString& path);
+// Told the bytes read so far and the file's size, now and then.
+using Progress = std::function<void(qint64 done, qint64 total)>;
+
+// Reads at most `maxEntries` entries of the list at `path`; relative entries are taken below
+// the list's folder. What is no regular file, not text (it holds NUL bytes) or too large to
+// be a list is refused. Blank lines cost nothing. Safe on any thread.
+ReadResult read(const QString& path, qsizetype maxEntries, const Progress& progress = {});
 
 // Writes the list to `path` (aside, then renamed over it), entries below the list's
 // folder as relative paths. Empty when written, else what went wrong.

@@ -97,6 +97,9 @@ public:
         return v <= MediaControl::kMinVolume ? 0.0 : std::pow(10.0, v / 2000.0);
     }
     void setVolume(double linear) {
+        // NaN or infinity is no volume: refused, the volume stays.
+        if (!std::isfinite(linear))
+            return;
         m_controller.media().setVolume(
             linear <= 0 ? MediaControl::kMinVolume
                         : static_cast<int>(std::lround(2000.0 * std::log10(std::min(linear, 1.0)))));

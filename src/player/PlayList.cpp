@@ -3,6 +3,7 @@
 #include "engine/codec/CdAudio.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 QString PlayList::stripPath(const QString& path) {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -43,10 +44,11 @@ int PlayList::append(const Entry& entry) {
 
 int PlayList::append(const QList<Entry>& entries) {
     const int first = count();
-    if (entries.isEmpty())
+    const int added = std::min(static_cast<int>(entries.size()), kCapacity - first);
+    if (added <= 0)
         return first;
-    beginInsertRows({}, first, first + static_cast<int>(entries.size()) - 1);
-    m_entries.append(entries);
+    beginInsertRows({}, first, first + added - 1);
+    m_entries.append(entries.first(added));
     endInsertRows();
     return first;
 }

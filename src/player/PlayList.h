@@ -18,6 +18,8 @@ public:
     enum Column { NameColumn, PathColumn, ColumnCount };
     // True for an entry whose file could not be found.
     static constexpr int MissingRole = Qt::UserRole + 1;
+    // The most entries a list holds, so that a huge list file cannot take the memory.
+    static constexpr int kCapacity = 100000;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -34,7 +36,8 @@ public:
     int count() const { return static_cast<int>(m_entries.size()); }
     const Entry& entry(int row) const { return m_entries.at(row); }
     const QList<Entry>& entries() const { return m_entries; }
-    // Appends at the end and returns the first new row.
+    // Appends at the end, as many as the capacity leaves room for, and returns the first
+    // new row.
     int append(const Entry& entry);
     int append(const QList<Entry>& entries);
     void remove(int row);

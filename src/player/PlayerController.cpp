@@ -1,9 +1,7 @@
 #include "player/PlayerController.h"
 
 #include "engine/codec/CdAudio.h"
-#include "player/M3uFile.h"
 #include "player/MediaControl.h"
-#include "player/PlayList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -180,7 +178,7 @@ void PlayerController::addAndPlay(const QString& path) {
     } else if (QFileInfo(path).suffix().compare(QLatin1String("cue"), Qt::CaseInsensitive) == 0) {
         row = addDisc(path);
     } else {
-        row = m_list.append(PlayList::entryFor(path));
+        row = append({PlayList::entryFor(path)});
     }
     if (row >= 0)
         playEntry(row);
@@ -196,7 +194,7 @@ int PlayerController::addDisc(const QString& device) {
     QList<PlayList::Entry> entries;
     for (const cdaudio::Track& t : disc->tracks)
         entries.append({cdaudio::locator(disc->device, t.number), trackName(t), false});
-    return m_list.append(entries);
+    return append(entries);
 }
 
 int PlayerController::addDirectory(const QString& folder) {
@@ -211,29 +209,53 @@ int PlayerController::addDirectory(const QString& folder) {
     QList<PlayList::Entry> entries;
     for (const QString& name : names)
         entries.append({dir.absoluteFilePath(name), name, false});
-    m_list.append(entries);
-    if (entries.isEmpty())
+    if (entries.isEmpty()) {
         show(tr("No playable files in %1.").arg(QDir::toNativeSeparators(folder)));
-    return static_cast<int>(entries.size());
+        return 0;
+    }
+    const int before = m_list.count();
+    append(entries);
+    return m_list.count() - before;
 }
 
-bool PlayerController::loadList(const QString& path) {
-    const m3u::ReadResult read = m3u::read(path);
-    if (!read.error.isEmpty()) {
-        show(tr("The play list %1 cannot be loaded: %2.").arg(PlayList::stripPath(path), read.error));
-        return false;
-    }
-    QList<PlayList::Entry> entries;
-    entries.reserve(read.entries.size());
+PlayerController::ListFile PlayerController::readList(const QString& path, qsizetype room,
+                                                      const m3u::Progress& progress) {
+    const m3u::ReadResult read = m3u::read(path, std::max<qsizetype>(room, 0), progress);
+    ListFile list;
+    list.error = read.error;
+    list.cut = read.cut;
+    list.entries.reserve(read.entries.size());
     for (const m3u::Entry& e : read.entries) {
         QString device;
         cdaudio::Track track;
         const bool disc = cdaudio::parseLocator(e.location, device, track.number);
         track.title = e.title;
-        entries.append(PlayList::entryFor(e.location, disc ? trackName(track) : QString()));
+        list.entries.append(PlayList::entryFor(e.location, disc ? trackName(track) : QString()));
     }
-    m_list.append(entries);
+    return list;
+}
+
+bool PlayerController::appendList(const QString& path, const ListFile& read) {
+    if (!read.error.isEmpty()) {
+        show(tr("The play list %1 cannot be loaded: %2.").arg(PlayList::stripPath(path), read.error));
+        return false;
+    }
+    append(read.entries, read.cut);
     return true;
+}
+
+bool PlayerController::loadList(const QString& path) {
+    return appendList(path, readList(path, PlayList::kCapacity - m_list.count()));
+}
+
+int PlayerController::append(const QList<PlayList::Entry>& entries, bool cut) {
+    const int room = PlayList::kCapacity - m_list.count();
+    if (cut || entries.size() > room)
+        show(tr("The play list is full: it holds at most %1 entries, the rest were left out.")
+                 .arg(PlayList::kCapacity));
+    if (room <= 0 || entries.isEmpty())
+        return -1;
+    return m_list.append(entries);
 }
 
 bool PlayerController::saveList(const QString& path) {

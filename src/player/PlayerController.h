@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/M3uFile.h"
+#include "player/PlayList.h"
 #include "player/PlayOrder.h"
 
 #include <QObject>
@@ -7,7 +9,6 @@
 #include <QStringList>
 
 class MediaControl;
-class PlayList;
 class QTimer;
 
 // What the audio player does with its play list and media control: playing entries,
@@ -35,8 +36,21 @@ public:
     int addDisc(const QString& device);
     // Adds the playable files of `folder` in name order; how many were added.
     int addDirectory(const QString& folder);
-    // Appends the entries of a play-list file; false, shown in the title display, when
-    // the file cannot be read as a list.
+    // A play-list file read for the list, at most `room` entries.
+    struct ListFile {
+        QList<PlayList::Entry> entries;
+        // Why the file is no list; empty when it was read.
+        QString error;
+        // True when the file held more entries than there was room for.
+        bool cut = false;
+    };
+    // Reads a play-list file; safe on any thread, so that a large one can be read off the
+    // window's. `progress` is told now and then.
+    static ListFile readList(const QString& path, qsizetype room, const m3u::Progress& progress = {});
+    // Appends what readList read from `path`; false, shown in the title display, when the
+    // file could not be read as a list. A list cut to the room left says so.
+    bool appendList(const QString& path, const ListFile& read);
+    // Both on this thread.
     bool loadList(const QString& path);
     bool saveList(const QString& path);
 
@@ -63,6 +77,9 @@ Q_SIGNALS:
     void modeChanged();
 
 private:
+    // Appends what fits; says so when some entries were left out (or `cut` says they were).
+    // The first new row, or -1 when the list is full.
+    int append(const QList<PlayList::Entry>& entries, bool cut = false);
     void tryEntry(int row);
     void onEndOfStream();
     void show(const QString& text);

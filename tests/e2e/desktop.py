@@ -163,6 +163,22 @@ class Desktop:
         with X11(self.display) as x:
             wait_for("the tray host to own the system tray", lambda: x.selection_owner("_NET_SYSTEM_TRAY_S0"))
 
+    def start_window_manager(self):
+        """Openbox, as a user's desktop has a window manager that iconifies and restores windows."""
+        env = {**os.environ, "DISPLAY": self.display, "HOME": str(self.root),
+               "XDG_CONFIG_HOME": str(self.root / "wm-config"), "XDG_CACHE_HOME": str(self.root / "wm-cache")}
+        self._spawn(["openbox", "--sm-disable"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        with X11(self.display) as x:
+            wait_for("the window manager to own the screen", lambda: x.selection_owner("WM_S0"))
+
+    def window_state(self, window):
+        """The state the window manager gives `window`: "Normal", "Iconic", or "" when it
+        manages it no more."""
+        done = subprocess.run(["xprop", "-id", str(window), "WM_STATE"], env={**os.environ, "DISPLAY": self.display},
+                              capture_output=True, text=True, timeout=15)
+        found = re.search(r"window state: (\w+)", done.stdout)
+        return found.group(1) if found else ""
+
     def other_program(self, name):
         """A window of another program (xmessage), mapped on top; returns its window."""
         self._spawn(["xmessage", "-name", name, "-geometry", "+100+100", "another program"],

@@ -70,6 +70,36 @@ class AudioPlayer(unittest.TestCase):
         tavrik.keys("ctrl+x")
         self.assertEqual(tavrik.wait_exit(), 0, tavrik.stderr())
 
+    def test_minimised_player_leaves_the_main_window(self):
+        # Guards against the player's Minimize taking the main window away for good: once the
+        # player is restored and closed, the main window is on screen again.
+        self.screen = self.enterContext(desktop.Desktop())
+        self.screen.start_window_manager()
+        self.screen.start_tray_host()
+        tavrik = self.enterContext(self.screen.program("minimise"))
+        tavrik.start()
+        main = tavrik.window(MAIN_TITLE)
+        tavrik.tray_icon()
+        tavrik.focus(main)
+        tavrik.keys("ctrl+p")
+        player = tavrik.window("Audio Player")
+        # The player's own Minimize button, on the right of its top bar.
+        self.screen.xdotool("mousemove", "--window", str(player), "237", "7", "click", "1")
+        tavrik.wait_for("the player minimised", lambda: self.screen.window_state(player) == "Iconic")
+        self.assertIn(self.screen.window_state(main), ("Normal", "Iconic"), "the main window left the desktop")
+
+        # Restored as a task bar restores it, then closed.
+        self.screen.xdotool("windowactivate", str(player))
+        tavrik.wait_for("the player restored", lambda: self.screen.window_state(player) == "Normal")
+        tavrik.focus(player)
+        tavrik.keys("Escape")
+        tavrik.window_gone("Audio Player")
+        main = tavrik.window(MAIN_TITLE, 5)
+        self.assertEqual(self.screen.window_state(main), "Normal")
+        tavrik.focus(main)
+        tavrik.keys("ctrl+x")
+        self.assertEqual(tavrik.wait_exit(), 0, tavrik.stderr())
+
 
 if __name__ == "__main__":
     unittest.main()

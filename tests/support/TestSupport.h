@@ -3,11 +3,16 @@
 #include "engine/pulse/AudioRecorder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QtConcurrentRun>
 #include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 class AudioFileWriter;
@@ -161,5 +166,19 @@ private:
 // at a time, then kills it with SIGKILL. Returns the seconds it said it wrote, or -1 when
 // it did not run, answer or die as expected.
 int writeThenKill(const QString& writer, const QStringList& args, int seconds);
+
+// Runs `call` on another thread and returns its result. Should it still wait after a few
+// seconds (on the FIFO `fifo`, say), a writer opened there for a moment lets it go on and
+// `blocked` is set, so that a test fails instead of hanging.
+template <typename Call> auto unblocked(const QString& fifo, bool& blocked, Call call) {
+    QFuture<decltype(call())> running = QtConcurrent::run(call);
+    blocked = !QTest::qWaitFor([&running] { return running.isFinished(); }, 5000);
+    if (blocked) {
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return running.result();
+}
 
 } // namespace testsupport

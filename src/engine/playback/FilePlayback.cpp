@@ -11,7 +11,8 @@
 
 namespace {
 
-// Block sizes asked of the player: the first fills its start, the rest follow smaller.
+// Block sizes given to the player: the first of each start covers the player's slowest
+// tick, so that the sound runs on until the player asks for more; the rest follow smaller.
 constexpr int kFirstBlockMs = 1000;
 constexpr int kBlockMs = 200;
 // The player's tick while the displays are watched, and while they are not.
@@ -62,7 +63,6 @@ FilePlayback::Start FilePlayback::play(const QString& path, qint64 from) {
     m_channels = m_file.channels();
     Q_EMIT started(path, m_file.formatDescription(), m_rate, m_channels);
     m_player.setPlayFormat(m_rate, m_channels);
-    m_blockFrames = m_player.blockSizeFor(kFirstBlockMs);
     m_player.start();
     if (m_player.status() < 0) {
         m_player.stop();
@@ -72,8 +72,7 @@ FilePlayback::Start FilePlayback::play(const QString& path, qint64 from) {
     m_playing = true;
     m_stopped = false;
     m_paused = false;
-    m_blockFrames = m_player.blockSizeFor(kBlockMs);
-    feed();
+    feedStart();
     return Start::Playing;
 }
 
@@ -84,9 +83,17 @@ qint64 FilePlayback::position() const {
 }
 
 void FilePlayback::feed() {
+    feedFrames(m_player.blockSizeFor(kBlockMs));
+}
+
+void FilePlayback::feedStart() {
+    feedFrames(m_player.blockSizeFor(kFirstBlockMs));
+}
+
+void FilePlayback::feedFrames(int frames) {
     if (m_stopped)
         return;
-    const SampleBlock block = m_file.read(m_blockFrames * m_channels);
+    const SampleBlock block = m_file.read(frames * m_channels);
     // At the end nothing is queued: the player runs out and reports the end.
     if (block.size() > 1)
         m_player.queue(block);
@@ -116,7 +123,7 @@ void FilePlayback::pauseOrResume() {
     m_paused = false;
     m_player.start();
     m_file.seek(m_base);
-    feed();
+    feedStart();
 }
 
 void FilePlayback::beginSeek() {
@@ -142,7 +149,7 @@ void FilePlayback::seekTo(qint64 frame) {
         return;
     m_player.stop();
     m_player.start();
-    feed();
+    feedStart();
 }
 
 void FilePlayback::onTimer(qint64 currentSamples) {

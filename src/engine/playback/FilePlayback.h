@@ -55,7 +55,10 @@ Q_SIGNALS:
     void stopped();
 
 private:
+    // The next block, when the player asks; the first of a start is larger.
     void feed();
+    void feedStart();
+    void feedFrames(int frames);
     void onTimer(qint64 currentSamples);
 
     AudioFileReader& m_file;
@@ -68,7 +71,6 @@ private:
     bool m_dragging = false;
     qint64 m_base = 0;
     qint64 m_total = 0;
-    int m_blockFrames = 0;
     int m_rate = 0;
     int m_channels = 0;
     int m_spectrumFrames = 0;

@@ -298,6 +298,13 @@ void MainWindow::showTagEditor() {
 void MainWindow::showAudioPlayer() {
     AudioPlayerWindow player(m_appFolder, this);
     player.exec();
+    // Window managers minimise a dialog's owner along with it and may restore the dialog
+    // alone: the window comes back when the player closes.
+    if (!m_exiting && (isMinimized() || isHidden())) {
+        showNormal();
+        raise();
+        activateWindow();
+    }
 }
 
 int MainWindow::selectedRow() const {
@@ -375,8 +382,10 @@ bool MainWindow::trayCanRestore() const {
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         followVisibility();
-    // Minimised, the window leaves the task bar; only where the tray can bring it back.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayCanRestore())
+    // Minimised, the window leaves the task bar; only where the tray can bring it back, and
+    // not while it waits for one of its dialogs, with which the window manager minimised it.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayCanRestore() &&
+        !QApplication::activeModalWidget())
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
     QMainWindow::changeEvent(event);
 }
