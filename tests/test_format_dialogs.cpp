@@ -3,6 +3,7 @@
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "engine/codec/AudioFileWriter.h"
+#include "engine/codec/SndfileEncoder.h"
 #include "engine/codec/WavCodecs.h"
 #include "formats/ui/HeaderlessSettingsDialog.h"
 #include "formats/ui/Mp3SettingsDialog.h"
@@ -463,7 +464,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::addColumn<QString>("encoding");
-        const QStringList refused = entries({"Format Parametr not valid"});
+        // The refusal names what GSM takes, so that the user can choose it.
+        const QStringList gsmRefused{
+            QStringLiteral("Format Parametr not valid\n\nGSM 6.10 is written at 8000 Hz mono only.")};
+        const QStringList sampleRefused{QStringLiteral("Format Parametr not valid\n\n") +
+                                        wavFormatLike(sample("notes.wav")).refusal};
         const QString pcm = QStringLiteral("Signed Integer PCM");
 
         QTest::newRow("stored 48000 opens on 48000; mono stored")
@@ -485,7 +490,7 @@ private Q_SLOTS:
                    click(d, "cmdGSM");
                })
             << "" << entries({"wav/Freq=8000", "wav/Channel=1", "wav/Codec=3", "wav/Bits=16"})
-            << "WAV GSM 6.10 8000 Hz mono" << refused << 8000 << 1 << "GSM";
+            << "WAV GSM 6.10 8000 Hz mono" << gsmRefused << 8000 << 1 << "GSM";
         QTest::newRow("ADPCM") << entries({"wav/Freq=22050", "wav/Channel=2"})
                                << Drive([](QDialog& d) { click(d, "cmdADPCM"); }) << ""
                                << entries({"wav/Freq=22050", "wav/Channel=2", "wav/Codec=1", "wav/Bits=16"})
@@ -503,13 +508,13 @@ private Q_SLOTS:
                    QVERIFY(d.isVisible());
                })
             << "Command2" << entries({"wav/Freq=16000", "wav/Channel=1", "wav/Codec=5"})
-            << QStringLiteral("WAV \u00b5-Law 16000 Hz mono") << refused << 16000 << 1 << "u-law";
+            << QStringLiteral("WAV \u00b5-Law 16000 Hz mono") << sampleRefused << 16000 << 1 << "u-law";
         QTest::newRow("GSM refused, then Cancel: the writer keeps its format")
             << entries({"wav/Freq=22050", "wav/Channel=1"}) << Drive([](QDialog& d) {
                    Dialogs::setNextMessageAnswer(QMessageBox::Ok);
                    click(d, "cmdGSM");
                })
-            << "Command2" << QStringList{} << QString() << refused << 22050 << 1 << pcm;
+            << "Command2" << QStringList{} << QString() << gsmRefused << 22050 << 1 << pcm;
         QTest::newRow("DSP") << QStringList{} << Drive([](QDialog& d) { click(d, "cmdDSP"); }) << ""
                              << entries({"wav/Freq=8000", "wav/Channel=1", "wav/Codec=5"})
                              << QStringLiteral("WAV \u00b5-Law 8000 Hz mono") << QStringList{} << 8000 << 1

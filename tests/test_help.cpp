@@ -1,17 +1,22 @@
-// Help and web entries of the main window and the About window, observed through a stand-in
-// CHM viewer on PATH and the browser's URL handler. Built twice: with the configured web
+// Help and web entries of the main window and the About window, and Record Control, observed
+// through stand-in programs on PATH and the browser's URL handler. Built twice: with the configured web
 // addresses (EXPECTED_HOME_PAGE, EXPECTED_SUPPORT_PAGE) and with set ones.
 #include "base/ui/Dialogs.h"
 #include "shell/ui/AboutDialog.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -37,7 +42,7 @@ class TestHelp : public QObject {
         return m_bin->filePath(viewer + QStringLiteral(".args"));
     }
 
-    // A stand-in for the user's CHM viewer: it notes its arguments and ends.
+    // A stand-in for a program of the user's (CHM viewer, mixer): it notes its arguments and ends.
     void installViewer(const QString& name) {
         const QString path = m_bin->filePath(name);
         writeFile(path, QByteArrayLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\" && "
@@ -147,12 +152,28 @@ private Q_SLOTS:
         QVERIFY(m_opened.isEmpty());
     }
 
+    void webEntriesOpenTheConfiguredAddressOrTheLocalHelp_data() {
+        QTest::addColumn<bool>("viewer");
+        QTest::newRow("no viewer: the pages in the browser") << false;
+        QTest::newRow("xchm and help.chm: the viewer, as F1") << true;
+    }
+
     void webEntriesOpenTheConfiguredAddressOrTheLocalHelp() {
-        // Guards against web entries that open a made-up address, or none, instead of the configured one.
+        // Guards against web entries that open a made-up address, or none, instead of the configured one,
+        // and against ones that ask for a help viewer while F1 shows the help in the installed one.
+        QFETCH(bool, viewer);
         const QString home = QStringLiteral(EXPECTED_HOME_PAGE);
         const QString support = QStringLiteral(EXPECTED_SUPPORT_PAGE);
         writeFile(appFile(QStringLiteral("help/index.html")), QByteArrayLiteral("<html></html>"));
         writeFile(appFile(QStringLiteral("help/support.html")), QByteArrayLiteral("<html></html>"));
+        if (viewer) {
+            installViewer(QStringLiteral("xchm"));
+            writeFile(appFile(QStringLiteral("help.chm")), QByteArrayLiteral("ITSF"));
+            // No handler for local pages: they fail to open, as on a desktop without a browser.
+            QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        }
+        const auto restoreBrowser = qScopeGuard(
+            [this] { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "urlOpened"); });
 
         trigger("homepage");
         trigger("supportonline");
@@ -162,10 +183,71 @@ private Q_SLOTS:
         QCOMPARE(link->text().contains(QStringLiteral("http")), !home.isEmpty());
         Q_EMIT link->linkActivated(QStringLiteral("link"));
 
-        const QUrl homeUrl = home.isEmpty() ? localPage("index.html") : QUrl(home);
-        const QUrl supportUrl = support.isEmpty() ? localPage("support.html") : QUrl(support);
-        QCOMPARE(m_opened, (QList<QUrl>{homeUrl, supportUrl, homeUrl}));
-        QVERIFY(Dialogs::shownMessages().isEmpty());
+        QList<QUrl> expected;
+        for (const auto& [address, page] : {std::pair{home, "index.html"}, std::pair{support, "support.html"},
+                                            std::pair{home, "index.html"}}) {
+            if (!address.isEmpty())
+                expected << QUrl(address);
+            else if (!viewer)
+                expected << localPage(page);
+        }
+        QCOMPARE(m_opened, expected);
+        QVERIFY2(Dialogs::shownMessages().isEmpty(), qPrintable(Dialogs::shownMessages().join(u'\n')));
+        if (viewer && (home.isEmpty() || support.isEmpty()))
+            QTRY_VERIFY(QFileInfo::exists(viewerArgs(QStringLiteral("xchm"))));
+    }
+
+    void recordControlOpensAMixer_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("started"); // program and arguments; empty: our own Mixer tab
+        const QStringList all{QStringLiteral("pavucontrol"), QStringLiteral("pwvucontrol"),
+                              QStringLiteral("gnome-control-center"), QStringLiteral("kcmshell6")};
+        QTest::newRow("pavucontrol") << all << QStringLiteral("GNOME")
+                                     << QStringLiteral("pavucontrol --tab=2");
+        QTest::newRow("pwvucontrol") << all.mid(1) << QStringLiteral("GNOME")
+                                     << QStringLiteral("pwvucontrol");
+        QTest::newRow("GNOME's settings")
+            << all.mid(2) << QStringLiteral("ubuntu:GNOME") << QStringLiteral("gnome-control-center sound");
+        QTest::newRow("KDE's settings")
+            << all.mid(2) << QStringLiteral("KDE") << QStringLiteral("kcmshell6 kcm_pulseaudio");
+        QTest::newRow("another desktop's settings only")
+            << all.mid(2, 1) << QStringLiteral("KDE") << QString();
+        QTest::newRow("nothing installed") << QStringList{} << QString() << QString();
+    }
+
+    void recordControlOpensAMixer() {
+        // Guards against Record Control doing nothing when pavucontrol is not installed.
+        QFETCH(QStringList, installed);
+        QFETCH(QString, desktop);
+        QFETCH(QString, started);
+        for (const QString& program : installed)
+            installViewer(program);
+        const QByteArray savedDesktop = qgetenv("XDG_CURRENT_DESKTOP");
+        const auto restore = qScopeGuard([&] { qputenv("XDG_CURRENT_DESKTOP", savedDesktop); });
+        qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
+        QString shownTab;
+        const QObject pending; // the check below goes with this test
+        QTimer::singleShot(0, &pending, [&shownTab] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                if (auto* tabs = dialog->findChild<QTabWidget*>())
+                    shownTab = dialog->objectName() + QLatin1Char(' ') + tabs->tabText(tabs->currentIndex());
+                dialog->reject();
+            }
+        });
+        trigger("recordcontrol");
+        if (started.isEmpty()) {
+            QCOMPARE(shownTab, QStringLiteral("Form2 Mixer"));
+            return;
+        }
+        const QString program = started.section(QLatin1Char(' '), 0, 0);
+        QTRY_VERIFY(QFileInfo::exists(viewerArgs(program)));
+        QFile args(viewerArgs(program));
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            QString::fromLocal8Bit(args.readAll()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' ')),
+            started.section(QLatin1Char(' '), 1));
+        QVERIFY(shownTab.isEmpty());
     }
 };
 

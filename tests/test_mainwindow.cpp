@@ -3,6 +3,7 @@
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "engine/playback/FilePlayback.h"
+#include "engine/ui/LevelDisplay.h"
 #include "record/RecordingSession.h"
 #include "recordings/RecordingsModel.h"
 #include "shell/ui/DesktopControls.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -191,6 +193,65 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(w.statusText(2).contains(QStringLiteral("is running")), 5000);
         w.startRecording();
         QVERIFY(w.isRecording());
+        w.stopRecording();
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
+    void vanishedSourceIsNamedBeforeItIsReplaced_data() {
+        QTest::addColumn<bool>("recording");
+        QTest::newRow("vanishes while recording") << true;
+        QTest::newRow("vanishes between recordings, then comes back") << false;
+    }
+
+    void vanishedSourceIsNamedBeforeItIsReplaced() {
+        // Guards against a Record that silently records another source once the chosen one is gone.
+        QFETCH(bool, recording);
+        setNaming("take", "0", "0");
+        const QStringList plug{QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
+                               QStringLiteral("sink_name=plugged"),
+                               QStringLiteral("sink_properties=device.description=Plugged")};
+        QString module;
+        QCOMPARE(run(QStringLiteral("pactl"), plug, &module), 0);
+        const auto unplug = [&module] {
+            return run(QStringLiteral("pactl"), {QStringLiteral("unload-module"), module.trimmed()});
+        };
+        auto unplugged = qScopeGuard([&] { unplug(); });
+        MainWindow w(m_app->path());
+        auto* sources = w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"));
+        const QString chosen = QStringLiteral("Monitor of Plugged");
+        selectSource(w, "Monitor of Plugged");
+        if (recording) {
+            w.startRecording();
+            QVERIFY(w.isRecording());
+            QTRY_VERIFY(QFileInfo(w.session().outputPath()).size() > 4410);
+            Dialogs::setNextMessageAnswer(QMessageBox::Ok);
+        }
+        QCOMPARE(unplug(), 0);
+        unplugged.dismiss();
+        QTRY_COMPARE(sources->findText(chosen), -1);
+        QTRY_VERIFY(!w.isRecording());
+        // Before Record: the status line names both, the list shows the one that will be recorded.
+        const QString used = sources->currentText();
+        QVERIFY(!used.isEmpty());
+        QTRY_VERIFY2(w.statusText(2).contains(chosen) && w.statusText(2).contains(used),
+                     qPrintable(w.statusText(2)));
+        if (!recording) {
+            // Plugged in again, it is recorded again, and said so.
+            QCOMPARE(run(QStringLiteral("pactl"), plug, &module), 0);
+            QTRY_COMPARE(sources->currentText(), chosen);
+            QTRY_VERIFY2(w.statusText(2).contains(QStringLiteral("available again")),
+                         qPrintable(w.statusText(2)));
+            QCOMPARE(unplug(), 0);
+            QTRY_COMPARE(sources->findText(chosen), -1);
+            QTRY_VERIFY2(w.statusText(2).contains(chosen) && w.statusText(2).contains(used),
+                         qPrintable(w.statusText(2)));
+        }
+        w.startRecording();
+        QVERIFY(w.isRecording());
+        // As it starts: said again, in the line that names the format.
+        QVERIFY2(w.statusText(2).contains(chosen) && w.statusText(2).contains(QStringLiteral("\"") + used),
+                 qPrintable(w.statusText(2)));
         w.stopRecording();
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitApplication();
@@ -529,8 +590,7 @@ private Q_SLOTS:
         click(w, "Command3");
         QCOMPARE(w.recordings().rowCount(), 1);
 
-        click(w, "cmdPlay"); // nothing selected yet
-        QVERIFY(w.playback().isStopped());
+        QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->isEnabled()); // nothing selected yet
         w.findChild<QTreeView*>(QStringLiteral("ListView1"))->setCurrentIndex(w.recordings().index(0, 0));
         click(w, "cmdPlay");
         QVERIFY(w.playback().isPlaying());
@@ -551,6 +611,73 @@ private Q_SLOTS:
         click(w, "Command1"); // recording stops playback first
         QVERIFY(w.playback().isStopped() && w.isRecording());
         click(w, "Command3");
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
+    void rowCommandsWaitForASelectedRow() {
+        // Guards against Play, Play Selected File, Rename and the like offered with no row to act on.
+        MainWindow w(m_app->path());
+        auto* list = w.findChild<QTreeView*>(QStringLiteral("ListView1"));
+        const auto offered = [&w] {
+            QStringList on;
+            if (w.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->isEnabled())
+                on << QStringLiteral("cmdPlay");
+            for (const char* name :
+                 {"play1", "playaudio1", "Rename1", "Removeselecteditem", "deleteSelectedItem"})
+                if (w.findChild<QAction*>(QLatin1String(name))->isEnabled())
+                    on << QLatin1String(name);
+            return on;
+        };
+        const QStringList all{QStringLiteral("cmdPlay"),
+                              QStringLiteral("play1"),
+                              QStringLiteral("playaudio1"),
+                              QStringLiteral("Rename1"),
+                              QStringLiteral("Removeselecteditem"),
+                              QStringLiteral("deleteSelectedItem")};
+        QCOMPARE(offered(), QStringList{}); // an empty list
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const char* name : {"a.WAV", "b.WAV"})
+            w.recordings().appendRecording(m_app->filePath(QLatin1String(name)), QStringLiteral("0:01.000"),
+                                           now);
+        QCOMPARE(offered(), QStringList{}); // rows, none selected
+        list->setCurrentIndex(w.recordings().index(1, 0));
+        QCOMPARE(offered(), all);
+        // The view may select the row that took the removed one's place; the commands follow it.
+        w.findChild<QAction*>(QStringLiteral("Removeselecteditem"))->trigger();
+        QCOMPARE(offered(), list->selectionModel()->hasSelection() ? all : QStringList{});
+        list->setCurrentIndex(w.recordings().index(0, 0));
+        w.findChild<QAction*>(QStringLiteral("Removeselecteditem"))->trigger();
+        QCOMPARE(offered(), QStringList{}); // the list is empty again
+        w.recordings().appendRecording(m_app->filePath(QStringLiteral("c.WAV")), QStringLiteral("0:01.000"),
+                                       now);
+        list->setCurrentIndex(w.recordings().index(0, 0));
+        QCOMPARE(offered(), all);
+        w.findChild<QAction*>(QStringLiteral("NewRecordingProject"))->trigger();
+        QCOMPARE(offered(), QStringList{});
+    }
+
+    void levelMeterGoesDarkWhenPlaybackEnds() {
+        // Guards against the level meter staying lit at its last value after a played file ended.
+        const QString tone = m_app->filePath(QStringLiteral("tone.wav"));
+        QCOMPARE(run(QStringLiteral("sox"),
+                     {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("44100"),
+                      QStringLiteral("-c"), QStringLiteral("2"), QStringLiteral("-b"), QStringLiteral("16"),
+                      tone, QStringLiteral("synth"), QStringLiteral("1.5"), QStringLiteral("sine"),
+                      QStringLiteral("1000"), QStringLiteral("vol"), QStringLiteral("0.5")}),
+                 0);
+        MainWindow w(m_app->path());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* meter = w.findChild<LevelDisplay*>(QStringLiteral("AudioDisplay1"));
+        QVERIFY(meter);
+        w.recordings().appendRecording(tone, QStringLiteral("0:01.500"), QDateTime::currentDateTime());
+        w.findChild<QTreeView*>(QStringLiteral("ListView1"))->setCurrentIndex(w.recordings().index(0, 0));
+        click(w, "cmdPlay");
+        QTRY_VERIFY_WITH_TIMEOUT(meter->peakDb() > -20, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.playback().isStopped(), 10000);
+        QCOMPARE(meter->peakDb(), -60.0f);
+        QCOMPARE(meter->rmsDb(), -60.0f);
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitApplication();
     }

@@ -117,7 +117,8 @@ private Q_SLOTS:
         QTest::newRow("eight strips at most") << 6;
     }
     void stripsShowTheDevicesLines() {
-        // Guards against strips for the wrong lines, more than eight, or wrong controls per line.
+        // Guards against strips for the wrong lines, more than eight, wrong controls per line, or a
+        // caption cut short.
         QFETCH(int, extraSources);
         QList<int> modules;
         for (int i = 0; i < extraSources; ++i)
@@ -138,6 +139,9 @@ private Q_SLOTS:
             QCOMPARE(in<QCheckBox>(panel, i, "chSelect")->text(),
                      i == 0 ? QStringLiteral("Select All") : QStringLiteral("Select"));
             QCOMPARE(in<QCheckBox>(panel, i, "chSelect")->isChecked(), r.rec.sourceActive());
+            // Not cut to "Select A".
+            QVERIFY(in<QCheckBox>(panel, i, "chSelect")->width() >=
+                    in<QCheckBox>(panel, i, "chSelect")->sizeHint().width());
             // Every source has its mute switch.
             QVERIFY(!in<QPushButton>(panel, i, "cmdAdvanced")->isHidden());
         }

@@ -92,6 +92,7 @@ bool ApplicationCore::load() {
     connect(m_recorder.get(), &AudioRecorder::devicesChanged, this, [this] {
         m_devices = DeviceSelection::listDevices(*m_recorder);
         Q_EMIT devicesChanged();
+        tellReplacedSource();
         // The status line says what is true now, not what was when the server went.
         if (m_serverConnected == m_recorder->serverConnected())
             return;
@@ -119,6 +120,7 @@ DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {
 
 void ApplicationCore::chooseSource(int position) {
     DeviceSelection::activateSource(*m_recorder, position);
+    m_replacedSource.clear();
 }
 
 bool ApplicationCore::isRecording() const {
@@ -129,7 +131,36 @@ RecordingSession::StartResult ApplicationCore::startRecording(const QString& for
     if (isRecording())
         stopRecording();
     m_playback->stop();
-    return m_session->start(formatText, m_recordings->rowCount());
+    const QString replaced = m_recorder->chosenSourceReplaced()
+                                 ? tr("\"%1\" is no longer available: recording from \"%2\" instead.")
+                                       .arg(m_recorder->chosenSourceName(), m_recorder->recordedSourceName())
+                                 : QString();
+    RecordingSession::StartResult result = m_session->start(formatText, m_recordings->rowCount());
+    // Recording from it makes the other source the chosen one: said once, as the recording starts.
+    if (result.ok && !replaced.isEmpty()) {
+        result.text = replaced + QLatin1Char(' ') + result.text;
+        m_replacedSource.clear();
+    }
+    return result;
+}
+
+QString ApplicationCore::replacedSourceNote() const {
+    if (!m_recorder->chosenSourceReplaced())
+        return {};
+    return tr("\"%1\" is no longer available: Record will record \"%2\" instead.")
+        .arg(m_recorder->chosenSourceName(), m_recorder->recordedSourceName());
+}
+
+void ApplicationCore::tellReplacedSource() {
+    const QString now = m_recorder->chosenSourceReplaced() ? m_recorder->recordedSourceName() : QString();
+    if (now == m_replacedSource)
+        return;
+    if (!now.isEmpty())
+        Q_EMIT notice(replacedSourceNote());
+    else if (!m_recorder->recordedSourceName().isEmpty())
+        Q_EMIT notice(
+            tr("\"%1\" is available again and will be recorded.").arg(m_recorder->chosenSourceName()));
+    m_replacedSource = now;
 }
 
 void ApplicationCore::stopRecording() {

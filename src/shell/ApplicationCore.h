@@ -71,6 +71,9 @@ public:
     AudioRecorder& recorder() { return *m_recorder; }
     // The formats' parameters as the settings and the confirmed format dialogs left them.
     FormatState& formatState() { return m_formatState; }
+    // What Record will record in place of the chosen source that vanished; empty while the
+    // chosen one is there.
+    QString replacedSourceNote() const;
     // After the format settings changed: playback reads headerless files as now set.
     void formatsChanged();
 
@@ -87,6 +90,9 @@ private:
     void recorderTicked();
     // Tells `text` from the event loop, after what the command under way shows.
     void queueNotice(const QString& text);
+    // Says on the status line when the source recorded is no longer the chosen one, and when
+    // the chosen one is back.
+    void tellReplacedSource();
 
     QString m_appFolder;
     QString m_settingsFile;
@@ -97,6 +103,8 @@ private:
     bool m_loaded = false;
     bool m_serverConnected = false;
     bool m_watched = false;
+    // The source recorded in place of the chosen one, as last told; empty when none is.
+    QString m_replacedSource;
     int m_spectrumFrames = 0;
     int m_levelValues = 0;
     std::unique_ptr<AudioRecorder> m_recorder;

@@ -51,6 +51,30 @@ class Help(unittest.TestCase):
         tavrik.keys("ctrl+x")
         self.assertEqual(tavrik.wait_exit(), 0, tavrik.stderr())
 
+    def test_web_entry_without_an_address_shows_the_help_as_f1_does(self):
+        # Guards against "Tavrik On the Web" asking for a help viewer while xchm is installed and
+        # no web address is configured.
+        self.assertTrue(shutil.which("xchm"), "xchm is not installed (scripts/install-deps.sh)")
+        chm = Path(os.environ["TAVRIK_BINARY"]).parent / "help.chm"
+        screen = self.enterContext(desktop.Desktop())
+        screen.start_tray_host()
+        tavrik = self.enterContext(screen.program("web"))
+        self.addCleanup(lambda: [os.kill(pid, signal.SIGKILL) for pid, _ in viewers_on(screen.display)])
+        tavrik.start()
+        tavrik.window(MAIN_TITLE)
+        icon = tavrik.tray_icon()
+        before = tavrik.shown_windows()
+        screen.xdotool("mousemove", "--window", str(icon), "10", "10", "click", "3")
+        tavrik.wait_for("the tray menu", lambda: tavrik.shown_windows() - before)
+        tavrik.keys("Down", "Return")  # the first entry, "Tavrik On the Web"
+
+        _, argv = tavrik.wait_for("xchm to start", lambda: next(iter(viewers_on(screen.display)), None))
+        self.assertEqual([Path(a).resolve() for a in argv[1:]], [chm.resolve()])
+        self.assertNotIn("could not be shown", tavrik.stderr())
+        tavrik.focus(tavrik.window(MAIN_TITLE))
+        tavrik.keys("ctrl+x")
+        self.assertEqual(tavrik.wait_exit(), 0, tavrik.stderr())
+
 
 if __name__ == "__main__":
     unittest.main()

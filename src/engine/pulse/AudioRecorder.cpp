@@ -582,6 +582,19 @@ void AudioRecorder::setSourceActive(bool active) {
         d->catalog.activateSelectedSource();
 }
 
+QString AudioRecorder::chosenSourceName() const {
+    return d->catalog.chosenSource().description;
+}
+
+QString AudioRecorder::recordedSourceName() const {
+    const SourceCatalog::Source* src = d->catalog.recordedSource();
+    return src ? src->description : QString();
+}
+
+bool AudioRecorder::chosenSourceReplaced() const {
+    return d->catalog.chosenSourceReplaced();
+}
+
 QStringList AudioRecorder::sourceServerNames() const {
     QStringList names;
     if (const SourceCatalog::Device* dev = d->catalog.selectedDevice())
@@ -624,6 +637,7 @@ void AudioRecorder::start() {
     if (d->stream || !canStart())
         return;
     if (d->openStream(*d->catalog.recordedSource())) {
+        d->catalog.chooseRecordedSource();
         d->startDraining();
         d->timer->start();
     }

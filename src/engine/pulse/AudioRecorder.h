@@ -37,6 +37,11 @@ public:
     QString sourceName() const;
     bool sourceActive() const;
     void setSourceActive(bool active);
+    // The source the user chose (in the lists, or by recording from it); empty when none was.
+    QString chosenSourceName() const;
+    // The source a start records now; it is not the chosen one when that one vanished.
+    QString recordedSourceName() const;
+    bool chosenSourceReplaced() const;
     // The server's names of the selected device's sources, in source order: how the
     // input mixer finds the lines.
     QStringList sourceServerNames() const;

@@ -80,12 +80,24 @@ const Source* SourceCatalog::selectedSource() const {
 }
 
 void SourceCatalog::activateSelectedSource() {
-    if (selectedSource())
-        m_devices[m_device].active = m_source;
+    if (!selectedSource())
+        return;
+    m_devices[m_device].active = m_source;
+    chooseRecordedSource();
 }
 
 const Source* SourceCatalog::recordedSource() const {
     return usable() ? &m_devices[m_device].sources[m_devices[m_device].active] : nullptr;
+}
+
+void SourceCatalog::chooseRecordedSource() {
+    if (const Source* src = recordedSource())
+        m_chosen = *src;
+}
+
+bool SourceCatalog::chosenSourceReplaced() const {
+    const Source* src = recordedSource();
+    return src && !m_chosen.serverName.empty() && src->serverName != m_chosen.serverName;
 }
 
 void SourceCatalog::clear() {
@@ -117,6 +129,16 @@ void SourceCatalog::reread(const PulseContext& server) {
         return dev.name == chosenName && dev.serverName == chosenDevice;
     });
     m_device = kept != m_devices.end() ? static_cast<int>(kept - m_devices.begin()) : -1;
+    // A chosen source that is back (a card plugged in again) is recorded again.
+    for (std::size_t i = 0; i < m_devices.size() && !m_chosen.serverName.empty(); ++i) {
+        auto& sources = m_devices[i].sources;
+        const auto back = std::find_if(sources.begin(), sources.end(),
+                                       [&](const Source& s) { return s.serverName == m_chosen.serverName; });
+        if (back != sources.end()) {
+            m_device = static_cast<int>(i);
+            m_devices[i].active = static_cast<int>(back - sources.begin());
+        }
+    }
     m_source = usable() ? m_devices[m_device].active : -1;
 }
 

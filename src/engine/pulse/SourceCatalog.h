@@ -41,10 +41,16 @@ public:
     int sourceIndex() const { return m_source; }
     void selectSource(int source);
     const Source* selectedSource() const;
-    // Makes the selected source the one its device records.
+    // Makes the selected source the one its device records, and the one chosen.
     void activateSelectedSource();
     // The source the selected device records.
     const Source* recordedSource() const;
+    // The user's choice: the source picked in the lists or last recorded from. A reading that
+    // finds it again selects it again; while it is gone another one is recorded in its place.
+    void chooseRecordedSource();
+    const Source& chosenSource() const { return m_chosen; }
+    // Whether the source recorded is not the chosen one (it vanished).
+    bool chosenSourceReplaced() const;
 
 private:
     void readLocked(const PulseContext& server);
@@ -53,4 +59,5 @@ private:
     int m_defaultDevice = 0;
     int m_device = -1;
     int m_source = -1;
+    Source m_chosen;
 };

@@ -191,6 +191,10 @@ void FormatSettingsDialog::showSignalValues(const SignalValues& v) {
     m_agcAttack->setValue(v.agcAttack);
 }
 
+void FormatSettingsDialog::showMixer() {
+    m_tabs->setCurrentIndex(0);
+}
+
 QString FormatSettingsDialog::sizeText(double bytesPerSecond, qint64 freeBytes) {
     if (bytesPerSecond <= 0)
         return {};

@@ -26,6 +26,9 @@ public:
                          FormatState& formats, AudioFileWriter& writer, AudioRecorder& recorder,
                          QWidget* parent = nullptr);
 
+    // Brings the "Mixer" tab forward; the dialog opens on the formats.
+    void showMixer();
+
     // What one row shows beside its description: an hour's size and the hours that fit in
     // the output folder's free space; empty when the format cannot be written.
     static QString sizeText(double bytesPerSecond, qint64 freeBytes);

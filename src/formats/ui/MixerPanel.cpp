@@ -37,6 +37,16 @@ MixerPanel::MixerPanel(AudioRecorder& recorder, QWidget* parent)
             showLine(line);
         }
         m_recorder.selectSource(remembered);
+        // The strips are as wide as the set width or their widest control ("Select All"), all alike.
+        int width = kStripTwips * logicalDpiX() / (15 * 96);
+        for (const Strip& s : m_strips) {
+            const QMargins margins = s.frame->layout()->contentsMargins();
+            for (const QWidget* control :
+                 {static_cast<QWidget*>(s.select), static_cast<QWidget*>(s.advanced)})
+                width = std::max(width, control->sizeHint().width() + margins.left() + margins.right());
+        }
+        for (const Strip& s : m_strips)
+            s.frame->setFixedWidth(width);
     }
     row->addStretch();
     connect(m_mixer, &InputMixer::lineChanged, this, &MixerPanel::showLine);
@@ -51,7 +61,6 @@ QWidget* MixerPanel::strip(int i) const {
 MixerPanel::Strip MixerPanel::buildStrip(int line) {
     auto* frame = new QWidget(this);
     frame->setObjectName(QStringLiteral("strip%1").arg(line));
-    frame->setFixedWidth(kStripTwips * logicalDpiX() / (15 * 96));
     Strip s{frame,
             named(new QLabel(frame), "lblLine"),
             named(new QSlider(Qt::Vertical, frame), "slVolume"),

@@ -76,7 +76,9 @@ void WavSettingsDialog::keepAndAccept() {
 bool WavSettingsDialog::acceptable(const QString& refusal) {
     if (refusal.isEmpty())
         return true;
-    Dialogs::message(this, QMessageBox::Warning, tr("Format Parametr not valid"));
+    // The refusal says what would be taken instead (GSM: 8000 Hz, mono).
+    Dialogs::message(this, QMessageBox::Warning,
+                     tr("Format Parametr not valid") + QStringLiteral("\n\n") + refusal);
     return false;
 }
 

@@ -1,13 +1,13 @@
 #include "shell/ui/HelpCommands.h"
 
 #include "base/ui/Dialogs.h"
+#include "shell/DesktopPrograms.h"
 #include "shell/HelpFiles.h"
 #include "shell/WebPages.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QProcess>
 #include <QUrl>
 
 namespace Help {
@@ -37,16 +37,6 @@ Result openInBrowser(const QString& page) {
                 .arg(QDir::toNativeSeparators(page))};
 }
 
-// The viewer outlives us; its console chatter is not ours to show.
-bool startViewer(const QString& viewer, const QString& chm) {
-    QProcess process;
-    process.setProgram(viewer);
-    process.setArguments({chm});
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    return process.startDetached();
-}
-
 void tell(QWidget* parent, const Result& result) {
     if (!result.ok())
         Dialogs::message(parent, QMessageBox::Warning, result.text);
@@ -54,15 +44,16 @@ void tell(QWidget* parent, const Result& result) {
 
 } // namespace
 
-Result showHelp(const HelpFiles& files) {
+Result showHelp(const HelpFiles& files, const QString& page) {
     const QString chm = files.chmFile();
     const QString viewer = findChmViewer();
     // A viewer that fails to start leaves the pages in the browser as the way to the help.
-    if (!chm.isEmpty() && !viewer.isEmpty() && startViewer(viewer, chm))
+    if (!chm.isEmpty() && !viewer.isEmpty() && DesktopPrograms::start({viewer, {chm}}))
         return {Result::Outcome::Viewer, {}};
-    const QString contents = files.contentsPage();
-    if (!contents.isEmpty())
-        return openInBrowser(contents);
+    const QString wanted = files.page(page);
+    const QString shown = wanted.isEmpty() ? files.contentsPage() : wanted;
+    if (!shown.isEmpty())
+        return openInBrowser(shown);
     if (!chm.isEmpty())
         return {Result::Outcome::NoProgram,
                 tr("No program to show %1 was found: install a help viewer such as xchm or kchmviewer.")
@@ -71,10 +62,8 @@ Result showHelp(const HelpFiles& files) {
 }
 
 Result openWebPage(const QString& url, const HelpFiles& files, const QString& localPage) {
-    if (url.isEmpty()) {
-        const QString page = files.page(localPage);
-        return page.isEmpty() ? showHelp(files) : openInBrowser(page);
-    }
+    if (url.isEmpty())
+        return showHelp(files, localPage);
     if (QDesktopServices::openUrl(QUrl(url)))
         return {Result::Outcome::Browser, {}};
     return {Result::Outcome::NoProgram,

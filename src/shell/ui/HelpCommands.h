@@ -17,9 +17,10 @@ struct Result {
     bool ok() const { return outcome == Outcome::Viewer || outcome == Outcome::Browser; }
 };
 
-// help.chm in a CHM viewer when both are there, else the help pages in the browser.
-Result showHelp(const HelpFiles& files);
-// `url` in the browser; an empty one opens the help page `localPage` instead.
+// help.chm in a CHM viewer when both are there, else the help page `page` (or the contents) in
+// the browser.
+Result showHelp(const HelpFiles& files, const QString& page = QStringLiteral("index.html"));
+// `url` in the browser; an empty one opens the local help as showHelp() does, at `localPage`.
 Result openWebPage(const QString& url, const HelpFiles& files, const QString& localPage);
 
 // The same for the application folder `appFolder`, telling a failure in a message box.

@@ -18,6 +18,7 @@
 #include "recordings/RecordingsModel.h"
 #include "schedule/Scheduler.h"
 #include "schedule/ui/ScheduleWindow.h"
+#include "shell/DesktopPrograms.h"
 #include "shell/ui/AboutDialog.h"
 #include "tags/ui/TagEditorDialog.h"
 
@@ -27,14 +28,13 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QToolButton>
@@ -66,13 +66,17 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
             m_timeLabel->setText(text);
     });
     connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
-    connect(m_playback, &FilePlayback::stopped, this, [this] { m_spectrumView->draw({}); });
+    // However playback ends (its end, Stop, a recording), the displays go dark.
+    connect(m_playback, &FilePlayback::stopped, this, &MainWindow::clearDisplays);
     connect(m_core, &ApplicationCore::notice, m_panel2, &QLabel::setText);
     connect(m_session, &RecordingSession::silenceFilled, m_panel2, &QLabel::setText);
     connect(m_session, &RecordingSession::fileChanged, m_panel1, &QLabel::setText);
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
-        m_panel2->setText(reason);
-        Dialogs::message(this, QMessageBox::Warning, reason);
+        // The lists may already have replaced the vanished source: what Record would now take is said too.
+        const QString note = m_core->replacedSourceNote();
+        m_panel2->setText(note.isEmpty() ? reason : reason + QLatin1Char(' ') + note);
+        Dialogs::message(this, QMessageBox::Warning,
+                         note.isEmpty() ? reason : reason + QStringLiteral("\n\n") + note);
     });
     Scheduler& scheduler = m_core->scheduler();
     connect(&scheduler, &Scheduler::startRequested, this, &MainWindow::startRecording);
@@ -81,6 +85,12 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
             stopRecording();
     });
     m_scheduleWindow = new ScheduleWindow(scheduler, m_core->scheduleFile(), m_appFolder, this);
+    // The commands on the selected row are there only while a row is selected.
+    connect(m_recordingsView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::followSelection);
+    connect(m_recordings, &RecordingsModel::rowsRemoved, this, &MainWindow::followSelection);
+    connect(m_recordings, &RecordingsModel::modelReset, this, &MainWindow::followSelection);
+    followSelection();
     load();
 }
 
@@ -115,21 +125,28 @@ void MainWindow::fillDevices() {
     for (const auto& d : list.devices)
         m_deviceCombo->addItem(d.name, d.index);
     m_deviceCombo->setCurrentIndex(list.selected);
-    deviceChosen();
+    showSources();
 }
 
-void MainWindow::deviceChosen() {
+// The lists show what a start records, which is not always what the user chose: choosing
+// happens in deviceChosen and sourceChosen alone.
+bool MainWindow::showSources() {
     if (m_deviceCombo->currentIndex() < 0)
-        return;
+        return false;
     const QSignalBlocker block(m_sourceCombo);
     m_sourceCombo->clear();
     const DeviceSelection::SourceList list = m_core->chooseDevice(m_deviceCombo->currentData().toInt());
     for (const QString& name : list.names)
         m_sourceCombo->addItem(name);
     if (list.names.empty())
-        return;
+        return false;
     m_sourceCombo->setCurrentIndex(list.selected);
-    sourceChosen();
+    return true;
+}
+
+void MainWindow::deviceChosen() {
+    if (showSources())
+        sourceChosen();
 }
 
 void MainWindow::sourceChosen() {
@@ -171,9 +188,20 @@ void MainWindow::onRecordingStopped() {
 
 void MainWindow::enableStartButtons(bool enabled) {
     for (QWidget* w : {static_cast<QWidget*>(m_recordButton), static_cast<QWidget*>(m_recordCommandButton),
-                       static_cast<QWidget*>(m_playButton), static_cast<QWidget*>(m_pauseButton),
-                       static_cast<QWidget*>(m_audioPlayerButton)})
+                       static_cast<QWidget*>(m_pauseButton), static_cast<QWidget*>(m_audioPlayerButton)})
         w->setEnabled(enabled);
+    followSelection();
+}
+
+void MainWindow::followSelection() {
+    const bool selected = selectedRow() >= 0;
+    // Playing waits for the recording to end, as Record's button does.
+    const bool canPlay = selected && m_recordButton->isEnabled();
+    m_playButton->setEnabled(canPlay);
+    for (const char* name : {"play1", "playaudio1"})
+        findChild<QAction*>(QLatin1String(name))->setEnabled(canPlay);
+    for (const char* name : {"Rename1", "Removeselecteditem", "deleteSelectedItem"})
+        findChild<QAction*>(QLatin1String(name))->setEnabled(selected);
 }
 
 void MainWindow::stopCommand() {
@@ -259,9 +287,12 @@ void MainWindow::saveProject() {
 }
 
 void MainWindow::openRecordControl() {
-    const QString mixer = QStandardPaths::findExecutable(QStringLiteral("pavucontrol"));
-    if (!mixer.isEmpty())
-        QProcess::startDetached(mixer, {QStringLiteral("--tab=2")});
+    for (const DesktopPrograms::Command& control :
+         DesktopPrograms::recordControls(qEnvironmentVariable("XDG_CURRENT_DESKTOP")))
+        if (DesktopPrograms::start(control))
+            return;
+    // Without a mixer of the desktop, the input lines are set in our own.
+    runFormatSettings(true);
 }
 
 void MainWindow::showAbout() {
@@ -276,8 +307,14 @@ void MainWindow::showOutputFile() {
 }
 
 void MainWindow::showFormatSettings() {
+    runFormatSettings(false);
+}
+
+void MainWindow::runFormatSettings(bool onMixer) {
     FormatSettingsDialog dialog(m_appFolder, m_core->settingsFile(), m_core->outputFolder(),
                                 m_core->formatState(), m_core->writer(), m_core->recorder(), this);
+    if (onMixer)
+        dialog.showMixer();
     dialog.exec();
 }
 

@@ -70,6 +70,8 @@ private:
     void buildMenus();
     void load();
     void fillDevices();
+    // Fills the source list for the device shown; false when it has no sources.
+    bool showSources();
     void deviceChosen();
     void sourceChosen();
     void stopCommand();
@@ -87,8 +89,11 @@ private:
     void onRecordingStopped();
     // Record, Play and Pause are off while a recording runs.
     void enableStartButtons(bool enabled);
+    void followSelection();
     void clearDisplays();
+    // The desktop's mixer on the recording side, else our own "Mixer" tab.
     void openRecordControl();
+    void runFormatSettings(bool onMixer);
     void showAbout();
     void showOutputFile();
     void showTagEditor();
