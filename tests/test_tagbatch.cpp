@@ -334,7 +334,9 @@ private Q_SLOTS:
             QCOMPARE(v2(entries[0], Id3v2Field::Artist), QStringLiteral("Art One/Art Two"));
             QString listed;
             testsupport::run(QStringLiteral("id3v2"), {QStringLiteral("-l"), path}, &listed);
-            QVERIFY2(listed.contains(QLatin1String("Soloist(s)): Art One/Art Two")), qPrintable(listed));
+            QVERIFY2(listed.contains(QLatin1String("Soloist(s)): Art One/Art Two")) &&
+                         listed.contains(QLatin1String("(W): x/y")),
+                     qPrintable(listed));
         }
         QVERIFY(decodes(path));
     }
