@@ -66,7 +66,7 @@ if '|' in kind:
     sys.exit(subprocess.call(kind.split('|') + [path]))
 t = ID3()
 for f in [TIT2(text='Title'), TPE1(text=['Art One', 'Art Two']), TRCK(text='7'), TDRC(text='2021-03-04T05:06'),
-          TCON(text='Rock'), TCOM(text=['C1', 'C2']), COMM(lang='eng', text='the comment'), TXXX(desc='W', text=['x', 'y'])]:
+          TCON(text=['Foo', 'Bar']), TCOM(text=['C1', 'C2']), COMM(lang='eng', text='the comment'), TXXX(desc='W', text=['x', 'y'])]:
     t.add(f)
 t.save(path, v2_version=4)
 if kind == 'popm':
