@@ -181,8 +181,7 @@ void joinValuesForV23(ID3v2::Tag* tag) {
                 user->setText(values.toString("/"));
         } else if (auto* text = dynamic_cast<ID3v2::TextIdentificationFrame*>(frame)) {
             if (text->fieldList().size() > 1)
-                text->setText(id == "TCON" ? toTagLibString(genreText(text))
-                                           : text->fieldList().toString("/"));
+                text->setText(toTagLibString(id == "TCON" ? genreText(text) : joinedValues(text)));
         }
     }
 }
