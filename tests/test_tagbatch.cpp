@@ -296,8 +296,7 @@ private Q_SLOTS:
     }
 
     void otherToolsTagsSurviveABatchSave() {
-        // Guards against a batch save that types only an album erasing the rest of a tag TagLib
-        // reads in part, cutting several values to the first, or dropping frames ID3v2.3 lacks.
+        // Guards against a save of one album erasing, cutting or dropping values of other tools' tags.
         QFETCH(QString, kind);
         QFETCH(QString, refusal);
         const QString dir = folder(QStringLiteral("tools-") + QLatin1String(QTest::currentDataTag()));
