@@ -59,12 +59,12 @@ struct SaveReport {
 
 // Writes the pages into `entries` (the checked rows in list order, or the one target row)
 // and updates each saved entry to what its file now holds. A ticked page is written into a
-// file listed with that tag, into a single file, or, in a batch, into a file listed without
+// single file, into a file listed with that tag, or, in a batch, into a file listed without
 // it only when the user edited a box of that page (then only the edited boxes). An unticked
 // page removes its tag from files listed with it. A file whose ID3v2 tag cannot be saved
-// whole is left as it was. Each file is changed on a copy
-// that then replaces it, so a crash leaves every file either as it was or as saved; a copy
-// that would hold less audio than the file (whatever its old tag claims) is thrown away.
-// `progress(i, n)` is called before file i (1-based) of n.
+// whole is left as it was. Each file is changed on a copy that then replaces it, so a crash
+// leaves every file either as it was or as saved; a copy that would hold less audio than the
+// file (whatever its old tag claims) is thrown away. `progress(i, n)` is called before file i
+// (1-based) of n.
 SaveReport saveEntries(const QList<FileEntry*>& entries, const TagPages& pages, const BatchOptions& options,
                        const std::function<void(int, int)>& progress = {});

@@ -166,12 +166,12 @@ void setField(ID3v2::Tag* tag, Id3v2Field field, const QString& value) {
 }
 
 // ID3v2.3 keeps one text per frame; TagLib would write a version 2.4 frame's several values
-// separated by NULs, which ID3v2.3 readers cut at the first. Genres and people lists have
-// forms of their own, which TagLib makes.
+// separated by NULs, which ID3v2.3 readers cut at the first, and keep only the first genre
+// name. People lists hold pairs, which TagLib turns into the version 2.3 frame itself.
 void joinValuesForV23(ID3v2::Tag* tag) {
     for (ID3v2::Frame* frame : tag->frameList()) {
         const ByteVector id = frame->frameID();
-        if (id == "TCON" || id == "TIPL" || id == "TMCL" || id == "IPLS")
+        if (id == "TIPL" || id == "TMCL" || id == "IPLS")
             continue;
         if (auto* user = dynamic_cast<ID3v2::UserTextIdentificationFrame*>(frame)) {
             StringList values = user->fieldList();
@@ -181,7 +181,7 @@ void joinValuesForV23(ID3v2::Tag* tag) {
                 user->setText(values.toString("/"));
         } else if (auto* text = dynamic_cast<ID3v2::TextIdentificationFrame*>(frame)) {
             if (text->fieldList().size() > 1)
-                text->setText(text->fieldList().toString("/"));
+                text->setText(toTagLibString(id == "TCON" ? genreText(text) : joinedValues(text)));
         }
     }
 }
