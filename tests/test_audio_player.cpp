@@ -234,6 +234,9 @@ private Q_SLOTS:
         SinkListener listener(kRate);
         QVERIFY(listener.ok());
         listener.start();
+        // The monitor delivers late to a reader that has just attached: all of the start is heard
+        // once it delivers.
+        QVERIFY(listener.listenFor(200));
         AudioPlayerWindow w(m_dir.path());
         w.show();
         Dialogs::setNextFileName(path("tone3.wav"));

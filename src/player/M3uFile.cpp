@@ -21,6 +21,10 @@ constexpr qint64 kChunkBytes = 1024 * 1024;
 constexpr qsizetype kLongestLine = 64 * 1024;
 const QString kExtInf = QStringLiteral("#EXTINF:");
 
+bool isBlank(char c) {
+    return c == '\n' || c == '\r' || c == ' ' || c == '\t';
+}
+
 bool isGarbage(QStringView line) {
     for (const QChar c : line)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
@@ -118,6 +122,9 @@ ReadResult read(const QString& path, qsizetype maxEntries, const Progress& progr
         }
         qsizetype at = 0;
         while (!full) {
+            // Blank lines, and the blanks that start a line, are passed over byte by byte.
+            while (partial.isEmpty() && at < chunk.size() && isBlank(chunk[at]))
+                ++at;
             const qsizetype end = chunk.indexOf('\n', at);
             QByteArrayView line = QByteArrayView(chunk).sliced(at, (end < 0 ? chunk.size() : end) - at);
             if (end < 0 || !partial.isEmpty()) {

@@ -168,12 +168,13 @@ private:
 int writeThenKill(const QString& writer, const QStringList& args, int seconds);
 
 // Runs `call` on another thread and returns its result. Should it still wait after a few
-// seconds (on the FIFO `fifo`, say), a writer opened there for a moment lets it go on and
-// `blocked` is set, so that a test fails instead of hanging.
+// seconds (on the FIFO `fifo`, say), `blocked` is set and writers opened there for a moment
+// let each blocked open go on, so that a test fails instead of hanging.
 template <typename Call> auto unblocked(const QString& fifo, bool& blocked, Call call) {
     QFuture<decltype(call())> running = QtConcurrent::run(call);
-    blocked = !QTest::qWaitFor([&running] { return running.isFinished(); }, 5000);
-    if (blocked) {
+    const auto finished = [&running] { return running.isFinished(); };
+    blocked = !QTest::qWaitFor(finished, 5000);
+    for (bool done = !blocked; !done; done = QTest::qWaitFor(finished, 20)) {
         const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
         if (fd >= 0)
             ::close(fd);

@@ -1,6 +1,5 @@
 #include "engine/codec/CdAudio.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -18,9 +17,6 @@ namespace cdaudio {
 namespace {
 
 constexpr int kFramesPerSector = CDIO_CD_FRAMESIZE_RAW / 4;
-// A CUE sheet names a few files in short lines; more is no sheet.
-constexpr int kMaxSheetFiles = 100;
-constexpr qint64 kLongestSheetLine = 4096;
 
 void quietLibrary() {
     // Our own texts say what went wrong; libcdio's warnings go nowhere.
@@ -40,42 +36,13 @@ bool isFileOrDrive(const QString& path) {
     return !error && (std::filesystem::is_regular_file(status) || std::filesystem::is_block_file(status));
 }
 
-// The files a CUE sheet's FILE lines name, below the sheet's folder where relative.
-QStringList sheetFiles(const QString& cue) {
-    QFile file(cue);
-    QStringList names;
-    if (!file.open(QIODevice::ReadOnly))
-        return names;
-    const QDir folder = QFileInfo(cue).absoluteDir();
-    while (!file.atEnd() && names.size() < kMaxSheetFiles) {
-        const QString line = QString::fromUtf8(file.readLine(kLongestSheetLine)).trimmed();
-        if (!line.startsWith(QLatin1String("FILE "), Qt::CaseInsensitive))
-            continue;
-        const QString rest = line.mid(5).trimmed();
-        const QString name = rest.startsWith(QLatin1Char('"')) ? rest.mid(1).section(QLatin1Char('"'), 0, 0)
-                                                               : rest.section(QLatin1Char(' '), 0, 0);
-        if (!name.isEmpty())
-            names.append(folder.absoluteFilePath(name));
-    }
-    return names;
-}
-
-// libcdio opens what it is given, and the files an image names, for a blocking read: a FIFO
-// or a socket there would hang the program for good, so only regular files and drives pass.
+// libcdio opens what it is given for a blocking read: a FIFO or a socket there would hang
+// the program for good, so only regular files (images) and drives pass.
 bool openable(const QString& device, QString& error) {
-    if (!QFileInfo::exists(device))
+    if (!QFileInfo::exists(device) || isFileOrDrive(device))
         return true;
-    QStringList files{device};
-    if (QFileInfo(device).suffix().compare(QLatin1String("cue"), Qt::CaseInsensitive) == 0 &&
-        isFileOrDrive(device))
-        files += sheetFiles(device);
-    for (const QString& f : std::as_const(files)) {
-        if (QFileInfo::exists(f) && !isFileOrDrive(f)) {
-            error = QStringLiteral("%1 is not a regular file, so it cannot be read as a disc image").arg(f);
-            return false;
-        }
-    }
-    return true;
+    error = QStringLiteral("%1 is not a regular file, so it cannot be read as a disc image").arg(device);
+    return false;
 }
 
 // A drive opened for audio reading; closing it also closes the libcdio handle.
