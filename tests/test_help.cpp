@@ -38,12 +38,12 @@ class TestHelp : public QObject {
     QByteArray m_path;
 
     QString appFile(const QString& name) const { return m_app.filePath(name); }
-    QString viewerArgs(const QString& viewer) const {
-        return m_bin->filePath(viewer + QStringLiteral(".args"));
+    QString programArgs(const QString& program) const {
+        return m_bin->filePath(program + QStringLiteral(".args"));
     }
 
     // A stand-in for a program of the user's (CHM viewer, mixer): it notes its arguments and ends.
-    void installViewer(const QString& name) {
+    void installProgram(const QString& name) {
         const QString path = m_bin->filePath(name);
         writeFile(path, QByteArrayLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.tmp\" && "
                                           "/bin/mv \"$0.args.tmp\" \"$0.args\"\n"));
@@ -107,12 +107,12 @@ private Q_SLOTS:
         // folder's.
         QFETCH(QString, command);
         QFETCH(QString, viewer);
-        installViewer(viewer);
+        installProgram(viewer);
         writeFile(appFile(QStringLiteral("help.chm")), QByteArrayLiteral("ITSF"));
         writeFile(appFile(QStringLiteral("help/index.html")), QByteArrayLiteral("<html></html>"));
         trigger(command.toLatin1().constData());
-        QTRY_VERIFY(QFileInfo::exists(viewerArgs(viewer)));
-        QFile args(viewerArgs(viewer));
+        QTRY_VERIFY(QFileInfo::exists(programArgs(viewer)));
+        QFile args(programArgs(viewer));
         QVERIFY(args.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLocal8Bit(args.readAll()).trimmed(),
                  QFileInfo(appFile(QStringLiteral("help.chm"))).absoluteFilePath());
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QFETCH(bool, viewer);
         QFETCH(bool, chm);
         if (viewer)
-            installViewer(QStringLiteral("xchm"));
+            installProgram(QStringLiteral("xchm"));
         if (chm)
             writeFile(appFile(QStringLiteral("help.chm")), QByteArrayLiteral("ITSF"));
         writeFile(appFile(QStringLiteral("help/index.html")), QByteArrayLiteral("<html></html>"));
@@ -143,7 +143,7 @@ private Q_SLOTS:
 
     void missingHelpIsSaid() {
         // Guards against a Help command that silently does nothing when no help is installed.
-        installViewer(QStringLiteral("xchm"));
+        installProgram(QStringLiteral("xchm"));
         Dialogs::setNextMessageAnswer(QMessageBox::Ok);
         trigger("helpitem");
         QCOMPARE(Dialogs::shownMessages().size(), 1);
@@ -167,7 +167,7 @@ private Q_SLOTS:
         writeFile(appFile(QStringLiteral("help/index.html")), QByteArrayLiteral("<html></html>"));
         writeFile(appFile(QStringLiteral("help/support.html")), QByteArrayLiteral("<html></html>"));
         if (viewer) {
-            installViewer(QStringLiteral("xchm"));
+            installProgram(QStringLiteral("xchm"));
             writeFile(appFile(QStringLiteral("help.chm")), QByteArrayLiteral("ITSF"));
             // No handler for local pages: they fail to open, as on a desktop without a browser.
             QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
@@ -194,7 +194,7 @@ private Q_SLOTS:
         QCOMPARE(m_opened, expected);
         QVERIFY2(Dialogs::shownMessages().isEmpty(), qPrintable(Dialogs::shownMessages().join(u'\n')));
         if (viewer && (home.isEmpty() || support.isEmpty()))
-            QTRY_VERIFY(QFileInfo::exists(viewerArgs(QStringLiteral("xchm"))));
+            QTRY_VERIFY(QFileInfo::exists(programArgs(QStringLiteral("xchm"))));
     }
 
     void recordControlOpensAMixer_data() {
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QString, desktop);
         QFETCH(QString, started);
         for (const QString& program : installed)
-            installViewer(program);
+            installProgram(program);
         const QByteArray savedDesktop = qgetenv("XDG_CURRENT_DESKTOP");
         const auto restore = qScopeGuard([&] { qputenv("XDG_CURRENT_DESKTOP", savedDesktop); });
         qputenv("XDG_CURRENT_DESKTOP", desktop.toUtf8());
@@ -241,8 +241,8 @@ private Q_SLOTS:
             return;
         }
         const QString program = started.section(QLatin1Char(' '), 0, 0);
-        QTRY_VERIFY(QFileInfo::exists(viewerArgs(program)));
-        QFile args(viewerArgs(program));
+        QTRY_VERIFY(QFileInfo::exists(programArgs(program)));
+        QFile args(programArgs(program));
         QVERIFY(args.open(QIODevice::ReadOnly));
         QCOMPARE(
             QString::fromLocal8Bit(args.readAll()).trimmed().replace(QLatin1Char('\n'), QLatin1Char(' ')),

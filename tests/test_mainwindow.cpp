@@ -200,13 +200,16 @@ private Q_SLOTS:
 
     void vanishedSourceIsNamedBeforeItIsReplaced_data() {
         QTest::addColumn<bool>("recording");
-        QTest::newRow("vanishes while recording") << true;
-        QTest::newRow("vanishes between recordings, then comes back") << false;
+        QTest::addColumn<bool>("picked"); // else the server's default, shown at start
+        QTest::newRow("vanishes while recording") << true << true;
+        QTest::newRow("vanishes between recordings, then comes back") << false << true;
+        QTest::newRow("shown at start, never picked") << false << false;
     }
 
     void vanishedSourceIsNamedBeforeItIsReplaced() {
         // Guards against a Record that silently records another source once the chosen one is gone.
         QFETCH(bool, recording);
+        QFETCH(bool, picked);
         setNaming("take", "0", "0");
         const QStringList plug{QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                                QStringLiteral("sink_name=plugged"),
@@ -217,10 +220,21 @@ private Q_SLOTS:
             return run(QStringLiteral("pactl"), {QStringLiteral("unload-module"), module.trimmed()});
         };
         auto unplugged = qScopeGuard([&] { unplug(); });
+        QString defaultSource;
+        QCOMPARE(run(QStringLiteral("pactl"), {QStringLiteral("get-default-source")}, &defaultSource), 0);
+        const auto restoreDefault = qScopeGuard([&] {
+            run(QStringLiteral("pactl"), {QStringLiteral("set-default-source"), defaultSource.trimmed()});
+        });
+        if (!picked)
+            QCOMPARE(run(QStringLiteral("pactl"),
+                         {QStringLiteral("set-default-source"), QStringLiteral("plugged.monitor")}),
+                     0);
         MainWindow w(m_app->path());
         auto* sources = w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"));
         const QString chosen = QStringLiteral("Monitor of Plugged");
-        selectSource(w, "Monitor of Plugged");
+        if (picked)
+            selectSource(w, "Monitor of Plugged");
+        QCOMPARE(sources->currentText(), chosen);
         if (recording) {
             w.startRecording();
             QVERIFY(w.isRecording());

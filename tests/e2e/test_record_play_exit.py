@@ -25,10 +25,10 @@ class RecordPlayExit(unittest.TestCase):
         tavrik.wait_for("3 s in take.WAV",
                         lambda: take.exists() and take.stat().st_size > 3 * WAV_BYTES_PER_SECOND + 1024, 20)
         monitor.listen_from_now()
-        # Stop, then select the new (last) row of the list and play it from the Edit menu: eight
-        # tab stops lead from the first control to the list; End moves to the last row, Space
-        # selects it.
-        tavrik.keys("ctrl+s", *["Tab"] * 8, "End", "space", "alt+e", "Return")
+        # Stop, then select the new (last) row of the list and play it from the Edit menu: seven
+        # tab stops lead from the first control to the list (Play is off while no row is
+        # selected); End moves to the last row, Space selects it.
+        tavrik.keys("ctrl+s", *["Tab"] * 7, "End", "space", "alt+e", "Return")
         tavrik.wait_for("a second of the recorded 1000 Hz tone played on the sink",
                         lambda: monitor.seconds_of_tone(1000) >= 1.0, 10)
 

@@ -104,6 +104,8 @@ void MainWindow::load() {
     if (!m_core->load())
         Dialogs::message(this, QMessageBox::Critical, tr("Record device error!"));
     fillDevices();
+    // The source shown at start is the one the user takes, until they choose another.
+    sourceChosen();
     connect(m_core, &ApplicationCore::devicesChanged, this, &MainWindow::fillDevices);
     m_formatCombo->addItems(outputFormatTexts());
     m_formatCombo->setCurrentIndex(0);
