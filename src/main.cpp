@@ -35,13 +35,14 @@ int main(int argc, char* argv[]) {
     SingleInstance instance;
     const SingleInstance::Command command = SingleInstance::commandOf(QApplication::arguments());
     if (!instance.acquire()) {
-        const bool taken = instance.sendToRunningCopy(command);
+        const SingleInstance::Delivery delivery = instance.sendToRunningCopy(command);
+        if (!delivery.taken())
+            std::fprintf(stderr, "Tavrik: the running copy did not answer: %s.\n",
+                         qPrintable(delivery.reason));
         // --record, --stop and --toggle are meant for the running copy: handing them on is success.
-        if (command != SingleInstance::Command::Show) {
-            if (!taken)
-                std::fprintf(stderr, "Tavrik: the running copy did not answer.\n");
-            return taken ? 0 : 1;
-        }
+        if (command != SingleInstance::Command::Show)
+            return delivery.taken() ? 0 : 1;
+        // The running copy has come forward (out of the tray too); this one says why it ends.
         Dialogs::message(nullptr, QMessageBox::Critical,
                          QStringLiteral("There is another copy of the application being executed!"));
         return 1;
@@ -52,6 +53,12 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &TerminationSignals::received, &window, &MainWindow::endSession);
     QObject::connect(&instance, &SingleInstance::commandReceived, &controls, &DesktopControls::run);
     controls.start();
+    if (const QString problem = instance.channelProblem(); !problem.isEmpty()) {
+        const QString text =
+            QStringLiteral("--record, --stop and --toggle cannot reach this copy: %1.").arg(problem);
+        std::fprintf(stderr, "Tavrik: %s\n", qPrintable(text));
+        window.showNotice(text);
+    }
     if (QApplication::arguments().contains(QStringLiteral("--minimized")))
         window.showMinimized();
     else

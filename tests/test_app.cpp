@@ -5,30 +5,94 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace testsupport;
+
+namespace {
+
+// Where a copy whose runtime folder is `runtime` listens for later copies.
+QString channelPath(const QString& runtime) {
+    return runtime + QStringLiteral("/tavrik-%1").arg(getuid());
+}
+
+// A listener on a running copy's socket path that is no running copy.
+class FakePeer : public QObject {
+public:
+    enum class Manner { AnswersOk, NeverEndsItsLine };
+
+    FakePeer(const QString& path, Manner manner) {
+        QLocalServer::removeServer(path);
+        m_server.listen(path);
+        connect(&m_server, &QLocalServer::newConnection, this, [this, manner] {
+            while (QLocalSocket* s = m_server.nextPendingConnection()) {
+                connect(s, &QLocalSocket::readyRead, this, [this, s] { m_heard += s->readAll(); });
+                if (manner == Manner::AnswersOk) {
+                    s->write("ok\n");
+                    continue;
+                }
+                auto* drip = new QTimer(s);
+                connect(drip, &QTimer::timeout, s, [s] { s->write("o"); });
+                drip->start(300);
+            }
+        });
+    }
+    bool listening() const { return m_server.isListening(); }
+    const QByteArray& heard() const { return m_heard; }
+
+private:
+    QLocalServer m_server;
+    QByteArray m_heard;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(FakePeer::Manner)
 
 // Runs the real program as a user would start it.
 class TestApp : public QObject {
     Q_OBJECT
     QTemporaryDir m_app;
 
-    std::unique_ptr<QProcess> launch(const QStringList& extra) {
+    std::unique_ptr<QProcess> launch(const QStringList& extra) { return launchIn({}, m_app.path(), extra); }
+
+    // The program with its own runtime folder (empty: the test's) and application folder.
+    static std::unique_ptr<QProcess> launchIn(const QString& runtime, const QString& app,
+                                              const QStringList& extra,
+                                              const QString& temp = QDir::tempPath()) {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TAVRIK_UNATTENDED"), QStringLiteral("1"));
+        if (!runtime.isEmpty()) {
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+            env.insert(QStringLiteral("TMPDIR"), temp);
+        }
         p->setProcessEnvironment(env);
         p->start(qEnvironmentVariable("TAVRIK_BINARY"),
-                 QStringList{QStringLiteral("--app-dir"), m_app.path()} + extra);
+                 QStringList{QStringLiteral("--app-dir"), app} + extra);
         return p;
+    }
+
+    // Settings that name each recording `name`, numbered on when it exists.
+    static void nameRecordings(const QString& app, const QString& name) {
+        const QString settings = settingsFile(app);
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), name);
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
+        writeSetting(settings, QStringLiteral("set"), QStringLiteral("existedfile"), QStringLiteral("0"));
     }
 
     // The program started with --record into "<name>.WAV" of the application folder (an older
@@ -44,9 +108,9 @@ class TestApp : public QObject {
     static constexpr qint64 kBytesPerSecond = 44100 * 2 * 2;
 
     // The first copy is up once it answers on its local socket.
-    static bool runningCopyAnswers() {
+    static bool runningCopyAnswers(const QString& runtime = qEnvironmentVariable("XDG_RUNTIME_DIR")) {
         QLocalSocket probe;
-        probe.connectToServer(QStringLiteral("tavrik-%1").arg(getuid()));
+        probe.connectToServer(channelPath(runtime));
         return probe.waitForConnected(200);
     }
 
@@ -174,6 +238,153 @@ private Q_SLOTS:
         QCOMPARE(running->state(), QProcess::Running);
         running->kill();
         QVERIFY(running->waitForFinished());
+    }
+
+    void copiesOfOtherSessionsStayApart() {
+        // Guards against two copies with different runtime folders (two sessions, a sandbox) taking
+        // over each other's channel, so that --toggle and --stop meant for one drive the other.
+        QTemporaryDir runtimeA, runtimeB, appA, appB;
+        nameRecordings(appA.path(), QStringLiteral("a"));
+        nameRecordings(appB.path(), QStringLiteral("b"));
+        auto a = launchIn(runtimeA.path(), appA.path(), {});
+        QTRY_VERIFY_WITH_TIMEOUT(runningCopyAnswers(runtimeA.path()), 10000);
+        auto b = launchIn(runtimeB.path(), appB.path(), {});
+        QTRY_VERIFY_WITH_TIMEOUT(runningCopyAnswers(runtimeB.path()), 10000);
+        QCOMPARE(a->state(), QProcess::Running);
+
+        const auto send = [&](const char* command) {
+            auto p = launchIn(runtimeA.path(), appA.path(), {QLatin1String(command)});
+            QVERIFY(p->waitForFinished(15000));
+            QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+        };
+        const auto size = [&](const char* name) {
+            return QFileInfo(appA.filePath(QLatin1String(name))).size();
+        };
+        send("--toggle");
+        QTRY_VERIFY_WITH_TIMEOUT(size("a.WAV") > kBytesPerSecond, 10000);
+        send("--stop");
+        const qint64 stopped = size("a.WAV");
+        send("--toggle");
+        QTRY_VERIFY_WITH_TIMEOUT(size("a_2.WAV") > kBytesPerSecond, 10000);
+        QCOMPARE(size("a.WAV"), stopped);
+        QVERIFY(QDir(appB.path()).entryList({QStringLiteral("b*")}, QDir::Files).isEmpty());
+        for (auto* p : {a.get(), b.get()}) {
+            QCOMPARE(p->state(), QProcess::Running);
+            p->kill();
+            p->waitForFinished();
+        }
+    }
+
+    void sendersTrustNoStranger_data() {
+        QTest::addColumn<FakePeer::Manner>("manner");
+        QTest::addColumn<bool>("foreign");
+        QTest::newRow("another user's listener that says ok") << FakePeer::Manner::AnswersOk << true;
+        QTest::newRow("a peer that never ends its answer") << FakePeer::Manner::NeverEndsItsLine << false;
+    }
+
+    void sendersTrustNoStranger() {
+        // Guards against --stop reporting success to a listener another user planted, or hanging on
+        // a peer that never finishes its answer.
+        QFETCH(FakePeer::Manner, manner);
+        QFETCH(bool, foreign);
+        QTemporaryDir runtime;
+        QLockFile lock(runtime.filePath(QStringLiteral("tavrik-%1.lock").arg(getuid())));
+        QVERIFY(lock.tryLock());
+        FakePeer peer(channelPath(runtime.path()), manner);
+        QVERIFY(peer.listening());
+        if (foreign && ::chown(QFile::encodeName(channelPath(runtime.path())).constData(), 65534, 65534) != 0)
+            QSKIP("only root can give the listener to another user");
+        QElapsedTimer clock;
+        clock.start();
+        // Temp and runtime folder alike, so that the listener stands wherever a channel was looked for.
+        auto stop = launchIn(runtime.path(), m_app.path(), {QStringLiteral("--stop")}, runtime.path());
+        QTRY_VERIFY_WITH_TIMEOUT(stop->state() == QProcess::NotRunning, 20000);
+        const QString err = QString::fromLocal8Bit(stop->readAllStandardError());
+        qInfo("--stop gave up after %.1f s: %s", clock.elapsed() / 1000.0, qPrintable(err.trimmed()));
+        QCOMPARE(stop->exitCode(), 1);
+        QVERIFY2(err.contains(QStringLiteral("the running copy did not answer")), qPrintable(err));
+        if (foreign)
+            QVERIFY2(peer.heard().isEmpty(), peer.heard().constData());
+    }
+
+    void foreignChannelIsReported() {
+        // Guards against a copy that starts without a command channel, because another user holds
+        // its name, saying nothing, or removing what it does not own.
+        QTemporaryDir runtime;
+        FakePeer peer(channelPath(runtime.path()), FakePeer::Manner::AnswersOk);
+        const QByteArray socket = QFile::encodeName(channelPath(runtime.path()));
+        if (::chown(socket.constData(), 65534, 65534) != 0)
+            QSKIP("only root can give the listener to another user");
+        auto p = launchIn(runtime.path(), m_app.path(), {}, runtime.path());
+        QString err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += QString::fromLocal8Bit(p->readAllStandardError()))
+                                     .contains(QStringLiteral("cannot reach this copy")),
+                                 10000);
+        QVERIFY2(err.contains(QStringLiteral("belongs to another user")), qPrintable(err));
+        struct stat status {};
+        QCOMPARE(::lstat(socket.constData(), &status), 0);
+        QCOMPARE(status.st_uid, uid_t{65534});
+        p->kill();
+        p->waitForFinished();
+    }
+
+    void idleConnectionsCannotKillTheChannel() {
+        // Guards against a flood of connections that never send their line using up the running
+        // copy's descriptors, which closed its channel for good.
+        QTemporaryDir runtime;
+        nameRecordings(m_app.path(), QStringLiteral("flood"));
+        auto running = std::make_unique<QProcess>();
+        // A usual desktop's limit of open files, whatever this machine allows.
+        running->setChildProcessModifier([] {
+            rlimit files{1024, 1024};
+            ::setrlimit(RLIMIT_NOFILE, &files);
+        });
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TAVRIK_UNATTENDED"), QStringLiteral("1"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        running->setProcessEnvironment(env);
+        running->start(qEnvironmentVariable("TAVRIK_BINARY"), {QStringLiteral("--app-dir"), m_app.path()});
+        QTRY_VERIFY_WITH_TIMEOUT(runningCopyAnswers(runtime.path()), 10000);
+
+        rlimit own{};
+        ::getrlimit(RLIMIT_NOFILE, &own);
+        own.rlim_cur = own.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &own);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(channelPath(runtime.path()));
+        std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        std::vector<int> idle;
+        const auto closeAll = qScopeGuard([&] {
+            for (int fd : idle)
+                ::close(fd);
+        });
+        for (int i = 0; i < 1100; ++i) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+            QVERIFY(fd >= 0);
+            idle.push_back(fd);
+            if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+                QCOMPARE(::write(fd, "t", 1), ssize_t{1});
+        }
+        QVERIFY(QFileInfo::exists(channelPath(runtime.path())));
+        // The last of them is dropped once idle a few seconds.
+        char byte = 0;
+        const timeval patience{20, 0};
+        ::setsockopt(idle.back(), SOL_SOCKET, SO_RCVTIMEO, &patience, sizeof patience);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(::read(idle.back(), &byte, 1), ssize_t{0});
+        qInfo("an idle connection was dropped after %.1f s", clock.elapsed() / 1000.0);
+        QVERIFY(clock.elapsed() < 10000);
+
+        auto toggle = launchIn(runtime.path(), m_app.path(), {QStringLiteral("--toggle")});
+        QVERIFY(toggle->waitForFinished(15000));
+        QVERIFY2(toggle->exitCode() == 0, toggle->readAllStandardError().constData());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo(m_app.filePath(QStringLiteral("flood.WAV"))).size() > kBytesPerSecond, 10000);
+        QCOMPARE(running->state(), QProcess::Running);
+        running->kill();
+        running->waitForFinished();
     }
 
     void endedSessionClosesTheRecording_data() {

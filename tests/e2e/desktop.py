@@ -14,6 +14,7 @@ import struct
 import subprocess
 import tempfile
 import time
+import unittest
 from pathlib import Path
 
 MAIN_TITLE = "Tavrik v3.30 "
@@ -350,8 +351,11 @@ class Tavrik:
         self.home = folder / "home"
         self.config_dir = folder / "config"
         self._tmp = folder / "tmp"
+        # Copies meet through the runtime folder: each run has its own, private as a session's is.
+        self.runtime_dir = folder / "runtime"
         for d in (self.app_dir, self.home, self.config_dir, self._tmp):
             d.mkdir(parents=True)
+        self.runtime_dir.mkdir(mode=0o700)
         self.settings_file = self.app_dir / "settings.dat"
         self._stderr_path = folder / "stderr.log"
         self.extra_environment = {}
@@ -376,7 +380,7 @@ class Tavrik:
         env.update(self.desktop.display_environment())
         env.update(DBUS_SESSION_BUS_ADDRESS=self.desktop.bus, HOME=str(self.home),
                    XDG_CONFIG_HOME=str(self.config_dir), TMPDIR=str(self._tmp),
-                   TAVRIK_UNATTENDED="1")
+                   XDG_RUNTIME_DIR=str(self.runtime_dir), TAVRIK_UNATTENDED="1")
         env.update(self.extra_environment)
         return env
 
@@ -389,9 +393,14 @@ class Tavrik:
 
     def command(self, *args):
         """Runs a second copy with `args` (for the running one); returns that copy's status."""
+        return self.second_start(*args).returncode
+
+    def second_start(self, *args, **environment):
+        """Runs a second copy with `args` and `environment` on top of this run's; returns its
+        completed process, output and status."""
         return subprocess.run([os.environ["TAVRIK_BINARY"], "--app-dir", str(self.app_dir), *args],
-                              env=self.environment(), stdin=subprocess.DEVNULL, capture_output=True,
-                              timeout=30).returncode
+                              env={**self.environment(), **environment}, stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True, timeout=30)
 
     def shown_windows(self):
         """This run's top-level windows that are mapped (xdotool's search misses menus)."""

@@ -164,6 +164,10 @@ QString MainWindow::statusText(int panel) const {
     return (panel == 1 ? m_panel1 : m_panel2)->text();
 }
 
+void MainWindow::showNotice(const QString& text) {
+    m_panel2->setText(text);
+}
+
 void MainWindow::startRecording() {
     const RecordingSession::StartResult result = m_core->startRecording(m_formatCombo->currentText());
     if (!result.ok) {

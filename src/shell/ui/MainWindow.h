@@ -51,6 +51,8 @@ public:
     FilePlayback& playback() { return *m_playback; }
     Scheduler& scheduler() { return m_core->scheduler(); }
     QString statusText(int panel) const;
+    // A line for the status bar from outside the window.
+    void showNotice(const QString& text);
 
 Q_SIGNALS:
     // The orderly exit has stopped recording and playback; nothing outside the window is needed any more.
