@@ -434,6 +434,29 @@ class Tavrik:
         except AssertionError as failure:
             raise AssertionError(f"{failure}; tavrik's stderr:\n{self.stderr()}") from None
 
+    def cpu_ticks(self):
+        """The CPU time all of the program's threads have used, in clock ticks."""
+        total = 0
+        for task in os.scandir(f"/proc/{self.process.pid}/task"):
+            try:
+                fields = open(f"{task.path}/stat").read().rsplit(")", 1)[1].split()
+            except FileNotFoundError:
+                continue
+            total += int(fields[11]) + int(fields[12])
+        return total
+
+    def wait_idle(self, what):
+        """Waits until the program used no CPU over a tenth of a second: what it was doing
+        (results handed from a worker thread to the window, and painted) is done."""
+        last = [None]
+
+        def settled():
+            now = self.cpu_ticks()
+            quiet, last[0] = now == last[0], now
+            time.sleep(0.1)
+            return quiet
+        self.wait_for(what, settled)
+
     def _own_window(self, title):
         found = self.desktop.xdotool("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$",
                                      check=False)

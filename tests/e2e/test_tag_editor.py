@@ -73,6 +73,7 @@ class TagEditor(unittest.TestCase):
             editor = tavrik.window(EDITOR_TITLE, 10)
             # Keys go in only once the list is there: the editor has read every MP3 of the folder.
             tavrik.wait_for("the editor to read the MP3 files", lambda: reads.names() >= mp3s)
+            tavrik.wait_idle("the editor to list them")
         tavrik.focus(editor)
         return main
 
