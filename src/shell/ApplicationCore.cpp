@@ -73,7 +73,7 @@ QString ApplicationCore::outputFolder() const {
 bool ApplicationCore::load() {
     ScheduleFile::load(m_scheduleFile, *m_schedule);
     m_scheduler->start();
-    const RecoveryReport recovery = recoverRecordings(m_appFolder);
+    const RecoveryReport recovery = recoverRecordings(m_appFolder, {m_appFolder, outputFolder()});
     for (const RecoveredRecording& r : recovery.recovered)
         m_recordings->appendRecording(r.path, r.duration, r.start);
     for (const QString& text : recovery.notices)
