@@ -13,9 +13,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -139,6 +145,23 @@ QByteArray readFile(const QString& file) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// What another program does when it finishes a WAV in place: sizes set to what the file holds,
+// and a LIST chunk with a title appended.
+void finishWavElsewhere(const QString& file) {
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    const qint64 dataSize = f.size() - (findChunk(file, "data").start);
+    const QByteArray list = QByteArrayLiteral("LIST\x12\0\0\0INFOINAM\x06\0\0\0Title\0");
+    const auto le32 = [](qint64 value) {
+        QByteArray bytes(4, Qt::Uninitialized);
+        qToLittleEndian(static_cast<quint32>(value), bytes.data());
+        return bytes;
+    };
+    QVERIFY(f.seek(findChunk(file, "data").start - 4) && f.write(le32(dataSize)) == 4);
+    QVERIFY(f.seek(f.size()) && f.write(list) == list.size());
+    QVERIFY(f.seek(4) && f.write(le32(f.size() - 8)) == 4);
+}
+
 // Runs the recovery as the program does at its start and collects its status lines.
 struct Restart {
     explicit Restart(const QString& app)
@@ -155,15 +178,20 @@ struct Restart {
 
 using Setup = std::function<void(const QString& app, const QString& file)>;
 
+// Where a recording and its journal lie, seen from the application folder.
+enum class Place { Outside, JournalLink, FileLink };
+
 } // namespace
 
 Q_DECLARE_METATYPE(Take)
 Q_DECLARE_METATYPE(Tail)
 Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(Place)
 
 class TestRecovery : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_app;
+    std::promise<void> m_done;
 
     // Records `seconds` through the writer in a child process that keeps the journal in the
     // application folder, and kills it; returns the seconds it wrote.
@@ -175,7 +203,10 @@ class TestRecovery : public QObject {
     }
 
 private Q_SLOTS:
-    void init() { m_app = std::make_unique<QTemporaryDir>(); }
+    void init() {
+        m_app = std::make_unique<QTemporaryDir>();
+        m_done = {};
+    }
 
     void killedRecordingIsRecovered_data() {
         QTest::addColumn<Take>("take");
@@ -300,6 +331,22 @@ private Q_SLOTS:
         QTest::newRow("two journals, one file") << Setup([](const QString& app, const QString&) {
             QVERIFY(QFile::copy(journalPath(app), journalPath(app) + QStringLiteral(".Ab12Cd")));
         }) << 1 << QStringLiteral("Recovered") << false;
+        QTest::newRow("finished by another program")
+            << Setup([](const QString&, const QString& file) { finishWavElsewhere(file); }) << 0
+            << QStringLiteral("another program finished it") << true;
+        QTest::newRow("journal of the previous version") << Setup([](const QString& app, const QString&) {
+            QJsonObject json = readJournal(journalPath(app));
+            const QString identity = json.value(QStringLiteral("file")).toString();
+            json.insert(QStringLiteral("file"), identity.section(QLatin1Char(':'), 0, 1) +
+                                                    QStringLiteral(":%3:") +
+                                                    identity.section(QLatin1Char(':'), 2));
+            writeFile(journalPath(app), QJsonDocument(json).toJson());
+        }) << 1 << QStringLiteral("Recovered") << false;
+        QTest::newRow("journal is a FIFO") << Setup([](const QString& app, const QString&) {
+            QVERIFY(QFile::remove(journalPath(app)));
+            QCOMPARE(::mkfifo(QFile::encodeName(journalPath(app)).constData(), 0600), 0);
+        }) << 0 << QStringLiteral("not a regular file")
+                                           << true;
     }
 
     void journalFaultsLeaveFilesAlone() {
@@ -321,13 +368,100 @@ private Q_SLOTS:
         setup(m_app->path(), file);
         const QByteArray before = readFile(file);
 
+        // A journal that blocks its reader must fail the test, not hang it.
+        const QString journal = journalPath(m_app->path());
+        auto rescue = std::async(std::launch::async, [&journal, done = m_done.get_future()]() mutable {
+            if (done.wait_for(std::chrono::seconds(10)) == std::future_status::timeout)
+                ::close(::open(QFile::encodeName(journal).constData(), O_WRONLY | O_NONBLOCK));
+        });
+        QElapsedTimer clock;
+        clock.start();
         Restart restart(m_app->path());
+        m_done.set_value();
+        QVERIFY2(clock.elapsed() < 5000, "the start waited on the journal");
         QCOMPARE(restart.core.recordings().rowCount(), listed);
         QVERIFY2(restart.notices.join(QLatin1Char('\n')).contains(notice),
                  qPrintable(restart.notices.join(QLatin1Char('\n'))));
         if (untouched)
             QVERIFY(readFile(file) == before);
         QVERIFY(QDir(m_app->path()).entryList({QStringLiteral("recording.journal*")}, QDir::Files).isEmpty());
+    }
+
+    void foreignPlacesAreLeftAlone_data() {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("file outside the recording folders")
+            << Place::Outside << QStringLiteral("not in a folder recordings go to");
+        QTest::newRow("journal is a link to one elsewhere")
+            << Place::JournalLink << QStringLiteral("is a link");
+        QTest::newRow("file is a link to one outside") << Place::FileLink << QStringLiteral("is a link");
+    }
+
+    void foreignPlacesAreLeftAlone() {
+        // Guards against a journal, or a link, making the recovery rewrite a file outside the
+        // folders recordings go to.
+        QFETCH(Place, place);
+        QFETCH(QString, notice);
+        QTemporaryDir outside;
+        const Take take{outside.filePath(QStringLiteral("take.wav"))};
+        const QString journalFolder = place == Place::JournalLink ? outside.path() : m_app->path();
+        QCOMPARE(
+            writeThenKill(
+                QStringLiteral(CODEC_WRITER),
+                {take.name, QString::number(take.rate), QString::number(take.channels), {}, journalFolder},
+                1),
+            1);
+        {
+            QFile f(take.name);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(f.size() - 1001));
+        }
+        if (place == Place::JournalLink)
+            QVERIFY(QFile::link(journalPath(outside.path()), journalPath(m_app->path())));
+        if (place == Place::FileLink) {
+            const QString link = m_app->filePath(QStringLiteral("take.wav"));
+            QVERIFY(QFile::link(take.name, link));
+            QJsonObject json = readJournal(journalPath(m_app->path()));
+            json.insert(QStringLiteral("path"), link);
+            writeFile(journalPath(m_app->path()), QJsonDocument(json).toJson());
+        }
+        const QByteArray before = readFile(take.name);
+
+        Restart restart(m_app->path());
+        QCOMPARE(restart.core.recordings().rowCount(), 0);
+        QVERIFY2(restart.notices.join(QLatin1Char('\n')).contains(notice),
+                 qPrintable(restart.notices.join(QLatin1Char('\n'))));
+        QVERIFY(readFile(take.name) == before);
+    }
+
+    void manyLeftoverJournalsAreBounded() {
+        // Guards against thousands of leftover journals holding up the start (a notice, a removal
+        // and a disk sync each) while the journal of the last recording still gets recovered.
+        const Take take{QStringLiteral("take.wav")};
+        QCOMPARE(recordThenKill(take, 1), 1);
+        const QByteArray real = readFile(journalPath(m_app->path()));
+        // Older than the real one, as leftovers of long ago are.
+        const QDateTime longAgo = QDateTime::currentDateTime().addDays(-1);
+        constexpr int kLeftovers = 10000;
+        for (int i = 0; i < kLeftovers; ++i) {
+            QFile leftover(journalPath(m_app->path()) +
+                           QStringLiteral(".%1").arg(i, 6, 10, QLatin1Char('0')));
+            QVERIFY(leftover.open(QIODevice::WriteOnly));
+            leftover.write(i % 2 ? real : QByteArrayLiteral("{\"journal\":"));
+            QVERIFY(leftover.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        Restart restart(m_app->path());
+        qInfo("%d leftover journals: the start took %lld ms, %lld notices", kLeftovers, clock.elapsed(),
+              static_cast<qlonglong>(restart.notices.size()));
+        QCOMPARE(restart.core.recordings().rowCount(), 1);
+        QVERIFY2(restart.notices.value(0).startsWith(QStringLiteral("Recovered")),
+                 qPrintable(restart.notices.value(0)));
+        QVERIFY2(restart.notices.size() <= 40, qPrintable(restart.notices.last()));
+        QVERIFY2(restart.notices.last().contains(QStringLiteral("more recording journals")),
+                 qPrintable(restart.notices.last()));
+        QVERIFY(!QFileInfo::exists(journalPath(m_app->path())));
     }
 
     void twoJournalsRecoverBothFiles() {
@@ -388,6 +522,8 @@ private Q_SLOTS:
         // Guards against a journal that cannot be removed going unmentioned (it comes back at every start).
         QTemporaryDir output;
         const Take take{output.filePath(QStringLiteral("take.vox")), 8000, 1};
+        writeSetting(settingsFile(m_app->path()), QStringLiteral("set"), QStringLiteral("outputfolder"),
+                     output.path());
         QCOMPARE(recordThenKill(take, 1), 1);
         const QString app = m_app->path();
         if (run(QStringLiteral("mount"), {QStringLiteral("--bind"), app, app}) != 0)
@@ -413,7 +549,8 @@ private Q_SLOTS:
     }
 
     void killedProgramIsRecoveredAtNextStart() {
-        // Guards against the session not journalling what the real program records.
+        // Guards against the session not journalling what the real program records, or writing a
+        // stray placeholder into the file's identity.
         const QString settings = settingsFile(m_app->path());
         writeSetting(settings, QStringLiteral("set"), QStringLiteral("filename"), QStringLiteral("killed"));
         writeSetting(settings, QStringLiteral("set"), QStringLiteral("datetime"), QStringLiteral("0"));
@@ -428,6 +565,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(file).size() > 2 * 44100 * 2 * 2, 15000);
         const QJsonObject journal = readJournal(journalPath(m_app->path()));
         QCOMPARE(journal.value(QStringLiteral("path")).toString(), file);
+        // Device, inode and birth time, and nothing else.
+        const QString identity = journal.value(QStringLiteral("file")).toString();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+:\\d+(:\\d+\\.\\d+)?$")).match(identity).hasMatch(),
+                 qPrintable(identity));
         program.kill();
         QVERIFY(program.waitForFinished());
 

@@ -8,6 +8,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -19,6 +22,9 @@ const QString kJournalName = QStringLiteral("recording.journal");
 const QString kMagic = QStringLiteral("tavrik recording");
 // A journal is a few hundred bytes; anything much larger is not one.
 constexpr qint64 kLargestJournal = 64 * 1024;
+// A crash leaves the journal and perhaps a save's temporary copy; far more are not ours to
+// spend the start on. The newest are read, the rest left as they are.
+constexpr qsizetype kMostLeftovers = 32;
 
 // A rename or unlink reaches the disk only with its folder.
 void syncFolder(const QString& folder) {
@@ -44,6 +50,30 @@ QByteArray serialize(const JournalEntry& entry) {
     return QJsonDocument(json).toJson(QJsonDocument::Compact) + '\n';
 }
 
+// The bytes of the journal `path`: only a regular file is read, never a link, a FIFO or a device,
+// which could name a file elsewhere or block the start for ever.
+std::optional<QByteArray> readJournal(const QString& path, QString& problem) {
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        problem =
+            errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    QFile file;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        problem = QStringLiteral("it is not a regular file");
+    else if (status.st_size > kLargestJournal)
+        problem = QStringLiteral("too large for a recording journal");
+    else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        problem = file.errorString();
+    else
+        return file.read(kLargestJournal);
+    ::close(fd);
+    return std::nullopt;
+}
+
 std::optional<JournalEntry> parse(const QByteArray& bytes, QString& problem) {
     QJsonParseError error;
     const QJsonObject json = QJsonDocument::fromJson(bytes, &error).object();
@@ -57,7 +87,8 @@ std::optional<JournalEntry> parse(const QByteArray& bytes, QString& problem) {
     const auto type =
         codec::fileTypeFor(QStringLiteral("a.") + json.value(QStringLiteral("format")).toString());
     entry.start = QDateTime::fromString(json.value(QStringLiteral("start")).toString(), Qt::ISODateWithMs);
-    entry.fileIdentity = json.value(QStringLiteral("file")).toString();
+    // Earlier versions wrote a stray "%3" into the identity; the numbers around it are right.
+    entry.fileIdentity = json.value(QStringLiteral("file")).toString().remove(QStringLiteral(":%3"));
     entry.format.rate = json.value(QStringLiteral("rate")).toInt();
     entry.format.channels = json.value(QStringLiteral("channels")).toInt();
     entry.format.unitBytes = json.value(QStringLiteral("unitBytes")).toInt();
@@ -82,11 +113,11 @@ JournalEntry journalEntryFor(const QString& path, const QDateTime& start, const 
 QString fileIdentity(const QString& path) {
     // A freed inode number is handed to the next new file at once; the birth time tells them apart.
     struct statx status {};
-    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_INO | STATX_BTIME, &status) != 0)
+    if (::statx(AT_FDCWD, QFile::encodeName(path).constData(), AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME,
+                &status) != 0)
         return {};
-    QString identity = QStringLiteral("%1:%2:%3")
-                           .arg(makedev(status.stx_dev_major, status.stx_dev_minor))
-                           .arg(status.stx_ino);
+    QString identity =
+        QStringLiteral("%1:%2").arg(makedev(status.stx_dev_major, status.stx_dev_minor)).arg(status.stx_ino);
     if (status.stx_mask & STATX_BTIME)
         identity += QStringLiteral(":%1.%2").arg(status.stx_btime.tv_sec).arg(status.stx_btime.tv_nsec);
     return identity;
@@ -119,32 +150,49 @@ JournalError RecordingJournal::end() {
     return remove(path());
 }
 
-std::vector<RecordingJournal::Leftover> RecordingJournal::leftovers() const {
-    std::vector<Leftover> found;
+RecordingJournal::Leftovers RecordingJournal::leftovers() const {
+    Leftovers found;
     // QSaveFile writes beside the journal under its name and a random suffix.
-    const QFileInfoList files = QDir(m_appFolder)
-                                    .entryInfoList({kJournalName, kJournalName + QStringLiteral(".*")},
-                                                   QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    QFileInfoList files = QDir(m_appFolder)
+                              .entryInfoList({kJournalName, kJournalName + QStringLiteral(".*")},
+                                             QDir::Files | QDir::Hidden | QDir::System, QDir::Time);
+    if (files.size() > kMostLeftovers) {
+        // The journal itself is read whatever its time.
+        const auto own = std::ranges::find(files, kJournalName, &QFileInfo::fileName);
+        if (own != files.end())
+            std::rotate(files.begin(), own, own + 1);
+        found.unread = files.size() - kMostLeftovers;
+        files.resize(kMostLeftovers);
+    }
     for (const QFileInfo& info : files) {
         Leftover leftover{info.absoluteFilePath(), std::nullopt, {}};
-        QFile file(leftover.file);
-        if (info.size() > kLargestJournal)
-            leftover.problem = QStringLiteral("too large for a recording journal");
-        else if (!file.open(QIODevice::ReadOnly))
-            leftover.problem = file.errorString();
-        else
-            leftover.entry = parse(file.readAll(), leftover.problem);
-        found.push_back(std::move(leftover));
+        if (const auto bytes = readJournal(leftover.file, leftover.problem))
+            leftover.entry = parse(*bytes, leftover.problem);
+        found.read.push_back(std::move(leftover));
     }
     return found;
 }
 
 JournalError RecordingJournal::remove(const QString& file) const {
+    JournalError removed = unlink(file);
+    syncFolder(m_appFolder);
+    return removed;
+}
+
+JournalError RecordingJournal::remove(const Leftovers& leftovers) const {
+    JournalError first;
+    for (const Leftover& leftover : leftovers.read)
+        if (JournalError removed = unlink(leftover.file); removed.failed() && !first.failed())
+            first = removed;
+    syncFolder(m_appFolder);
+    return first;
+}
+
+JournalError RecordingJournal::unlink(const QString& file) {
     QFile journal(file);
     if (!journal.remove())
         return {
             JournalError::Kind::CannotRemove,
             QStringLiteral("Cannot remove the recording journal %1: %2").arg(file, journal.errorString())};
-    syncFolder(m_appFolder);
     return {};
 }

@@ -51,10 +51,19 @@ public:
         // Why `entry` is empty.
         QString problem;
     };
-    std::vector<Leftover> leftovers() const;
+    struct Leftovers {
+        std::vector<Leftover> read;
+        // Journal files past the most one start reads, left as they are.
+        qsizetype unread = 0;
+    };
+    Leftovers leftovers() const;
     JournalError remove(const QString& file) const;
+    // Removes the leftovers read, putting the folder on the disk once; the first failure.
+    JournalError remove(const Leftovers& leftovers) const;
 
 private:
+    static JournalError unlink(const QString& file);
+
     QString m_appFolder;
     bool m_written = false;
 };

@@ -5,17 +5,34 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
 // Clocks are set now and then; a file stamped this much before its recording began is not it.
 constexpr qint64 kClockSlackSeconds = 120;
 
+// Whether `path` lies in one of `folders` or below, links in its folders resolved.
+bool inside(const QString& path, const QStringList& folders) {
+    const QString folder = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+    return !folder.isEmpty() && std::ranges::any_of(folders, [&](const QString& f) {
+        const QString canonical = QFileInfo(f).canonicalFilePath();
+        return !canonical.isEmpty() &&
+               (folder == canonical ||
+                folder.startsWith(canonical.endsWith(QLatin1Char('/')) ? canonical
+                                                                       : canonical + QLatin1Char('/')));
+    });
+}
+
 // Why the file an entry names cannot be that recording any more; empty when it can.
-QString mismatch(const JournalEntry& entry) {
+QString mismatch(const JournalEntry& entry, const QStringList& recordingFolders) {
     const QFileInfo info(entry.path);
+    if (info.isSymLink())
+        return QStringLiteral("it is a link");
     if (!info.isFile())
         return QStringLiteral("it is not a file");
+    if (!inside(entry.path, recordingFolders))
+        return QStringLiteral("it is not in a folder recordings go to");
     if (codec::fileTypeFor(entry.path) != entry.format.type)
         return QStringLiteral("its extension is not that of the format recorded");
     if (fileIdentity(entry.path) != entry.fileIdentity)
@@ -25,10 +42,10 @@ QString mismatch(const JournalEntry& entry) {
     return {};
 }
 
-QString recover(const JournalEntry& entry, RecoveryReport& report) {
-    if (!QFileInfo::exists(entry.path))
+QString recover(const JournalEntry& entry, const QStringList& recordingFolders, RecoveryReport& report) {
+    if (!QFileInfo::exists(entry.path) && !QFileInfo(entry.path).isSymLink())
         return QStringLiteral("The recording %1, which ended unexpectedly, is gone.").arg(entry.path);
-    if (const QString why = mismatch(entry); !why.isEmpty())
+    if (const QString why = mismatch(entry, recordingFolders); !why.isEmpty())
         return QStringLiteral("Left %1 as it is: %2.").arg(entry.path, why);
     const codec::RepairResult repair = codec::repairRecording(entry.path, entry.format);
     if (!repair.usable())
@@ -40,20 +57,27 @@ QString recover(const JournalEntry& entry, RecoveryReport& report) {
 
 } // namespace
 
-RecoveryReport recoverRecordings(const QString& appFolder) {
+RecoveryReport recoverRecordings(const QString& appFolder, const QStringList& recordingFolders) {
     RecoveryReport report;
     const RecordingJournal journal(appFolder);
+    const RecordingJournal::Leftovers leftovers = journal.leftovers();
     QSet<QString> seen;
-    for (const RecordingJournal::Leftover& leftover : journal.leftovers()) {
+    for (const RecordingJournal::Leftover& leftover : leftovers.read) {
         if (!leftover.entry)
             report.notices << QStringLiteral("Ignored the unreadable recording journal %1: %2.")
                                   .arg(leftover.file, leftover.problem);
         else if (!seen.contains(leftover.entry->path))
-            report.notices << recover(*leftover.entry, report);
+            report.notices << recover(*leftover.entry, recordingFolders, report);
         if (leftover.entry)
             seen.insert(leftover.entry->path);
-        if (const JournalError removed = journal.remove(leftover.file); removed.failed())
-            report.notices << removed.reason + QLatin1Char('.');
     }
+    if (const JournalError removed = journal.remove(leftovers); removed.failed())
+        report.notices << removed.reason + QLatin1Char('.');
+    if (leftovers.unread > 0)
+        report.notices << QStringLiteral(
+                              "Left %1 more recording journals in %2 unread: more than an unexpected "
+                              "end leaves.")
+                              .arg(leftovers.unread)
+                              .arg(appFolder);
     return report;
 }

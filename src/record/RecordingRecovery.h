@@ -20,5 +20,6 @@ struct RecoveryReport {
 
 // Finds the journals an unexpected end left in `appFolder`, repairs the recordings they name
 // where the file is still the recording written, and removes the journals. A file that is
-// gone, replaced or of another format is reported and left untouched.
-RecoveryReport recoverRecordings(const QString& appFolder);
+// gone, replaced, changed by another program, of another format, a link, or outside
+// `recordingFolders` (the folders recordings go to) is reported and left untouched.
+RecoveryReport recoverRecordings(const QString& appFolder, const QStringList& recordingFolders);

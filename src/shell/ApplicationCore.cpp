@@ -78,7 +78,7 @@ bool ApplicationCore::load() {
                         .arg(QString::number(ScheduleFile::kMostEntries),
                              ScheduleFile::wholeCopyPath(m_scheduleFile)));
     m_scheduler->start();
-    const RecoveryReport recovery = recoverRecordings(m_appFolder);
+    const RecoveryReport recovery = recoverRecordings(m_appFolder, {m_appFolder, outputFolder()});
     for (const RecoveredRecording& r : recovery.recovered)
         m_recordings->appendRecording(r.path, r.duration, r.start);
     for (const QString& text : recovery.notices)

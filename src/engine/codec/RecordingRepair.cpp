@@ -3,16 +3,44 @@
 #include "engine/codec/RepairFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool RepairFile::open(const QString& path) {
-    m_file.setFileName(path);
     // Never creates: a file that is gone stays gone. A read-only file can still be found intact.
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly) &&
-        !m_file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
+    // Never follows a link, and never waits on a FIFO or device: only a regular file is repaired.
+    const QByteArray name = QFile::encodeName(path);
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(name.constData(), O_RDWR | flags);
+    if (fd < 0 && (errno == EACCES || errno == EROFS))
+        fd = ::open(name.constData(), O_RDONLY | flags);
+    if (fd < 0) {
+        m_error =
+            errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
         return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        m_error = QStringLiteral("it is not a regular file");
+        return false;
+    }
+    const int mode = ::fcntl(fd, F_GETFL) & O_ACCMODE;
+    if (!m_file.open(fd, mode == O_RDWR ? QIODevice::ReadWrite : QIODevice::ReadOnly,
+                     QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        m_error = m_file.errorString();
+        return false;
+    }
     m_size = m_file.size();
     return true;
+}
+
+QString RepairFile::errorText() const {
+    return m_error.isEmpty() ? m_file.errorString() : m_error;
 }
 
 QByteArray RepairFile::read(std::int64_t offset, std::int64_t bytes) {

@@ -12,7 +12,7 @@
 class RepairFile {
 public:
     bool open(const QString& path);
-    QString errorText() const { return m_file.errorString(); }
+    QString errorText() const;
     std::int64_t size() const { return m_size; }
     // Up to `bytes` bytes from `offset`; shorter at the end of the file.
     QByteArray read(std::int64_t offset, std::int64_t bytes);
@@ -24,6 +24,8 @@ public:
 
 private:
     QFile m_file;
+    // Why open() failed before a file was had.
+    QString m_error;
     std::int64_t m_size = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "engine/codec/RepairFile.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -80,6 +81,26 @@ WavLayout readLayout(const QByteArray& head) {
     return layout;
 }
 
+// Whether the bytes from `at` to the end of the file are whole chunks (a LIST, an id3, a cue): what
+// a program that finished the file appends after the sound. The sound a stale header leaves out
+// is not: its first bytes would have to spell a chunk name whose size ends exactly at the end.
+bool wholeChunksFrom(RepairFile& file, std::int64_t at) {
+    if (at < 0 || at >= file.size())
+        return false;
+    while (at + 8 <= file.size()) {
+        const QByteArray header = file.read(at, 8);
+        if (header.size() < 8 ||
+            !std::all_of(header.begin(), header.begin() + 4, [](char c) { return c >= 0x20 && c <= 0x7e; }))
+            return false;
+        const auto size = qFromLittleEndian<std::uint32_t>(header.constData() + 4);
+        at += 8 + static_cast<std::int64_t>(size);
+        // The last chunk may lack its pad byte.
+        if (at < file.size())
+            at += size & 1;
+    }
+    return at == file.size();
+}
+
 } // namespace
 
 RepairResult repairWav(RepairFile& file, const RecordedFormat& format) {
@@ -103,6 +124,16 @@ RepairResult repairWav(RepairFile& file, const RecordedFormat& format) {
         return failure(RepairResult::Kind::Damaged, QStringLiteral("its RF64 header has no ds64 chunk"));
 
     const std::int64_t dataStart = layout.dataAt + 8;
+    // The recording's data chunk ends the file. One that ends before it, followed by other chunks,
+    // was finished by something else and is no longer as the recording left it.
+    const std::int64_t statedData =
+        layout.rf64 ? qFromLittleEndian<std::int64_t>(
+                          file.read(layout.ds64At + 16, 8).leftJustified(8, '\0').constData())
+                    : std::int64_t{layout.dataSize32};
+    if (wholeChunksFrom(file, dataStart + statedData + (statedData & 1)) ||
+        (statedData & 1 && wholeChunksFrom(file, dataStart + statedData)))
+        return failure(RepairResult::Kind::NotOurs,
+                       QStringLiteral("another program finished it, adding to it after the sound"));
     std::int64_t available = file.size() - dataStart;
     // A closed file with an odd data chunk ends in a pad byte, which is no audio.
     if (!layout.rf64 && layout.dataSize32 % 2 != 0 && available == std::int64_t{layout.dataSize32} + 1)
