@@ -94,7 +94,12 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     load();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The core ends after the window's widgets: what it says while ending has nobody to show it.
+    for (QObject* source :
+         std::initializer_list<QObject*>{m_core, m_session, m_playback, m_recordings, &m_core->scheduler()})
+        disconnect(source, nullptr, this, nullptr);
+}
 
 void MainWindow::load() {
     applySkin(m_appFolder, this);
@@ -204,10 +209,10 @@ void MainWindow::followSelection() {
     // Playing waits for the recording to end, as Record's button does.
     const bool canPlay = selected && m_recordButton->isEnabled();
     m_playButton->setEnabled(canPlay);
-    for (const char* name : {"play1", "playaudio1"})
-        findChild<QAction*>(QLatin1String(name))->setEnabled(canPlay);
-    for (const char* name : {"Rename1", "Removeselecteditem", "deleteSelectedItem"})
-        findChild<QAction*>(QLatin1String(name))->setEnabled(selected);
+    for (QAction* action : m_playActions)
+        action->setEnabled(canPlay);
+    for (QAction* action : m_rowActions)
+        action->setEnabled(selected);
 }
 
 void MainWindow::stopCommand() {

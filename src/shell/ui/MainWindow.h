@@ -3,6 +3,7 @@
 #include "engine/dsp/SampleBlock.h"
 #include "shell/ApplicationCore.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <memory>
 
@@ -133,6 +134,9 @@ private:
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;
+    // The menu entries that act on the selected row: those that play it, and the others.
+    QList<QAction*> m_playActions;
+    QList<QAction*> m_rowActions;
     // Loaded hidden with the main window and kept for the run.
     ScheduleWindow* m_scheduleWindow = nullptr;
 };

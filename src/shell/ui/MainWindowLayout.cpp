@@ -265,4 +265,9 @@ void MainWindow::buildMenus() {
     help->addSeparator();
     connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
             &MainWindow::showAbout);
+
+    for (const char* name : {"play1", "playaudio1"})
+        m_playActions << findChild<QAction*>(QLatin1String(name));
+    for (const char* name : {"Rename1", "Removeselecteditem", "deleteSelectedItem"})
+        m_rowActions << findChild<QAction*>(QLatin1String(name));
 }
