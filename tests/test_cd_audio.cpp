@@ -122,25 +122,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString image = dir.filePath(QStringLiteral("x.cue"));
         QCOMPARE(::mkfifo(QFile::encodeName(image).constData(), 0600), 0);
-        const QString why =
-            image + QStringLiteral(" is not a regular file, so it cannot be read as a disc image");
-
         bool blocked = false;
         QString error;
-        const bool read = unblocked(image, blocked, [&image, &error] {
-            QString e;
-            const bool found = cdaudio::readDisc(image, e).has_value();
-            error = e;
-            return found;
-        });
-        QVERIFY(!blocked && !read);
-        QCOMPARE(error, why);
-        const int status = unblocked(image, blocked, [&image] {
-            AudioFileReader reader;
-            reader.open(cdaudio::locator(image, 1));
-            return reader.status();
-        });
-        QVERIFY(!blocked && status < 0);
+        QVERIFY(!unblocked(image, blocked,
+                           [&image, &error] { return cdaudio::readDisc(image, error).has_value(); }));
+        QVERIFY(!blocked);
 
         // The player's Open (and the desktop's OpenUri) and a play list's track entry.
         MediaControl media;
@@ -149,12 +135,13 @@ private Q_SLOTS:
         QString shown;
         connect(&controller, &PlayerController::displayText, this, [&shown](const QString& t) { shown = t; });
         controller.addAndPlay(image);
-        QCOMPARE(shown, QStringLiteral("No audio CD: %1.").arg(why));
+        QCOMPARE(shown, QStringLiteral(
+                            "No audio CD: %1 is not a regular file, so it cannot be read as a disc image.")
+                            .arg(image));
         QCOMPARE(list.count(), 0);
         const QString m3u = dir.filePath(QStringLiteral("disc.m3u"));
         QFile f(m3u);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QFile::encodeName(cdaudio::locator(image, 1)) + '\n');
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(QFile::encodeName(cdaudio::locator(image, 1))) > 0);
         f.close();
         QVERIFY(controller.loadList(m3u));
         controller.playEntry(0);

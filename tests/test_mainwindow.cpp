@@ -49,24 +49,6 @@ void click(const MainWindow& w, const char* button) {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-// The longest the event loop stood still while it ran: what a user feels as a frozen window.
-class StallMeter : public QObject {
-public:
-    StallMeter() {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this,
-                [this] { m_longest = std::max(m_longest, m_clock.restart()); });
-        m_clock.start();
-        m_timer.start();
-    }
-    qint64 longestMs() const { return std::max(m_longest, m_clock.elapsed()); }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_longest = 0;
-};
-
 enum class Hostile { LongLineProject, HugeSettings, EmptyBaseName, FailedStart };
 
 } // namespace

@@ -74,12 +74,11 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QProcess send;
         send.start(QStringLiteral("dbus-send"),
-                   {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                    QStringLiteral("--dest=") + MprisService::kServiceName,
-                    QStringLiteral("/org/mpris/MediaPlayer2"),
-                    QStringLiteral("org.freedesktop.DBus.Properties.Set"),
-                    QStringLiteral("string:org.mpris.MediaPlayer2.Player"), QStringLiteral("string:Volume"),
-                    QStringLiteral("variant:double:") + value});
+                   QStringLiteral("--session --print-reply --dest=%1 /org/mpris/MediaPlayer2 "
+                                  "org.freedesktop.DBus.Properties.Set string:org.mpris.MediaPlayer2.Player "
+                                  "string:Volume variant:double:%2")
+                       .arg(MprisService::kServiceName, value)
+                       .split(QLatin1Char(' ')));
         QVERIFY(send.waitForStarted(5000));
         QVERIFY(QTest::qWaitFor([&send] { return send.state() == QProcess::NotRunning; }, 15000));
         QCOMPARE(send.exitCode(), 0);

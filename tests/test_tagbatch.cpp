@@ -56,14 +56,12 @@ void scan(TagFileModel& model, const QString& folder) {
     QVERIFY(finished.wait(10000));
 }
 
-// Tags made by other tools into argv[1]: argv[2] is a command line for eyeD3 or id3v2, or an
-// ID3v2.4 tag by mutagen with several values per frame, plus "popm": a POPM frame of size 0
-// put first (mutagen and ffprobe skip it and read the rest).
+// Tags by other tools into argv[1]: argv[2] is an eyeD3 or id3v2 command line, or else an
+// ID3v2.4 tag by mutagen with several values per frame ("popm": behind a POPM frame of size 0).
 const QString kMakeTag = QStringLiteral(R"(import sys, subprocess
 from mutagen.id3 import ID3, TIT2, TPE1, TRCK, TDRC, TCON, TCOM, COMM, TXXX
-path, kind = sys.argv[1], sys.argv[2]
-if '|' in kind:
-    sys.exit(subprocess.call(kind.split('|') + [path]))
+path, kind = sys.argv[1:3]
+if '|' in kind: sys.exit(subprocess.call(kind.split('|') + [path]))
 t = ID3()
 for f in [TIT2(text='Title'), TPE1(text=['Art One', 'Art Two']), TRCK(text='7'), TDRC(text='2021-03-04T05:06'),
           TCON(text=['Foo', 'Bar']), TCOM(text=['C1', 'C2']), COMM(lang='eng', text='the comment'), TXXX(desc='W', text=['x', 'y'])]:
@@ -77,22 +75,18 @@ if kind == 'popm':
     open(path, 'wb').write(b)
 )");
 
-// Every frame as mutagen reads it (upgraded to version 2.4 terms), several values joined
-// with "/", dates to the minute; and the version.
-const QString kDumpTag = QStringLiteral(R"(import sys, json
+// The frames and version as mutagen reads them (in ID3v2.4 terms), values joined by "/".
+QJsonObject dumpTag(const QString& path) {
+    QString out;
+    python(QStringLiteral(R"(import sys, json
 from mutagen.id3 import ID3
 t = ID3(sys.argv[1])
 d = {'version': t.version[1]}
 for k, f in t.items():
-    if k == 'TCON': d[k] = '/'.join(f.genres)
-    elif hasattr(f, 'text'): d[k] = '/'.join(str(x) for x in f.text)[:16]
-    else: d[k] = repr(f)
-print(json.dumps(d, sort_keys=True))
-)");
-
-QJsonObject dumpTag(const QString& path) {
-    QString out;
-    testsupport::run(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), kDumpTag, path}, &out);
+    d[k] = '/'.join(f.genres) if k == 'TCON' else '/'.join(map(str, f.text))[:16] if hasattr(f, 'text') else repr(f)
+print(json.dumps(d))
+)"),
+           path, &out);
     return QJsonDocument::fromJson(out.toUtf8()).object();
 }
 
@@ -307,8 +301,7 @@ private Q_SLOTS:
                                   {QStringLiteral("-c"), kMakeTag, path, kind}),
                  0);
         const QByteArray before = readAll(path);
-        const QJsonObject tagBefore = dumpTag(path);
-        QVERIFY(tagBefore.contains(QLatin1String("TIT2")));
+        QJsonObject expected = dumpTag(path);
 
         QList<FileEntry> entries = {readFileEntry(path), readFileEntry(other)};
         TagPages pages;
@@ -318,22 +311,20 @@ private Q_SLOTS:
         const SaveReport report = saveEntries({&entries[0], &entries[1]}, pages, BatchOptions());
         if (!refusal.isEmpty()) {
             QCOMPARE(report.failed.size(), 1);
-            QCOMPARE(report.failed[0].path, path);
-            QVERIFY2(report.failed[0].reason.contains(refusal), qPrintable(report.failed[0].reason));
+            QVERIFY2(report.failed[0].path == path && report.failed[0].reason.contains(refusal),
+                     qPrintable(report.failed[0].reason));
             QCOMPARE(readAll(path), before);
             return;
         }
         QVERIFY(report.failed.isEmpty());
-        QJsonObject expected = tagBefore;
         expected[QStringLiteral("version")] = 3;
         expected[QStringLiteral("TALB")] = QStringLiteral("Typed Album");
         QCOMPARE(dumpTag(path), expected);
-        if (kind == QLatin1String("multi")) {
-            // ID3v2.3 readers see both values, as ID3v2.3 joins them.
+        if (kind == QLatin1String("multi")) { // ID3v2.3 readers see both values, joined.
             QCOMPARE(v2(entries[0], Id3v2Field::Artist), QStringLiteral("Art One/Art Two"));
             QString listed;
             testsupport::run(QStringLiteral("id3v2"), {QStringLiteral("-l"), path}, &listed);
-            QVERIFY2(listed.contains(QLatin1String("Soloist(s)): Art One/Art Two")) &&
+            QVERIFY2(listed.contains(QLatin1String("): Art One/Art Two")) &&
                          listed.contains(QLatin1String("(W): x/y")),
                      qPrintable(listed));
         }

@@ -3,11 +3,14 @@
 #include "engine/pulse/AudioRecorder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QtConcurrentRun>
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <fcntl.h>
@@ -166,6 +169,24 @@ private:
 // at a time, then kills it with SIGKILL. Returns the seconds it said it wrote, or -1 when
 // it did not run, answer or die as expected.
 int writeThenKill(const QString& writer, const QStringList& args, int seconds);
+
+// The longest the event loop stood still while it ran: what a user feels as a frozen window.
+class StallMeter : public QObject {
+public:
+    StallMeter() {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this,
+                [this] { m_longest = std::max(m_longest, m_clock.restart()); });
+        m_clock.start();
+        m_timer.start();
+    }
+    qint64 longestMs() const { return std::max(m_longest, m_clock.elapsed()); }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
 
 // Runs `call` on another thread and returns its result. Should it still wait after a few
 // seconds (on the FIFO `fifo`, say), `blocked` is set and writers opened there for a moment
