@@ -59,7 +59,7 @@ class Schedule(unittest.TestCase):
 
     def test_entry_records_its_window(self):
         # Guards against a scheduled entry that does not start or stop by the clock in the real
-        # program, records the wrong length, is not kept from sleep, or is not saved as done.
+        # program, records the wrong length, is not kept from sleep, or is not saved as done with its file.
         logind = FakeLogind(self.desktop.root)
         self.addCleanup(logind.close)
         tavrik = self.enterContext(self.desktop.program("schedule"))
@@ -91,7 +91,7 @@ class Schedule(unittest.TestCase):
         self.assertEqual(tone_windows(take), int(seconds * 4), "quarter seconds without the 1000 Hz tone")
         self.assertEqual([p.name for p in tavrik.app_dir.glob("*.WAV")], ["sched.WAV"])
         self.assertEqual(schedule.read_bytes(),
-                         f"{start.isoformat(' ')}\t{stop.isoformat(' ')}\t\tDone\te2e\r\n".encode())
+                         f"{start.isoformat(' ')}\t{stop.isoformat(' ')}\t{take}\tDone\te2e\r\n".encode())
         self.assertEqual(desktop.read_ini(tavrik.settings_file)["set"].get("outputformat"), "0")
 
 
