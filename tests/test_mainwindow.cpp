@@ -615,22 +615,17 @@ private Q_SLOTS:
         // Guards against Play, Play Selected File, Rename and the like offered with no row to act on.
         MainWindow w(m_app->path());
         auto* list = w.findChild<QTreeView*>(QStringLiteral("ListView1"));
-        const auto offered = [&w] {
+        const QStringList all =
+            QStringLiteral("cmdPlay play1 playaudio1 Rename1 Removeselecteditem deleteSelectedItem")
+                .split(QLatin1Char(' '));
+        // The button and the menu entries alike: the names of those enabled.
+        const auto offered = [&w, &all] {
             QStringList on;
-            if (w.findChild<QPushButton*>(QStringLiteral("cmdPlay"))->isEnabled())
-                on << QStringLiteral("cmdPlay");
-            for (const char* name :
-                 {"play1", "playaudio1", "Rename1", "Removeselecteditem", "deleteSelectedItem"})
-                if (w.findChild<QAction*>(QLatin1String(name))->isEnabled())
-                    on << QLatin1String(name);
+            for (const QString& name : all)
+                if (w.findChild<QObject*>(name)->property("enabled").toBool())
+                    on << name;
             return on;
         };
-        const QStringList all{QStringLiteral("cmdPlay"),
-                              QStringLiteral("play1"),
-                              QStringLiteral("playaudio1"),
-                              QStringLiteral("Rename1"),
-                              QStringLiteral("Removeselecteditem"),
-                              QStringLiteral("deleteSelectedItem")};
         QCOMPARE(offered(), QStringList{}); // an empty list
         const QDateTime now = QDateTime::currentDateTime();
         for (const char* name : {"a.WAV", "b.WAV"})
