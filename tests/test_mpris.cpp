@@ -24,6 +24,14 @@ QString playerctl(const QStringList& args) {
            QString::fromUtf8(p.readAllStandardError()).trimmed();
 }
 
+// A player as its window owns one, with its service on the session bus.
+struct BusPlayer {
+    MediaControl media;
+    PlayList list;
+    PlayerController controller{media, list};
+    MprisService service{controller};
+};
+
 } // namespace
 
 class TestMpris : public QObject {
@@ -65,10 +73,8 @@ private Q_SLOTS:
     }
     void volumeThatIsNoNumberIsRefused() {
         // Guards against a Volume of NaN or infinity from the bus turning the player up to full.
-        MediaControl media;
-        PlayList list;
-        PlayerController controller(media, list);
-        MprisService service(controller);
+        BusPlayer player;
+        auto& [media, list, controller, service] = player;
         QVERIFY(service.registerOnSessionBus());
         media.setVolume(-2000);
         QFETCH(QString, value);
@@ -89,10 +95,8 @@ private Q_SLOTS:
     void desktopControlsPlayback() {
         // Guards against the desktop's media controls seeing a wrong title or state, or not reaching the
         // player.
-        MediaControl media;
-        PlayList list;
-        PlayerController controller(media, list);
-        MprisService service(controller);
+        BusPlayer player;
+        auto& [media, list, controller, service] = player;
         QVERIFY(service.registerOnSessionBus());
         list.append({PlayList::entryFor(m_dir.filePath(QStringLiteral("first.wav"))),
                      PlayList::entryFor(m_dir.filePath(QStringLiteral("second.wav")))});
