@@ -1,31 +1,32 @@
 #!/usr/bin/env bash
-# Installs what Tavrik needs, checks the include layers and the formatting, builds it with
-# warnings as errors and runs every test (the .deb's checks among them: package_deb), then the
-# sound tests again against PipeWire's PulseAudio server, then the core tests again under the
-# address and undefined-behaviour sanitizers.
+# Installs what Tavrik needs, builds it with warnings as errors and runs every test (the include
+# layers and the formatting, the .deb's checks among them), then the sound tests again against
+# PipeWire's PulseAudio server, then the core tests again under the address and
+# undefined-behaviour sanitizers. Tests that share no sound server run two at a time.
 # The tests start their own private sound server and stop it again, pass or fail.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TAVRIK_BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
-python3 "$root/scripts/check-layers.py"
-"$root/scripts/check-format.sh"
 "$root/scripts/build.sh" -DTAVRIK_WERROR=ON
 asan=${TAVRIK_ASAN_BUILD_DIR:-$root/build-asan}
 trap 'for b in "$build" "$asan"; do "$root/tests/support/pulse-server.sh" stop "$b/pulse-test" >/dev/null 2>&1; done; true' EXIT
 cd "$build"
-ctest --output-on-failure "$@"
+ctest --output-on-failure -j2 "$@"
 [ $# -eq 0 ] || exit 0
 
 # Recording, devices, mixer, playback and whole-program recordings (on X, from the .deb's menu
 # entry, and in a Wayland session) on PipeWire (pipewire, pipewire-pulse and WirePlumber,
 # started privately by tests/support/pulse-server.sh).
-sound='pulse_server|test_(recorder|mixer|player|playback)$|e2e_(exit_ctrl_x|menu|wayland)$'
-TAVRIK_SOUND_SERVER=pipewire ctest --output-on-failure -R "$sound"
+sound='test_(recorder|mixer|player|playback)$|e2e_(exit_ctrl_x|menu|wayland)$'
+TAVRIK_SOUND_SERVER=pipewire ctest --output-on-failure -j2 -R "$sound"
 
-# The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
-TAVRIK_BUILD_DIR=$asan "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Debug -DTAVRIK_SANITIZE=ON -DTAVRIK_WERROR=ON
+# The core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer; only they
+# are built there.
+core=(settings naming formats recordings projects codec codec_formats audio_dsp filters recorder
+      id3v1 id3v2 tagbatch mp3info decoding tageditor)
+cmake -S "$root" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRIK_SANITIZE=ON -DTAVRIK_WERROR=ON >/dev/null
+cmake --build "$asan" -j"$(nproc)" --target "${core[@]/#/test_}"
 cd "$asan"
-core='pulse_server|test_(settings|naming|formats|recordings|projects|codec|codec_formats|audio_dsp|filters|recorder|id3v1|id3v2|tagbatch|mp3info|decoding|tageditor)$'
 ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-    ctest --output-on-failure -R "$core"
+    ctest --output-on-failure -j2 -R "^test_($(IFS='|'; echo "${core[*]}"))\$"
