@@ -453,7 +453,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 2 * kBytesPerSecond, 15000);
         ::kill(static_cast<pid_t>(p->processId()), SIGSTOP);
         // The stall under test, longer than the server holds; not a wait for anything.
-        QThread::sleep(40);
+        QThread::sleep(AudioRecorder::kServerBufferSeconds + 5);
         ::kill(static_cast<pid_t>(p->processId()), SIGCONT);
         const qint64 wanted = (recording.elapsed() / 1000 + 2) * kBytesPerSecond;
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > wanted, 15000);

@@ -207,7 +207,7 @@ void TestRecorder::capture() {
     QCOMPARE(tone.rec.status(), 0);
     QCOMPARE(clock.rec.status(), 0);
     QVERIFY(tone.rec.recentSamples(static_cast<int>(5 * blockValues)).size() < 5 * blockValues);
-    QTRY_VERIFY_WITH_TIMEOUT(elapsed.elapsed() >= 3000, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(clock.rec.capturedFrames() >= 3 * rate, 10000);
     clock.rec.stop();
     const qint64 stoppedMs = elapsed.elapsed();
     tone.rec.stop();
@@ -261,7 +261,7 @@ void TestRecorder::blockedOwner() {
     QTRY_VERIFY(tone.cap.lastFrames > 0 && clock.cap.lastFrames > 0);
     // The stall under test, three one-second blocks long; not a wait for anything.
     QThread::msleep(3000);
-    QTRY_VERIFY_WITH_TIMEOUT(elapsed.elapsed() >= 4500, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(clock.rec.capturedFrames() >= kRate * 9 / 2, 10000);
     clock.rec.stop();
     const qint64 stoppedMs = elapsed.elapsed();
     tone.rec.stop();

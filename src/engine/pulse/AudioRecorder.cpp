@@ -37,8 +37,6 @@ constexpr int kReconnectMs = 1000;
 // short ones keep the displays live, long ones spare wake-ups while nobody watches.
 constexpr int kShortestFragmentMs = 50;
 constexpr int kLongestFragmentMs = 1000;
-// The server drops what exceeds this; some sources post two seconds at once.
-constexpr pa_usec_t kServerBufferUsec = 10 * PA_USEC_PER_SEC;
 
 // Why capture ended, handed from libpulse's thread to the owner thread.
 enum Fault : int { kNoFault = 0, kStreamEnded, kDeviceGone, kServerGone };
@@ -398,7 +396,8 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
     pa_channel_map map;
     pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
-    attr.maxlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferUsec, &sampleSpec));
+    attr.maxlength =
+        static_cast<std::uint32_t>(pa_usec_to_bytes(kServerBufferSeconds * PA_USEC_PER_SEC, &sampleSpec));
     attr.fragsize = fragmentBytes(sampleSpec);
     attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
 

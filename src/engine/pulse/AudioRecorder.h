@@ -20,6 +20,10 @@ public:
     explicit AudioRecorder(QObject* parent = nullptr);
     ~AudioRecorder() override;
 
+    // The server keeps this much of the stream for us, dropping the rest; some sources post two
+    // seconds at once.
+    static constexpr int kServerBufferSeconds = 10;
+
     // Devices: indexes 0 .. deviceCount()-1 are real; deviceCount() itself is probed
     // by callers and reports unusable. Below 1 means no recording device (or no server).
     int deviceCount() const;
