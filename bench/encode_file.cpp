@@ -13,16 +13,6 @@
 
 namespace {
 
-// Compressed WAV codecs arrive with another branch; until then this kind is skipped.
-template <typename Codec> bool setAdpcm(Codec& codec, int rate, int channels) {
-    if constexpr (requires { codec.setWavAdpcm(rate, channels); }) {
-        codec.setWavAdpcm(rate, channels);
-        return true;
-    } else {
-        return false;
-    }
-}
-
 bool configure(AudioFileWriter& codec, const char* kind, int rate, int channels) {
     if (!std::strcmp(kind, "mp3"))
         codec.setMp3Format(rate, 128, channels);
@@ -33,7 +23,7 @@ bool configure(AudioFileWriter& codec, const char* kind, int rate, int channels)
     else if (!std::strcmp(kind, "wma"))
         codec.setWmaProfile(24);
     else if (!std::strcmp(kind, "adpcm"))
-        return setAdpcm(codec, rate, channels);
+        codec.setWavAdpcm(rate, channels);
     else if (!std::strcmp(kind, "g726"))
         codec.setG726Format(rate, 4);
     else if (!std::strcmp(kind, "alaw"))

@@ -132,8 +132,8 @@ private Q_SLOTS:
             w.startRecording();
             if (input == Hostile::FailedStart) {
                 QVERIFY(!w.isRecording());
-                QVERIFY2(w.statusText(2).contains(QStringLiteral("Monitor of Plugged")),
-                         qPrintable(w.statusText(2)));
+                QVERIFY2(w.messageStatusText().contains(QStringLiteral("Monitor of Plugged")),
+                         qPrintable(w.messageStatusText()));
             } else {
                 QVERIFY(w.isRecording());
                 const QString path = w.session().outputPath();
@@ -170,9 +170,10 @@ private Q_SLOTS:
         QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()}), 0);
         MainWindow w(m_app->path());
         QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("stop"), dir.path()}), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(w.statusText(2).contains(QStringLiteral("can no longer be reached")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.messageStatusText().contains(QStringLiteral("can no longer be reached")),
+                                 5000);
         QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()}), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(w.statusText(2).contains(QStringLiteral("is running")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.messageStatusText().contains(QStringLiteral("is running")), 5000);
         w.startRecording();
         QVERIFY(w.isRecording());
         w.stopRecording();
@@ -230,24 +231,25 @@ private Q_SLOTS:
         // Before Record: the status line names both, the list shows the one that will be recorded.
         const QString used = sources->currentText();
         QVERIFY(!used.isEmpty());
-        QTRY_VERIFY2(w.statusText(2).contains(chosen) && w.statusText(2).contains(used),
-                     qPrintable(w.statusText(2)));
+        QTRY_VERIFY2(w.messageStatusText().contains(chosen) && w.messageStatusText().contains(used),
+                     qPrintable(w.messageStatusText()));
         if (!recording) {
             // Plugged in again, it is recorded again, and said so.
             QCOMPARE(run(QStringLiteral("pactl"), plug, &module), 0);
             QTRY_COMPARE(sources->currentText(), chosen);
-            QTRY_VERIFY2(w.statusText(2).contains(QStringLiteral("available again")),
-                         qPrintable(w.statusText(2)));
+            QTRY_VERIFY2(w.messageStatusText().contains(QStringLiteral("available again")),
+                         qPrintable(w.messageStatusText()));
             QCOMPARE(unplug(), 0);
             QTRY_COMPARE(sources->findText(chosen), -1);
-            QTRY_VERIFY2(w.statusText(2).contains(chosen) && w.statusText(2).contains(used),
-                         qPrintable(w.statusText(2)));
+            QTRY_VERIFY2(w.messageStatusText().contains(chosen) && w.messageStatusText().contains(used),
+                         qPrintable(w.messageStatusText()));
         }
         w.startRecording();
         QVERIFY(w.isRecording());
         // As it starts: said again, in the line that names the format.
-        QVERIFY2(w.statusText(2).contains(chosen) && w.statusText(2).contains(QStringLiteral("\"") + used),
-                 qPrintable(w.statusText(2)));
+        QVERIFY2(w.messageStatusText().contains(chosen) &&
+                     w.messageStatusText().contains(QStringLiteral("\"") + used),
+                 qPrintable(w.messageStatusText()));
         w.stopRecording();
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitApplication();
@@ -300,8 +302,8 @@ private Q_SLOTS:
                  w.findChild<QLabel*>(QStringLiteral("Label1"))->text());
         QCOMPARE(list.row(0)[RecordingsModel::RecordTime],
                  recordTimeText(w.session().startTime(), QLocale()));
-        QCOMPARE(w.statusText(1), path);
-        QCOMPARE(w.statusText(2), QStringLiteral("Done"));
+        QCOMPARE(w.fileStatusText(), path);
+        QCOMPARE(w.messageStatusText(), QStringLiteral("Done"));
     }
 
     void lumpySourceFileHoldsWhatTheLabelShowed() {
@@ -349,7 +351,7 @@ private Q_SLOTS:
         QVERIFY2(std::abs(seconds - elapsedMs(w) / 1000.0) <= 0.05, qPrintable(QString::number(seconds)));
         const double clean = maxSineResidual(joined, 1000, 44100, 2000);
         QVERIFY2(clean < 0.05, qPrintable(QString::number(clean)));
-        QCOMPARE(w.statusText(1), paths.last());
+        QCOMPARE(w.fileStatusText(), paths.last());
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitApplication();
     }
@@ -409,7 +411,7 @@ private Q_SLOTS:
         click(w, "Command1");
         QVERIFY(!w.isRecording());
         QCOMPARE(w.recordings().rowCount(), 0);
-        QVERIFY(!w.statusText(2).isEmpty());
+        QVERIFY(!w.messageStatusText().isEmpty());
         QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
     }
 
@@ -590,7 +592,7 @@ private Q_SLOTS:
         w.findChild<QTreeView*>(QStringLiteral("ListView1"))->setCurrentIndex(w.recordings().index(0, 0));
         click(w, "cmdPlay");
         QVERIFY(w.playback().isPlaying());
-        QCOMPARE(w.statusText(1), w.recordings().path(0));
+        QCOMPARE(w.fileStatusText(), w.recordings().path(0));
         click(w, "cmdPause");
         QVERIFY(w.playback().isPaused());
         click(w, "cmdStop");

@@ -541,9 +541,9 @@ private Q_SLOTS:
         const Take take{QStringLiteral("take.mp3")};
         QCOMPARE(recordThenKill(take, 2), 2);
         MainWindow window(m_app->path());
-        QTRY_VERIFY(window.statusText(2).startsWith(
+        QTRY_VERIFY(window.messageStatusText().startsWith(
             QStringLiteral("Recovered %1 (0:0").arg(m_app->filePath(take.name))));
-        QVERIFY(window.statusText(2).endsWith(QStringLiteral(") after an unexpected end.")));
+        QVERIFY(window.messageStatusText().endsWith(QStringLiteral(") after an unexpected end.")));
     }
 
     void killedProgramIsRecoveredAtNextStart() {

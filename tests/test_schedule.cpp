@@ -293,7 +293,7 @@ private Q_SLOTS:
         MainWindow w(m_app->path());
         qInfo("the window was ready after %lld ms", clock.elapsed());
         QCOMPARE(w.scheduler().list().rowCount(), ScheduleFile::kMostEntries);
-        QTRY_VERIFY(w.statusText(2).contains(ScheduleFile::wholeCopyPath(path)));
+        QTRY_VERIFY(w.messageStatusText().contains(ScheduleFile::wholeCopyPath(path)));
         QCOMPARE(readAll(ScheduleFile::wholeCopyPath(path)), content);
         w.exitApplication();
     }

@@ -1,15 +1,18 @@
 #include "formats/SignalSettings.h"
 
 #include "base/SettingsFile.h"
+#include "base/SettingsKeys.h"
 #include "engine/dsp/SignalChain.h"
 
 #include <algorithm>
 #include <cmath>
 
+namespace Keys = SettingsKeys::Other;
+
 namespace {
 
-QString read(const QString& file, const char* key) {
-    return readSetting(file, QStringLiteral("other"), QLatin1String(key));
+QString read(const QString& file, QLatin1String key) {
+    return readSetting(file, Keys::kSection, key);
 }
 
 bool flagOn(const QString& text) {
@@ -18,7 +21,7 @@ bool flagOn(const QString& text) {
     return ok && value == 1.0;
 }
 
-void applyFilter(const QString& file, const char* flagKey, const char* frequencyKey, SignalChain& chain,
+void applyFilter(const QString& file, QLatin1String flagKey, QLatin1String frequencyKey, SignalChain& chain,
                  SignalChain::Filter filter) {
     const bool on = flagOn(read(file, flagKey));
     chain.setFilterEnabled(filter, on);
@@ -30,7 +33,7 @@ void applyFilter(const QString& file, const char* flagKey, const char* frequency
         chain.setFilterFrequency(filter, hz);
 }
 
-void applyLevel(const QString& file, const char* key, SignalChain& chain, bool (SignalChain::*set)(int)) {
+void applyLevel(const QString& file, QLatin1String key, SignalChain& chain, bool (SignalChain::*set)(int)) {
     bool ok = false;
     const int value = read(file, key).toInt(&ok);
     if (ok)
@@ -40,16 +43,16 @@ void applyLevel(const QString& file, const char* key, SignalChain& chain, bool (
 } // namespace
 
 void applySignalSettings(const QString& file, SignalChain& chain) {
-    applyFilter(file, "notch", "notchtxt", chain, SignalChain::Notch);
-    applyFilter(file, "highpass", "highpasstxt", chain, SignalChain::HighPass);
-    applyFilter(file, "lowpass", "lowpasstxt", chain, SignalChain::LowPass);
-    const bool agc = flagOn(read(file, "autogain"));
+    applyFilter(file, Keys::kNotch, Keys::kNotchFrequency, chain, SignalChain::Notch);
+    applyFilter(file, Keys::kHighPass, Keys::kHighPassFrequency, chain, SignalChain::HighPass);
+    applyFilter(file, Keys::kLowPass, Keys::kLowPassFrequency, chain, SignalChain::LowPass);
+    const bool agc = flagOn(read(file, Keys::kAutoGain));
     chain.setAgcEnabled(agc);
     if (!agc)
         return;
-    applyLevel(file, "lowlevel", chain, &SignalChain::setAgcLowLevel);
-    applyLevel(file, "highlevel", chain, &SignalChain::setAgcHighLevel);
-    applyLevel(file, "attacktime", chain, &SignalChain::setAgcAttackTime);
+    applyLevel(file, Keys::kLowLevel, chain, &SignalChain::setAgcLowLevel);
+    applyLevel(file, Keys::kHighLevel, chain, &SignalChain::setAgcHighLevel);
+    applyLevel(file, Keys::kAttackTime, chain, &SignalChain::setAgcAttackTime);
 }
 
 namespace {
@@ -66,37 +69,38 @@ int numberIn(const QString& text, SignalValues::Range range, int fallback) {
 
 SignalValues readSignalValues(const QString& file, const SignalChain& running) {
     SignalValues v;
-    const auto filter = [&](const char* flag, const char* text, SignalChain::Filter which,
+    const auto filter = [&](QLatin1String flag, QLatin1String text, SignalChain::Filter which,
                             SignalValues::Range range) {
         return SignalValues::Filter{
             flagOn(read(file, flag)),
             numberIn(read(file, text), range, static_cast<int>(std::lround(running.filterFrequency(which))))};
     };
-    v.notch = filter("notch", "notchtxt", SignalChain::Notch, SignalValues::kNotch);
-    v.highPass = filter("highpass", "highpasstxt", SignalChain::HighPass, SignalValues::kPass);
-    v.lowPass = filter("lowpass", "lowpasstxt", SignalChain::LowPass, SignalValues::kPass);
-    v.agc = flagOn(read(file, "autogain"));
-    v.agcLow = numberIn(read(file, "lowlevel"), SignalValues::kLevel, running.agcLowLevel());
-    v.agcHigh = numberIn(read(file, "highlevel"), SignalValues::kLevel, running.agcHighLevel());
-    v.agcAttack = numberIn(read(file, "attacktime"), SignalValues::kAttack, running.agcAttackTime());
+    v.notch = filter(Keys::kNotch, Keys::kNotchFrequency, SignalChain::Notch, SignalValues::kNotch);
+    v.highPass =
+        filter(Keys::kHighPass, Keys::kHighPassFrequency, SignalChain::HighPass, SignalValues::kPass);
+    v.lowPass = filter(Keys::kLowPass, Keys::kLowPassFrequency, SignalChain::LowPass, SignalValues::kPass);
+    v.agc = flagOn(read(file, Keys::kAutoGain));
+    v.agcLow = numberIn(read(file, Keys::kLowLevel), SignalValues::kLevel, running.agcLowLevel());
+    v.agcHigh = numberIn(read(file, Keys::kHighLevel), SignalValues::kLevel, running.agcHighLevel());
+    v.agcAttack = numberIn(read(file, Keys::kAttackTime), SignalValues::kAttack, running.agcAttackTime());
     return v;
 }
 
 void storeSignalValues(const QString& file, const SignalValues& v, SignalChain& chain) {
-    const auto write = [&](const char* key, const QString& text) {
-        writeSetting(file, QStringLiteral("other"), QLatin1String(key), text);
+    const auto write = [&](QLatin1String key, const QString& text) {
+        writeSetting(file, Keys::kSection, key, text);
     };
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    write("notch", flag(v.notch.on));
-    write("notchtxt", QString::number(v.notch.hz));
-    write("highpass", flag(v.highPass.on));
-    write("highpasstxt", QString::number(v.highPass.hz));
-    write("lowpass", flag(v.lowPass.on));
-    write("lowpasstxt", QString::number(v.lowPass.hz));
-    write("autogain", flag(v.agc));
-    write("lowlevel", QString::number(v.agcLow));
-    write("highlevel", QString::number(v.agcHigh));
-    write("attacktime", QString::number(v.agcAttack));
+    write(Keys::kNotch, flag(v.notch.on));
+    write(Keys::kNotchFrequency, QString::number(v.notch.hz));
+    write(Keys::kHighPass, flag(v.highPass.on));
+    write(Keys::kHighPassFrequency, QString::number(v.highPass.hz));
+    write(Keys::kLowPass, flag(v.lowPass.on));
+    write(Keys::kLowPassFrequency, QString::number(v.lowPass.hz));
+    write(Keys::kAutoGain, flag(v.agc));
+    write(Keys::kLowLevel, QString::number(v.agcLow));
+    write(Keys::kHighLevel, QString::number(v.agcHigh));
+    write(Keys::kAttackTime, QString::number(v.agcAttack));
     const auto apply = [&](SignalChain::Filter which, const SignalValues::Filter& f) {
         chain.setFilterEnabled(which, f.on);
         if (f.on)

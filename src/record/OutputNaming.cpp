@@ -1,8 +1,11 @@
 #include "record/OutputNaming.h"
 
 #include "base/SettingsFile.h"
+#include "base/SettingsKeys.h"
 
 #include <optional>
+
+namespace Keys = SettingsKeys::Set;
 
 namespace {
 std::optional<double> number(const QString& text) {
@@ -13,13 +16,17 @@ std::optional<double> number(const QString& text) {
 } // namespace
 
 SplitRule SplitRule::read(const QString& settingsFile) {
-    const auto number = [&](const char* key) {
+    const auto number = [&](QLatin1String key) {
         bool ok = false;
-        const int value =
-            readSetting(settingsFile, QStringLiteral("set"), QLatin1String(key)).trimmed().toInt(&ok);
+        const int value = readSetting(settingsFile, Keys::kSection, key).trimmed().toInt(&ok);
         return ok && value > 0 ? value : 0;
     };
-    return {number("splitminutes"), number("splitmb")};
+    return {number(Keys::kSplitMinutes), number(Keys::kSplitMegabytes)};
+}
+
+void SplitRule::write(const QString& settingsFile) const {
+    writeSetting(settingsFile, Keys::kSection, Keys::kSplitMinutes, QString::number(minutes));
+    writeSetting(settingsFile, Keys::kSection, Keys::kSplitMegabytes, QString::number(megabytes));
 }
 
 bool SplitRule::due(qint64 frames, int sampleRate, qint64 fileBytes) const {
@@ -28,12 +35,18 @@ bool SplitRule::due(qint64 frames, int sampleRate, qint64 fileBytes) const {
 }
 
 NamingSettings NamingSettings::read(const QString& settingsFile) {
-    const QString set = QStringLiteral("set");
-    const QString fileName = readSetting(settingsFile, set, QStringLiteral("filename"));
-    return {readSetting(settingsFile, set, QStringLiteral("outputfolder")),
+    const QString fileName = readSetting(settingsFile, Keys::kSection, Keys::kFileName);
+    return {readSetting(settingsFile, Keys::kSection, Keys::kOutputFolder),
             fileName.isEmpty() ? kDefaultBaseName : fileName,
-            readSetting(settingsFile, set, QStringLiteral("datetime")),
-            readSetting(settingsFile, set, QStringLiteral("existedfile"))};
+            readSetting(settingsFile, Keys::kSection, Keys::kDateTime),
+            readSetting(settingsFile, Keys::kSection, Keys::kExistedFile)};
+}
+
+void NamingSettings::write(const QString& settingsFile) const {
+    writeSetting(settingsFile, Keys::kSection, Keys::kOutputFolder, outputFolder);
+    writeSetting(settingsFile, Keys::kSection, Keys::kFileName, fileName);
+    writeSetting(settingsFile, Keys::kSection, Keys::kDateTime, dateTime);
+    writeSetting(settingsFile, Keys::kSection, Keys::kExistedFile, existedFile);
 }
 
 bool usableBaseName(const QString& name) {

@@ -16,6 +16,7 @@ struct NamingSettings {
     QString existedFile;
 
     static NamingSettings read(const QString& settingsFile);
+    void write(const QString& settingsFile) const;
 };
 
 // When a long recording goes on in a new file: after `minutes` of sound or once the file
@@ -26,6 +27,7 @@ struct SplitRule {
     int megabytes = 0;
 
     static SplitRule read(const QString& settingsFile);
+    void write(const QString& settingsFile) const;
     bool active() const { return minutes > 0 || megabytes > 0; }
     bool due(qint64 frames, int sampleRate, qint64 fileBytes) const;
 };

@@ -2,6 +2,7 @@
 
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
+#include "base/SettingsKeys.h"
 #include "engine/codec/AudioFileReader.h"
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/dsp/MonoMixer.h"
@@ -11,10 +12,15 @@
 #include "formats/SignalSettings.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingRecovery.h"
+#include "recordings/ProjectFile.h"
 #include "recordings/RecordingsModel.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleModel.h"
 #include "schedule/Scheduler.h"
+
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QtConcurrentRun>
 
 namespace {
 
@@ -113,6 +119,32 @@ void ApplicationCore::formatsChanged() {
     m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
 }
 
+bool ApplicationCore::openProject(const QString& path) {
+    if (m_openingProject)
+        return false;
+    m_openingProject = true;
+    // The reading may outlive this object at exit: it owns the rows and reports only while we exist.
+    auto rows = std::make_shared<std::vector<RecordingsModel::Row>>();
+    const QPointer<ApplicationCore> self(this);
+    auto* reading = new QFutureWatcher<ProjectFile::Result>(this);
+    connect(reading, &QFutureWatcher<ProjectFile::Result>::finished, this, [this, reading, rows] {
+        const bool ok = reading->result().ok;
+        if (ok)
+            m_recordings->appendRows(*rows);
+        reading->deleteLater();
+        m_openingProject = false;
+        Q_EMIT projectOpened(ok);
+    });
+    reading->setFuture(QtConcurrent::run([path, rows, self] {
+        return ProjectFile::read(path, *rows, [self](qint64 done, qint64 total) {
+            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 0;
+            QMetaObject::invokeMethod(
+                self, [self, percent] { Q_EMIT self->projectProgress(percent); }, Qt::QueuedConnection);
+        });
+    }));
+    return true;
+}
+
 DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {
     m_recorder->selectDevice(index);
     return DeviceSelection::listSources(*m_recorder);
@@ -205,7 +237,7 @@ void ApplicationCore::shutdown() {
     if (m_loaded)
         ScheduleFile::save(m_scheduleFile, *m_schedule);
     if (m_loaded)
-        writeSetting(m_settingsFile, QStringLiteral("set"), QStringLiteral("outputformat"),
+        writeSetting(m_settingsFile, SettingsKeys::Set::kSection, SettingsKeys::Set::kOutputFormat,
                      QString::number(m_outputFormat));
     m_recorder.reset();
     m_writer.reset();

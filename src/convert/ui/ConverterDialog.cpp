@@ -3,6 +3,7 @@
 #include "base/ui/Dialogs.h"
 #include "base/ui/FieldSpinBox.h"
 #include "base/ui/Skin.h"
+#include "base/ui/Twips.h"
 #include "convert/ConversionRun.h"
 #include "convert/ConvertTargets.h"
 
@@ -130,10 +131,9 @@ void ConverterDialog::buildLayout() {
     m_log->setRootIsDecorated(false);
     m_log->setColumnCount(3);
     m_log->setHeaderLabels({tr("Res"), tr("Time"), tr("Operation")});
-    const double scale = logicalDpiX() / 96.0;
     const int twips[] = {300, 900, 2750};
     for (int c = 0; c < 3; ++c)
-        m_log->setColumnWidth(c, static_cast<int>(twips[c] / 15.0 * scale));
+        m_log->setColumnWidth(c, static_cast<int>(Twips::toPixels(twips[c], logicalDpiX())));
     statusBox->addWidget(m_log);
 
     auto* top = new QHBoxLayout;

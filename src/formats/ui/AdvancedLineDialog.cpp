@@ -1,5 +1,6 @@
 #include "formats/ui/AdvancedLineDialog.h"
 
+#include "base/ui/Twips.h"
 #include "engine/pulse/InputMixer.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ void AdvancedLineDialog::showControl(int control) {
     m_level->setVisible(!isSwitch);
     m_switch->setVisible(isSwitch);
     const int twips = isSwitch ? kSwitchWidthTwips : kLevelWidthTwips;
-    setFixedWidth(twips * logicalDpiX() / (15 * 96));
+    setFixedWidth(static_cast<int>(Twips::toPixels(twips, logicalDpiX())));
     showValue(control);
 }
 

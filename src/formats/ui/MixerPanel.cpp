@@ -1,6 +1,7 @@
 #include "formats/ui/MixerPanel.h"
 
 #include "base/ui/NamedWidgets.h"
+#include "base/ui/Twips.h"
 #include "engine/pulse/AudioRecorder.h"
 #include "engine/pulse/InputMixer.h"
 #include "formats/ui/AdvancedLineDialog.h"
@@ -38,7 +39,7 @@ MixerPanel::MixerPanel(AudioRecorder& recorder, QWidget* parent)
         }
         m_recorder.selectSource(remembered);
         // The strips are as wide as the set width or their widest control ("Select All"), all alike.
-        int width = kStripTwips * logicalDpiX() / (15 * 96);
+        int width = static_cast<int>(Twips::toPixels(kStripTwips, logicalDpiX()));
         for (const Strip& s : m_strips) {
             const QMargins margins = s.frame->layout()->contentsMargins();
             for (const QWidget* control :

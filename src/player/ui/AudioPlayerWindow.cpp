@@ -3,6 +3,7 @@
 #include "base/ui/Dialogs.h"
 #include "base/ui/NamedWidgets.h"
 #include "base/ui/Skin.h"
+#include "base/ui/Twips.h"
 #include "player/MediaControl.h"
 #include "player/MprisService.h"
 #include "player/PlayList.h"
@@ -106,11 +107,11 @@ AudioPlayerWindow::~AudioPlayerWindow() {
 }
 
 int AudioPlayerWindow::px(int twips) const {
-    return static_cast<int>(std::lround(twips * logicalDpiX() / (15.0 * 96.0)));
+    return static_cast<int>(std::lround(Twips::toPixels(twips, logicalDpiX())));
 }
 
 int AudioPlayerWindow::twips(int pixels) const {
-    return static_cast<int>(std::lround(pixels * 15.0 * 96.0 / logicalDpiX()));
+    return static_cast<int>(std::lround(Twips::fromPixels(pixels, logicalDpiX())));
 }
 
 void AudioPlayerWindow::buildUi() {

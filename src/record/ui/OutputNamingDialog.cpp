@@ -1,7 +1,6 @@
 #include "record/ui/OutputNamingDialog.h"
 
 #include "base/AppFolder.h"
-#include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/FieldSpinBox.h"
 #include "base/ui/NamedWidgets.h"
@@ -100,15 +99,10 @@ void OutputNamingDialog::saveAndAccept() {
                          tr("A file name cannot contain \"/\". Please enter another name."));
         return;
     }
-    const QString set = QStringLiteral("set");
-    writeSetting(m_settingsFile, set, QStringLiteral("outputfolder"), m_folderEdit->text().trimmed());
-    writeSetting(m_settingsFile, set, QStringLiteral("filename"), name);
-    writeSetting(m_settingsFile, set, QStringLiteral("datetime"),
-                 m_dateTimeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
-    writeSetting(m_settingsFile, set, QStringLiteral("existedfile"),
-                 m_addNumberOption->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
-    writeSetting(m_settingsFile, set, QStringLiteral("splitminutes"),
-                 QString::number(m_splitMinutes->value()));
-    writeSetting(m_settingsFile, set, QStringLiteral("splitmb"), QString::number(m_splitMegabytes->value()));
+    NamingSettings{m_folderEdit->text().trimmed(), name,
+                   m_dateTimeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+                   m_addNumberOption->isChecked() ? QStringLiteral("0") : QStringLiteral("1")}
+        .write(m_settingsFile);
+    SplitRule{m_splitMinutes->value(), m_splitMegabytes->value()}.write(m_settingsFile);
     accept();
 }

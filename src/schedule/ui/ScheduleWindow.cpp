@@ -1,6 +1,7 @@
 #include "schedule/ui/ScheduleWindow.h"
 
 #include "base/ui/Skin.h"
+#include "base/ui/Twips.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleModel.h"
 #include "schedule/Scheduler.h"
@@ -41,11 +42,9 @@ ScheduleWindow::ScheduleWindow(Scheduler& scheduler, QString scheduleFile, const
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     m_view->header()->setSectionsClickable(false);
-    // Initial widths in twips, 15 twips to a pixel at 96 dpi.
     const int twips[] = {2000, 2000, 1440, 1440, 1440};
-    const double scale = logicalDpiX() / 96.0;
     for (int c = 0; c < ScheduleModel::ColumnCount; ++c)
-        m_view->setColumnWidth(c, static_cast<int>(twips[c] / 15.0 * scale));
+        m_view->setColumnWidth(c, static_cast<int>(Twips::toPixels(twips[c], logicalDpiX())));
 
     auto* add = button(frame, "Command1", tr("Add"));
     m_remove = button(frame, "Command2", tr("Remove"));

@@ -1,6 +1,5 @@
 #include "shell/ui/MainWindow.h"
 
-#include "base/SystemInfo.h"
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
 #include "convert/ui/ConverterDialog.h"
@@ -25,13 +24,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
@@ -39,7 +35,6 @@
 #include <QSystemTrayIcon>
 #include <QToolButton>
 #include <QTreeView>
-#include <QtConcurrentRun>
 
 MainWindow::MainWindow(QString appFolder, QWidget* parent)
     : QMainWindow(parent)
@@ -68,13 +63,13 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
     // However playback ends (its end, Stop, a recording), the displays go dark.
     connect(m_playback, &FilePlayback::stopped, this, &MainWindow::clearDisplays);
-    connect(m_core, &ApplicationCore::notice, m_panel2, &QLabel::setText);
-    connect(m_session, &RecordingSession::silenceFilled, m_panel2, &QLabel::setText);
-    connect(m_session, &RecordingSession::fileChanged, m_panel1, &QLabel::setText);
+    connect(m_core, &ApplicationCore::notice, m_messageStatus, &QLabel::setText);
+    connect(m_session, &RecordingSession::silenceFilled, m_messageStatus, &QLabel::setText);
+    connect(m_session, &RecordingSession::fileChanged, m_fileStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         // The lists may already have replaced the vanished source: what Record would now take is said too.
         const QString note = m_core->replacedSourceNote();
-        m_panel2->setText(note.isEmpty() ? reason : reason + QLatin1Char(' ') + note);
+        m_messageStatus->setText(note.isEmpty() ? reason : reason + QLatin1Char(' ') + note);
         Dialogs::message(this, QMessageBox::Warning,
                          note.isEmpty() ? reason : reason + QStringLiteral("\n\n") + note);
     });
@@ -103,8 +98,6 @@ MainWindow::~MainWindow() {
 
 void MainWindow::load() {
     applySkin(m_appFolder, this);
-    if (operatingSystemName() == QLatin1String("WindowsVista"))
-        findChild<QLabel*>(QStringLiteral("SkinLabel1"))->setText(tr("Record device and source"));
     // Without a server or a device now, the lists fill as soon as one appears.
     if (!m_core->load())
         Dialogs::message(this, QMessageBox::Critical, tr("Record device error!"));
@@ -165,23 +158,27 @@ bool MainWindow::isRecording() const {
     return m_core->isRecording();
 }
 
-QString MainWindow::statusText(int panel) const {
-    return (panel == 1 ? m_panel1 : m_panel2)->text();
+QString MainWindow::fileStatusText() const {
+    return m_fileStatus->text();
+}
+
+QString MainWindow::messageStatusText() const {
+    return m_messageStatus->text();
 }
 
 void MainWindow::showNotice(const QString& text) {
-    m_panel2->setText(text);
+    m_messageStatus->setText(text);
 }
 
 void MainWindow::startRecording() {
     const RecordingSession::StartResult result = m_core->startRecording(m_formatCombo->currentText());
     if (!result.ok) {
-        m_panel2->setText(result.text);
+        m_messageStatus->setText(result.text);
         return;
     }
     m_spectrumView->setFormat(m_session->sampleRate(), m_session->channels());
-    m_panel1->setText(m_session->outputPath());
-    m_panel2->setText(result.text);
+    m_fileStatus->setText(m_session->outputPath());
+    m_messageStatus->setText(result.text);
     enableStartButtons(false);
 }
 
@@ -191,8 +188,8 @@ void MainWindow::stopRecording() {
 
 void MainWindow::onRecordingStopped() {
     enableStartButtons(true);
-    m_panel1->setText(m_session->outputPath());
-    m_panel2->setText(tr("Done"));
+    m_fileStatus->setText(m_session->outputPath());
+    m_messageStatus->setText(tr("Done"));
     m_timeLabel->setText(m_session->elapsed());
     clearDisplays();
 }
@@ -247,8 +244,8 @@ void MainWindow::playSelected() {
 
 void MainWindow::onPlaybackStarted(const QString& path, const QString& description, int sampleRate,
                                    int channels) {
-    m_panel1->setText(path);
-    m_panel2->setText(description);
+    m_fileStatus->setText(path);
+    m_messageStatus->setText(description);
     m_spectrumView->setFormat(sampleRate, channels);
 }
 
@@ -259,31 +256,15 @@ void MainWindow::newProject() {
 void MainWindow::openProject() {
     const QString path = Dialogs::openFileName(this, QStringLiteral("Select a recording project file"),
                                                QStringLiteral("Project Files(*.rpf)"));
-    if (path.isEmpty() || m_openingProject)
+    if (path.isEmpty() || !m_core->openProject(path))
         return;
-    m_openingProject = true;
-    // Read off this thread, so a huge or hostile file leaves the window responsive; the
-    // progress shows once the reading takes longer than a second.
-    QProgressDialog progress(tr("Opening the recording project..."), QString(), 0, 100, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(1000);
-    progress.setValue(0);
-    const QPointer<QProgressDialog> shown(&progress);
-    std::vector<RecordingsModel::Row> rows;
-    QFutureWatcher<ProjectFile::Result> reading;
-    QEventLoop loop;
-    connect(&reading, &QFutureWatcher<ProjectFile::Result>::finished, &loop, &QEventLoop::quit);
-    reading.setFuture(QtConcurrent::run([&path, &rows, shown] {
-        return ProjectFile::read(path, rows, [shown](qint64 done, qint64 total) {
-            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 0;
-            QMetaObject::invokeMethod(
-                shown, [shown, percent] { shown->setValue(percent); }, Qt::QueuedConnection);
-        });
-    }));
-    loop.exec();
-    if (reading.result().ok)
-        m_recordings->appendRows(rows);
-    m_openingProject = false;
+    // The progress shows once the reading takes longer than a second.
+    auto* progress = new QProgressDialog(tr("Opening the recording project..."), QString(), 0, 100, this);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(1000);
+    progress->setValue(0);
+    connect(m_core, &ApplicationCore::projectProgress, progress, &QProgressDialog::setValue);
+    connect(m_core, &ApplicationCore::projectOpened, progress, &QObject::deleteLater);
 }
 
 void MainWindow::saveProject() {

@@ -51,7 +51,9 @@ public:
     RecordingsModel& recordings() { return *m_recordings; }
     FilePlayback& playback() { return *m_playback; }
     Scheduler& scheduler() { return m_core->scheduler(); }
-    QString statusText(int panel) const;
+    // The status bar: the file being recorded or played, and the last message.
+    QString fileStatusText() const;
+    QString messageStatusText() const;
     // A line for the status bar from outside the window.
     void showNotice(const QString& text);
 
@@ -114,7 +116,6 @@ private:
     RecordingSession* m_session;
     FilePlayback* m_playback;
     bool m_exiting = false;
-    bool m_openingProject = false;
     const QSystemTrayIcon* m_tray = nullptr;
 
     QComboBox* m_deviceCombo = nullptr;
@@ -129,8 +130,8 @@ private:
     LevelDisplay* m_levelDisplay = nullptr;
     FrequencyView* m_spectrumView = nullptr;
     QTreeView* m_recordingsView = nullptr;
-    QLabel* m_panel1 = nullptr;
-    QLabel* m_panel2 = nullptr;
+    QLabel* m_fileStatus = nullptr;
+    QLabel* m_messageStatus = nullptr;
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;

@@ -1,3 +1,4 @@
+#include "base/ui/Twips.h"
 #include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
@@ -126,28 +127,28 @@ void MainWindow::buildUi() {
     m_recordingsView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_recordingsView->setContextMenuPolicy(Qt::CustomContextMenu);
     m_recordingsView->header()->setSectionsClickable(false);
-    // Initial widths in twips, 15 twips to a pixel at 96 dpi.
     const int twips[] = {640, 3440, 1000, 1440, 1440};
-    const double scale = logicalDpiX() / 96.0;
     for (int c = 0; c < RecordingsModel::ColumnCount; ++c)
-        m_recordingsView->setColumnWidth(c, static_cast<int>(twips[c] / 15.0 * scale));
+        m_recordingsView->setColumnWidth(c, static_cast<int>(Twips::toPixels(twips[c], logicalDpiX())));
     listLayout->addWidget(m_recordingsView);
     outer->addWidget(listFrame, 1);
 
     auto* buttons = new QGridLayout;
     m_recordCommandButton = commandButton(central, "Command1", tr("Record Ctrl+R"));
-    auto* command3 = commandButton(central, "Command3", tr("Stop Ctrl+S"));
-    auto* command2 = commandButton(central, "Command2", tr("Schedule"));
+    auto* stopCommandButton = commandButton(central, "Command3", tr("Stop Ctrl+S"));
+    auto* scheduleButton = commandButton(central, "Command2", tr("Schedule"));
     m_audioPlayerButton = commandButton(central, "Command4", tr("Audio Player"));
-    auto* command5 = commandButton(central, "Command5", tr("Output File"));
-    auto* command6 = commandButton(central, "Command6", tr("Format Settings"));
-    auto* command10 = commandButton(central, "Command10", tr("Help"));
-    auto* command11 = commandButton(central, "Command11", tr("About"));
-    auto* command12 = commandButton(central, "Command12", tr("Close"));
-    auto* command13 = commandButton(central, "Command13", tr("Edit ID3"));
-    auto* command14 = commandButton(central, "Command14", tr("Audio Converter"));
-    const QList<QPushButton*> row1{m_recordCommandButton, command3, command5, command6, command2, command13};
-    const QList<QPushButton*> row2{m_audioPlayerButton, command14, command10, command11, command12};
+    auto* outputFileButton = commandButton(central, "Command5", tr("Output File"));
+    auto* formatSettingsButton = commandButton(central, "Command6", tr("Format Settings"));
+    auto* helpButton = commandButton(central, "Command10", tr("Help"));
+    auto* aboutButton = commandButton(central, "Command11", tr("About"));
+    auto* closeButton = commandButton(central, "Command12", tr("Close"));
+    auto* tagEditorButton = commandButton(central, "Command13", tr("Edit ID3"));
+    auto* converterButton = commandButton(central, "Command14", tr("Audio Converter"));
+    const QList<QPushButton*> row1{m_recordCommandButton, stopCommandButton, outputFileButton,
+                                   formatSettingsButton,  scheduleButton,    tagEditorButton};
+    const QList<QPushButton*> row2{m_audioPlayerButton, converterButton, helpButton, aboutButton,
+                                   closeButton};
     for (int i = 0; i < row1.size(); ++i)
         buttons->addWidget(row1[i], 0, i);
     for (int i = 0; i < row2.size(); ++i)
@@ -155,17 +156,17 @@ void MainWindow::buildUi() {
     outer->addLayout(buttons);
     setCentralWidget(central);
 
-    m_panel1 = new QLabel(this);
-    m_panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
-    m_panel2 = new QLabel(this);
-    m_panel2->setObjectName(QStringLiteral("StatusBar1Panel2"));
+    m_fileStatus = new QLabel(this);
+    m_fileStatus->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    m_messageStatus = new QLabel(this);
+    m_messageStatus->setObjectName(QStringLiteral("StatusBar1Panel2"));
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->addWidget(m_panel1, 3);
-    statusBar()->addWidget(m_panel2, 2);
+    statusBar()->addWidget(m_fileStatus, 3);
+    statusBar()->addWidget(m_messageStatus, 2);
 
     connect(m_recordCommandButton, &QPushButton::clicked, this, &MainWindow::startRecording);
     connect(m_recordButton, &QToolButton::clicked, this, &MainWindow::startRecording);
-    connect(command3, &QPushButton::clicked, this, &MainWindow::stopCommand);
+    connect(stopCommandButton, &QPushButton::clicked, this, &MainWindow::stopCommand);
     connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::stopCommand);
     connect(m_playButton, &QPushButton::clicked, this, &MainWindow::playSelected);
     connect(m_pauseButton, &QPushButton::clicked, m_playback, &FilePlayback::pauseOrResume);
@@ -173,16 +174,16 @@ void MainWindow::buildUi() {
     connect(m_positionSlider, &QSlider::sliderReleased, this,
             [this] { m_playback->endSeek(m_positionSlider->value()); });
     connect(m_recordingsView, &QTreeView::doubleClicked, this, &MainWindow::playSelected);
-    connect(command5, &QPushButton::clicked, this, &MainWindow::showOutputFile);
-    connect(command10, &QPushButton::clicked, this, [this] { Help::showHelp(this, m_appFolder); });
-    connect(command11, &QPushButton::clicked, this, &MainWindow::showAbout);
-    connect(command12, &QPushButton::clicked, this, &MainWindow::exitApplication);
+    connect(outputFileButton, &QPushButton::clicked, this, &MainWindow::showOutputFile);
+    connect(helpButton, &QPushButton::clicked, this, [this] { Help::showHelp(this, m_appFolder); });
+    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(closeButton, &QPushButton::clicked, this, &MainWindow::exitApplication);
     connect(m_deviceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::deviceChosen);
     connect(m_sourceCombo, &QComboBox::currentIndexChanged, this, &MainWindow::sourceChosen);
-    connect(command13, &QPushButton::clicked, this, &MainWindow::showTagEditor);
-    connect(command6, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
-    connect(command2, &QPushButton::clicked, this, &MainWindow::showSchedule);
-    connect(command14, &QPushButton::clicked, this, &MainWindow::showConverter);
+    connect(tagEditorButton, &QPushButton::clicked, this, &MainWindow::showTagEditor);
+    connect(formatSettingsButton, &QPushButton::clicked, this, &MainWindow::showFormatSettings);
+    connect(scheduleButton, &QPushButton::clicked, this, &MainWindow::showSchedule);
+    connect(converterButton, &QPushButton::clicked, this, &MainWindow::showConverter);
     connect(m_audioPlayerButton, &QPushButton::clicked, this, &MainWindow::showAudioPlayer);
     resize(760, 640);
 }

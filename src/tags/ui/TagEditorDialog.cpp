@@ -2,6 +2,7 @@
 
 #include "base/ui/Dialogs.h"
 #include "base/ui/Skin.h"
+#include "base/ui/Twips.h"
 #include "tags/TagFileModel.h"
 #include "tags/TagPreview.h"
 #include "tags/TagText.h"
@@ -29,7 +30,10 @@ namespace {
 
 constexpr int kSeekStepMs = 5000;
 constexpr int kDefaultFolderWidth = 3600; // twips
-constexpr double kTwipsPerPixel = 15.0;
+
+// The option boxes in their order, which is also that of the stored keys opt0, opt1, opt2.
+constexpr std::array<bool BatchOptions::*, 3> kOptionFields = {
+    &BatchOptions::keepOriginal, &BatchOptions::numberTracks, &BatchOptions::grabTitle};
 
 QSettings editorSettings() {
     return QSettings(QStringLiteral("tavrik"), QStringLiteral("tavrik"));
@@ -76,21 +80,21 @@ TagEditorDialog::~TagEditorDialog() = default;
 
 void TagEditorDialog::done(int result) {
     saveSettings();
-    runPreview(QString());
+    runPreview(PreviewAction::Stop);
     QDialog::done(result);
 }
 
 void TagEditorDialog::loadSettings() {
     QSettings s = editorSettings();
     s.beginGroup(QStringLiteral("Settings"));
-    const std::array<int, 3> defaults = {1, 0, 0};
-    for (std::size_t i = 0; i < m_opt.size(); ++i) {
-        m_opt[i] = s.value(QStringLiteral("opt%1").arg(i), defaults[i]).toInt() != 0;
-        m_optionBoxes[i]->setChecked(m_opt[i]);
+    const BatchOptions defaults;
+    for (std::size_t i = 0; i < kOptionFields.size(); ++i) {
+        bool& option = m_batchOptions.*kOptionFields[i];
+        option = s.value(QStringLiteral("opt%1").arg(i), defaults.*kOptionFields[i] ? 1 : 0).toInt() != 0;
+        m_optionBoxes[i]->setChecked(option);
     }
-    const double scale = logicalDpiX() / 96.0;
     const int treeWidth = static_cast<int>(
-        s.value(QStringLiteral("folderwidth"), kDefaultFolderWidth).toInt() / kTwipsPerPixel * scale);
+        Twips::toPixels(s.value(QStringLiteral("folderwidth"), kDefaultFolderWidth).toInt(), logicalDpiX()));
     m_splitter->setSizes({treeWidth, std::max(1, width() - treeWidth)});
     const QString folder = s.value(QStringLiteral("folder")).toString();
     if (!folder.isEmpty())
@@ -100,11 +104,10 @@ void TagEditorDialog::loadSettings() {
 void TagEditorDialog::saveSettings() {
     QSettings s = editorSettings();
     s.beginGroup(QStringLiteral("Settings"));
-    for (std::size_t i = 0; i < m_opt.size(); ++i)
-        s.setValue(QStringLiteral("opt%1").arg(i), m_opt[i] ? 1 : 0);
-    const double scale = logicalDpiX() / 96.0;
+    for (std::size_t i = 0; i < kOptionFields.size(); ++i)
+        s.setValue(QStringLiteral("opt%1").arg(i), m_batchOptions.*kOptionFields[i] ? 1 : 0);
     // The bar rests between 2410 and 5410 twips, also for a window never laid out.
-    const long twips = std::lround(m_splitter->sizes().value(0) * kTwipsPerPixel / scale);
+    const long twips = std::lround(Twips::fromPixels(m_splitter->sizes().value(0), logicalDpiX()));
     s.setValue(QStringLiteral("folderwidth"), static_cast<int>(std::clamp(twips, 2410L, 5410L)));
     const QModelIndex current = m_folderTree->currentIndex();
     s.setValue(QStringLiteral("folder"), current.isValid() ? m_folders->filePath(current) : QString());
@@ -136,11 +139,10 @@ void TagEditorDialog::folderScanned() {
     if (m_model->rowCount() == 0)
         return;
     const QFontMetrics metrics = m_fileList->fontMetrics();
-    const double scale = logicalDpiX() / 96.0;
     for (int c = 0; c < TagFileModel::ColumnCount; ++c) {
         const double extraTwips = c == 0 ? 480 : 240;
         m_fileList->setColumnWidth(c, metrics.horizontalAdvance(m_model->longestText(c)) +
-                                          static_cast<int>(extraTwips / kTwipsPerPixel * scale));
+                                          static_cast<int>(Twips::toPixels(extraTwips, logicalDpiX())));
     }
     m_fileList->setCurrentIndex(m_model->index(0, 0));
 }
@@ -223,7 +225,7 @@ void TagEditorDialog::showView(const PageView& view) {
 
 void TagEditorDialog::refreshTitleLabel() {
     const int row = selectedRow();
-    if (m_opt[2] && row >= 0)
+    if (m_batchOptions.grabTitle && row >= 0)
         m_grabbedTitle->setText(QStringLiteral("Grabbed title for selected mp3: \n") +
                                 titleFromFileName(m_model->entry(row).path));
     else
@@ -231,7 +233,8 @@ void TagEditorDialog::refreshTitleLabel() {
 }
 
 void TagEditorDialog::optionClicked(int index) {
-    m_opt[static_cast<std::size_t>(index)] = m_optionBoxes[static_cast<std::size_t>(index)]->isChecked();
+    const auto i = static_cast<std::size_t>(index);
+    m_batchOptions.*kOptionFields[i] = m_optionBoxes[i]->isChecked();
     refreshTitleLabel();
 }
 
@@ -265,8 +268,8 @@ TagPages TagEditorDialog::pages() const {
 
 void TagEditorDialog::saveRows() {
     setBusy(true);
-    runPreview(QString());
-    const BatchOptions options{m_opt[0], m_opt[1], m_opt[2]};
+    runPreview(PreviewAction::Stop);
+    const BatchOptions options = m_batchOptions;
     const bool many = m_model->checkedCount() > 1;
     if (many) {
         m_progress->setValue(0);
@@ -336,21 +339,34 @@ void TagEditorDialog::toolbarButtonClicked(int position, QToolBar* bar, QAction*
     }
 }
 
-void TagEditorDialog::runPreview(const QString& command) {
+void TagEditorDialog::runPreview(PreviewAction action) {
     if (!m_preview->ready())
         return;
-    if (command == QLatin1String("pause"))
-        m_preview->pauseOrResume();
-    else if (command == QLatin1String("forward"))
-        m_preview->setPositionMs(m_preview->positionMs() + kSeekStepMs);
-    else if (command == QLatin1String("back"))
-        m_preview->setPositionMs(m_preview->positionMs() - kSeekStepMs);
-    else if (command == QLatin1String("jump"))
-        m_preview->setPositionMs(std::llround(static_cast<double>(m_preview->lengthMs()) / 2.0));
-    else if (command.isEmpty())
+    switch (action) {
+    case PreviewAction::Stop:
         m_preview->unload();
-    else
-        m_preview->play(command);
+        break;
+    case PreviewAction::PauseOrResume:
+        m_preview->pauseOrResume();
+        break;
+    case PreviewAction::Forward:
+        m_preview->setPositionMs(m_preview->positionMs() + kSeekStepMs);
+        break;
+    case PreviewAction::Back:
+        m_preview->setPositionMs(m_preview->positionMs() - kSeekStepMs);
+        break;
+    case PreviewAction::JumpToMiddle:
+        m_preview->setPositionMs(std::llround(static_cast<double>(m_preview->lengthMs()) / 2.0));
+        break;
+    }
+}
+
+void TagEditorDialog::previewSelected() {
+    const int row = selectedRow();
+    if (row < 0)
+        runPreview(PreviewAction::Stop);
+    else if (m_preview->ready())
+        m_preview->play(m_model->entry(row).path);
 }
 
 bool TagEditorDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -36,8 +36,11 @@ public:
     void listFolder(const QString& folder);
     void showRow(int row);
     void saveRows();
-    // "pause", "forward", "back", "jump", "" (stop) or a file to play.
-    void runPreview(const QString& command);
+    // What the Playback menu asks of the preview player.
+    enum class PreviewAction { Stop, PauseOrResume, Forward, Back, JumpToMiddle };
+    void runPreview(PreviewAction action);
+    // Plays the selected row's file, or stops when no row is selected.
+    void previewSelected();
 
     TagPreview& preview() { return *m_preview; }
     TagFileModel& files() { return *m_model; }
@@ -79,7 +82,7 @@ private:
     bool m_v1GenreEdited = false;
     std::array<bool, kId3v2FieldCount> m_v2Edited{};
     QString m_appFolder;
-    std::array<bool, 3> m_opt{true, false, false};
+    BatchOptions m_batchOptions;
     TagPreview* m_preview = nullptr;
     TagFileModel* m_model = nullptr;
     QFileSystemModel* m_folders = nullptr;

@@ -1,3 +1,4 @@
+#include "base/ui/Twips.h"
 #include "tags/Id3v1Tag.h"
 #include "tags/TagFileModel.h"
 #include "tags/TagText.h"
@@ -41,9 +42,9 @@ void addField(QGridLayout* grid, int index, const QString& label, QWidget* box) 
     grid->setColumnStretch(column + 1, 1);
 }
 
-// The tree's pixel limits that keep the splitter between 2410 and 5410 twips.
-constexpr int kTreeMinPx = 2410 / 15;
-constexpr int kTreeMaxPx = 5410 / 15;
+// The tree's pixel limits at 96 dots per inch that keep the splitter between 2410 and 5410 twips.
+constexpr int kTreeMinPx = static_cast<int>(Twips::toPixels(2410, 96));
+constexpr int kTreeMaxPx = static_cast<int>(Twips::toPixels(5410, 96));
 
 } // namespace
 
@@ -226,27 +227,21 @@ void TagEditorDialog::buildMenus() {
     }
     m_playbackMenu = bar->addMenu(QStringLiteral("Playback"));
     m_playbackMenu->setObjectName(QStringLiteral("menPlaybackMenu"));
-    const std::array<QString, 5> playTexts = {QStringLiteral("&Play"), QStringLiteral("P&ause/Unpause"),
-                                              QStringLiteral("&Stop"), QStringLiteral("&Forward 5 sec."),
-                                              QStringLiteral("&Back 5 sec.")};
-    const std::array<QString, 5> commands = {QString(), QStringLiteral("pause"), QString(),
-                                             QStringLiteral("forward"), QStringLiteral("back")};
-    for (int i = 0; i < 5; ++i) {
-        QAction* a = m_playbackMenu->addAction(playTexts[static_cast<std::size_t>(i)]);
-        a->setObjectName(indexedName("menPlayback", i));
-        const QString command = commands[static_cast<std::size_t>(i)];
-        connect(a, &QAction::triggered, this, [this, i, command] {
-            const int row = selectedRow();
-            if (i == 0)
-                runPreview(row >= 0 ? m_model->entry(row).path : QString());
-            else
-                runPreview(command);
-        });
-    }
+    const auto addPlaybackAction = [this](int index, const QString& text, auto run) {
+        QAction* a = m_playbackMenu->addAction(text);
+        a->setObjectName(indexedName("menPlayback", index));
+        connect(a, &QAction::triggered, this, run);
+    };
+    addPlaybackAction(0, QStringLiteral("&Play"), [this] { previewSelected(); });
+    addPlaybackAction(1, QStringLiteral("P&ause/Unpause"),
+                      [this] { runPreview(PreviewAction::PauseOrResume); });
+    addPlaybackAction(2, QStringLiteral("&Stop"), [this] { runPreview(PreviewAction::Stop); });
+    addPlaybackAction(3, QStringLiteral("&Forward 5 sec."), [this] { runPreview(PreviewAction::Forward); });
+    addPlaybackAction(4, QStringLiteral("&Back 5 sec."), [this] { runPreview(PreviewAction::Back); });
     m_playbackMenu->addSeparator();
     QAction* jump = m_playbackMenu->addAction(QStringLiteral("&Jump to middle of song"));
     jump->setObjectName(QStringLiteral("menJump"));
-    connect(jump, &QAction::triggered, this, [this] { runPreview(QStringLiteral("jump")); });
+    connect(jump, &QAction::triggered, this, [this] { runPreview(PreviewAction::JumpToMiddle); });
     m_selectMenu->menuAction()->setVisible(false);
     m_playbackMenu->menuAction()->setVisible(false);
 }

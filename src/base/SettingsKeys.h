@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLatin1String>
+
+// The sections of settings.dat and their keys, spelt as stored files hold them. The output
+// formats' own sections are listed with the format settings.
+namespace SettingsKeys {
+
+// Section `set`: where recordings go, how they are named and split, the output format chosen.
+namespace Set {
+inline constexpr QLatin1String kSection("set");
+inline constexpr QLatin1String kOutputFolder("outputfolder");
+inline constexpr QLatin1String kFileName("filename");
+inline constexpr QLatin1String kDateTime("datetime");
+inline constexpr QLatin1String kExistedFile("existedfile");
+inline constexpr QLatin1String kSplitMinutes("splitminutes");
+inline constexpr QLatin1String kSplitMegabytes("splitmb");
+inline constexpr QLatin1String kOutputFormat("outputformat");
+} // namespace Set
+
+// Section `other`: the signal chain's filters and automatic gain.
+namespace Other {
+inline constexpr QLatin1String kSection("other");
+inline constexpr QLatin1String kNotch("notch");
+inline constexpr QLatin1String kNotchFrequency("notchtxt");
+inline constexpr QLatin1String kHighPass("highpass");
+inline constexpr QLatin1String kHighPassFrequency("highpasstxt");
+inline constexpr QLatin1String kLowPass("lowpass");
+inline constexpr QLatin1String kLowPassFrequency("lowpasstxt");
+inline constexpr QLatin1String kAutoGain("autogain");
+inline constexpr QLatin1String kLowLevel("lowlevel");
+inline constexpr QLatin1String kHighLevel("highlevel");
+inline constexpr QLatin1String kAttackTime("attacktime");
+} // namespace Other
+
+} // namespace SettingsKeys
