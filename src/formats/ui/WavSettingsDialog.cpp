@@ -5,6 +5,7 @@
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/SndfileEncoder.h"
 #include "engine/codec/WavCodecs.h"
+#include "engine/ui/WavFormatDialog.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -112,8 +113,10 @@ void WavSettingsDialog::applyTelephone() {
 // A cancelled choice applies nothing, so the dialog stays open rather than reporting the
 // format it left untouched.
 void WavSettingsDialog::chooseFromMenu() {
-    if (m_writer.chooseWavFormat() == 0)
+    if (const std::optional<codec::WavFormat> chosen = WavFormatDialog::choose(m_writer.wavFormat(), this)) {
+        m_writer.setWavFormat(*chosen);
         keepAndAccept();
+    }
 }
 
 void WavSettingsDialog::applyLikeSample() {
