@@ -5,6 +5,7 @@
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/SndfileEncoder.h"
 #include "engine/codec/WavCodecs.h"
+#include "engine/ui/WavFormatDialog.h"
 #include "formats/ui/HeaderlessSettingsDialog.h"
 #include "formats/ui/Mp3SettingsDialog.h"
 #include "formats/ui/OggSettingsDialog.h"
@@ -13,17 +14,20 @@
 #include "shell/ApplicationCore.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -46,6 +50,26 @@ void click(QDialog& d, const char* name) {
     // rest of a row the layout stretched them to.
     const bool marked = button->isCheckable() && !qobject_cast<QPushButton*>(button);
     QTest::mouseClick(button, Qt::LeftButton, {}, marked ? QPoint(6, button->height() / 2) : QPoint());
+}
+
+// Answers the WAV format chooser the next click opens: OK on `codecName` at `rate` and
+// `channels`, or Cancel when `codecName` is empty.
+void answerWavChooser(const QString& codecName = {}, int rate = 0, int channels = 0) {
+    QTimer::singleShot(0, [=] {
+        auto* chooser = qobject_cast<WavFormatDialog*>(QApplication::activeModalWidget());
+        QVERIFY(chooser);
+        const char* button = "cmdCancel";
+        if (!codecName.isEmpty()) {
+            auto* codecs = chooser->findChild<QListWidget*>(QStringLiteral("lstCodec"));
+            codecs->setCurrentItem(codecs->findItems(codecName, Qt::MatchExactly).value(0));
+            auto* rates = chooser->findChild<QComboBox*>(QStringLiteral("cboRate"));
+            rates->setCurrentIndex(rates->findData(rate));
+            auto* channelChoice = chooser->findChild<QComboBox*>(QStringLiteral("cboChannels"));
+            channelChoice->setCurrentIndex(channelChoice->findData(channels));
+            button = "cmdOK";
+        }
+        QTest::mouseClick(chooser->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    });
 }
 
 void typeInto(QDialog& d, const char* field, const QString& text) {
@@ -204,8 +228,6 @@ class TestFormatDialogs : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_samples;
-    // What the "From Menu" chooser answers, in turn.
-    QList<std::optional<codec::WavFormat>> m_menuAnswers;
 
     QString sample(const char* name) const { return m_samples.filePath(QLatin1String(name)); }
 
@@ -246,10 +268,7 @@ private Q_SLOTS:
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("not a sound file\n");
     }
-    void init() {
-        Dialogs::shownMessages().clear();
-        m_menuAnswers.clear();
-    }
+    void init() { Dialogs::shownMessages().clear(); }
 
     void mp3Dialog_data() {
         QTest::addColumn<QStringList>("stored");
@@ -520,10 +539,11 @@ private Q_SLOTS:
                              << QStringLiteral("WAV \u00b5-Law 8000 Hz mono") << QStringList{} << 8000 << 1
                              << "u-law";
         QTest::newRow("From Menu: a cancelled choice keeps the dialog open")
-            << QStringList{} << Drive([this](QDialog& d) {
-                   m_menuAnswers = {std::nullopt, codec::makeWavFormat(codec::WavCodec::ALaw, 11025, 1)};
+            << QStringList{} << Drive([](QDialog& d) {
+                   answerWavChooser();
                    click(d, "cmdMenu");
                    QVERIFY(d.isVisible());
+                   answerWavChooser(QStringLiteral("A-Law"), 11025, 1);
                    click(d, "cmdMenu");
                })
             << "" << entries({"wav/Freq=11025", "wav/Channel=1", "wav/Codec=4"}) << "WAV A-Law 11025 Hz mono"
@@ -549,8 +569,6 @@ private Q_SLOTS:
         QFETCH(QString, encoding);
         Session s;
         QVERIFY(s.start(stored));
-        s.core->writer().setWavFormatChooser(
-            [this](const codec::WavFormat&) { return m_menuAnswers.takeFirst(); });
         WavSettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->formatState(), s.core->writer());
         QSignalSpy applied(&dialog, &FormatDialog::formatApplied);
         const QByteArray name = button.toLatin1();

@@ -48,26 +48,26 @@ private Q_SLOTS:
         // Guards against invented defaults in the model: a fresh start passes zeros on.
         FormatState s;
         readFormatSettings(m_file, s);
-        QCOMPARE(s.wavFreq, 0);
-        QCOMPARE(s.mp3Bitrate, std::int16_t(0));
-        QCOMPARE(s.gbit, std::int16_t(0));
+        QCOMPARE(s.wavRate, 0);
+        QCOMPARE(s.mp3Kbps, std::int16_t(0));
+        QCOMPARE(s.g726BitsPerSample, std::int16_t(0));
     }
 
     void strictConversionKeepsPreviousValue() {
         // Guards against a bad or overflowing text zeroing a value instead of keeping it.
         FormatState s;
-        s.wavFreq = 22050;
-        s.mp3Bitrate = 64;
-        s.rawChannel = 1;
+        s.wavRate = 22050;
+        s.mp3Kbps = 64;
+        s.rawChannels = 1;
         write("wav", "Freq", "44k");
         write("mp3", "MP3Bitrate", "80");
         write("raw", "rawChannel", "70000"); // past 16 bits
         write("g726", "gFreq", " 8000 ");
         readFormatSettings(m_file, s);
-        QCOMPARE(s.wavFreq, 22050);
-        QCOMPARE(s.mp3Bitrate, std::int16_t(80)); // unlisted values pass unchanged
-        QCOMPARE(s.rawChannel, std::int16_t(1));
-        QCOMPARE(s.gFreq, 8000);
+        QCOMPARE(s.wavRate, 22050);
+        QCOMPARE(s.mp3Kbps, std::int16_t(80)); // unlisted values pass unchanged
+        QCOMPARE(s.rawChannels, std::int16_t(1));
+        QCOMPARE(s.g726Rate, 8000);
     }
 
     void oggModeRule_data() {
@@ -87,9 +87,9 @@ private Q_SLOTS:
         FormatState s;
         s.oggQualityEnabled = static_cast<std::int16_t>(quality);
         s.oggVbrEnabled = static_cast<std::int16_t>(vbr);
-        s.oggBitrate = 192;
-        s.oggMinBitrate = 112;
-        s.oggMaxBitrate = 256;
+        s.oggKbps = 192;
+        s.oggMinKbps = 112;
+        s.oggMaxKbps = 256;
         s.oggQuality = 450;
         QVERIFY(oggCallFor(s) == call);
     }

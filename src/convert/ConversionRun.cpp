@@ -124,20 +124,6 @@ private:
     int m_lock = -1;
 };
 
-struct Job {
-    Target target;
-    AsideFile file;
-    AudioFileWriter writer;
-    QString failure;
-    // The output would be the input itself: never opened.
-    bool skipped = false;
-
-    Job(Target t, const QString& finalPath)
-        : target(t)
-        , file(finalPath) {}
-    bool live() const { return failure.isEmpty(); }
-};
-
 void configure(AudioFileWriter& writer, Target target, const ConversionSettings& s) {
     switch (target) {
     case Target::Mp3:
@@ -161,6 +147,26 @@ QString writeFailure(const AudioFileWriter& writer) {
 
 } // namespace
 
+// One target of one input: where it goes aside, its writer, and why it failed if it did.
+struct ConversionRun::Job {
+    Target target;
+    AsideFile file;
+    AudioFileWriter writer;
+    QString failure;
+    // The output would be the input itself: never opened.
+    bool skipped = false;
+
+    Job(Target t, const QString& finalPath)
+        : target(t)
+        , file(finalPath) {}
+    bool live() const { return failure.isEmpty(); }
+    // The first failure is the one reported.
+    void fail(const QString& why) {
+        if (live())
+            failure = why.isEmpty() ? QStringLiteral("unknown error") : why;
+    }
+};
+
 ConversionRun::ConversionRun(QStringList inputs, const ConversionSettings& settings, QObject* parent)
     : QObject(parent)
     , m_inputs(std::move(inputs))
@@ -179,12 +185,21 @@ void ConversionRun::run() {
 }
 
 void ConversionRun::convertInput(const QString& input, int index) {
-    std::vector<std::unique_ptr<Job>> jobs;
+    AudioFileReader reader;
+    Jobs jobs = prepare(input, reader);
+    if (jobs.empty())
+        return;
+    pump(reader, jobs, index);
+    finish(jobs);
+}
+
+ConversionRun::Jobs ConversionRun::prepare(const QString& input, AudioFileReader& reader) {
+    Jobs jobs;
     const std::optional<QString> base = convert::outputBase(input);
     if (m_settings.jobsPerInput() > 0 && (!base || !QFileInfo(input).isFile())) {
         m_jobs += m_settings.jobsPerInput();
         failed(QStringLiteral("Invalid input file name: ") + input);
-        return;
+        return jobs;
     }
     for (const Target target : convert::kTargets) {
         if (!m_settings.wants(target))
@@ -196,24 +211,19 @@ void ConversionRun::convertInput(const QString& input, int index) {
         jobs.push_back(std::move(job));
     }
     if (jobs.empty())
-        return;
+        return jobs;
 
-    const auto fail = [&](Job& job, const QString& why) {
-        if (job.live())
-            job.failure = why.isEmpty() ? QStringLiteral("unknown error") : why;
-    };
-    AudioFileReader reader;
     reader.setHeaderlessFormats(m_settings.headerless);
     reader.open(input);
     for (auto& job : jobs) {
         if (job->skipped)
             continue;
         if (reader.status() < 0) {
-            fail(*job, reader.errorText());
+            job->fail(reader.errorText());
             continue;
         }
         if (const QString why = job->file.reserve(); !why.isEmpty()) {
-            fail(*job, why);
+            job->fail(why);
             continue;
         }
         configure(job->writer, job->target, m_settings);
@@ -222,55 +232,60 @@ void ConversionRun::convertInput(const QString& input, int index) {
         if (job->writer.status() >= 0)
             job->writer.setInputFormat(reader.sampleRate(), reader.channels());
         if (job->writer.status() < 0)
-            fail(*job, job->writer.errorText());
+            job->fail(job->writer.errorText());
     }
+    return jobs;
+}
 
+void ConversionRun::pump(AudioFileReader& reader, const Jobs& jobs, int index) {
     std::vector<Job*> live;
-    for (auto& job : jobs)
+    for (const auto& job : jobs)
         if (job->live() && !job->skipped)
             live.push_back(job.get());
     Q_EMIT progressChanged(0);
-    if (!live.empty()) {
-        const int block = reader.sampleRate() * reader.channels();
-        const qint64 length = reader.length();
-        qint64 done = 0;
-        bool decodedAny = false;
-        // The next block is decoded while the encoders work on this one.
-        QFuture<SampleBlock> next = QtConcurrent::run([&reader, block] { return reader.read(block); });
-        while (!m_cancelled) {
-            const SampleBlock samples = next.result();
-            if (samples.empty())
-                break;
-            decodedAny = true;
-            next = QtConcurrent::run([&reader, block] { return reader.read(block); });
-            if (live.size() == 1)
-                live.front()->writer.write(samples);
-            else
-                QtConcurrent::blockingMap(live, [&samples](Job* job) { job->writer.write(samples); });
-            for (Job* job : live)
-                if (job->writer.status() < 0)
-                    fail(*job, writeFailure(job->writer));
-            std::erase_if(live, [](Job* job) { return !job->live(); });
-            if (live.empty())
-                break;
-            done = std::min(done + static_cast<qint64>(samples.size()) / reader.channels(), length);
-            if (length > 0)
-                Q_EMIT progressChanged(static_cast<int>(100 * done / length));
-            Q_EMIT batchProgressChanged(
-                static_cast<int>((100 * index + (length > 0 ? 100 * done / length : 0)) / m_inputs.size()));
-        }
-        next.waitForFinished();
-        // A header may promise sound that no frame delivers: an output of nothing is no success.
-        const QString why = reader.status() < 0           ? reader.errorText()
-                            : !decodedAny && !m_cancelled ? QStringLiteral("no sound in it could be decoded")
-                                                          : QString();
-        if (!why.isEmpty())
-            for (Job* job : live)
-                fail(*job, why);
+    if (live.empty())
+        return;
+    const int block = reader.sampleRate() * reader.channels();
+    const qint64 length = reader.length();
+    qint64 done = 0;
+    bool decodedAny = false;
+    // The next block is decoded while the encoders work on this one.
+    QFuture<SampleBlock> next = QtConcurrent::run([&reader, block] { return reader.read(block); });
+    while (!m_cancelled) {
+        const SampleBlock samples = next.result();
+        if (samples.empty())
+            break;
+        decodedAny = true;
+        next = QtConcurrent::run([&reader, block] { return reader.read(block); });
+        if (live.size() == 1)
+            live.front()->writer.write(samples);
+        else
+            QtConcurrent::blockingMap(live, [&samples](Job* job) { job->writer.write(samples); });
+        for (Job* job : live)
+            if (job->writer.status() < 0)
+                job->fail(writeFailure(job->writer));
+        std::erase_if(live, [](Job* job) { return !job->live(); });
+        if (live.empty())
+            break;
+        done = std::min(done + static_cast<qint64>(samples.size()) / reader.channels(), length);
+        if (length > 0)
+            Q_EMIT progressChanged(static_cast<int>(100 * done / length));
+        Q_EMIT batchProgressChanged(
+            static_cast<int>((100 * index + (length > 0 ? 100 * done / length : 0)) / m_inputs.size()));
     }
+    next.waitForFinished();
+    // A header may promise sound that no frame delivers: an output of nothing is no success.
+    const QString why = reader.status() < 0           ? reader.errorText()
+                        : !decodedAny && !m_cancelled ? QStringLiteral("no sound in it could be decoded")
+                                                      : QString();
+    if (!why.isEmpty())
+        for (Job* job : live)
+            job->fail(why);
+}
 
+void ConversionRun::finish(const Jobs& jobs) {
     // The targets were encoded together; the log tells each job start to end, in turn.
-    for (auto& job : jobs) {
+    for (const auto& job : jobs) {
         const QString name = convert::targetName(job->target);
         step(QStringLiteral("Start Convert To ") + name);
         if (job->skipped) {
@@ -287,12 +302,12 @@ void ConversionRun::convertInput(const QString& input, int index) {
         if (job->live()) {
             job->writer.close();
             if (job->writer.status() < 0)
-                fail(*job, writeFailure(job->writer));
+                job->fail(writeFailure(job->writer));
         }
         const bool replaces = QFileInfo::exists(job->file.finalPath());
         if (job->live())
             if (const QString why = job->file.commit(); !why.isEmpty())
-                fail(*job, why);
+                job->fail(why);
         if (!job->live()) {
             job->file.discard();
             failed(QStringLiteral("Convert To %1 failed: %2").arg(name, job->failure));

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <memory>
+#include <vector>
+
+class AudioFileReader;
 
 // What one run converts into: the targets to write and the settings they use.
 struct ConversionSettings {
@@ -55,7 +59,18 @@ Q_SIGNALS:
     void finished(int succeeded, int jobs);
 
 private:
+    struct Job;
+    using Jobs = std::vector<std::unique_ptr<Job>>;
+
     void convertInput(const QString& input, int index);
+    // The jobs `input` asks for, each with its output reserved and its writer open unless
+    // it failed or is skipped; `reader` is open on the input when there are any.
+    Jobs prepare(const QString& input, AudioFileReader& reader);
+    // Decodes the input once and hands every block to each live job, until the end, a
+    // cancel, or no job is left.
+    void pump(AudioFileReader& reader, const Jobs& jobs, int index);
+    // Closes each job and moves its file into place, or removes it, and logs the outcome.
+    void finish(const Jobs& jobs);
     void step(const QString& text) { Q_EMIT logged(text, kStepIcon); }
     void failed(const QString& text) { Q_EMIT logged(text, kFailureIcon); }
 

@@ -85,66 +85,66 @@ void storeMp3Options(const QString& settingsFile, const Mp3Options& options) {
 }
 
 void storeWavFormat(const QString& settingsFile, const codec::WavFormat& format, FormatState& state) {
-    state.wavFreq = format.rate;
-    state.wavChannel = static_cast<std::int16_t>(format.channels);
+    state.wavRate = format.rate;
+    state.wavChannels = static_cast<std::int16_t>(format.channels);
     state.wavCodec = static_cast<std::int16_t>(format.codec);
     state.wavBits = static_cast<std::int16_t>(format.bits);
     const QString wav = QStringLiteral("wav");
-    writeSetting(settingsFile, wav, QStringLiteral("Freq"), QString::number(state.wavFreq));
-    writeSetting(settingsFile, wav, QStringLiteral("Channel"), QString::number(state.wavChannel));
+    writeSetting(settingsFile, wav, QStringLiteral("Freq"), QString::number(state.wavRate));
+    writeSetting(settingsFile, wav, QStringLiteral("Channel"), QString::number(state.wavChannels));
     writeSetting(settingsFile, wav, QStringLiteral("Codec"), QString::number(state.wavCodec));
     writeSetting(settingsFile, wav, QStringLiteral("Bits"), QString::number(state.wavBits));
 }
 
 void readFormatSettings(const QString& f, FormatState& s) {
-    readSettingInto(f, "mp3", "MP3Frequency", s.mp3Frequency);
-    readSettingInto(f, "mp3", "MP3Bitrate", s.mp3Bitrate);
+    readSettingInto(f, "mp3", "MP3Frequency", s.mp3Rate);
+    readSettingInto(f, "mp3", "MP3Bitrate", s.mp3Kbps);
     readSettingInto(f, "mp3", "MP3Channels", s.mp3Channels);
-    readSettingInto(f, "wav", "Freq", s.wavFreq);
-    readSettingInto(f, "wav", "Channel", s.wavChannel);
+    readSettingInto(f, "wav", "Freq", s.wavRate);
+    readSettingInto(f, "wav", "Channel", s.wavChannels);
     readSettingInto(f, "wav", "Codec", s.wavCodec);
     readSettingInto(f, "wav", "Bits", s.wavBits);
     const auto codec = static_cast<codec::WavCodec>(s.wavCodec);
     if (codec != codec::WavCodec::Pcm &&
         (s.wavCodec < 0 || s.wavCodec > static_cast<int>(codec::WavCodec::MuLaw) ||
-         !codec::makeWavFormat(codec, s.wavFreq, s.wavChannel).refusal.isEmpty()))
+         !codec::makeWavFormat(codec, s.wavRate, s.wavChannels).refusal.isEmpty()))
         s.wavCodec = static_cast<std::int16_t>(codec::WavCodec::Pcm);
-    readSettingInto(f, "vox", "voxFreq", s.voxFreq);
+    readSettingInto(f, "vox", "voxFreq", s.voxRate);
     readSettingInto(f, "ogg", "VbrEnabled", s.oggVbrEnabled);
     readSettingInto(f, "ogg", "QualityEnabled", s.oggQualityEnabled);
-    readSettingInto(f, "ogg", "oggBitrate", s.oggBitrate);
-    readSettingInto(f, "ogg", "MinBitrate", s.oggMinBitrate);
-    readSettingInto(f, "ogg", "MaxBitrate", s.oggMaxBitrate);
+    readSettingInto(f, "ogg", "oggBitrate", s.oggKbps);
+    readSettingInto(f, "ogg", "MinBitrate", s.oggMinKbps);
+    readSettingInto(f, "ogg", "MaxBitrate", s.oggMaxKbps);
     readSettingInto(f, "ogg", "Quality", s.oggQuality);
-    readSettingInto(f, "raw", "rawFreq", s.rawFreq);
-    readSettingInto(f, "raw", "rawChannel", s.rawChannel);
-    readSettingInto(f, "raw", "rawCompr", s.rawCompr);
-    readSettingInto(f, "g726", "gFreq", s.gFreq);
-    readSettingInto(f, "g726", "gbit", s.gbit);
+    readSettingInto(f, "raw", "rawFreq", s.rawRate);
+    readSettingInto(f, "raw", "rawChannel", s.rawChannels);
+    readSettingInto(f, "raw", "rawCompr", s.rawCoding);
+    readSettingInto(f, "g726", "gFreq", s.g726Rate);
+    readSettingInto(f, "g726", "gbit", s.g726BitsPerSample);
 }
 
 OggCall oggCallFor(const FormatState& s) {
     if (s.oggQualityEnabled == 1)
         return {44100, 2, 128, 0, 0, s.oggQuality};
     if (s.oggVbrEnabled == 1)
-        return {44100, 2, s.oggBitrate, s.oggMinBitrate, s.oggMaxBitrate, -1};
-    return {44100, 2, s.oggBitrate, 0, 0, -1};
+        return {44100, 2, s.oggKbps, s.oggMinKbps, s.oggMaxKbps, -1};
+    return {44100, 2, s.oggKbps, 0, 0, -1};
 }
 
 void applyFormat(codec::FileType type, const FormatState& s, AudioFileWriter& writer) {
     switch (type) {
     case codec::FileType::Mp3:
-        writer.setMp3Format(s.mp3Frequency, s.mp3Bitrate, s.mp3Channels);
+        writer.setMp3Format(s.mp3Rate, s.mp3Kbps, s.mp3Channels);
         break;
     case codec::FileType::Wav:
         if (s.wavCodec == static_cast<int>(codec::WavCodec::Pcm))
-            writer.setWavFormat(s.wavFreq, s.wavChannel, s.wavBits);
+            writer.setWavFormat(s.wavRate, s.wavChannels, s.wavBits);
         else
-            writer.setWavFormat(codec::makeWavFormat(static_cast<codec::WavCodec>(s.wavCodec), s.wavFreq,
-                                                     s.wavChannel, s.wavBits));
+            writer.setWavFormat(codec::makeWavFormat(static_cast<codec::WavCodec>(s.wavCodec), s.wavRate,
+                                                     s.wavChannels, s.wavBits));
         break;
     case codec::FileType::Vox:
-        writer.setVoxFormat(s.voxFreq);
+        writer.setVoxFormat(s.voxRate);
         break;
     case codec::FileType::Ogg: {
         const OggCall ogg = oggCallFor(s);
@@ -153,10 +153,10 @@ void applyFormat(codec::FileType type, const FormatState& s, AudioFileWriter& wr
         break;
     }
     case codec::FileType::Raw:
-        writer.setRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
+        writer.setRawFormat(s.rawCoding, s.rawRate, s.rawChannels, 16);
         break;
     case codec::FileType::G726:
-        writer.setG726Format(s.gFreq, s.gbit);
+        writer.setG726Format(s.g726Rate, s.g726BitsPerSample);
         break;
     case codec::FileType::Wma:
         break;

@@ -21,26 +21,26 @@ int outputFormatFrom(const QString& text);
 // The in-memory parameters of the six formats, with the widths the codec calls take.
 // Starts at zeros and lasts for the whole run.
 struct FormatState {
-    std::int32_t mp3Frequency = 0;
-    std::int16_t mp3Bitrate = 0;
+    std::int32_t mp3Rate = 0;
+    std::int16_t mp3Kbps = 0;
     std::int16_t mp3Channels = 0;
-    std::int32_t wavFreq = 0;
-    std::int16_t wavChannel = 0;
+    std::int32_t wavRate = 0;
+    std::int16_t wavChannels = 0;
     // A codec::WavCodec, and the sample width of PCM.
     std::int16_t wavCodec = 0;
     std::int16_t wavBits = 16;
-    std::int32_t voxFreq = 0;
+    std::int32_t voxRate = 0;
     std::int16_t oggVbrEnabled = 0;
     std::int16_t oggQualityEnabled = 0;
-    std::int16_t oggBitrate = 0;
-    std::int16_t oggMinBitrate = 0;
-    std::int16_t oggMaxBitrate = 0;
+    std::int16_t oggKbps = 0;
+    std::int16_t oggMinKbps = 0;
+    std::int16_t oggMaxKbps = 0;
     std::int16_t oggQuality = 0;
-    std::int32_t rawFreq = 0;
-    std::int16_t rawChannel = 0;
-    std::int16_t rawCompr = 0;
-    std::int32_t gFreq = 0;
-    std::int16_t gbit = 0;
+    std::int32_t rawRate = 0;
+    std::int16_t rawChannels = 0;
+    std::int16_t rawCoding = 0;
+    std::int32_t g726Rate = 0;
+    std::int16_t g726BitsPerSample = 0;
 };
 
 // Reads `key` of `section` into `field` when it converts as a whole to the field's width;

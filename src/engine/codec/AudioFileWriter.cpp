@@ -66,7 +66,6 @@ struct AudioFileWriter::Impl {
 
     std::unique_ptr<Encoder> encoder;
     std::unique_ptr<Resampler> resampler;
-    WavFormatChooser wavChooser;
     int status = kOk;
     QString errorText;
 
@@ -172,21 +171,6 @@ void AudioFileWriter::setWavTelephone() {
 void AudioFileWriter::setWavLikeFile(const QString& path) {
     d->wav = wavFormatLike(path);
     d->lastSet = FileType::Wav;
-}
-
-int AudioFileWriter::chooseWavFormat() {
-    if (!d->wavChooser)
-        return -1;
-    const std::optional<WavFormat> chosen = d->wavChooser(d->wav);
-    if (!chosen)
-        return -1;
-    d->wav = makeWavFormat(chosen->codec, chosen->rate, chosen->channels, chosen->bits);
-    d->lastSet = FileType::Wav;
-    return 0;
-}
-
-void AudioFileWriter::setWavFormatChooser(WavFormatChooser chooser) {
-    d->wavChooser = std::move(chooser);
 }
 
 void AudioFileWriter::setMp3Format(int sampleRate, int kbps, int channels) {

@@ -6,9 +6,7 @@
 #include "engine/dsp/SampleBlock.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
-#include <optional>
 
 // Encodes blocks into a file whose format is chosen by the extension of the path given to
 // create, with the parameters of that format set before. Values of 0 or out of range
@@ -42,11 +40,6 @@ public:
     // Takes the rate, channels and, when we can write it, the codec of the sound file
     // at `path`; refused when the file cannot be read.
     void setWavLikeFile(const QString& path);
-    // Lets the chooser set below pick a WAV format; 0 when one was chosen, -1 when the
-    // choice was cancelled or no chooser is set.
-    int chooseWavFormat();
-    using WavFormatChooser = std::function<std::optional<codec::WavFormat>(const codec::WavFormat& current)>;
-    void setWavFormatChooser(WavFormatChooser chooser);
     void setMp3Format(int sampleRate, int kbps, int channels);
     void setVoxFormat(int sampleRate);
     void setRawFormat(int coding, int sampleRate, int channels, int bits);

@@ -64,23 +64,23 @@ const HeaderlessSettingsDialog::Layout& HeaderlessSettingsDialog::layoutOf(Forma
         "frmVOX",
         "Set VOX Format",
         "vox",
-        {{"Frequency (Hz)", "voxFreq", &FormatState::voxFreq, std::span(kRates).first(8), 44100}},
-        [](const FormatState& s, AudioFileWriter& w) { w.setVoxFormat(s.voxFreq); }};
+        {{"Frequency (Hz)", "voxFreq", &FormatState::voxRate, std::span(kRates).first(8), 44100}},
+        [](const FormatState& s, AudioFileWriter& w) { w.setVoxFormat(s.voxRate); }};
     static const Layout g726{
         "frmG726",
         "Set CCUIT G.726 Format",
         "g726",
-        {{"Frequency (Hz)", "gFreq", &FormatState::gFreq, kRates, 44100},
-         {"ADPCM Bit", "gbit", &FormatState::gbit, kG726Bits, 4}},
-        [](const FormatState& s, AudioFileWriter& w) { w.setG726Format(s.gFreq, s.gbit); }};
+        {{"Frequency (Hz)", "gFreq", &FormatState::g726Rate, kRates, 44100},
+         {"ADPCM Bit", "gbit", &FormatState::g726BitsPerSample, kG726Bits, 4}},
+        [](const FormatState& s, AudioFileWriter& w) { w.setG726Format(s.g726Rate, s.g726BitsPerSample); }};
     static const Layout raw{"frmRAW",
                             "Set RAW Format",
                             "raw",
-                            {{"Frequency (Hz)", "rawFreq", &FormatState::rawFreq, kRates, 44100},
-                             {"nChannels", "rawChannel", &FormatState::rawChannel, kChannels, 2},
-                             {"Comperssion", "rawCompr", &FormatState::rawCompr, kCodings, 1}},
+                            {{"Frequency (Hz)", "rawFreq", &FormatState::rawRate, kRates, 44100},
+                             {"nChannels", "rawChannel", &FormatState::rawChannels, kChannels, 2},
+                             {"Comperssion", "rawCompr", &FormatState::rawCoding, kCodings, 1}},
                             [](const FormatState& s, AudioFileWriter& w) {
-                                w.setRawFormat(s.rawCompr, s.rawFreq, s.rawChannel, 16);
+                                w.setRawFormat(s.rawCoding, s.rawRate, s.rawChannels, 16);
                             }};
     switch (format) {
     case Format::Vox:

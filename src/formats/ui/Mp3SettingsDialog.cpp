@@ -89,7 +89,7 @@ Mp3SettingsDialog::Mp3SettingsDialog(const QString& appFolder, const QString& se
         m_maxVbrBitrate->setToolTip(QString::number(kbps));
     });
     connect(m_sampleRate, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_edited.mp3Frequency = kSampleRates.at(static_cast<std::size_t>(index)); });
+            [this](int index) { m_edited.mp3Rate = kSampleRates.at(static_cast<std::size_t>(index)); });
     connect(m_channels, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_edited.mp3Channels = index == kMonoEntry ? 1 : 2; });
 
@@ -227,8 +227,8 @@ void Mp3SettingsDialog::showOptions(const Mp3Options& o) {
     m_encoderQuality->setValue(o.quality);
     m_bitrate->setValue(indexOf(kBitrates, kDefaultKbps));
     m_sampleRate->setCurrentIndex(indexOf(kSampleRates, kDefaultRate));
-    m_edited.mp3Bitrate = kDefaultKbps;
-    m_edited.mp3Frequency = kDefaultRate;
+    m_edited.mp3Kbps = kDefaultKbps;
+    m_edited.mp3Rate = kDefaultRate;
     m_edited.mp3Channels = 2;
 
     if (const int position = indexOf(kBitrates, o.maxVbrBitrate); position >= 0)
@@ -261,17 +261,17 @@ void Mp3SettingsDialog::showOptions(const Mp3Options& o) {
 }
 
 void Mp3SettingsDialog::readStoredFormat() {
-    readStored("mp3", "MP3Bitrate", m_edited.mp3Bitrate);
-    if (indexOf(kMpegBitrates, m_edited.mp3Bitrate) < 0)
-        m_edited.mp3Bitrate = kDefaultKbps;
-    if (const int position = indexOf(kBitrates, m_edited.mp3Bitrate); position >= 0)
+    readStored("mp3", "MP3Bitrate", m_edited.mp3Kbps);
+    if (indexOf(kMpegBitrates, m_edited.mp3Kbps) < 0)
+        m_edited.mp3Kbps = kDefaultKbps;
+    if (const int position = indexOf(kBitrates, m_edited.mp3Kbps); position >= 0)
         m_bitrate->setValue(position);
-    showBitrate(m_edited.mp3Bitrate);
+    showBitrate(m_edited.mp3Kbps);
 
-    readStored("mp3", "MP3Frequency", m_edited.mp3Frequency);
-    const int rateIndex = indexOf(kSampleRates, m_edited.mp3Frequency);
+    readStored("mp3", "MP3Frequency", m_edited.mp3Rate);
+    const int rateIndex = indexOf(kSampleRates, m_edited.mp3Rate);
     m_sampleRate->setCurrentIndex(rateIndex >= 0 ? rateIndex : indexOf(kSampleRates, kDefaultRate));
-    m_edited.mp3Frequency = kSampleRates.at(static_cast<std::size_t>(m_sampleRate->currentIndex()));
+    m_edited.mp3Rate = kSampleRates.at(static_cast<std::size_t>(m_sampleRate->currentIndex()));
 
     // The channel list shows mono when that is what will be recorded.
     readStored("mp3", "MP3Channels", m_edited.mp3Channels);
@@ -281,7 +281,7 @@ void Mp3SettingsDialog::readStoredFormat() {
 }
 
 void Mp3SettingsDialog::showBitrate(int kbps) {
-    m_edited.mp3Bitrate = static_cast<std::int16_t>(kbps);
+    m_edited.mp3Kbps = static_cast<std::int16_t>(kbps);
     m_bitrateLabel->setText(bitrateText(kbps));
     m_bitrate->setToolTip(QString::number(kbps));
 }
@@ -337,15 +337,15 @@ void Mp3SettingsDialog::saveAndAccept() {
     for (QSpinBox* spin : {m_vbrQuality, m_abrBitrate, m_highpassFrequency, m_highpassWidth,
                            m_lowpassFrequency, m_lowpassWidth})
         spin->interpretText();
-    store("mp3", "MP3Bitrate", m_edited.mp3Bitrate);
-    store("mp3", "MP3Frequency", m_edited.mp3Frequency);
+    store("mp3", "MP3Bitrate", m_edited.mp3Kbps);
+    store("mp3", "MP3Frequency", m_edited.mp3Rate);
     store("mp3", "MP3Channels", m_edited.mp3Channels);
-    m_state.mp3Bitrate = m_edited.mp3Bitrate;
-    m_state.mp3Frequency = m_edited.mp3Frequency;
+    m_state.mp3Kbps = m_edited.mp3Kbps;
+    m_state.mp3Rate = m_edited.mp3Rate;
     m_state.mp3Channels = m_edited.mp3Channels;
     // The options carry no channel count: the format call brings mono to the writer now,
     // not only at the next re-application of the state.
-    m_writer.setMp3Format(m_state.mp3Frequency, m_state.mp3Bitrate, m_state.mp3Channels);
+    m_writer.setMp3Format(m_state.mp3Rate, m_state.mp3Kbps, m_state.mp3Channels);
     const Mp3Options confirmed = options();
     storeMp3Options(m_settingsFile, confirmed);
     m_writer.setMp3Options(confirmed);

@@ -103,20 +103,20 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
     connect(m_qualityMode, &QCheckBox::toggled, this, &OggSettingsDialog::updateEnabled);
 
     applySkin(m_appFolder, this);
-    m_edited.oggMaxBitrate = kDefaultKbps;
+    m_edited.oggMaxKbps = kDefaultKbps;
     m_edited.oggQuality = 300;
-    readStored("ogg", "oggBitrate", m_edited.oggBitrate);
-    if (m_edited.oggBitrate < kLowestKbps || m_edited.oggBitrate > kHighestKbps)
-        m_edited.oggBitrate = kDefaultKbps;
-    showRate(m_bitrate, m_bitrateLabel, tr("Current nominal Bitrate: "), m_edited.oggBitrate);
-    readStored("ogg", "MinBitrate", m_edited.oggMinBitrate);
-    if (positionOf(m_edited.oggMinBitrate) == 0)
-        m_edited.oggMinBitrate = kDefaultKbps;
-    showRate(m_minBitrate, m_minLabel, tr("Current min oggBitrate: "), m_edited.oggMinBitrate);
-    readStored("ogg", "MaxBitrate", m_edited.oggMaxBitrate);
-    if (positionOf(m_edited.oggMaxBitrate) == 0)
-        m_edited.oggMaxBitrate = kDefaultKbps;
-    showRate(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: "), m_edited.oggMaxBitrate);
+    readStored("ogg", "oggBitrate", m_edited.oggKbps);
+    if (m_edited.oggKbps < kLowestKbps || m_edited.oggKbps > kHighestKbps)
+        m_edited.oggKbps = kDefaultKbps;
+    showRate(m_bitrate, m_bitrateLabel, tr("Current nominal Bitrate: "), m_edited.oggKbps);
+    readStored("ogg", "MinBitrate", m_edited.oggMinKbps);
+    if (positionOf(m_edited.oggMinKbps) == 0)
+        m_edited.oggMinKbps = kDefaultKbps;
+    showRate(m_minBitrate, m_minLabel, tr("Current min oggBitrate: "), m_edited.oggMinKbps);
+    readStored("ogg", "MaxBitrate", m_edited.oggMaxKbps);
+    if (positionOf(m_edited.oggMaxKbps) == 0)
+        m_edited.oggMaxKbps = kDefaultKbps;
+    showRate(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: "), m_edited.oggMaxKbps);
     readStored("ogg", "Quality", m_edited.oggQuality);
     m_quality->setValue(m_edited.oggQuality);
     // The encoder takes 0 to 1000 only; beyond that it would leave quality mode.
@@ -130,9 +130,9 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
     m_qualityMode->setChecked(qualityMode == 1);
     updateEnabled();
 
-    follow(m_bitrate, m_bitrateLabel, tr("Current nominal oggBitrate: "), m_edited.oggBitrate);
-    follow(m_minBitrate, m_minLabel, tr("Current min oggBitrate: "), m_edited.oggMinBitrate);
-    follow(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: "), m_edited.oggMaxBitrate);
+    follow(m_bitrate, m_bitrateLabel, tr("Current nominal oggBitrate: "), m_edited.oggKbps);
+    follow(m_minBitrate, m_minLabel, tr("Current min oggBitrate: "), m_edited.oggMinKbps);
+    follow(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: "), m_edited.oggMaxKbps);
     connect(m_quality, &QSlider::valueChanged, this, [this](int position) {
         m_edited.oggQuality = static_cast<std::int16_t>(position);
         m_quality->setToolTip(QLocale().toString(position / 100.0));
@@ -163,15 +163,15 @@ void OggSettingsDialog::updateEnabled() {
 }
 
 void OggSettingsDialog::saveAndAccept() {
-    store("ogg", "oggBitrate", m_edited.oggBitrate);
-    store("ogg", "MinBitrate", m_edited.oggMinBitrate);
-    store("ogg", "MaxBitrate", m_edited.oggMaxBitrate);
+    store("ogg", "oggBitrate", m_edited.oggKbps);
+    store("ogg", "MinBitrate", m_edited.oggMinKbps);
+    store("ogg", "MaxBitrate", m_edited.oggMaxKbps);
     store("ogg", "Quality", m_edited.oggQuality);
     store("ogg", "VbrEnabled", m_edited.oggVbrEnabled);
     store("ogg", "QualityEnabled", m_edited.oggQualityEnabled);
-    m_state.oggBitrate = m_edited.oggBitrate;
-    m_state.oggMinBitrate = m_edited.oggMinBitrate;
-    m_state.oggMaxBitrate = m_edited.oggMaxBitrate;
+    m_state.oggKbps = m_edited.oggKbps;
+    m_state.oggMinKbps = m_edited.oggMinKbps;
+    m_state.oggMaxKbps = m_edited.oggMaxKbps;
     m_state.oggQuality = m_edited.oggQuality;
     m_state.oggVbrEnabled = m_edited.oggVbrEnabled;
     m_state.oggQualityEnabled = m_edited.oggQualityEnabled;

@@ -5,6 +5,7 @@
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/SndfileEncoder.h"
 #include "engine/codec/WavCodecs.h"
+#include "engine/ui/WavFormatDialog.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -31,9 +32,9 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     m_rates = addChoices(rateBox, kRates);
     auto* channelBox = new QGroupBox(tr("nChannels"), this);
     m_channels = addChoices(channelBox, kChannels);
-    connect(m_rates, &QButtonGroup::idClicked, this, [this](int hz) { m_edited.wavFreq = hz; });
+    connect(m_rates, &QButtonGroup::idClicked, this, [this](int hz) { m_edited.wavRate = hz; });
     connect(m_channels, &QButtonGroup::idClicked, this,
-            [this](int channels) { m_edited.wavChannel = static_cast<std::int16_t>(channels); });
+            [this](int channels) { m_edited.wavChannels = static_cast<std::int16_t>(channels); });
 
     auto* codecBox = new QGroupBox(tr("Set WAV Format"), this);
     auto* codecs = new QVBoxLayout(codecBox);
@@ -57,10 +58,10 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
                     3);
 
     applySkin(m_appFolder, this);
-    readStored("wav", "Freq", m_edited.wavFreq);
-    readStored("wav", "Channel", m_edited.wavChannel);
-    m_edited.wavFreq = select(m_rates, m_edited.wavFreq, 44100);
-    m_edited.wavChannel = static_cast<std::int16_t>(select(m_channels, m_edited.wavChannel, 2));
+    readStored("wav", "Freq", m_edited.wavRate);
+    readStored("wav", "Channel", m_edited.wavChannels);
+    m_edited.wavRate = select(m_rates, m_edited.wavRate, 44100);
+    m_edited.wavChannels = static_cast<std::int16_t>(select(m_channels, m_edited.wavChannels, 2));
 }
 
 void WavSettingsDialog::keepApplied() {
@@ -83,7 +84,7 @@ bool WavSettingsDialog::acceptable(const QString& refusal) {
 }
 
 void WavSettingsDialog::applyPcm() {
-    m_writer.setWavFormat(m_edited.wavFreq, m_edited.wavChannel, 16);
+    m_writer.setWavFormat(m_edited.wavRate, m_edited.wavChannels, 16);
     keepAndAccept();
 }
 
@@ -91,16 +92,16 @@ void WavSettingsDialog::applyPcm() {
 // holding a WAV format that no recording can be made with.
 void WavSettingsDialog::applyAdpcm() {
     if (!acceptable(
-            codec::makeWavFormat(codec::WavCodec::ImaAdpcm, m_edited.wavFreq, m_edited.wavChannel).refusal))
+            codec::makeWavFormat(codec::WavCodec::ImaAdpcm, m_edited.wavRate, m_edited.wavChannels).refusal))
         return;
-    m_writer.setWavAdpcm(m_edited.wavFreq, m_edited.wavChannel);
+    m_writer.setWavAdpcm(m_edited.wavRate, m_edited.wavChannels);
     keepAndAccept();
 }
 
 void WavSettingsDialog::applyGsm() {
-    if (!acceptable(codec::makeWavFormat(codec::WavCodec::Gsm610, m_edited.wavFreq, 1).refusal))
+    if (!acceptable(codec::makeWavFormat(codec::WavCodec::Gsm610, m_edited.wavRate, 1).refusal))
         return;
-    m_writer.setWavGsm(m_edited.wavFreq);
+    m_writer.setWavGsm(m_edited.wavRate);
     keepAndAccept();
 }
 
@@ -112,8 +113,10 @@ void WavSettingsDialog::applyTelephone() {
 // A cancelled choice applies nothing, so the dialog stays open rather than reporting the
 // format it left untouched.
 void WavSettingsDialog::chooseFromMenu() {
-    if (m_writer.chooseWavFormat() == 0)
+    if (const std::optional<codec::WavFormat> chosen = WavFormatDialog::choose(m_writer.wavFormat(), this)) {
+        m_writer.setWavFormat(*chosen);
         keepAndAccept();
+    }
 }
 
 void WavSettingsDialog::applyLikeSample() {

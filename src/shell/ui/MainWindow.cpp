@@ -7,7 +7,6 @@
 #include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
-#include "engine/ui/WavFormatDialog.h"
 #include "formats/ui/FormatSettingsDialog.h"
 #include "player/ui/AudioPlayerWindow.h"
 #include "record/RecordingSession.h"
@@ -44,8 +43,6 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     , m_session(&m_core->session())
     , m_playback(&m_core->playback()) {
     setObjectName(QStringLiteral("Form1"));
-    m_core->writer().setWavFormatChooser(
-        [this](const codec::WavFormat& current) { return WavFormatDialog::choose(current, this); });
     setWindowTitle(QStringLiteral("Tavrik v3.30 "));
     buildUi();
     buildMenus();
