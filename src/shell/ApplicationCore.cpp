@@ -12,15 +12,10 @@
 #include "formats/SignalSettings.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingRecovery.h"
-#include "recordings/ProjectFile.h"
 #include "recordings/RecordingsModel.h"
 #include "schedule/ScheduleFile.h"
 #include "schedule/ScheduleModel.h"
 #include "schedule/Scheduler.h"
-
-#include <QFutureWatcher>
-#include <QPointer>
-#include <QtConcurrentRun>
 
 namespace {
 
@@ -117,32 +112,6 @@ void ApplicationCore::queueNotice(const QString& text) {
 
 void ApplicationCore::formatsChanged() {
     m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
-}
-
-bool ApplicationCore::openProject(const QString& path) {
-    if (m_openingProject)
-        return false;
-    m_openingProject = true;
-    // The reading may outlive this object at exit: it owns the rows and reports only while we exist.
-    auto rows = std::make_shared<std::vector<RecordingsModel::Row>>();
-    const QPointer<ApplicationCore> self(this);
-    auto* reading = new QFutureWatcher<ProjectFile::Result>(this);
-    connect(reading, &QFutureWatcher<ProjectFile::Result>::finished, this, [this, reading, rows] {
-        const bool ok = reading->result().ok;
-        if (ok)
-            m_recordings->appendRows(*rows);
-        reading->deleteLater();
-        m_openingProject = false;
-        Q_EMIT projectOpened(ok);
-    });
-    reading->setFuture(QtConcurrent::run([path, rows, self] {
-        return ProjectFile::read(path, *rows, [self](qint64 done, qint64 total) {
-            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 0;
-            QMetaObject::invokeMethod(
-                self, [self, percent] { Q_EMIT self->projectProgress(percent); }, Qt::QueuedConnection);
-        });
-    }));
-    return true;
 }
 
 DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {

@@ -76,10 +76,6 @@ public:
     QString replacedSourceNote() const;
     // After the format settings changed: playback reads headerless files as now set.
     void formatsChanged();
-    // Reads the project at `path` off this thread, so a huge or hostile file leaves the program
-    // responsive, then appends its rows to the recordings list. False, and nothing read, while
-    // another project is still being read.
-    bool openProject(const QString& path);
 
 Q_SIGNALS:
     // The device list was read again (a server or a source came or went).
@@ -89,10 +85,6 @@ Q_SIGNALS:
     // A line for the status bar: a recording recovered, or a journal that cannot be kept.
     // Delivered from the event loop, after what the command that caused it shows.
     void notice(const QString& text);
-    // How much of the project being opened is read, 0 to 100.
-    void projectProgress(int percent);
-    // The project's reading ended; `ok` when its rows were appended.
-    void projectOpened(bool ok);
 
 private:
     void recorderTicked();
@@ -111,7 +103,6 @@ private:
     bool m_loaded = false;
     bool m_serverConnected = false;
     bool m_watched = false;
-    bool m_openingProject = false;
     // The source recorded in place of the chosen one, as last told; empty when none is.
     QString m_replacedSource;
     int m_spectrumFrames = 0;

@@ -23,10 +23,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
@@ -34,6 +37,7 @@
 #include <QSystemTrayIcon>
 #include <QToolButton>
 #include <QTreeView>
+#include <QtConcurrentRun>
 
 MainWindow::MainWindow(QString appFolder, QWidget* parent)
     : QMainWindow(parent)
@@ -253,15 +257,31 @@ void MainWindow::newProject() {
 void MainWindow::openProject() {
     const QString path = Dialogs::openFileName(this, QStringLiteral("Select a recording project file"),
                                                QStringLiteral("Project Files(*.rpf)"));
-    if (path.isEmpty() || !m_core->openProject(path))
+    if (path.isEmpty() || m_openingProject)
         return;
-    // The progress shows once the reading takes longer than a second.
-    auto* progress = new QProgressDialog(tr("Opening the recording project..."), QString(), 0, 100, this);
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setMinimumDuration(1000);
-    progress->setValue(0);
-    connect(m_core, &ApplicationCore::projectProgress, progress, &QProgressDialog::setValue);
-    connect(m_core, &ApplicationCore::projectOpened, progress, &QObject::deleteLater);
+    m_openingProject = true;
+    // Read off this thread, so a huge or hostile file leaves the window responsive; the
+    // progress shows once the reading takes longer than a second.
+    QProgressDialog progress(tr("Opening the recording project..."), QString(), 0, 100, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(1000);
+    progress.setValue(0);
+    const QPointer<QProgressDialog> shown(&progress);
+    std::vector<RecordingsModel::Row> rows;
+    QFutureWatcher<ProjectFile::Result> reading;
+    QEventLoop loop;
+    connect(&reading, &QFutureWatcher<ProjectFile::Result>::finished, &loop, &QEventLoop::quit);
+    reading.setFuture(QtConcurrent::run([&path, &rows, shown] {
+        return ProjectFile::read(path, rows, [shown](qint64 done, qint64 total) {
+            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 0;
+            QMetaObject::invokeMethod(
+                shown, [shown, percent] { shown->setValue(percent); }, Qt::QueuedConnection);
+        });
+    }));
+    loop.exec();
+    if (reading.result().ok)
+        m_recordings->appendRows(rows);
+    m_openingProject = false;
 }
 
 void MainWindow::saveProject() {

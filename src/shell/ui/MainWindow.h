@@ -116,6 +116,7 @@ private:
     RecordingSession* m_session;
     FilePlayback* m_playback;
     bool m_exiting = false;
+    bool m_openingProject = false;
     const QSystemTrayIcon* m_tray = nullptr;
 
     QComboBox* m_deviceCombo = nullptr;
