@@ -2,6 +2,7 @@
 #include "engine/dsp/BandMeter.h"
 #include "engine/dsp/FrequencyAnalyzer.h"
 #include "engine/dsp/MonoMixer.h"
+#include "engine/dsp/StallGap.h"
 
 #include <QTest>
 #include <bit>
@@ -20,6 +21,8 @@ private Q_SLOTS:
     void bandMeterBallistics();
     void bandMeterClears_data();
     void bandMeterClears();
+    void stallGapFillsWhatTheServerDropped_data();
+    void stallGapFillsWhatTheServerDropped();
 };
 
 void TestAudioDsp::mixesStereoToAverage_data() {
@@ -177,6 +180,60 @@ void TestAudioDsp::bandMeterClears() {
     // A quiet block right after starts afresh: no cap left above its bars.
     meter.measure(testsupport::sine(1000, rate, 1, 4096.0 / rate, 0.05), 100);
     QCOMPARE(meter.capDb(), meter.barDb());
+}
+
+void TestAudioDsp::stallGapFillsWhatTheServerDropped_data() {
+    // At 1000 frames a second a source delivers every 100 ms until 1 s, stands still for
+    // `pauseMs`, then delivers the `keptMs` the server held at once and goes on every 100 ms.
+    // Expected: the gap (its frame, its length; -1 for none), each to within one delivery.
+    QTest::addColumn<int>("pauseMs");
+    QTest::addColumn<int>("keptMs");
+    QTest::addColumn<int>("gapAt");
+    QTest::addColumn<int>("gapFrames");
+    QTest::newRow("no pause") << 0 << 0 << -1 << 0;
+    QTest::newRow("pause shorter than a stall") << 2500 << 2500 << -1 << 0;
+    QTest::newRow("stall, all of it kept") << 4000 << 4000 << -1 << 0;
+    QTest::newRow("stall, a tenth of a second lost") << 4000 << 3900 << -1 << 0;
+    QTest::newRow("stall, nothing kept") << 4000 << 0 << 1000 << 4000;
+    QTest::newRow("stall, two seconds kept") << 4000 << 2000 << 3000 << 2000;
+}
+
+void TestAudioDsp::stallGapFillsWhatTheServerDropped() {
+    // Guards against silence put before the server's backlog, a gap for sound that came late
+    // but whole, and a lost span not made up in full.
+    QFETCH(int, pauseMs);
+    QFETCH(int, keptMs);
+    QFETCH(int, gapAt);
+    QFETCH(int, gapFrames);
+    using std::chrono::milliseconds;
+    StallGap stalls;
+    stalls.reset(1000);
+    std::uint64_t received = 0;
+    std::vector<std::pair<std::uint64_t, std::int64_t>> gaps;
+    const auto deliver = [&](int atMs, int frames) {
+        stalls.noteDelivery(milliseconds(atMs), received);
+        if (const std::uint64_t at = stalls.gapAt(); at != StallGap::kNoGap && !stalls.measuring())
+            gaps.emplace_back(at, stalls.takeGap());
+        received += static_cast<std::uint64_t>(frames);
+    };
+    for (int at = 100; at <= 1000; at += 100)
+        deliver(at, 100);
+    const int resumed = 1000 + pauseMs;
+    deliver(resumed, pauseMs > 0 ? keptMs : 100);
+    for (int at = resumed + 100; at <= resumed + 2000; at += 100)
+        deliver(at, 100);
+
+    if (gapAt < 0) {
+        QVERIFY2(gaps.empty(), qPrintable(QString::number(gaps.empty() ? 0 : gaps.front().second)));
+        QCOMPARE(stalls.filledFrames(), 0);
+        return;
+    }
+    QCOMPARE(gaps.size(), std::size_t{1});
+    QVERIFY2(std::abs(static_cast<int>(gaps.front().first) - gapAt) <= 100,
+             qPrintable(QString::number(gaps.front().first)));
+    QVERIFY2(std::abs(static_cast<int>(gaps.front().second) - gapFrames) <= 100,
+             qPrintable(QString::number(gaps.front().second)));
+    QCOMPARE(stalls.filledFrames(), gaps.front().second);
 }
 
 QTEST_GUILESS_MAIN(TestAudioDsp)

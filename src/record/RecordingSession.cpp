@@ -3,7 +3,7 @@
 #include "base/AppFolder.h"
 #include "base/TimeText.h"
 #include "engine/codec/AudioFileWriter.h"
-#include "engine/pulse/AudioRecorder.h"
+#include "engine/pulse/AudioCapture.h"
 #include "record/OutputNaming.h"
 
 #include <QFile>
@@ -11,19 +11,18 @@
 #include <QStorageInfo>
 #include <algorithm>
 
-RecordingSession::RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileWriter& file,
+RecordingSession::RecordingSession(QString appFolder, AudioCapture& capture, AudioFileWriter& file,
                                    QObject* parent)
     : QObject(parent)
     , m_appFolder(std::move(appFolder))
-    , m_recorder(recorder)
+    , m_capture(capture)
     , m_file(file)
     , m_journal(m_appFolder) {
-    // Encoding and writing run on the recorder's writer thread, away from the windows.
-    connect(&m_recorder, &AudioRecorder::blockCaptured, this, &RecordingSession::onBlock,
-            Qt::DirectConnection);
-    connect(&m_recorder, &AudioRecorder::tick, this, &RecordingSession::onTimer);
-    connect(&m_recorder, &AudioRecorder::failed, this, &RecordingSession::fail);
-    connect(&m_recorder, &AudioRecorder::silenceFilled, this, [this](qint64 frames) {
+    // Encoding and writing run on the capture's writer thread, away from the windows.
+    connect(&m_capture, &AudioCapture::blockCaptured, this, &RecordingSession::onBlock, Qt::DirectConnection);
+    connect(&m_capture, &AudioCapture::tick, this, &RecordingSession::onTimer);
+    connect(&m_capture, &AudioCapture::failed, this, &RecordingSession::fail);
+    connect(&m_capture, &AudioCapture::silenceFilled, this, [this](qint64 frames) {
         if (m_recording)
             Q_EMIT silenceFilled(
                 tr("Tavrik stood still and the sound server dropped what it could not hold: "
@@ -47,8 +46,8 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_failure.clear();
 
     // Nothing is created (or overwritten) for a start that cannot succeed.
-    if (!m_recorder.canStart())
-        return {false, m_recorder.errorText()};
+    if (!m_capture.canStart())
+        return {false, m_capture.errorText()};
     m_file.create(m_path);
     if (m_file.status() < 0)
         return {false, m_file.errorText()};
@@ -62,29 +61,33 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_partFrames = 0;
     m_parts = 1;
     m_listedFrames = 0;
-    m_recorder.setCaptureFormat(m_rate, m_channels);
-    m_recorder.setBlockSize(m_recorder.blockSizeFor(1000));
+    m_capture.setCaptureFormat(m_rate, m_channels);
+    m_capture.setBlockSize(m_rate); // one-second blocks
     const QString description = m_file.formatDescription();
 
     m_elapsed = elapsedText(0);
     Q_EMIT elapsedChanged(m_elapsed);
     m_fileOpen = true;
-    m_recorder.start();
-    if (m_recorder.status() < 0) {
+    m_capture.start();
+    if (m_capture.status() < 0) {
         m_fileOpen = false;
         m_file.close();
         m_journal.end();
         // The file holds no sound: a failed start leaves nothing behind.
         QFile::remove(m_path);
-        return {false, m_recorder.errorText()};
+        return {false, m_capture.errorText()};
     }
     m_recording = true;
     Q_EMIT started();
     return {true, description};
 }
 
+qint64 RecordingSession::framesToMs(qint64 frames) const {
+    return frames * 1000 / std::max(1, m_rate);
+}
+
 QString RecordingSession::filledSeconds(qint64 frames) const {
-    return QString::number(static_cast<double>(m_recorder.framesToMs(frames)) / 1000.0, 'f', 1);
+    return QString::number(static_cast<double>(framesToMs(frames)) / 1000.0, 'f', 1);
 }
 
 void RecordingSession::stop() {
@@ -93,20 +96,19 @@ void RecordingSession::stop() {
     m_stopping = true;
     m_recording = false;
     // Returns once every captured block is written.
-    m_recorder.stop();
+    m_capture.stop();
     announceParts();
     m_path = m_partPath;
     // The last Timer may be a tick old; the list gets the length of what was captured.
-    m_elapsed = elapsedText(m_recorder.framesToMs(m_recorder.capturedFrames()));
+    m_elapsed = elapsedText(framesToMs(m_capture.capturedFrames()));
     Q_EMIT elapsedChanged(m_elapsed);
     // Parts listed before: the row of this one gets its own length.
-    const QString partLength =
-        elapsedText(m_recorder.framesToMs(m_recorder.capturedFrames() - m_listedFrames));
+    const QString partLength = elapsedText(framesToMs(m_capture.capturedFrames() - m_listedFrames));
     m_fileOpen = false;
     m_file.close();
     m_journal.end();
     // The row says how much of its length is filled-in silence.
-    const qint64 filled = m_recorder.filledFrames();
+    const qint64 filled = m_capture.filledFrames();
     Q_EMIT finished(m_path,
                     filled > 0 ? tr("%1 (%2 s silence filled)").arg(partLength).arg(filledSeconds(filled))
                                : partLength,
@@ -115,7 +117,7 @@ void RecordingSession::stop() {
     Q_EMIT stopped();
 }
 
-// The recorder's writer thread, between start and stop: the file and the path are this
+// The capture's writer thread, between start and stop: the file and the path are this
 // recording's and nobody else touches them meanwhile.
 void RecordingSession::onBlock(const SampleBlock& block) {
     if (m_file.status() < 0)
@@ -175,7 +177,7 @@ void RecordingSession::announceParts() {
     }
     for (const Part& part : parts) {
         m_listedFrames += part.frames;
-        Q_EMIT finished(part.path, elapsedText(m_recorder.framesToMs(part.frames)), part.start);
+        Q_EMIT finished(part.path, elapsedText(framesToMs(part.frames)), part.start);
     }
     if (!parts.empty() && m_fileOpen) {
         m_path = m_partPath;
@@ -186,7 +188,7 @@ void RecordingSession::announceParts() {
 void RecordingSession::onTimer(qint64 currentSamples) {
     if (!m_recording)
         return;
-    m_elapsed = elapsedText(m_recorder.framesToMs(currentSamples));
+    m_elapsed = elapsedText(framesToMs(currentSamples));
     Q_EMIT elapsedChanged(m_elapsed);
 }
 
@@ -194,7 +196,7 @@ void RecordingSession::fail(const QString& reason) {
     if (!m_failure.isEmpty() || !m_fileOpen)
         return;
     m_failure = reason;
-    // Stop from the event loop, not from inside the recorder's own signal.
+    // Stop from the event loop, not from inside the capture's own signal.
     QMetaObject::invokeMethod(this, &RecordingSession::stopAfterFailure, Qt::QueuedConnection);
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 class AudioFileWriter;
-class AudioRecorder;
+class AudioCapture;
 
 // One run from start to stop: names the output file from section `set`, creates it
 // through the file codec (format by extension), captures in the file's format in
@@ -21,7 +21,7 @@ class AudioRecorder;
 class RecordingSession : public QObject {
     Q_OBJECT
 public:
-    RecordingSession(QString appFolder, AudioRecorder& recorder, AudioFileWriter& file,
+    RecordingSession(QString appFolder, AudioCapture& capture, AudioFileWriter& file,
                      QObject* parent = nullptr);
 
     // Recordings stop when the free space of their disk falls below this.
@@ -74,10 +74,11 @@ private:
     void splitFile();
     // Owner thread: lists the parts the writer thread finished.
     void announceParts();
+    qint64 framesToMs(qint64 frames) const;
     QString filledSeconds(qint64 frames) const;
 
     QString m_appFolder;
-    AudioRecorder& m_recorder;
+    AudioCapture& m_capture;
     AudioFileWriter& m_file;
     RecordingJournal m_journal;
 

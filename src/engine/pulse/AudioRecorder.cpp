@@ -1,6 +1,7 @@
 #include "engine/pulse/AudioRecorder.h"
 
 #include "engine/dsp/SampleRing.h"
+#include "engine/dsp/StallGap.h"
 #include "engine/pulse/PulseContext.h"
 #include "engine/pulse/SourceCatalog.h"
 
@@ -10,11 +11,9 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <cstdlib>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -25,12 +24,6 @@ constexpr int kTickMs = 40;
 constexpr int kRingSeconds = 30;
 // The writer thread looks for due blocks at least this often, and whenever one is due.
 constexpr std::chrono::milliseconds kDrainWait{1000};
-// A pause between two deliveries this long means the whole process stood still (stopped,
-// suspended, swapped out): what the server could not hold meanwhile is lost. Some sources
-// deliver in two-second lumps, so this lies above that.
-constexpr std::chrono::milliseconds kStall{3000};
-// After a stall the server's backlog arrives at once; by then it is all here.
-constexpr std::chrono::milliseconds kCatchUp{300};
 // How often a lost or absent server is looked for.
 constexpr int kReconnectMs = 1000;
 // The server hands sound over in fragments no longer than a tick, within these bounds:
@@ -73,22 +66,9 @@ struct AudioRecorder::Impl {
     std::atomic<std::uint64_t> writePos{0};
     std::atomic<std::uint64_t> readPos{0};
     std::atomic<std::int64_t> dropped{0};
-    // A span the server dropped while the process stood still: its length in frames and the
-    // ring position (values) where it belongs. Set by libpulse's thread, taken by the writer.
-    static constexpr std::uint64_t kNoGap = UINT64_MAX;
-    // While a stall is being measured the writer holds at gapAt.
-    static constexpr std::int64_t kMeasuring = -1;
-    std::atomic<std::uint64_t> gapAt{kNoGap};
-    std::atomic<std::int64_t> gapFrames{0};
-    // Frames of silence written in place of dropped spans since start.
-    std::atomic<std::int64_t> filled{0};
-    // libpulse's thread: the delivery clock, and a stall being measured.
-    std::chrono::steady_clock::time_point lastDelivery;
-    std::chrono::steady_clock::time_point firstDelivery;
-    double usualShortfall = 0;
-    bool measuringStall = false;
-    std::chrono::steady_clock::time_point resumedAt;
-    std::uint64_t framesAtStall = 0;
+    // Spans the server dropped while the process stood still, reported by libpulse's thread
+    // and filled with silence by the writer.
+    StallGap stalls;
     std::atomic<int> fault{kNoFault};
     std::atomic<int> faultError{0};
 
@@ -100,7 +80,6 @@ struct AudioRecorder::Impl {
     SampleBlock block; // writer thread only
 
     // Owner thread only.
-    std::uint64_t peakPos = 0;
     std::int64_t reportedDropped = 0;
     std::int64_t reportedFilled = 0;
     int session = 0;
@@ -123,7 +102,6 @@ struct AudioRecorder::Impl {
     void closeStreamLocked();
 
     void produce(const std::int16_t* data, std::size_t values);
-    void noteStall();
     void startDraining();
     // Joins the writer thread once it handed on everything the ring holds, the partial last
     // block included. The stream must be closed first.
@@ -169,7 +147,9 @@ void AudioRecorder::Impl::onStreamState(pa_stream* s, void* userdata) {
 // libpulse's thread: no allocation, no locks, no Qt objects.
 void AudioRecorder::Impl::onRead(pa_stream* s, std::size_t, void* userdata) {
     auto* d = static_cast<Impl*>(userdata);
-    d->noteStall();
+    d->stalls.noteDelivery(std::chrono::steady_clock::now().time_since_epoch(),
+                           d->writePos.load(std::memory_order_relaxed) /
+                               static_cast<std::uint64_t>(d->streamChannels));
     const void* data = nullptr;
     std::size_t bytes = 0;
     while (pa_stream_peek(s, &data, &bytes) == 0 && bytes > 0) {
@@ -201,54 +181,8 @@ void AudioRecorder::Impl::produce(const std::int16_t* data, std::size_t values) 
         dropped.fetch_add(static_cast<std::int64_t>((values - n) / frame), std::memory_order_relaxed);
     // Wakes the writer, without taking its lock, only when it has work: a block is due or a
     // stall is being handled. A missed wake costs one kDrainWait.
-    if (w + n - r >= blockValues() || gapAt.load(std::memory_order_relaxed) != kNoGap)
+    if (w + n - r >= blockValues() || stalls.gapAt() != StallGap::kNoGap)
         drainWake.notify_one();
-}
-
-// libpulse's thread. While the process stands still the server keeps what it can and drops
-// the rest; what it kept arrives at once afterwards, then the sound of now. The sound
-// received is measured against the clock at every delivery; its usual shortfall (sources
-// that deliver in lumps run ahead and behind) is the baseline. Once a stall's backlog is
-// in, what is missing beyond that baseline belongs between the backlog and the sound of
-// now. The writer holds at the stall meanwhile.
-void AudioRecorder::Impl::noteStall() {
-    using Seconds = std::chrono::duration<double>;
-    const auto now = std::chrono::steady_clock::now();
-    const auto last = std::exchange(lastDelivery, now);
-    const auto frames = writePos.load(std::memory_order_relaxed) / static_cast<std::uint64_t>(streamChannels);
-    if (last == std::chrono::steady_clock::time_point{}) {
-        firstDelivery = now;
-        return;
-    }
-    // Frames missing at the end of the previous delivery, filled silence counted as sound.
-    const double shortfall = Seconds(last - firstDelivery).count() * rate -
-                             static_cast<double>(frames + static_cast<std::uint64_t>(filled.load()));
-    if (measuringStall) {
-        if (now - resumedAt < kCatchUp)
-            return;
-        measuringStall = false;
-        const double missing = shortfall - usualShortfall;
-        const double received = static_cast<double>(frames - framesAtStall);
-        const double backlog = received - Seconds(last - resumedAt).count() * rate;
-        if (missing < 0.2 * rate) {
-            gapAt.store(kNoGap, std::memory_order_release);
-            return;
-        }
-        const auto at = framesAtStall + static_cast<std::uint64_t>(std::clamp(backlog, 0.0, received));
-        // The position moves first, so the writer never fills at the old one.
-        gapAt.store(at * static_cast<std::uint64_t>(streamChannels), std::memory_order_release);
-        gapFrames.store(static_cast<std::int64_t>(missing), std::memory_order_release);
-        return;
-    }
-    if (now - last < kStall || gapAt.load(std::memory_order_acquire) != kNoGap) {
-        usualShortfall = std::max(usualShortfall, shortfall);
-        return;
-    }
-    measuringStall = true;
-    resumedAt = now;
-    framesAtStall = frames;
-    gapFrames.store(kMeasuring, std::memory_order_relaxed);
-    gapAt.store(frames * static_cast<std::uint64_t>(streamChannels), std::memory_order_release);
 }
 
 void AudioRecorder::Impl::startDraining() {
@@ -279,15 +213,17 @@ void AudioRecorder::Impl::drainLoop() {
 // early where a dropped span belongs, and the span follows as silence.
 void AudioRecorder::Impl::handOut(bool tailToo) {
     const std::size_t size = blockValues();
+    const auto channelCount = static_cast<std::uint64_t>(streamChannels);
     const std::uint64_t w = writePos.load(std::memory_order_acquire);
     std::uint64_t r = readPos.load(std::memory_order_relaxed);
     for (;;) {
-        const std::uint64_t gap = gapAt.load(std::memory_order_acquire);
+        const std::uint64_t gapFrame = stalls.gapAt();
+        const std::uint64_t gap = gapFrame == StallGap::kNoGap ? StallGap::kNoGap : gapFrame * channelCount;
         if (gap <= w && r == gap) {
-            if (gapFrames.load(std::memory_order_acquire) == kMeasuring) {
+            if (stalls.measuring()) {
                 if (!tailToo)
                     return;
-                gapAt.store(kNoGap, std::memory_order_release);
+                stalls.abandon();
             } else {
                 fillGap(size);
             }
@@ -307,10 +243,7 @@ void AudioRecorder::Impl::handOut(bool tailToo) {
 }
 
 void AudioRecorder::Impl::fillGap(std::size_t blockSize) {
-    auto values = static_cast<std::uint64_t>(gapFrames.load(std::memory_order_relaxed)) *
-                  static_cast<std::uint64_t>(streamChannels);
-    filled.fetch_add(gapFrames.load(std::memory_order_relaxed), std::memory_order_relaxed);
-    gapAt.store(kNoGap, std::memory_order_release);
+    auto values = static_cast<std::uint64_t>(stalls.takeGap()) * static_cast<std::uint64_t>(streamChannels);
     while (values > 0) {
         const std::size_t n = std::min<std::size_t>(blockSize, static_cast<std::size_t>(values));
         block.assign(n, 0);
@@ -380,12 +313,7 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
     writePos.store(0);
     readPos.store(0);
     dropped.store(0);
-    gapAt.store(kNoGap);
-    filled.store(0);
-    lastDelivery = {};
-    usualShortfall = 0;
-    measuringStall = false;
-    peakPos = 0;
+    stalls.reset(rate);
     reportedDropped = 0;
     reportedFilled = 0;
     ++session;
@@ -450,22 +378,8 @@ void AudioRecorder::Impl::closeStreamLocked() {
 void AudioRecorder::Impl::tick() {
     const int current = session;
     const std::uint64_t w = writePos.load(std::memory_order_acquire);
-    // Spans start on whole frames, so even values are the left channel.
-    int peaks[2] = {0, 0};
-    const auto scan = [&peaks, stereo = streamChannels == 2](const std::int16_t* from, std::size_t values) {
-        for (std::size_t i = 0; i < values; ++i)
-            peaks[stereo ? i & 1U : 0] = std::max(peaks[stereo ? i & 1U : 0], std::abs(int{from[i]}));
-    };
-    const auto unread = static_cast<std::size_t>(std::min<std::uint64_t>(w - peakPos, ring.size()));
-    const samplering::Spans span = samplering::spans(ring.size(), w - unread, unread);
-    scan(ring.data() + span.at, span.first);
-    scan(ring.data(), span.rest);
-    peaks[0] = std::min(peaks[0], 32767);
-    peaks[1] = streamChannels == 1 ? peaks[0] : std::min(peaks[1], 32767);
-    peakPos = w;
-
-    Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)) + filled.load(),
-                   peaks[0], peaks[1]);
+    Q_EMIT q->tick(static_cast<qint64>(w / static_cast<std::uint64_t>(streamChannels)) +
+                   stalls.filledFrames());
     if (session != current || !stream)
         return;
 
@@ -475,7 +389,7 @@ void AudioRecorder::Impl::tick() {
         errorText = AudioRecorder::tr("%1 s of sound were lost because Tavrik was too busy to collect it.")
                         .arg(static_cast<double>(lost) / rate, 0, 'f', 1);
     }
-    const std::int64_t silence = filled.load(std::memory_order_relaxed);
+    const std::int64_t silence = stalls.filledFrames();
     if (silence != reportedFilled) {
         reportedFilled = silence;
         Q_EMIT q->silenceFilled(static_cast<qint64>(silence));
@@ -513,7 +427,7 @@ void AudioRecorder::Impl::fail() {
 }
 
 AudioRecorder::AudioRecorder(QObject* parent)
-    : QObject(parent)
+    : AudioCapture(parent)
     , d(std::make_unique<Impl>(this)) {
     d->timer->setInterval(kTickMs);
     connect(d->timer, &QTimer::timeout, this, [this] { d->tick(); });
@@ -661,12 +575,12 @@ qint64 AudioRecorder::framesToMs(qint64 frames) const {
 qint64 AudioRecorder::capturedFrames() const {
     return d->streamChannels > 0
                ? static_cast<qint64>(d->writePos.load(std::memory_order_acquire)) / d->streamChannels +
-                     d->filled.load(std::memory_order_acquire)
+                     d->stalls.filledFrames()
                : 0;
 }
 
 qint64 AudioRecorder::filledFrames() const {
-    return d->filled.load(std::memory_order_acquire);
+    return d->stalls.filledFrames();
 }
 
 void AudioRecorder::setTimerInterval(int milliseconds) {

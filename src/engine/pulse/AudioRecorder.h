@@ -1,9 +1,8 @@
 #pragma once
 
-#include "engine/dsp/SampleBlock.h"
 #include "engine/dsp/SignalChain.h"
+#include "engine/pulse/AudioCapture.h"
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -14,7 +13,7 @@
 // a ring buffer of several seconds; a writer thread of this object hands the blocks on,
 // so a busy or frozen user-interface thread loses no sound. Ticks come on the thread that
 // owns this object.
-class AudioRecorder : public QObject {
+class AudioRecorder : public AudioCapture {
     Q_OBJECT
 public:
     explicit AudioRecorder(QObject* parent = nullptr);
@@ -50,32 +49,29 @@ public:
     // input mixer finds the lines.
     QStringList sourceServerNames() const;
 
-    void setCaptureFormat(int sampleRate, int channels);
+    void setCaptureFormat(int sampleRate, int channels) override;
     int blockSizeFor(int milliseconds) const;
-    void setBlockSize(int frames);
-    // What a start needs short of opening the stream: a server and a chosen source. False,
-    // with status() and errorText() saying why, when one is missing.
-    bool canStart();
+    void setBlockSize(int frames) override;
+    // A start needs a server and a chosen source; status() also says which one is missing.
+    bool canStart() override;
     // Whether the sound server is there now; devicesChanged tells when that changes.
     bool serverConnected() const;
-    void start();
-    void stop();
-    // 0 while fine; negative after a failed start or when the stream died.
-    int status() const;
+    void start() override;
+    void stop() override;
+    int status() const override;
     qint64 framesToMs(qint64 frames) const;
-    // Frames captured since the last start, silence filled in for dropped spans included;
-    // all of them are handed out once stop returns.
-    qint64 capturedFrames() const;
-    // Frames of silence handed out in place of spans the server dropped while this process
-    // stood still (stopped, suspended), so the recording keeps its length.
-    qint64 filledFrames() const;
+    // All captured frames are handed out once stop returns.
+    qint64 capturedFrames() const override;
+    // Silence stands in for spans the server dropped while this process stood still
+    // (stopped, suspended), so the recording keeps its length.
+    qint64 filledFrames() const override;
     // How often tick is raised, in milliseconds; the server's fragments follow it. Callers
     // slow it down while nobody watches the displays.
     void setTimerInterval(int milliseconds);
     // The latest `values` interleaved values captured (fewer right after the start).
     SampleBlock recentSamples(int values) const;
     // Why the last start failed or the stream ended, for the user.
-    QString errorText() const;
+    QString errorText() const override;
     // Frames the server delivered that did not fit into the ring because this object's
     // thread was blocked for too long; they are missing from the blocks, not replaced.
     qint64 droppedFrames() const;
@@ -96,22 +92,10 @@ public:
     };
 
 Q_SIGNALS:
-    // One block of the set size, in capture order; the last one after stop may be shorter.
-    // Emitted on the writer thread: a receiver connected directly runs there (and must not
-    // call this object), one with a context object elsewhere gets queued copies. stop()
-    // returns after the direct receivers got the last block. The reference is valid during
-    // the emission only.
-    void blockCaptured(const SampleBlock& block);
-    void tick(qint64 capturedFrames, int levelLeft, int levelRight);
-    // Capture ended on its own (device vanished, server gone); the blocks
-    // captured until then have been delivered.
-    void failed(const QString& reason);
     // The server's devices or sources changed, or the server went away or came back. The
     // lists are read again; the chosen device and sources are kept where they still exist
     // (indexes may have moved). A running capture is never moved to another source.
     void devicesChanged();
-    // More silence was filled in; `frames` is the total since start.
-    void silenceFilled(qint64 frames);
 
 private:
     // Before d: the capture thread uses it until d closes the stream.

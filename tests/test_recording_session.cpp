@@ -1,0 +1,155 @@
+#include "FakeCapture.h"
+#include "TestSupport.h"
+#include "base/AppFolder.h"
+#include "base/SettingsFile.h"
+#include "engine/codec/AudioFileWriter.h"
+#include "record/RecordingJournal.h"
+#include "record/RecordingSession.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <optional>
+
+using namespace testsupport;
+
+// The session's rules against a capture in this process: parts, the disk reserve, the
+// journal and the ways a recording ends, in milliseconds and without a sound server.
+class TestRecordingSession : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        m_app.emplace();
+        m_output.emplace();
+        setting("outputfolder", m_output->path());
+        setting("filename", QStringLiteral("take"));
+        setting("datetime", QStringLiteral("0"));
+    }
+
+    void recordsListsAndJournalsEveryPart_data() {
+        // `seconds` one-second blocks of 44.1 kHz stereo WAV, then the end: "stop", "failed" (the
+        // capture ended on its own) or "reserve" (a disk 2 MB above the reserve: the block that
+        // crosses it and the one before the stop are written).
+        QTest::addColumn<QString>("splitMb");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("journalBlocked");
+        QTest::addColumn<QList<int>>("partSeconds");
+        QTest::addColumn<QString>("interruption");
+        QTest::newRow("one file") << QStringLiteral("0") << 3 << QStringLiteral("stop") << false
+                                  << QList<int>{3} << QString();
+        // 1 MiB holds six one-second blocks; a part ends at a block.
+        QTest::newRow("parts at 1 MB") << QStringLiteral("1") << 14 << QStringLiteral("stop") << false
+                                       << QList<int>{6, 6, 2} << QString();
+        QTest::newRow("capture failed") << QStringLiteral("0") << 2 << QStringLiteral("failed") << false
+                                        << QList<int>{2} << QStringLiteral("device gone");
+        QTest::newRow("disk below the reserve")
+            << QStringLiteral("0") << 20 << QStringLiteral("reserve") << false << QList<int>{13}
+            << QStringLiteral("Recording stopped: less than 50 MB");
+        QTest::newRow("journal cannot be written")
+            << QStringLiteral("1") << 8 << QStringLiteral("stop") << true << QList<int>{6, 2} << QString();
+    }
+
+    void recordsListsAndJournalsEveryPart() {
+        // Guards against sound lost or doubled at a part's seam, parts missing from the list, a
+        // journal that does not follow the part being written or outlives the recording, and
+        // a failure (capture, disk, journal) that ends a recording unlisted or not at all.
+        QFETCH(QString, splitMb);
+        QFETCH(int, seconds);
+        QFETCH(QString, end);
+        QFETCH(bool, journalBlocked);
+        QFETCH(QList<int>, partSeconds);
+        QFETCH(QString, interruption);
+        setting("splitmb", splitMb);
+        std::optional<TmpfsMount> disk;
+        if (end == QLatin1String("reserve")) {
+            disk.emplace(m_output->filePath(QStringLiteral("disk")), QStringLiteral("52m"));
+            if (!disk->mounted())
+                QSKIP("cannot mount a tmpfs");
+            setting("outputfolder", m_output->filePath(QStringLiteral("disk")));
+        }
+        const QString journal = RecordingJournal(m_app->path()).path();
+        if (journalBlocked)
+            QVERIFY(QDir().mkpath(journal + QStringLiteral("/in-the-way")));
+
+        FakeCapture capture;
+        AudioFileWriter file;
+        RecordingSession session(m_app->path(), capture, file);
+        QSignalSpy finished(&session, &RecordingSession::finished);
+        QSignalSpy interrupted(&session, &RecordingSession::interrupted);
+        QSignalSpy journalFailed(&session, &RecordingSession::journalFailed);
+        const RecordingSession::StartResult started = session.start(QStringLiteral("WAV"), 0);
+        QVERIFY2(started.ok, qPrintable(started.text));
+        QCOMPARE(capture.blockFrames, capture.rate);
+        QCOMPARE(journalFailed.size(), journalBlocked ? 1 : 0);
+        for (int s = 0; s < seconds && session.isRecording(); ++s) {
+            capture.deliver(1);
+            QCoreApplication::processEvents();
+            QCOMPARE(QFileInfo(journal).isFile(), !journalBlocked);
+            if (!journalBlocked)
+                QVERIFY(readFile(journal).contains(QFileInfo(session.outputPath()).fileName().toUtf8()));
+        }
+        if (end == QLatin1String("failed"))
+            Q_EMIT capture.failed(interruption);
+        if (interruption.isEmpty())
+            session.stop();
+        else
+            QTRY_COMPARE(interrupted.size(), 1);
+
+        QVERIFY(!session.isRecording());
+        QVERIFY(QFileInfo(journal).isFile() == false);
+        if (!interruption.isEmpty())
+            QVERIFY2(interrupted.at(0).at(0).toString().startsWith(interruption),
+                     qPrintable(interrupted.at(0).at(0).toString()));
+        QCOMPARE(finished.size(), partSeconds.size());
+        QStringList paths;
+        for (int i = 0; i < partSeconds.size(); ++i) {
+            const QString path = finished.at(i).at(0).toString();
+            paths << path;
+            QCOMPARE(soxInfo(path).seconds, double(partSeconds.at(i)));
+        }
+        QCOMPARE(paths.removeDuplicates(), 0);
+    }
+
+    void failedStartLeavesNothing_data() {
+        QTest::addColumn<bool>("streamFails");
+        QTest::newRow("the capture cannot start") << true;
+        QTest::newRow("the file cannot be created") << false;
+    }
+
+    void failedStartLeavesNothing() {
+        // Guards against a start that fails but leaves a soundless file or a journal behind.
+        QFETCH(bool, streamFails);
+        FakeCapture capture;
+        if (streamFails)
+            capture.refuseStart = QStringLiteral("no stream");
+        else
+            setting("outputfolder", m_output->filePath(QStringLiteral("missing/folder")));
+        AudioFileWriter file;
+        RecordingSession session(m_app->path(), capture, file);
+        const RecordingSession::StartResult started = session.start(QStringLiteral("WAV"), 0);
+        QVERIFY(!started.ok);
+        QVERIFY(!started.text.isEmpty());
+        if (streamFails)
+            QCOMPARE(started.text, capture.refuseStart);
+        QVERIFY(!session.isRecording());
+        QCOMPARE(QDir(m_output->path()).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFileInfo::exists(RecordingJournal(m_app->path()).path()));
+    }
+
+private:
+    void setting(const char* key, const QString& value) {
+        writeSetting(settingsFile(m_app->path()), QStringLiteral("set"), QString::fromLatin1(key), value);
+    }
+    static QByteArray readFile(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    std::optional<QTemporaryDir> m_app;
+    std::optional<QTemporaryDir> m_output;
+};
+
+QTEST_GUILESS_MAIN(TestRecordingSession)
+#include "test_recording_session.moc"
