@@ -77,8 +77,10 @@ int serverVolumeFor(int v) {
 
 // A recorder on the device of the private server's sources (none of them has a card).
 struct Recorder {
-    Recorder() { rec.selectDevice(rec.defaultDevice()); }
-    int line(const QString& serverName) const { return rec.sourceServerNames().indexOf(serverName); }
+    Recorder() { rec.selectDevice(rec.sources().defaultDevice()); }
+    int line(const QString& serverName) const {
+        return rec.sources().sourceServerNames().indexOf(serverName);
+    }
     AudioRecorder rec;
 };
 
@@ -130,15 +132,15 @@ private Q_SLOTS:
         Recorder r;
         MixerPanel panel(r.rec);
         panel.show();
-        const int lines = r.rec.lastSourceIndex() + 1;
+        const int lines = r.rec.sources().lastSourceIndex() + 1;
         QCOMPARE(panel.stripCount(), std::min(lines, 8));
         QCOMPARE(panel.findChildren<QSlider*>(QStringLiteral("slVolume")).size(), panel.stripCount());
         for (int i = 0; i < panel.stripCount(); ++i) {
             r.rec.selectSource(i);
-            QCOMPARE(in<QLabel>(panel, i, "lblLine")->text(), r.rec.sourceName());
+            QCOMPARE(in<QLabel>(panel, i, "lblLine")->text(), r.rec.sources().sourceName());
             QCOMPARE(in<QCheckBox>(panel, i, "chSelect")->text(),
                      i == 0 ? QStringLiteral("Select All") : QStringLiteral("Select"));
-            QCOMPARE(in<QCheckBox>(panel, i, "chSelect")->isChecked(), r.rec.sourceActive());
+            QCOMPARE(in<QCheckBox>(panel, i, "chSelect")->isChecked(), r.rec.sources().sourceActive());
             // Not cut to "Select A".
             QVERIFY(in<QCheckBox>(panel, i, "chSelect")->width() >=
                     in<QCheckBox>(panel, i, "chSelect")->sizeHint().width());
@@ -159,7 +161,7 @@ private Q_SLOTS:
         QFETCH(int, volume);
         Recorder r;
         InputMixer mixer;
-        mixer.setLines(r.rec.sourceServerNames());
+        mixer.setLines(r.rec.sources().sourceServerNames());
         const int line = r.line(kStereo);
         QCOMPARE(mixer.setVolume(line, volume), volume);
         QCOMPARE(serverVolumes(kStereo), QList<int>(2, serverVolumeFor(volume)));
@@ -187,7 +189,7 @@ private Q_SLOTS:
         QTest::keyClick(slider, Qt::Key(key));
         QCOMPARE(slider->value(), 65535 - volume);
         QCOMPARE(serverVolumes(source).value(0), serverVolumeFor(volume));
-        QCOMPARE(r.rec.sourceIndex(), line);
+        QCOMPARE(r.rec.sources().sourceIndex(), line);
     }
 
     void balanceSliderActsOnServer_data() {
@@ -222,11 +224,11 @@ private Q_SLOTS:
         const int mono = r.line(kMono);
         r.rec.selectSource(mono);
         QTest::mouseClick(in<QCheckBox>(panel, stereo, "chSelect"), Qt::LeftButton);
-        QCOMPARE(r.rec.sourceIndex(), mono);
+        QCOMPARE(r.rec.sources().sourceIndex(), mono);
         for (int i = 0; i < panel.stripCount(); ++i)
             QCOMPARE(in<QCheckBox>(panel, i, "chSelect")->isChecked(), i == stereo);
         r.rec.selectSource(stereo);
-        QVERIFY(r.rec.sourceActive());
+        QVERIFY(r.rec.sources().sourceActive());
         // Unchecking the recorded line leaves it recorded.
         QTest::mouseClick(in<QCheckBox>(panel, stereo, "chSelect"), Qt::LeftButton);
         QVERIFY(in<QCheckBox>(panel, stereo, "chSelect")->isChecked());
@@ -271,7 +273,7 @@ private Q_SLOTS:
         QFETCH(QStringList, command);
         Recorder r;
         InputMixer mixer;
-        mixer.setLines(r.rec.sourceServerNames());
+        mixer.setLines(r.rec.sources().sourceServerNames());
         QSignalSpy changed(&mixer, &InputMixer::lineChanged);
         QVERIFY(pactl(command) == 0);
         QElapsedTimer since;
@@ -309,7 +311,7 @@ private Q_SLOTS:
         // server without sound cards has ports, so the port switches cannot be driven here).
         Recorder r;
         InputMixer mixer;
-        mixer.setLines(r.rec.sourceServerNames());
+        mixer.setLines(r.rec.sources().sourceServerNames());
         const int line = r.line(kStereo);
         QCOMPARE(serverSource(kStereo)[QStringLiteral("ports")].toArray().size(), 0);
         QCOMPARE(mixer.advancedCount(line), 1);
@@ -321,7 +323,7 @@ private Q_SLOTS:
         // Guards against a switch that does not reach the server or misses a change made elsewhere.
         Recorder r;
         InputMixer mixer;
-        mixer.setLines(r.rec.sourceServerNames());
+        mixer.setLines(r.rec.sources().sourceServerNames());
         const int line = r.line(kStereo);
         AdvancedLineDialog dialog(mixer, line, QStringLiteral("Line"));
         dialog.show();
@@ -348,7 +350,7 @@ private Q_SLOTS:
         panel.show();
         const int line = r.line(kMono);
         r.rec.selectSource(line);
-        const QString name = r.rec.sourceName();
+        const QString name = r.rec.sources().sourceName();
         r.rec.selectSource(0);
         QString caption;
         QTimer::singleShot(0, this, [&caption] {
@@ -360,7 +362,7 @@ private Q_SLOTS:
         });
         QTest::mouseClick(in<QPushButton>(panel, line, "cmdAdvanced"), Qt::LeftButton);
         QCOMPARE(caption, name + QStringLiteral(": Advanced Properties"));
-        QCOMPARE(r.rec.sourceIndex(), line);
+        QCOMPARE(r.rec.sources().sourceIndex(), line);
     }
 };
 

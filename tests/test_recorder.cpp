@@ -147,34 +147,34 @@ void TestRecorder::enumeration() {
     QVERIFY(!tone.isEmpty() && !monitor.isEmpty());
 
     AudioRecorder rec;
-    QCOMPARE(rec.deviceCount(), 1);
+    QCOMPARE(rec.sources().deviceCount(), 1);
     rec.selectDevice(0);
-    QVERIFY(rec.deviceUsable());
-    QCOMPARE(rec.deviceName(), QStringLiteral("Other sources"));
+    QVERIFY(rec.sources().usable());
+    QCOMPARE(rec.sources().deviceName(), QStringLiteral("Other sources"));
     QStringList names;
-    for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+    for (int i = 0; i <= rec.sources().lastSourceIndex(); ++i) {
         rec.selectSource(i);
-        names << rec.sourceName();
+        names << rec.sources().sourceName();
     }
     QVERIFY2(names.contains(tone) && names.contains(monitor), qPrintable(names.join(u',')));
 
-    rec.selectDevice(rec.deviceCount());
-    QVERIFY(!rec.deviceUsable());
-    QVERIFY(rec.lastSourceIndex() < 0);
+    rec.selectDevice(rec.sources().deviceCount());
+    QVERIFY(!rec.sources().usable());
+    QVERIFY(rec.sources().lastSourceIndex() < 0);
 
-    rec.selectDevice(rec.defaultDevice());
-    QCOMPARE(rec.sourceName(), tone);
-    QVERIFY(rec.sourceActive());
+    rec.selectDevice(rec.sources().defaultDevice());
+    QCOMPARE(rec.sources().sourceName(), tone);
+    QVERIFY(rec.sources().sourceActive());
 
     rec.selectSource(static_cast<int>(names.indexOf(monitor)));
-    QVERIFY(!rec.sourceActive());
+    QVERIFY(!rec.sources().sourceActive());
     rec.setSourceActive(true);
-    QVERIFY(rec.sourceActive());
+    QVERIFY(rec.sources().sourceActive());
     rec.selectSource(static_cast<int>(names.indexOf(tone)));
-    QVERIFY(!rec.sourceActive());
+    QVERIFY(!rec.sources().sourceActive());
     // The device remembers its active source when selected again.
-    rec.selectDevice(rec.defaultDevice());
-    QCOMPARE(rec.sourceName(), monitor);
+    rec.selectDevice(rec.sources().defaultDevice());
+    QCOMPARE(rec.sources().sourceName(), monitor);
 }
 
 void TestRecorder::capture_data() {
@@ -314,9 +314,9 @@ void TestRecorder::sameDescriptions() {
     AudioRecorder rec;
     rec.selectDevice(0);
     QStringList names;
-    for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+    for (int i = 0; i <= rec.sources().lastSourceIndex(); ++i) {
         rec.selectSource(i);
-        names << rec.sourceName();
+        names << rec.sources().sourceName();
     }
     QVERIFY2(names.contains(monitor + QStringLiteral(" (out.monitor)")) &&
                  names.contains(monitor + QStringLiteral(" (twin.monitor)")) &&
@@ -364,7 +364,7 @@ void TestRecorder::vanishingSource() {
 void TestRecorder::stopFromBlockHandler() {
     // Guards against repeated or skipped blocks when a receiver stops the recording from its handler.
     AudioRecorder rec;
-    rec.selectDevice(rec.defaultDevice());
+    rec.selectDevice(rec.sources().defaultDevice());
     rec.setCaptureFormat(8000, 1);
     rec.setBlockSize(rec.blockSizeFor(100));
     Capture cap(rec);
@@ -384,7 +384,7 @@ void TestRecorder::stopFromBlockHandler() {
 void TestRecorder::destroyWhileRecording() {
     // Guards against a crash or hang tearing down mid-capture, with queued blocks still pending.
     auto rec = std::make_unique<AudioRecorder>();
-    rec->selectDevice(rec->defaultDevice());
+    rec->selectDevice(rec->sources().defaultDevice());
     QSignalSpy ticks(rec.get(), &AudioRecorder::tick);
     rec->start();
     QVERIFY(ticks.wait(2000));
@@ -401,9 +401,9 @@ void TestRecorder::noServer() {
     QElapsedTimer clock;
     clock.start();
     AudioRecorder rec;
-    QCOMPARE(rec.deviceCount(), 0);
-    rec.selectDevice(rec.defaultDevice());
-    QVERIFY(!rec.deviceUsable());
+    QCOMPARE(rec.sources().deviceCount(), 0);
+    rec.selectDevice(rec.sources().defaultDevice());
+    QVERIFY(!rec.sources().usable());
     rec.start();
     QVERIFY(rec.status() < 0);
     QVERIFY(!rec.errorText().isEmpty());
@@ -420,19 +420,19 @@ void TestRecorder::listsFollowTheServer() {
     const ServerOverride server("unix:" + QFile::encodeName(dir.filePath(QStringLiteral("native"))));
     AudioRecorder rec;
     QSignalSpy changed(&rec, &AudioRecorder::devicesChanged);
-    QCOMPARE(rec.deviceCount(), 0);
+    QCOMPARE(rec.sources().deviceCount(), 0);
 
     QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("start"), dir.path()}), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(rec.deviceCount() > 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(rec.sources().deviceCount() > 0, 5000);
     const QString tone = QStringLiteral("Monitor of Tone");
     QVERIFY(chooseSource(rec, tone));
-    const int device = rec.deviceIndex();
+    const int device = rec.sources().deviceIndex();
 
     const auto names = [&rec] {
         QStringList all;
-        for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+        for (int i = 0; i <= rec.sources().lastSourceIndex(); ++i) {
             rec.selectSource(i);
-            all << rec.sourceName();
+            all << rec.sources().sourceName();
         }
         return all;
     };
@@ -455,17 +455,17 @@ void TestRecorder::listsFollowTheServer() {
     pactl({QStringLiteral("unload-module"), module});
     QTRY_VERIFY_WITH_TIMEOUT(!names().contains(QStringLiteral("Monitor of Plugged")), 2000);
     // The chosen one survived both changes.
-    QCOMPARE(rec.deviceIndex(), device);
+    QCOMPARE(rec.sources().deviceIndex(), device);
     const QStringList now = names();
     bool toneActive = false;
-    for (int i = 0; i <= rec.lastSourceIndex(); ++i) {
+    for (int i = 0; i <= rec.sources().lastSourceIndex(); ++i) {
         rec.selectSource(i);
-        toneActive = toneActive || (rec.sourceActive() && rec.sourceName() == tone);
+        toneActive = toneActive || (rec.sources().sourceActive() && rec.sources().sourceName() == tone);
     }
     QVERIFY2(toneActive, qPrintable(now.join(u',')));
 
     QCOMPARE(run(QStringLiteral("bash"), {script, QStringLiteral("stop"), dir.path()}), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(rec.deviceCount(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(rec.sources().deviceCount(), 0, 5000);
     QVERIFY(changed.count() >= 3);
 }
 

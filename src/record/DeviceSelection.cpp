@@ -8,17 +8,17 @@ namespace DeviceSelection {
 
 DeviceList listDevices(AudioRecorder& recorder) {
     DeviceList list;
-    const int count = recorder.deviceCount();
+    const int count = recorder.sources().deviceCount();
     if (count < 1)
         return list;
-    const int chosen = recorder.deviceIndex();
-    const int wanted = chosen >= 0 ? chosen : recorder.defaultDevice();
+    const int chosen = recorder.sources().deviceIndex();
+    const int wanted = chosen >= 0 ? chosen : recorder.sources().defaultDevice();
     for (int i = 0; i <= count; ++i) {
         recorder.selectDevice(i);
-        if (recorder.deviceUsable()) {
+        if (recorder.sources().usable()) {
             if (i == wanted)
                 list.selected = static_cast<int>(list.devices.size());
-            list.devices.push_back({recorder.deviceName(), i});
+            list.devices.push_back({recorder.sources().deviceName(), i});
         }
     }
     if (chosen >= 0)
@@ -28,14 +28,14 @@ DeviceList listDevices(AudioRecorder& recorder) {
 
 SourceList listSources(AudioRecorder& recorder) {
     SourceList list;
-    const int highest = recorder.lastSourceIndex();
+    const int highest = recorder.sources().lastSourceIndex();
     if (highest < 0)
         return list;
-    list.selected = recorder.sourceIndex();
+    list.selected = recorder.sources().sourceIndex();
     for (int i = 0; i <= highest; ++i) {
         recorder.selectSource(i);
-        list.names.push_back(recorder.sourceName());
-        if (recorder.sourceActive())
+        list.names.push_back(recorder.sources().sourceName());
+        if (recorder.sources().sourceActive())
             list.selected = i;
     }
     recorder.selectSource(list.selected);

@@ -132,9 +132,10 @@ RecordingSession::StartResult ApplicationCore::startRecording(const QString& for
     if (isRecording())
         stopRecording();
     m_playback->stop();
-    const QString replaced = m_recorder->chosenSourceReplaced()
+    const QString replaced = m_recorder->sources().chosenSourceReplaced()
                                  ? tr("\"%1\" is no longer available: recording from \"%2\" instead.")
-                                       .arg(m_recorder->chosenSourceName(), m_recorder->recordedSourceName())
+                                       .arg(m_recorder->sources().chosenSource().description,
+                                            m_recorder->sources().recordedSourceName())
                                  : QString();
     RecordingSession::StartResult result = m_session->start(formatText, m_recordings->rowCount());
     // Recording from it makes the other source the chosen one: said once, as the recording starts.
@@ -146,21 +147,22 @@ RecordingSession::StartResult ApplicationCore::startRecording(const QString& for
 }
 
 QString ApplicationCore::replacedSourceNote() const {
-    if (!m_recorder->chosenSourceReplaced())
+    if (!m_recorder->sources().chosenSourceReplaced())
         return {};
     return tr("\"%1\" is no longer available: Record will record \"%2\" instead.")
-        .arg(m_recorder->chosenSourceName(), m_recorder->recordedSourceName());
+        .arg(m_recorder->sources().chosenSource().description, m_recorder->sources().recordedSourceName());
 }
 
 void ApplicationCore::tellReplacedSource() {
-    const QString now = m_recorder->chosenSourceReplaced() ? m_recorder->recordedSourceName() : QString();
+    const QString now =
+        m_recorder->sources().chosenSourceReplaced() ? m_recorder->sources().recordedSourceName() : QString();
     if (now == m_replacedSource)
         return;
     if (!now.isEmpty())
         Q_EMIT notice(replacedSourceNote());
-    else if (!m_recorder->recordedSourceName().isEmpty())
-        Q_EMIT notice(
-            tr("\"%1\" is available again and will be recorded.").arg(m_recorder->chosenSourceName()));
+    else if (!m_recorder->sources().recordedSourceName().isEmpty())
+        Q_EMIT notice(tr("\"%1\" is available again and will be recorded.")
+                          .arg(m_recorder->sources().chosenSource().description));
     m_replacedSource = now;
 }
 

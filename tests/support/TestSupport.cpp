@@ -98,11 +98,11 @@ QString loadNullSource(const QString& name, int channels) {
 }
 
 bool chooseSource(AudioRecorder& rec, const QString& description) {
-    for (int dev = 0; dev < rec.deviceCount(); ++dev) {
+    for (int dev = 0; dev < rec.sources().deviceCount(); ++dev) {
         rec.selectDevice(dev);
-        for (int src = 0; src <= rec.lastSourceIndex(); ++src) {
+        for (int src = 0; src <= rec.sources().lastSourceIndex(); ++src) {
             rec.selectSource(src);
-            if (rec.sourceName() == description) {
+            if (rec.sources().sourceName() == description) {
                 rec.setSourceActive(true);
                 return true;
             }

@@ -3,7 +3,6 @@
 #include "engine/dsp/SampleRing.h"
 #include "engine/dsp/StallGap.h"
 #include "engine/pulse/PulseContext.h"
-#include "engine/pulse/SourceCatalog.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -441,79 +440,22 @@ AudioRecorder::~AudioRecorder() {
     d->stopDraining();
 }
 
-int AudioRecorder::deviceCount() const {
-    return d->catalog.deviceCount();
-}
-
-int AudioRecorder::defaultDevice() const {
-    return d->catalog.defaultDevice();
-}
-
-int AudioRecorder::deviceIndex() const {
-    return d->catalog.deviceIndex();
+const SourceCatalog& AudioRecorder::sources() const {
+    return d->catalog;
 }
 
 void AudioRecorder::selectDevice(int device) {
     d->catalog.selectDevice(device);
 }
 
-bool AudioRecorder::deviceUsable() const {
-    return d->catalog.usable();
-}
-
-QString AudioRecorder::deviceName() const {
-    const SourceCatalog::Device* dev = d->catalog.selectedDevice();
-    return dev ? dev->name : QString();
-}
-
-int AudioRecorder::lastSourceIndex() const {
-    const SourceCatalog::Device* dev = d->catalog.selectedDevice();
-    return dev ? static_cast<int>(dev->sources.size()) - 1 : -1;
-}
-
-int AudioRecorder::sourceIndex() const {
-    return d->catalog.sourceIndex();
-}
-
 void AudioRecorder::selectSource(int source) {
     d->catalog.selectSource(source);
-}
-
-QString AudioRecorder::sourceName() const {
-    const SourceCatalog::Source* src = d->catalog.selectedSource();
-    return src ? src->description : QString();
-}
-
-bool AudioRecorder::sourceActive() const {
-    const SourceCatalog::Source* src = d->catalog.selectedSource();
-    return src && src == d->catalog.recordedSource();
 }
 
 void AudioRecorder::setSourceActive(bool active) {
     // A device always records one of its sources, so only switching to one is meaningful.
     if (active)
         d->catalog.activateSelectedSource();
-}
-
-QString AudioRecorder::chosenSourceName() const {
-    return d->catalog.chosenSource().description;
-}
-
-QString AudioRecorder::recordedSourceName() const {
-    const SourceCatalog::Source* src = d->catalog.recordedSource();
-    return src ? src->description : QString();
-}
-
-bool AudioRecorder::chosenSourceReplaced() const {
-    return d->catalog.chosenSourceReplaced();
-}
-
-QStringList AudioRecorder::sourceServerNames() const {
-    QStringList names;
-    if (const SourceCatalog::Device* dev = d->catalog.selectedDevice())
-        for (const SourceCatalog::Source& src : dev->sources)
-            names.push_back(QString::fromStdString(src.serverName));
-    return names;
 }
 
 void AudioRecorder::setCaptureFormat(int sampleRate, int channels) {

@@ -2,9 +2,9 @@
 
 #include "engine/dsp/SignalChain.h"
 #include "engine/pulse/AudioCapture.h"
+#include "engine/pulse/SourceCatalog.h"
 
 #include <QString>
-#include <QStringList>
 #include <memory>
 
 // The recorder component on the PulseAudio server. A device is a sound card (plus one
@@ -23,31 +23,13 @@ public:
     // seconds at once.
     static constexpr int kServerBufferSeconds = 10;
 
-    // Devices: indexes 0 .. deviceCount()-1 are real; deviceCount() itself is probed
-    // by callers and reports unusable. Below 1 means no recording device (or no server).
-    int deviceCount() const;
-    int defaultDevice() const;
-    // The selected device, -1 when none is.
-    int deviceIndex() const;
+    // The server's devices and sources, and the ones selected. Devices 0 .. deviceCount()-1
+    // are real; deviceCount() itself is probed by callers and reports unusable.
+    const SourceCatalog& sources() const;
     void selectDevice(int device);
-    bool deviceUsable() const;
-    QString deviceName() const;
-
-    // Sources of the selected device: the highest source index, below 0 when none.
-    int lastSourceIndex() const;
-    int sourceIndex() const;
     void selectSource(int source);
-    QString sourceName() const;
-    bool sourceActive() const;
+    // Makes the selected source the one its device records; a device always records one.
     void setSourceActive(bool active);
-    // The source the user chose (in the lists, or by recording from it); empty when none was.
-    QString chosenSourceName() const;
-    // The source a start records now; it is not the chosen one when that one vanished.
-    QString recordedSourceName() const;
-    bool chosenSourceReplaced() const;
-    // The server's names of the selected device's sources, in source order: how the
-    // input mixer finds the lines.
-    QStringList sourceServerNames() const;
 
     void setCaptureFormat(int sampleRate, int channels) override;
     int blockSizeFor(int milliseconds) const;

@@ -176,3 +176,36 @@ void SourceCatalog::readLocked(const PulseContext& server) {
     }
     m_devices = std::move(found);
 }
+
+QString SourceCatalog::deviceName() const {
+    const Device* dev = selectedDevice();
+    return dev ? dev->name : QString();
+}
+
+int SourceCatalog::lastSourceIndex() const {
+    const Device* dev = selectedDevice();
+    return dev ? static_cast<int>(dev->sources.size()) - 1 : -1;
+}
+
+QString SourceCatalog::sourceName() const {
+    const Source* src = selectedSource();
+    return src ? src->description : QString();
+}
+
+bool SourceCatalog::sourceActive() const {
+    const Source* src = selectedSource();
+    return src && src == recordedSource();
+}
+
+QString SourceCatalog::recordedSourceName() const {
+    const Source* src = recordedSource();
+    return src ? src->description : QString();
+}
+
+QStringList SourceCatalog::sourceServerNames() const {
+    QStringList names;
+    if (const Device* dev = selectedDevice())
+        for (const Source& src : dev->sources)
+            names.push_back(QString::fromStdString(src.serverName));
+    return names;
+}

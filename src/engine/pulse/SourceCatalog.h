@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -38,19 +39,31 @@ public:
     int deviceIndex() const { return usable() ? m_device : -1; }
     void selectDevice(int device);
     const Device* selectedDevice() const { return usable() ? &m_devices[m_device] : nullptr; }
+    // Empty when no device is usable.
+    QString deviceName() const;
+    // The highest source index of the selected device, below 0 when none.
+    int lastSourceIndex() const;
     int sourceIndex() const { return m_source; }
     void selectSource(int source);
     const Source* selectedSource() const;
+    // Empty when no source is selected.
+    QString sourceName() const;
+    // Whether the selected source is the one its device records.
+    bool sourceActive() const;
     // Makes the selected source the one its device records, and the one chosen.
     void activateSelectedSource();
     // The source the selected device records.
     const Source* recordedSource() const;
+    QString recordedSourceName() const;
     // The user's choice: the source picked in the lists or last recorded from. A reading that
     // finds it again selects it again; while it is gone another one is recorded in its place.
     void chooseRecordedSource();
     const Source& chosenSource() const { return m_chosen; }
     // Whether the source recorded is not the chosen one (it vanished).
     bool chosenSourceReplaced() const;
+    // The server's names of the selected device's sources, in source order: how the input
+    // mixer finds the lines.
+    QStringList sourceServerNames() const;
 
 private:
     void readLocked(const PulseContext& server);

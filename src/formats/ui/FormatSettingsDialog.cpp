@@ -62,7 +62,7 @@ FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QStri
     setWindowTitle(QStringLiteral("Formats And Filters Settings "));
     m_tabs = new QTabWidget(this);
     // Without a device the mixer has no lines to show.
-    m_tabs->addTab(m_recorder.deviceCount() >= 1 ? new MixerPanel(m_recorder) : new QWidget,
+    m_tabs->addTab(m_recorder.sources().deviceCount() >= 1 ? new MixerPanel(m_recorder) : new QWidget,
                    QStringLiteral("Mixer"));
     m_tabs->addTab(buildFormatsPage(), QStringLiteral("Formats And Filters Settings "));
     m_tabs->setCurrentIndex(1);
@@ -83,7 +83,7 @@ FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QStri
     layout->addLayout(buttons);
 
     applySkin(m_appFolder, this);
-    if (m_recorder.deviceCount() < 1)
+    if (m_recorder.sources().deviceCount() < 1)
         return;
     // The formats shown are those the next recording will use: the confirmed state.
     for (FileType type :
@@ -255,7 +255,7 @@ void FormatSettingsDialog::storeAndAccept() {
     // A value typed but not yet confirmed counts as typed.
     for (QSpinBox* spin : {m_notchHz, m_highPassHz, m_lowPassHz, m_agcLow, m_agcHigh, m_agcAttack})
         spin->interpretText();
-    if (m_recorder.deviceCount() >= 1) {
+    if (m_recorder.sources().deviceCount() >= 1) {
         SignalValues v;
         v.notch = {m_notchCheck->isChecked(), m_notchHz->value()};
         v.highPass = {m_highPassCheck->isChecked(), m_highPassHz->value()};

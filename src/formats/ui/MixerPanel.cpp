@@ -28,10 +28,10 @@ MixerPanel::MixerPanel(AudioRecorder& recorder, QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    if (m_recorder.deviceCount() >= 1) {
-        m_mixer->setLines(m_recorder.sourceServerNames());
-        const int remembered = m_recorder.sourceIndex();
-        const int last = std::min(m_recorder.lastSourceIndex(), kMaxStrips - 1);
+    if (m_recorder.sources().deviceCount() >= 1) {
+        m_mixer->setLines(m_recorder.sources().sourceServerNames());
+        const int remembered = m_recorder.sources().sourceIndex();
+        const int last = std::min(m_recorder.sources().lastSourceIndex(), kMaxStrips - 1);
         for (int line = 0; line <= last; ++line) {
             m_strips.push_back(buildStrip(line));
             row->addWidget(m_strips.back().frame);
@@ -89,8 +89,8 @@ MixerPanel::Strip MixerPanel::buildStrip(int line) {
     column->addWidget(s.advanced);
 
     m_recorder.selectSource(line);
-    s.name->setText(m_recorder.sourceName());
-    s.select->setChecked(m_recorder.sourceActive());
+    s.name->setText(m_recorder.sources().sourceName());
+    s.select->setChecked(m_recorder.sources().sourceActive());
     connect(s.volume, &QSlider::valueChanged, this,
             [this, line](int position) { volumeMoved(line, position); });
     connect(s.balance, &QSlider::valueChanged, this,
@@ -130,7 +130,7 @@ void MixerPanel::balanceMoved(int line, int position) {
 }
 
 void MixerPanel::selectClicked(int line, bool checked) {
-    const int remembered = m_recorder.sourceIndex();
+    const int remembered = m_recorder.sources().sourceIndex();
     m_recorder.selectSource(line);
     m_recorder.setSourceActive(checked);
     // The recorder records one source per device, so other boxes change too.
@@ -141,12 +141,12 @@ void MixerPanel::selectClicked(int line, bool checked) {
 void MixerPanel::showSelection() {
     for (int i = 0; i < stripCount(); ++i) {
         m_recorder.selectSource(i);
-        m_strips[i].select->setChecked(m_recorder.sourceActive());
+        m_strips[i].select->setChecked(m_recorder.sources().sourceActive());
     }
 }
 
 void MixerPanel::openAdvanced(int line) {
     m_recorder.selectSource(line);
-    AdvancedLineDialog dialog(*m_mixer, line, m_recorder.sourceName(), this);
+    AdvancedLineDialog dialog(*m_mixer, line, m_recorder.sources().sourceName(), this);
     dialog.exec();
 }
