@@ -43,7 +43,7 @@ SampleBlock record(AudioRecorder& rec, double seconds, const std::function<void(
     if (!chooseSource(rec, sourceDescription(QStringLiteral("tonesink.monitor"))))
         return all;
     rec.setCaptureFormat(kRate, 2);
-    rec.setBlockSize(rec.blockSizeFor(250));
+    rec.setBlockSize(kRate / 4);
     QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
                      [&](const SampleBlock& b) { all.insert(all.end(), b.begin(), b.end()); });
     rec.start();

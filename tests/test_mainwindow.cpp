@@ -3,6 +3,7 @@
 #include "base/SettingsFile.h"
 #include "base/ui/Dialogs.h"
 #include "engine/playback/FilePlayback.h"
+#include "engine/pulse/AudioRecorder.h"
 #include "engine/ui/LevelDisplay.h"
 #include "record/RecordingSession.h"
 #include "recordings/RecordingsModel.h"
@@ -365,8 +366,9 @@ private Q_SLOTS:
         click(w, "Command1");
         QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 1000, 6000);
         // The stall under test; not a wait for anything.
-        QThread::sleep(40);
-        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 42000, 8000);
+        constexpr int kStallSeconds = AudioRecorder::kRingSeconds + 5;
+        QThread::sleep(kStallSeconds);
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= (kStallSeconds + 2) * 1000, 8000);
         click(w, "cmdStop");
 
         const QString path = m_app->filePath(QStringLiteral("busy.WAV"));

@@ -1,10 +1,13 @@
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsModel.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <algorithm>
 
 namespace {
 
@@ -129,8 +132,15 @@ private Q_SLOTS:
             many += QByteArray::number(i) + "\t/rec/take" + QByteArray::number(i) +
                     ".wav\t1.5MB\t0:03.000\tT\r\n";
         writeAll(path, many);
+        // The progress reaches the caller's thread, rising to the whole file.
         RecordingsModel big;
-        QVERIFY(ProjectFile::open(path, big).ok);
+        QList<int> percents;
+        QVERIFY(ProjectFile::open(path, big, [&percents](int percent) {
+                    QCOMPARE(QThread::currentThread(), qApp->thread());
+                    percents << percent;
+                }).ok);
+        QVERIFY(std::ranges::is_sorted(percents));
+        QCOMPARE(percents.value(percents.size() - 1), 100);
         QCOMPARE(big.rowCount(), 100000);
         QCOMPARE(big.path(99999), QStringLiteral("/rec/take100000.wav"));
     }

@@ -244,8 +244,12 @@ bool PlayerController::appendList(const QString& path, const ListFile& read) {
     return true;
 }
 
-bool PlayerController::loadList(const QString& path) {
-    return appendList(path, readList(path, PlayList::kCapacity - m_list.count()));
+bool PlayerController::loadList(const QString& path, const PercentDone& percent) {
+    const qsizetype room = PlayList::kCapacity - m_list.count();
+    return appendList(
+        path,
+        readOffThread([&path, room](const m3u::Progress& progress) { return readList(path, room, progress); },
+                      percent));
 }
 
 int PlayerController::append(const QList<PlayList::Entry>& entries, bool cut) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ReadOffThread.h"
 #include "player/M3uFile.h"
 #include "player/PlayList.h"
 #include "player/PlayOrder.h"
@@ -50,8 +51,9 @@ public:
     // Appends what readList read from `path`; false, shown in the title display, when the
     // file could not be read as a list. A list cut to the room left says so.
     bool appendList(const QString& path, const ListFile& read);
-    // Both on this thread.
-    bool loadList(const QString& path);
+    // Reads on another thread while this one goes on handling its events, so that a window
+    // stays responsive through a huge list.
+    bool loadList(const QString& path, const PercentDone& percent = {});
     bool saveList(const QString& path);
 
     playorder::Mode mode() const { return m_mode; }

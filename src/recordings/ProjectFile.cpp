@@ -38,9 +38,11 @@ Result read(const QString& path, std::vector<RecordingsModel::Row>& rows,
     return {};
 }
 
-Result open(const QString& path, RecordingsModel& list) {
+Result open(const QString& path, RecordingsModel& list, const PercentDone& percent) {
     std::vector<RecordingsModel::Row> rows;
-    const Result result = read(path, rows);
+    const Result result = readOffThread(
+        [&path, &rows](const TabSeparatedFile::Progress& progress) { return read(path, rows, progress); },
+        percent);
     if (result.ok)
         list.appendRows(rows);
     return result;

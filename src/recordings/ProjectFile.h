@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/ReadOffThread.h"
 #include "base/TabSeparatedFile.h"
 #include "recordings/RecordingsModel.h"
 
@@ -23,7 +24,8 @@ Result save(const QString& path, const RecordingsModel& list);
 // stands and ends the reading; fields past the fifth are ignored. Safe on any thread.
 Result read(const QString& path, std::vector<RecordingsModel::Row>& rows,
             const TabSeparatedFile::Progress& progress = {});
-// Appends the rows of the project at `path` to `list`.
-Result open(const QString& path, RecordingsModel& list);
+// Appends the rows of the project at `path` to `list`. Reads on another thread while this one
+// goes on handling its events, so that a window stays responsive through a huge file.
+Result open(const QString& path, RecordingsModel& list, const PercentDone& percent = {});
 
 } // namespace ProjectFile

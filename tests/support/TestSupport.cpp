@@ -125,7 +125,7 @@ bool recordTone(AudioFileWriter& codec, const QString& path, double seconds) {
     }
     const int rate = codec.sampleRate();
     rec.setCaptureFormat(rate, codec.channels());
-    rec.setBlockSize(rec.blockSizeFor(1000));
+    rec.setBlockSize(rate);
     QObject::connect(&rec, &AudioRecorder::blockCaptured, &rec,
                      [&](const SampleBlock& b) { codec.write(b); });
     rec.start();
@@ -152,7 +152,7 @@ SinkListener::SinkListener(int sampleRate)
     : m_rate(sampleRate) {
     m_ok = chooseSource(m_rec, sourceDescription(QStringLiteral("out.monitor")));
     m_rec.setCaptureFormat(sampleRate, 1);
-    m_rec.setBlockSize(m_rec.blockSizeFor(100));
+    m_rec.setBlockSize(sampleRate / 10);
     QObject::connect(&m_rec, &AudioRecorder::blockCaptured, &m_rec,
                      [this](const SampleBlock& b) { m_heard.insert(m_heard.end(), b.begin(), b.end()); });
 }

@@ -18,9 +18,6 @@
 namespace {
 
 constexpr int kTickMs = 40;
-// Room for the writer thread (a slow encoder, a slow disk) to stall this long without
-// losing sound.
-constexpr int kRingSeconds = 30;
 // The writer thread looks for due blocks at least this often, and whenever one is due.
 constexpr std::chrono::milliseconds kDrainWait{1000};
 // How often a lost or absent server is looked for.
@@ -463,10 +460,6 @@ void AudioRecorder::setCaptureFormat(int sampleRate, int channels) {
     d->channels = std::clamp(channels, 1, 2);
 }
 
-int AudioRecorder::blockSizeFor(int milliseconds) const {
-    return std::max(1, static_cast<int>(static_cast<qint64>(d->rate) * milliseconds / 1000));
-}
-
 void AudioRecorder::setBlockSize(int frames) {
     d->blockFrames = std::max(1, frames);
 }
@@ -508,10 +501,6 @@ void AudioRecorder::stop() {
 
 int AudioRecorder::status() const {
     return d->status;
-}
-
-qint64 AudioRecorder::framesToMs(qint64 frames) const {
-    return frames * 1000 / d->rate;
 }
 
 qint64 AudioRecorder::capturedFrames() const {

@@ -22,6 +22,9 @@ public:
     // The server keeps this much of the stream for us, dropping the rest; some sources post two
     // seconds at once.
     static constexpr int kServerBufferSeconds = 10;
+    // Room for the writer thread (a slow encoder, a slow disk) to stall this long without
+    // losing sound.
+    static constexpr int kRingSeconds = 30;
 
     // The server's devices and sources, and the ones selected. Devices 0 .. deviceCount()-1
     // are real; deviceCount() itself is probed by callers and reports unusable.
@@ -32,7 +35,6 @@ public:
     void setSourceActive(bool active);
 
     void setCaptureFormat(int sampleRate, int channels) override;
-    int blockSizeFor(int milliseconds) const;
     void setBlockSize(int frames) override;
     // A start needs a server and a chosen source; status() also says which one is missing.
     bool canStart() override;
@@ -41,7 +43,6 @@ public:
     void start() override;
     void stop() override;
     int status() const override;
-    qint64 framesToMs(qint64 frames) const;
     // All captured frames are handed out once stop returns.
     qint64 capturedFrames() const override;
     // Silence stands in for spans the server dropped while this process stood still

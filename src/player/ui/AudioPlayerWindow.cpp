@@ -12,16 +12,13 @@
 
 #include <QButtonGroup>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFrame>
-#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QScreen>
@@ -31,7 +28,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
-#include <QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 
@@ -490,26 +486,12 @@ void AudioPlayerWindow::loadList() {
     const QString path = Dialogs::openFileName(this, tr("Load Playlist"), kListFilter);
     if (path.isEmpty())
         return;
-    // Read off this thread, so that a huge list leaves the window responsive; the progress
-    // shows once the reading takes longer than a second.
+    // The progress shows once the reading takes longer than a second.
     QProgressDialog progress(tr("Loading the play list..."), QString(), 0, 100, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
     progress.setValue(0);
-    const QPointer<QProgressDialog> shown(&progress);
-    const qsizetype room = PlayList::kCapacity - m_list->count();
-    QFutureWatcher<PlayerController::ListFile> reading;
-    QEventLoop loop;
-    connect(&reading, &QFutureWatcher<PlayerController::ListFile>::finished, &loop, &QEventLoop::quit);
-    reading.setFuture(QtConcurrent::run([path, room, shown] {
-        return PlayerController::readList(path, room, [shown](qint64 done, qint64 total) {
-            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 0;
-            QMetaObject::invokeMethod(
-                shown, [shown, percent] { shown->setValue(percent); }, Qt::QueuedConnection);
-        });
-    }));
-    loop.exec();
-    m_controller->appendList(path, reading.result());
+    m_controller->loadList(path, [&progress](int percent) { progress.setValue(percent); });
 }
 
 void AudioPlayerWindow::saveList() {

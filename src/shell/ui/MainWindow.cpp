@@ -23,13 +23,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSlider>
@@ -37,7 +34,6 @@
 #include <QSystemTrayIcon>
 #include <QToolButton>
 #include <QTreeView>
-#include <QtConcurrentRun>
 
 MainWindow::MainWindow(QString appFolder, QWidget* parent)
     : QMainWindow(parent)
@@ -260,27 +256,12 @@ void MainWindow::openProject() {
     if (path.isEmpty() || m_openingProject)
         return;
     m_openingProject = true;
-    // Read off this thread, so a huge or hostile file leaves the window responsive; the
-    // progress shows once the reading takes longer than a second.
+    // The progress shows once the reading takes longer than a second.
     QProgressDialog progress(tr("Opening the recording project..."), QString(), 0, 100, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(1000);
     progress.setValue(0);
-    const QPointer<QProgressDialog> shown(&progress);
-    std::vector<RecordingsModel::Row> rows;
-    QFutureWatcher<ProjectFile::Result> reading;
-    QEventLoop loop;
-    connect(&reading, &QFutureWatcher<ProjectFile::Result>::finished, &loop, &QEventLoop::quit);
-    reading.setFuture(QtConcurrent::run([&path, &rows, shown] {
-        return ProjectFile::read(path, rows, [shown](qint64 done, qint64 total) {
-            const int percent = total > 0 ? static_cast<int>(done * 100 / total) : 0;
-            QMetaObject::invokeMethod(
-                shown, [shown, percent] { shown->setValue(percent); }, Qt::QueuedConnection);
-        });
-    }));
-    loop.exec();
-    if (reading.result().ok)
-        m_recordings->appendRows(rows);
+    ProjectFile::open(path, *m_recordings, [&progress](int percent) { progress.setValue(percent); });
     m_openingProject = false;
 }
 
