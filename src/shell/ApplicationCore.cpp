@@ -1,6 +1,7 @@
 #include "shell/ApplicationCore.h"
 
 #include "base/AppFolder.h"
+#include "base/DesktopNotifications.h"
 #include "base/SettingsFile.h"
 #include "base/SettingsKeys.h"
 #include "engine/codec/AudioFileReader.h"
@@ -49,6 +50,12 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     connect(m_scheduler, &Scheduler::notice, this, &ApplicationCore::notice);
     connect(m_session, &RecordingSession::journalFailed, this, &ApplicationCore::notice,
             Qt::QueuedConnection);
+    connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
+        // The lists may already have replaced the vanished source: what Record would now take is said too.
+        const QString note = replacedSourceNote();
+        DesktopNotifications::notify(tr("Recording stopped"), note.isEmpty() ? reason : reason + u' ' + note);
+        Q_EMIT recordingInterrupted(reason, note);
+    });
     connect(m_playback, &FilePlayback::spectrumReady, this,
             [this](const SampleBlock& values, int rate, int channels) {
                 if (m_watched)

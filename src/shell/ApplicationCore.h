@@ -85,6 +85,10 @@ Q_SIGNALS:
     // A line for the status bar: a recording recovered, or a journal that cannot be kept.
     // Delivered from the event loop, after what the command that caused it shows.
     void notice(const QString& text);
+    // A recording ended on its own (full disk, vanished source, server gone): why, and what
+    // Record would record now (empty when the chosen source). The desktop's notification
+    // service is told too, for a window hidden in the tray.
+    void recordingInterrupted(const QString& reason, const QString& sourceNote);
 
 private:
     void recorderTicked();

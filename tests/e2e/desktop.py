@@ -13,6 +13,7 @@ import signal
 import struct
 import subprocess
 import tempfile
+import threading
 import time
 import unittest
 from pathlib import Path
@@ -74,6 +75,47 @@ def write_ini(path, section, values):
     path.parent.mkdir(parents=True, exist_ok=True)
     path.write_text(f"[{section}]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
 
+
+
+class BusStandIn:
+    """A stand-in service (a script beside this file, run on the system's Python, where Debian's
+    python3-dbus and python3-gi live) on the bus at `address`, or on a private bus of its own;
+    the lines it prints are collected as they come, and it says "ready" once it serves."""
+
+    def __init__(self, folder, script, address=None):
+        self.lines = []
+        self._processes = []
+        self._log = open(folder / f"{Path(script).stem}.log", "w")
+        try:
+            if address is None:
+                bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address"])
+                if not select.select([bus.stdout], [], [], 15)[0]:
+                    raise AssertionError("the stand-in's bus did not start within 15 s")
+                address = bus.stdout.readline().strip()
+            self.address = address
+            service = self._spawn(["/usr/bin/python3", "-B", str(Path(__file__).with_name(script)), address])
+            threading.Thread(target=self._collect, args=(service.stdout,), daemon=True).start()
+            wait_for(script, lambda: "ready" in self.lines, 15)
+        except AssertionError:
+            self.close()
+            raise
+
+    def _spawn(self, argv):
+        p = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                             stderr=self._log, text=True, preexec_fn=_die_with_test)
+        self._processes.append(p)
+        return p
+
+    def _collect(self, stream):
+        for line in stream:
+            self.lines.append(line.strip())
+
+    def close(self):
+        for p in reversed(self._processes):
+            p.kill()
+            p.wait()
+            p.stdout.close()
+        self._log.close()
 
 class Desktop:
     """Xvfb on a free display number and a session bus; both end with the context."""

@@ -128,8 +128,11 @@ class Faults(unittest.TestCase):
         return None
 
     def test_disk_fills(self):
-        # Guards against a full disk leaving a file that readers reject or a user left unaware.
+        # Guards against a full disk leaving a file that readers reject or a user left unaware,
+        # even with the window hidden: the desktop's notification service hears of it once.
         disk = self.enterContext(SmallDisk(self.desktop.root / "small"))
+        notifications = desktop.BusStandIn(self.desktop.root, "fake_notifications.py", self.desktop.bus)
+        self.addCleanup(notifications.close)
         tavrik = self.enterContext(self.desktop.program("disk_full"))
         tavrik.write_settings(outputfolder=str(disk.folder), filename="take", datetime="0",
                               existedfile="0")
@@ -144,6 +147,10 @@ class Faults(unittest.TestCase):
         with wave.open(str(take)) as w:
             self.assertLessEqual(size - w.getnframes() * w.getsampwidth() * w.getnchannels(), 80)
         self.report("disk full", 0.0, told)
+        notified = tavrik.wait_for("the desktop to be told", lambda: [
+            line for line in notifications.lines if line.startswith("notify Tavrik|Recording stopped|")], 10)
+        self.assertEqual(len(notified), 1, notifications.lines)
+        self.assertIn("are free on the disk", notified[0])
         tavrik.keys("ctrl+x")
         self.assertEqual(tavrik.wait_exit(), 0, tavrik.stderr())
 

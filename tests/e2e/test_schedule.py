@@ -1,55 +1,10 @@
 """A scheduled recording in the real program, by the real clock."""
 
 import datetime
-import os
-import select
-import subprocess
-import threading
 import unittest
-from pathlib import Path
 
 import desktop
 from desktop import MAIN_TITLE, seconds_in, tone_windows
-
-
-class FakeLogind:
-    """A private bus standing in for the system bus, with fake_logind.py on it; the lines it
-    prints are collected as they come. It runs on the system's Python, where Debian's
-    python3-dbus and python3-gi live."""
-
-    def __init__(self, folder):
-        self.lines = []
-        self._processes = []
-        self._log = open(folder / "fake-logind.log", "w")
-        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address"])
-        if not select.select([bus.stdout], [], [], 15)[0]:
-            raise AssertionError("the stand-in system bus did not start within 15 s")
-        self.address = bus.stdout.readline().strip()
-        logind = self._spawn(["/usr/bin/python3", "-B", str(Path(__file__).with_name("fake_logind.py")),
-                              self.address])
-        threading.Thread(target=self._collect, args=(logind.stdout,), daemon=True).start()
-        try:
-            desktop.wait_for("the fake logind", lambda: "ready" in self.lines, 15)
-        except AssertionError:
-            self.close()
-            raise
-
-    def _spawn(self, argv):
-        p = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                             stderr=self._log, text=True, preexec_fn=desktop._die_with_test)
-        self._processes.append(p)
-        return p
-
-    def _collect(self, stream):
-        for line in stream:
-            self.lines.append(line.strip())
-
-    def close(self):
-        for p in reversed(self._processes):
-            p.kill()
-            p.wait()
-            p.stdout.close()
-        self._log.close()
 
 
 class Schedule(unittest.TestCase):
@@ -60,7 +15,7 @@ class Schedule(unittest.TestCase):
     def test_entry_records_its_window(self):
         # Guards against a scheduled entry that does not start or stop by the clock in the real
         # program, records the wrong length, is not kept from sleep, or is not saved as done with its file.
-        logind = FakeLogind(self.desktop.root)
+        logind = desktop.BusStandIn(self.desktop.root, "fake_logind.py")
         self.addCleanup(logind.close)
         tavrik = self.enterContext(self.desktop.program("schedule"))
         tavrik.write_settings(outputfolder="", filename="sched", datetime="0", existedfile="0")

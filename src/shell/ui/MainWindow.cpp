@@ -63,13 +63,12 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_core, &ApplicationCore::notice, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::silenceFilled, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::fileChanged, m_fileStatus, &QLabel::setText);
-    connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
-        // The lists may already have replaced the vanished source: what Record would now take is said too.
-        const QString note = m_core->replacedSourceNote();
-        m_messageStatus->setText(note.isEmpty() ? reason : reason + QLatin1Char(' ') + note);
-        Dialogs::message(this, QMessageBox::Warning,
-                         note.isEmpty() ? reason : reason + QStringLiteral("\n\n") + note);
-    });
+    connect(m_core, &ApplicationCore::recordingInterrupted, this,
+            [this](const QString& reason, const QString& note) {
+                m_messageStatus->setText(note.isEmpty() ? reason : reason + QLatin1Char(' ') + note);
+                Dialogs::message(this, QMessageBox::Warning,
+                                 note.isEmpty() ? reason : reason + QStringLiteral("\n\n") + note);
+            });
     Scheduler& scheduler = m_core->scheduler();
     connect(&scheduler, &Scheduler::startRequested, this, &MainWindow::startRecording);
     connect(&scheduler, &Scheduler::stopRequested, this, [this] {
