@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using codec::OggCall;
 Q_DECLARE_METATYPE(OggCall)
 
 class TestFormats : public QObject {
@@ -46,7 +47,7 @@ private Q_SLOTS:
 
     void freshStartLeavesZeros() {
         // Guards against invented defaults in the model: a fresh start passes zeros on.
-        FormatState s;
+        codec::OutputFormats s;
         readFormatSettings(m_file, s);
         QCOMPARE(s.wavRate, 0);
         QCOMPARE(s.mp3Kbps, std::int16_t(0));
@@ -55,7 +56,7 @@ private Q_SLOTS:
 
     void strictConversionKeepsPreviousValue() {
         // Guards against a bad or overflowing text zeroing a value instead of keeping it.
-        FormatState s;
+        codec::OutputFormats s;
         s.wavRate = 22050;
         s.mp3Kbps = 64;
         s.rawChannels = 1;
@@ -84,7 +85,7 @@ private Q_SLOTS:
         QFETCH(int, quality);
         QFETCH(int, vbr);
         QFETCH(OggCall, call);
-        FormatState s;
+        codec::OutputFormats s;
         s.oggQualityEnabled = static_cast<std::int16_t>(quality);
         s.oggVbrEnabled = static_cast<std::int16_t>(vbr);
         s.oggKbps = 192;
