@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         formats.setRawFormat(1, args[2].toInt(), 1, 16);
     }
     AudioFileReader codec;
-    codec.setHeaderlessFormats(formats.headerlessFormats());
+    codec.setHeaderlessFormats(formats.formats().headerless());
     QElapsedTimer clock;
     clock.start();
     codec.open(args[1]);

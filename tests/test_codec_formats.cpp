@@ -458,7 +458,7 @@ void TestCodecFormats::chooserDialogPicksFormat() {
         if (dialog->isVisible())
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel")), Qt::LeftButton);
     });
-    const std::optional<codec::WavFormat> chosen = WavFormatDialog::choose(codec.wavFormat());
+    const std::optional<codec::WavFormat> chosen = WavFormatDialog::choose(codec.formats().wav());
     QCOMPARE(chosen.has_value(), description != QLatin1String("WAV PCM 22050 Hz 16-bit mono"));
     if (chosen)
         codec.setWavFormat(*chosen);

@@ -329,7 +329,7 @@ void TestDecoding::readsHeaderlessFiles() {
     else
         formats.setG726Format(rate, coding);
     AudioFileReader codec;
-    codec.setHeaderlessFormats(formats.headerlessFormats());
+    codec.setHeaderlessFormats(formats.formats().headerless());
     codec.open(file);
     QVERIFY2(codec.status() >= 0, qPrintable(codec.errorText()));
     QCOMPARE(codec.sampleRate(), rate);
@@ -416,7 +416,7 @@ void TestDecoding::failsCleanlyOnBrokenInput() {
     AudioFileWriter formats;
     formats.setRawFormat(1, 8000, 1, 16);
     AudioFileReader codec;
-    codec.setHeaderlessFormats(formats.headerlessFormats());
+    codec.setHeaderlessFormats(formats.formats().headerless());
     codec.open(file);
     if (!opens) {
         QVERIFY(codec.status() < 0);

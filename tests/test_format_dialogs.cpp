@@ -348,7 +348,7 @@ private Q_SLOTS:
         QFETCH(bool, lowpassed);
         Session s;
         QVERIFY(s.start(stored));
-        Mp3SettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->formatState(), s.core->writer());
+        Mp3SettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->writer());
         QSignalSpy applied(&dialog, &FormatDialog::formatApplied);
         operate(dialog, s, drive, confirm ? "Command1" : "Command2", expectStored);
         if (QTest::currentTestFailed())
@@ -361,10 +361,8 @@ private Q_SLOTS:
         // writer records what was confirmed.
         const int method = child<QComboBox>(dialog, "Combo1")->currentIndex();
         QVERIFY(s.restart());
-        Mp3SettingsDialog reopened(s.core->appFolder(), s.settings(), s.core->formatState(),
-                                   s.core->writer());
+        Mp3SettingsDialog reopened(s.core->appFolder(), s.settings(), s.core->writer());
         QCOMPARE(child<QComboBox>(reopened, "Combo1")->currentIndex(), confirm ? method : 0);
-        applyFormatState(s.core->formatState(), s.core->writer());
         const QString path = s.record(QStringLiteral("MP3"));
         QVERIFY(!path.isEmpty());
         const auto info = probe(path);
@@ -450,7 +448,7 @@ private Q_SLOTS:
         QFETCH(int, maximum);
         Session s;
         QVERIFY(s.start(stored));
-        OggSettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->formatState(), s.core->writer());
+        OggSettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->writer());
         QSignalSpy applied(&dialog, &FormatDialog::formatApplied);
         operate(dialog, s, drive, confirm ? "cmdOK" : "cmdCancel", expectStored);
         if (QTest::currentTestFailed())
@@ -459,7 +457,6 @@ private Q_SLOTS:
         if (confirm)
             QCOMPARE(applied.at(0).at(0).toString(), description);
 
-        applyFormatState(s.core->formatState(), s.core->writer());
         const QString path = s.record(QStringLiteral("OGG"));
         QVERIFY(!path.isEmpty());
         const VorbisRates header = vorbisRates(path);
@@ -569,7 +566,7 @@ private Q_SLOTS:
         QFETCH(QString, encoding);
         Session s;
         QVERIFY(s.start(stored));
-        WavSettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->formatState(), s.core->writer());
+        WavSettingsDialog dialog(s.core->appFolder(), s.settings(), s.core->writer());
         QSignalSpy applied(&dialog, &FormatDialog::formatApplied);
         const QByteArray name = button.toLatin1();
         operate(dialog, s, drive, button.isEmpty() ? nullptr : name.constData(), expectStored);
@@ -583,7 +580,6 @@ private Q_SLOTS:
 
         // A restart, then what the settings window does when it opens: the choice holds.
         QVERIFY(s.restart());
-        applyFormatState(s.core->formatState(), s.core->writer());
         const QString path = s.record(QStringLiteral("WAV"));
         QVERIFY(!path.isEmpty());
         const testsupport::AudioInfo info = testsupport::soxInfo(path);
@@ -677,8 +673,7 @@ private Q_SLOTS:
         QFETCH(int, rate);
         Session s;
         QVERIFY(s.start(stored));
-        HeaderlessSettingsDialog dialog(format, s.core->appFolder(), s.settings(), s.core->formatState(),
-                                        s.core->writer());
+        HeaderlessSettingsDialog dialog(format, s.core->appFolder(), s.settings(), s.core->writer());
         QSignalSpy applied(&dialog, &FormatDialog::formatApplied);
         operate(dialog, s, drive, confirm ? "cmdOK" : "cmdCancel", expectStored);
         if (QTest::currentTestFailed())
@@ -687,7 +682,6 @@ private Q_SLOTS:
         if (confirm)
             QCOMPARE(applied.at(0).at(0).toString(), description);
 
-        applyFormatState(s.core->formatState(), s.core->writer());
         const QString path = s.record(extension);
         QVERIFY(!path.isEmpty());
         QVERIFY(std::abs(tonePeak(path, soxArgs, ffmpegArgs, rate) - 1000) < 20);
@@ -721,7 +715,6 @@ private Q_SLOTS:
         QFETCH(QString, format);
         Session s;
         QVERIFY(s.start(values));
-        FormatState& state = s.core->formatState();
         AudioFileWriter& writer = s.core->writer();
         QStringList descriptions;
         const auto confirm = [&](FormatDialog& d, const char* ok, const std::function<void()>& shown) {
@@ -731,7 +724,7 @@ private Q_SLOTS:
             click(d, ok);
         };
         {
-            Mp3SettingsDialog d(s.core->appFolder(), s.settings(), state, writer);
+            Mp3SettingsDialog d(s.core->appFolder(), s.settings(), writer);
             confirm(d, "Command1", [&] {
                 QCOMPARE(child<QLabel>(d, "Label1")->text(), QStringLiteral("Current bitrate: 128 kbit"));
                 QCOMPARE(child<QComboBox>(d, "Combo5")->currentText(), QStringLiteral("44100"));
@@ -739,16 +732,16 @@ private Q_SLOTS:
             });
         }
         {
-            WavSettingsDialog d(s.core->appFolder(), s.settings(), state, writer);
+            WavSettingsDialog d(s.core->appFolder(), s.settings(), writer);
             confirm(d, "Command1", [&] { QVERIFY(checked(d, "F7") && checked(d, "P2")); });
         }
         {
             HeaderlessSettingsDialog d(HeaderlessSettingsDialog::Format::Vox, s.core->appFolder(),
-                                       s.settings(), state, writer);
+                                       s.settings(), writer);
             confirm(d, "cmdOK", [&] { QVERIFY(checked(d, "F7")); });
         }
         {
-            OggSettingsDialog d(s.core->appFolder(), s.settings(), state, writer);
+            OggSettingsDialog d(s.core->appFolder(), s.settings(), writer);
             confirm(d, "cmdOK", [&] {
                 QCOMPARE(child<QLabel>(d, "lblBitrate")->text(),
                          QStringLiteral("Current nominal Bitrate: 128 kbit"));
@@ -759,12 +752,12 @@ private Q_SLOTS:
         }
         {
             HeaderlessSettingsDialog d(HeaderlessSettingsDialog::Format::Raw, s.core->appFolder(),
-                                       s.settings(), state, writer);
+                                       s.settings(), writer);
             confirm(d, "cmdOK", [&] { QVERIFY(checked(d, "F7") && checked(d, "P2") && checked(d, "C1")); });
         }
         {
             HeaderlessSettingsDialog d(HeaderlessSettingsDialog::Format::G726, s.core->appFolder(),
-                                       s.settings(), state, writer);
+                                       s.settings(), writer);
             confirm(d, "cmdOK", [&] { QVERIFY(checked(d, "F7") && checked(d, "Option1_2")); });
         }
         QCOMPARE(descriptions, QStringList({QStringLiteral("MP3 44100 Hz 128 kbit/s stereo"),
@@ -777,7 +770,6 @@ private Q_SLOTS:
         QCOMPARE(readSetting(s.settings(), QStringLiteral("ogg"), QStringLiteral("oggBitrate")),
                  QStringLiteral("128"));
 
-        applyFormatState(state, writer);
         const QString path = s.record(format);
         QVERIFY(!path.isEmpty());
         const QStringList raw = entries({"-t", "raw", "-r", "44100", "-c", "2", "-e", "signed", "-b", "16"});

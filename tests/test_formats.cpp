@@ -7,8 +7,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
+using codec::OggCall;
 Q_DECLARE_METATYPE(OggCall)
+Q_DECLARE_METATYPE(codec::FileType)
+Q_DECLARE_METATYPE(std::function<void(codec::OutputFormats&)>)
 
 class TestFormats : public QObject {
     Q_OBJECT
@@ -46,7 +50,7 @@ private Q_SLOTS:
 
     void freshStartLeavesZeros() {
         // Guards against invented defaults in the model: a fresh start passes zeros on.
-        FormatState s;
+        codec::OutputFormats s;
         readFormatSettings(m_file, s);
         QCOMPARE(s.wavRate, 0);
         QCOMPARE(s.mp3Kbps, std::int16_t(0));
@@ -55,7 +59,7 @@ private Q_SLOTS:
 
     void strictConversionKeepsPreviousValue() {
         // Guards against a bad or overflowing text zeroing a value instead of keeping it.
-        FormatState s;
+        codec::OutputFormats s;
         s.wavRate = 22050;
         s.mp3Kbps = 64;
         s.rawChannels = 1;
@@ -84,7 +88,7 @@ private Q_SLOTS:
         QFETCH(int, quality);
         QFETCH(int, vbr);
         QFETCH(OggCall, call);
-        FormatState s;
+        codec::OutputFormats s;
         s.oggQualityEnabled = static_cast<std::int16_t>(quality);
         s.oggVbrEnabled = static_cast<std::int16_t>(vbr);
         s.oggKbps = 192;
@@ -92,6 +96,66 @@ private Q_SLOTS:
         s.oggMaxKbps = 256;
         s.oggQuality = 450;
         QVERIFY(oggCallFor(s) == call);
+    }
+
+    void storedValuesGiveWrittenFormat_data() {
+        using codec::FileType;
+        using Edit = std::function<void(codec::OutputFormats&)>;
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<FileType>("type");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<double>("bytesPerSecond");
+        const Edit none = [](codec::OutputFormats&) {};
+        QTest::newRow("wav zeros") << none << FileType::Wav << "WAV PCM 44100 Hz 16-bit stereo" << 176400.0;
+        QTest::newRow("wav adpcm as stored") << Edit([](auto& f) {
+            f.wavCodec = static_cast<std::int16_t>(codec::WavCodec::ImaAdpcm);
+            f.wavRate = 11025;
+            f.wavChannels = 1;
+        }) << FileType::Wav << "WAV IMA ADPCM 11025 Hz mono"
+                                             << 11025.0 * 256 / 505;
+        QTest::newRow("gsm refused, not replaced") << Edit([](auto& f) {
+            f.wavCodec = static_cast<std::int16_t>(codec::WavCodec::Gsm610);
+            f.wavRate = 16000;
+            f.wavChannels = 1;
+        }) << FileType::Wav << "" << 0.0;
+        QTest::newRow("mp3 zeros") << none << FileType::Mp3 << "MP3 44100 Hz 128 kbit/s stereo" << 16000.0;
+        QTest::newRow("mp3 rate from options") << Edit([](auto& f) {
+            f.mp3Rate = 48000;
+            f.mp3Options.setSampleRate(22050);
+        }) << FileType::Mp3 << "MP3 22050 Hz 128 kbit/s stereo"
+                                               << 16000.0;
+        QTest::newRow("ogg quality mode") << Edit([](auto& f) {
+            f.oggQualityEnabled = 1;
+            f.oggQuality = 300;
+        }) << FileType::Ogg << "Ogg Vorbis 44100 Hz stereo, quality 3.00"
+                                          << 14000.0;
+        QTest::newRow("ogg vbr limits") << Edit([](auto& f) {
+            f.oggVbrEnabled = 1;
+            f.oggKbps = 320;
+            f.oggMinKbps = 112;
+            f.oggMaxKbps = 192;
+        }) << FileType::Ogg << "Ogg Vorbis 44100 Hz stereo, 192 kbit/s (112-192 kbit/s VBR)"
+                                        << 24000.0;
+        QTest::newRow("raw unknown coding") << Edit([](auto& f) { f.rawCoding = 9; }) << FileType::Raw
+                                            << "RAW PCM 44100 Hz 16-bit stereo" << 176400.0;
+        QTest::newRow("g726 unknown width") << Edit([](auto& f) {
+            f.g726Rate = 8000;
+            f.g726BitsPerSample = 7;
+        }) << FileType::G726 << "G.726 8000 Hz 4 bits"
+                                            << 4000.0;
+        QTest::newRow("vox out of range")
+            << Edit([](auto& f) { f.voxRate = 96000; }) << FileType::Vox << "VOX 44100 Hz mono" << 22050.0;
+    }
+    void storedValuesGiveWrittenFormat() {
+        // Fault: a stored 0 or out-of-range value reaching a file, or shown unlike what is written.
+        QFETCH(std::function<void(codec::OutputFormats&)>, edit);
+        QFETCH(codec::FileType, type);
+        QFETCH(QString, description);
+        QFETCH(double, bytesPerSecond);
+        codec::OutputFormats formats;
+        edit(formats);
+        QCOMPARE(formats.description(type), description);
+        QCOMPARE(formats.bytesPerSecond(type), bytesPerSecond);
     }
 
     void signalSettings_data() {

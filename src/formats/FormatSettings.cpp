@@ -1,7 +1,6 @@
 #include "formats/FormatSettings.h"
 
 #include "base/SettingsFile.h"
-#include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/WavCodecs.h"
 
 #include <QRegularExpression>
@@ -84,19 +83,17 @@ void storeMp3Options(const QString& settingsFile, const Mp3Options& options) {
     storeMp3Keys(settingsFile, kMp3Flags, options);
 }
 
-void storeWavFormat(const QString& settingsFile, const codec::WavFormat& format, FormatState& state) {
-    state.wavRate = format.rate;
-    state.wavChannels = static_cast<std::int16_t>(format.channels);
-    state.wavCodec = static_cast<std::int16_t>(format.codec);
-    state.wavBits = static_cast<std::int16_t>(format.bits);
+void storeWavFormat(const QString& settingsFile, const codec::WavFormat& format,
+                    codec::OutputFormats& formats) {
+    formats.setWav(format);
     const QString wav = QStringLiteral("wav");
-    writeSetting(settingsFile, wav, QStringLiteral("Freq"), QString::number(state.wavRate));
-    writeSetting(settingsFile, wav, QStringLiteral("Channel"), QString::number(state.wavChannels));
-    writeSetting(settingsFile, wav, QStringLiteral("Codec"), QString::number(state.wavCodec));
-    writeSetting(settingsFile, wav, QStringLiteral("Bits"), QString::number(state.wavBits));
+    writeSetting(settingsFile, wav, QStringLiteral("Freq"), QString::number(formats.wavRate));
+    writeSetting(settingsFile, wav, QStringLiteral("Channel"), QString::number(formats.wavChannels));
+    writeSetting(settingsFile, wav, QStringLiteral("Codec"), QString::number(formats.wavCodec));
+    writeSetting(settingsFile, wav, QStringLiteral("Bits"), QString::number(formats.wavBits));
 }
 
-void readFormatSettings(const QString& f, FormatState& s) {
+void readFormatSettings(const QString& f, codec::OutputFormats& s) {
     readSettingInto(f, "mp3", "MP3Frequency", s.mp3Rate);
     readSettingInto(f, "mp3", "MP3Bitrate", s.mp3Kbps);
     readSettingInto(f, "mp3", "MP3Channels", s.mp3Channels);
@@ -123,58 +120,10 @@ void readFormatSettings(const QString& f, FormatState& s) {
     readSettingInto(f, "g726", "gbit", s.g726BitsPerSample);
 }
 
-OggCall oggCallFor(const FormatState& s) {
-    if (s.oggQualityEnabled == 1)
-        return {44100, 2, 128, 0, 0, s.oggQuality};
-    if (s.oggVbrEnabled == 1)
-        return {44100, 2, s.oggKbps, s.oggMinKbps, s.oggMaxKbps, -1};
-    return {44100, 2, s.oggKbps, 0, 0, -1};
-}
-
-void applyFormat(codec::FileType type, const FormatState& s, AudioFileWriter& writer) {
-    switch (type) {
-    case codec::FileType::Mp3:
-        writer.setMp3Format(s.mp3Rate, s.mp3Kbps, s.mp3Channels);
-        break;
-    case codec::FileType::Wav:
-        if (s.wavCodec == static_cast<int>(codec::WavCodec::Pcm))
-            writer.setWavFormat(s.wavRate, s.wavChannels, s.wavBits);
-        else
-            writer.setWavFormat(codec::makeWavFormat(static_cast<codec::WavCodec>(s.wavCodec), s.wavRate,
-                                                     s.wavChannels, s.wavBits));
-        break;
-    case codec::FileType::Vox:
-        writer.setVoxFormat(s.voxRate);
-        break;
-    case codec::FileType::Ogg: {
-        const OggCall ogg = oggCallFor(s);
-        writer.setOggFormat(ogg.sampleRate, ogg.channels, ogg.nominalKbps, ogg.minKbps, ogg.maxKbps,
-                            ogg.quality);
-        break;
-    }
-    case codec::FileType::Raw:
-        writer.setRawFormat(s.rawCoding, s.rawRate, s.rawChannels, 16);
-        break;
-    case codec::FileType::G726:
-        writer.setG726Format(s.g726Rate, s.g726BitsPerSample);
-        break;
-    case codec::FileType::Wma:
-        break;
-    }
-}
-
-void applyFormatState(const FormatState& s, AudioFileWriter& writer) {
-    using codec::FileType;
-    for (FileType type :
-         {FileType::Mp3, FileType::Wav, FileType::Vox, FileType::Ogg, FileType::Raw, FileType::G726})
-        applyFormat(type, s, writer);
-}
-
-int loadFormatSettings(const QString& settingsFile, FormatState& state, AudioFileWriter& codec) {
+int loadFormatSettings(const QString& settingsFile, codec::OutputFormats& formats) {
     const int format =
         outputFormatFrom(readSetting(settingsFile, QStringLiteral("set"), QStringLiteral("outputformat")));
-    readFormatSettings(settingsFile, state);
-    applyFormatState(state, codec);
-    codec.setMp3Options(readMp3Options(settingsFile));
+    readFormatSettings(settingsFile, formats);
+    formats.mp3Options = readMp3Options(settingsFile);
     return format;
 }

@@ -106,7 +106,8 @@ std::optional<JournalEntry> parse(const QByteArray& bytes, QString& problem) {
 
 JournalEntry journalEntryFor(const QString& path, const QDateTime& start, const AudioFileWriter& file) {
     const codec::FileType type = codec::fileTypeFor(path).value_or(codec::FileType::Wav);
-    return {path, codec::recordedFormat(type, file.sampleRate(), file.channels(), file.headerlessFormats()),
+    return {path,
+            codec::recordedFormat(type, file.sampleRate(), file.channels(), file.formats().headerless()),
             start, fileIdentity(path)};
 }
 

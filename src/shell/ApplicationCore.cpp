@@ -10,6 +10,7 @@
 #include "engine/playback/FilePlayback.h"
 #include "engine/pulse/AudioPlayer.h"
 #include "engine/pulse/AudioRecorder.h"
+#include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingRecovery.h"
@@ -91,7 +92,9 @@ bool ApplicationCore::load() {
         m_recordings->appendRecording(r.path, r.duration, r.start);
     for (const QString& text : recovery.notices)
         queueNotice(text);
-    m_outputFormat = loadFormatSettings(m_settingsFile, m_formatState, *m_writer);
+    codec::OutputFormats formats;
+    m_outputFormat = loadFormatSettings(m_settingsFile, formats);
+    m_writer->setFormats(formats);
     formatsChanged();
     applySignalSettings(m_settingsFile, m_recorder->signalChain());
     m_loaded = true;
@@ -118,7 +121,7 @@ void ApplicationCore::queueNotice(const QString& text) {
 }
 
 void ApplicationCore::formatsChanged() {
-    m_reader->setHeaderlessFormats(m_writer->headerlessFormats());
+    m_reader->setHeaderlessFormats(m_writer->formats().headerless());
 }
 
 DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {

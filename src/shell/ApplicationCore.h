@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/dsp/SampleBlock.h"
-#include "formats/FormatSettings.h"
 #include "record/DeviceSelection.h"
 #include "record/RecordingSession.h"
 
@@ -69,8 +68,6 @@ public:
     const QString& scheduleFile() const { return m_scheduleFile; }
     AudioFileWriter& writer() { return *m_writer; }
     AudioRecorder& recorder() { return *m_recorder; }
-    // The formats' parameters as the settings and the confirmed format dialogs left them.
-    FormatState& formatState() { return m_formatState; }
     // What Record will record in place of the chosen source that vanished; empty while the
     // chosen one is there.
     QString replacedSourceNote() const;
@@ -101,7 +98,6 @@ private:
     QString m_appFolder;
     QString m_settingsFile;
     QString m_scheduleFile;
-    FormatState m_formatState;
     DeviceSelection::DeviceList m_devices;
     int m_outputFormat = 0;
     bool m_loaded = false;

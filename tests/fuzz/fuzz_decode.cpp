@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     formats.setVoxFormat(variant % 2 ? 8000 : 6000);
     formats.setG726Format(8000, 2 + variant % 4);
     AudioFileReader codec;
-    codec.setHeaderlessFormats(formats.headerlessFormats());
+    codec.setHeaderlessFormats(formats.formats().headerless());
     codec.open(path);
     if (codec.status() >= 0) {
         check(codec.sampleRate() > 0 && codec.length() >= 0, "bad format after a successful open");

@@ -26,6 +26,7 @@
 #include <QTime>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <cstdint>
 
 namespace {
 
@@ -34,7 +35,7 @@ template <typename W> W* named(W* w, const char* name) {
     return w;
 }
 
-constexpr int kMp3Kbps = 128;
+constexpr std::int16_t kMp3Kbps = 128;
 constexpr int kFirstWmaProfile = 24;
 
 QStringList localFiles(const QMimeData* data) {
@@ -57,13 +58,15 @@ ConverterDialog::ConverterDialog(const QString& appFolder, const codec::Headerle
     buildLayout();
     applySkin(appFolder, this);
 
-    m_formats.setOggFormat(44100, 2, 128, 0, 0, -1);
-    m_oggDescription->setText(m_formats.formatDescription());
-    m_formats.setMp3Format(44100, kMp3Kbps, 2);
-    m_mp3Description->setText(m_formats.formatDescription());
+    m_formats.oggKbps = 128;
+    m_oggDescription->setText(m_formats.description(codec::FileType::Ogg));
+    m_formats.mp3Rate = 44100;
+    m_formats.mp3Kbps = kMp3Kbps;
+    m_formats.mp3Channels = 2;
+    m_mp3Description->setText(m_formats.description(codec::FileType::Mp3));
     // The profile every conversion uses is the up-down's, so that is the one described.
-    m_formats.setWmaProfile(kFirstWmaProfile);
-    m_wmaDescription->setText(m_formats.formatDescription());
+    m_formats.wmaProfile = kFirstWmaProfile;
+    m_wmaDescription->setText(m_formats.description(codec::FileType::Wma));
 }
 
 ConverterDialog::~ConverterDialog() {
@@ -176,8 +179,8 @@ void ConverterDialog::dropEvent(QDropEvent* event) {
 }
 
 void ConverterDialog::wmaProfileChanged(int profile) {
-    m_formats.setWmaProfile(profile);
-    m_wmaDescription->setText(m_formats.formatDescription());
+    m_formats.wmaProfile = profile;
+    m_wmaDescription->setText(m_formats.description(codec::FileType::Wma));
     addLog(QStringLiteral("Set WMA Format parameters "), ConversionRun::kSettingsIcon);
 }
 

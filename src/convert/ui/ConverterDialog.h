@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/codec/AudioFileWriter.h"
+#include "engine/codec/OutputFormats.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -47,7 +47,8 @@ private:
     void addLog(const QString& text, int icon);
     void stopAndWait();
 
-    AudioFileWriter m_formats;
+    // What the conversions write, for the descriptions shown.
+    codec::OutputFormats m_formats;
     codec::HeaderlessFormats m_headerless;
     QLineEdit* m_inputEdit = nullptr;
     QCheckBox* m_mp3Check = nullptr;

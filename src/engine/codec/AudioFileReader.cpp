@@ -68,7 +68,7 @@ void AudioFileReader::open(const QString& path) {
     d->status = kOk;
     d->errorText.clear();
     const std::optional<FileType> type = fileTypeFor(path);
-    const bool headerless = type == FileType::Vox || type == FileType::Raw || type == FileType::G726;
+    const bool headerless = type && !hasHeader(*type);
     QString error;
     QString device;
     int track = 0;

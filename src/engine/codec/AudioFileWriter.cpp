@@ -12,47 +12,26 @@
 #include "engine/codec/WmaProfiles.h"
 
 #include <QFileInfo>
-#include <algorithm>
-#include <array>
+#include <cstdint>
+#include <limits>
 #include <optional>
 
 using namespace codec;
 
 namespace {
 
-int rateOrDefault(int rate) {
-    return rate >= 6000 && rate <= 48000 ? rate : kDefaultRate;
-}
-
-int channelsOrDefault(int channels) {
-    return channels == 1 || channels == 2 ? channels : kDefaultChannels;
-}
-
-int pcmBitsOrDefault(int bits) {
-    return bits == 8 || bits == 16 ? bits : kDefaultBits;
-}
-
-int mpegRateOrDefault(int rate) {
-    constexpr std::array kRates{8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
-    return std::ranges::find(kRates, rate) != kRates.end() ? rate : kDefaultRate;
-}
-
-int mpegKbpsOrDefault(int kbps) {
-    constexpr std::array kRates{8,  16,  24,  32,  40,  48,  56,  64,  80,
-                                96, 112, 128, 144, 160, 192, 224, 256, 320};
-    return std::ranges::find(kRates, kbps) != kRates.end() ? kbps : 128;
+// A stored field takes what fits its width; anything else reads as 0, which the formats replace.
+std::int16_t narrow(int value) {
+    return value >= std::numeric_limits<std::int16_t>::min() &&
+                   value <= std::numeric_limits<std::int16_t>::max()
+               ? static_cast<std::int16_t>(value)
+               : std::int16_t{0};
 }
 
 } // namespace
 
 struct AudioFileWriter::Impl {
-    WavFormat wav;
-    Mp3Format mp3;
-    VoxFormat vox;
-    RawFormat raw;
-    G726Format g726;
-    OggFormat ogg;
-    WmaFormat wma = *wmaProfile(24);
+    OutputFormats formats;
     FileType lastSet = FileType::Wav;
     AudioTags tags;
 
@@ -91,46 +70,6 @@ struct AudioFileWriter::Impl {
             fail(kWriteFailed, QStringLiteral("Cannot write the file: %1.").arg(error.reason) + kept);
         }
     }
-
-    QString describe(FileType type) const {
-        switch (type) {
-        case FileType::Wav:
-            return wav.describe();
-        case FileType::Mp3:
-            return mp3.describe();
-        case FileType::Vox:
-            return vox.describe();
-        case FileType::Raw:
-            return raw.describe();
-        case FileType::G726:
-            return g726.describe();
-        case FileType::Ogg:
-            return ogg.describe();
-        case FileType::Wma:
-            return wma.describe();
-        }
-        return {};
-    }
-
-    std::pair<int, int> rateAndChannels(FileType type) const {
-        switch (type) {
-        case FileType::Wav:
-            return {wav.rate, wav.channels};
-        case FileType::Mp3:
-            return {mp3.rate, mp3.channels};
-        case FileType::Vox:
-            return {vox.rate, 1};
-        case FileType::Raw:
-            return {raw.rate, raw.channels};
-        case FileType::G726:
-            return {g726.rate, 1};
-        case FileType::Ogg:
-            return {ogg.rate, ogg.channels};
-        case FileType::Wma:
-            return {wma.rate, wma.channels};
-        }
-        return {kDefaultRate, kDefaultChannels};
-    }
 };
 
 AudioFileWriter::AudioFileWriter()
@@ -138,108 +77,103 @@ AudioFileWriter::AudioFileWriter()
 
 AudioFileWriter::~AudioFileWriter() = default;
 
+void AudioFileWriter::setFormats(const OutputFormats& formats) {
+    d->formats = formats;
+}
+
+const OutputFormats& AudioFileWriter::formats() const {
+    return d->formats;
+}
+
 void AudioFileWriter::setWavFormat(int sampleRate, int channels, int bits) {
-    d->wav = makeWavFormat(WavCodec::Pcm, rateOrDefault(sampleRate), channelsOrDefault(channels),
-                           pcmBitsOrDefault(bits));
+    d->formats.setWav(WavFormat{sampleRate, channels, bits, WavCodec::Pcm, {}});
     d->lastSet = FileType::Wav;
 }
 
 void AudioFileWriter::setWavFormat(const WavFormat& format) {
-    d->wav = makeWavFormat(format.codec, format.rate, format.channels, format.bits);
+    d->formats.setWav(makeWavFormat(format.codec, format.rate, format.channels, format.bits));
     d->lastSet = FileType::Wav;
 }
 
-const WavFormat& AudioFileWriter::wavFormat() const {
-    return d->wav;
-}
-
 void AudioFileWriter::setWavAdpcm(int sampleRate, int channels) {
-    d->wav = makeWavFormat(WavCodec::ImaAdpcm, sampleRate, channels);
+    d->formats.setWav(makeWavFormat(WavCodec::ImaAdpcm, sampleRate, channels));
     d->lastSet = FileType::Wav;
 }
 
 void AudioFileWriter::setWavGsm(int sampleRate) {
-    d->wav = makeWavFormat(WavCodec::Gsm610, sampleRate, 1);
+    d->formats.setWav(makeWavFormat(WavCodec::Gsm610, sampleRate, 1));
     d->lastSet = FileType::Wav;
 }
 
 void AudioFileWriter::setWavTelephone() {
-    d->wav = makeWavFormat(kDspCodec, kDspRate, 1);
+    d->formats.setWav(makeWavFormat(kDspCodec, kDspRate, 1));
     d->lastSet = FileType::Wav;
 }
 
 void AudioFileWriter::setWavLikeFile(const QString& path) {
-    d->wav = wavFormatLike(path);
+    d->formats.setWav(wavFormatLike(path));
     d->lastSet = FileType::Wav;
 }
 
 void AudioFileWriter::setMp3Format(int sampleRate, int kbps, int channels) {
-    Mp3Format& mp3 = d->mp3;
-    mp3.rate = mpegRateOrDefault(sampleRate);
-    mp3.kbps = mpegKbpsOrDefault(kbps);
-    mp3.channels = channelsOrDefault(channels);
+    OutputFormats& f = d->formats;
+    f.mp3Rate = sampleRate;
+    f.mp3Kbps = narrow(kbps);
+    f.mp3Channels = narrow(channels);
+    f.mp3Options.setSampleRate(0);
+    f.mp3Options.setBitrate(0);
     d->lastSet = FileType::Mp3;
 }
 
 void AudioFileWriter::setMp3Options(const Mp3Options& options) {
-    Mp3Format& mp3 = d->mp3;
-    mp3.options = options;
-    if (options.sampleRate() > 0)
-        mp3.rate = mpegRateOrDefault(options.sampleRate());
-    if (options.bitrate() > 0)
-        mp3.kbps = mpegKbpsOrDefault(options.bitrate());
+    d->formats.mp3Options = options;
     d->lastSet = FileType::Mp3;
 }
 
 void AudioFileWriter::setWmaProfile(int profile) {
-    if (const std::optional<WmaFormat> format = wmaProfile(profile))
-        d->wma = *format;
+    if (wmaProfile(profile))
+        d->formats.wmaProfile = profile;
     d->lastSet = FileType::Wma;
 }
 
 void AudioFileWriter::setVoxFormat(int sampleRate) {
-    d->vox = {rateOrDefault(sampleRate)};
+    d->formats.voxRate = sampleRate;
     d->lastSet = FileType::Vox;
 }
 
 void AudioFileWriter::setRawFormat(int coding, int sampleRate, int channels, int bits) {
-    RawFormat& raw = d->raw;
-    raw.coding = coding >= RawFormat::Pcm16 && coding <= RawFormat::MuLaw ? coding : RawFormat::Pcm16;
-    raw.rate = rateOrDefault(sampleRate);
-    raw.channels = channelsOrDefault(channels);
-    // Companded samples are always 8 bits wide.
-    raw.bits = raw.coding == RawFormat::Pcm16 ? pcmBitsOrDefault(bits) : 8;
+    OutputFormats& f = d->formats;
+    f.rawCoding = narrow(coding);
+    f.rawRate = sampleRate;
+    f.rawChannels = narrow(channels);
+    f.rawBits = narrow(bits);
     d->lastSet = FileType::Raw;
 }
 
 void AudioFileWriter::setG726Format(int sampleRate, int bitsPerSample) {
-    d->g726 = {rateOrDefault(sampleRate), bitsPerSample >= 2 && bitsPerSample <= 5 ? bitsPerSample : 4};
+    d->formats.g726Rate = sampleRate;
+    d->formats.g726BitsPerSample = narrow(bitsPerSample);
     d->lastSet = FileType::G726;
 }
 
 void AudioFileWriter::setOggFormat(int sampleRate, int channels, int nominalKbps, int minKbps, int maxKbps,
                                    int quality) {
-    OggFormat& ogg = d->ogg;
-    ogg.rate = rateOrDefault(sampleRate);
-    ogg.channels = channelsOrDefault(channels);
-    ogg.quality = quality >= 0 && quality <= 1000 ? quality : -1;
-    ogg.nominalKbps = nominalKbps >= 32 && nominalKbps <= 500 ? nominalKbps : 128;
-    // Limits only make sense as a pair; the nominal rate is moved inside them, since the
-    // dialog sets it apart from a range the user chose on purpose.
-    const bool limits = minKbps >= 32 && minKbps <= maxKbps && maxKbps <= 500;
-    ogg.minKbps = limits ? minKbps : 0;
-    ogg.maxKbps = limits ? maxKbps : 0;
-    if (limits)
-        ogg.nominalKbps = std::clamp(ogg.nominalKbps, minKbps, maxKbps);
+    OutputFormats& f = d->formats;
+    f.oggRate = sampleRate;
+    f.oggChannels = narrow(channels);
+    f.oggKbps = narrow(nominalKbps);
+    f.oggMinKbps = narrow(minKbps);
+    f.oggMaxKbps = narrow(maxKbps);
+    // A quality out of range falls back to the bit rates, as if none were given.
+    const bool qualityMode = quality >= 0 && quality <= 1000;
+    f.oggQualityEnabled = qualityMode ? 1 : 0;
+    f.oggQuality = qualityMode ? narrow(quality) : std::int16_t{0};
+    f.oggVbrEnabled = 1;
     d->lastSet = FileType::Ogg;
 }
 
 QString AudioFileWriter::formatDescription() const {
-    return d->openFile ? d->openFile->description : d->describe(d->lastSet);
-}
-
-QString AudioFileWriter::formatDescription(FileType type) const {
-    return d->describe(type);
+    return d->openFile ? d->openFile->description : d->formats.description(d->lastSet);
 }
 
 void AudioFileWriter::create(const QString& path) {
@@ -254,32 +188,35 @@ void AudioFileWriter::create(const QString& path) {
                     .arg(QFileInfo(path).suffix()));
         return;
     }
+    const OutputFormats& f = d->formats;
     EncoderError error;
     switch (*type) {
-    case FileType::Wav:
-        if (!d->wav.refusal.isEmpty()) {
-            d->fail(kFormatUnavailable, QStringLiteral("Cannot create %1: %2").arg(path, d->wav.refusal));
+    case FileType::Wav: {
+        const WavFormat wav = f.wav();
+        if (!wav.refusal.isEmpty()) {
+            d->fail(kFormatUnavailable, QStringLiteral("Cannot create %1: %2").arg(path, wav.refusal));
             return;
         }
-        d->encoder = openWavEncoder(path, d->wav, error);
+        d->encoder = openWavEncoder(path, wav, error);
         break;
+    }
     case FileType::Mp3:
-        d->encoder = openMp3Encoder(path, d->mp3, d->tags, error);
+        d->encoder = openMp3Encoder(path, f.mp3(), d->tags, error);
         break;
     case FileType::Vox:
-        d->encoder = openVoxEncoder(path, d->vox, error);
+        d->encoder = openVoxEncoder(path, f.vox(), error);
         break;
     case FileType::Raw:
-        d->encoder = openRawEncoder(path, d->raw, error);
+        d->encoder = openRawEncoder(path, f.raw(), error);
         break;
     case FileType::G726:
-        d->encoder = openG726Encoder(path, d->g726, error);
+        d->encoder = openG726Encoder(path, f.g726(), error);
         break;
     case FileType::Ogg:
-        d->encoder = openOggEncoder(path, d->ogg, d->tags, error);
+        d->encoder = openOggEncoder(path, f.ogg(), d->tags, error);
         break;
     case FileType::Wma:
-        d->encoder = openWmaEncoder(path, d->wma, d->tags, error);
+        d->encoder = openWmaEncoder(path, f.wma(), d->tags, error);
         break;
     }
     if (!d->encoder) {
@@ -287,8 +224,8 @@ void AudioFileWriter::create(const QString& path) {
         return;
     }
     d->lastSet = *type;
-    const auto [rate, channels] = d->rateAndChannels(*type);
-    d->openFile = Impl::OpenFile{d->describe(*type), rate, channels};
+    const auto [rate, channels] = f.rateAndChannels(*type);
+    d->openFile = Impl::OpenFile{f.description(*type), rate, channels};
 }
 
 int AudioFileWriter::status() const {
@@ -296,11 +233,11 @@ int AudioFileWriter::status() const {
 }
 
 int AudioFileWriter::sampleRate() const {
-    return d->openFile ? d->openFile->rate : d->rateAndChannels(d->lastSet).first;
+    return d->openFile ? d->openFile->rate : d->formats.rateAndChannels(d->lastSet).first;
 }
 
 int AudioFileWriter::channels() const {
-    return d->openFile ? d->openFile->channels : d->rateAndChannels(d->lastSet).second;
+    return d->openFile ? d->openFile->channels : d->formats.rateAndChannels(d->lastSet).second;
 }
 
 void AudioFileWriter::write(const SampleBlock& block) {
@@ -347,28 +284,4 @@ void AudioFileWriter::setInputFormat(int sampleRate, int channels) {
 
 void AudioFileWriter::setTags(const AudioTags& tags) {
     d->tags = tags;
-}
-
-HeaderlessFormats AudioFileWriter::headerlessFormats() const {
-    return {d->vox, d->raw, d->g726};
-}
-
-double AudioFileWriter::bytesPerSecond(FileType type) const {
-    switch (type) {
-    case FileType::Wav:
-        return d->wav.refusal.isEmpty() ? d->wav.bytesPerSecond() : 0;
-    case FileType::Mp3:
-        return d->mp3.bytesPerSecond();
-    case FileType::Vox:
-        return d->vox.bytesPerSecond();
-    case FileType::Raw:
-        return d->raw.bytesPerSecond();
-    case FileType::G726:
-        return d->g726.bytesPerSecond();
-    case FileType::Ogg:
-        return d->ogg.bytesPerSecond();
-    case FileType::Wma:
-        return d->wma.bytesPerSecond();
-    }
-    return 0;
 }

@@ -3,13 +3,14 @@
 #include "engine/codec/AudioTags.h"
 #include "engine/codec/FileFormats.h"
 #include "engine/codec/Mp3Options.h"
+#include "engine/codec/OutputFormats.h"
 #include "engine/dsp/SampleBlock.h"
 
 #include <QString>
 #include <memory>
 
 // Encodes blocks into a file whose format is chosen by the extension of the path given to
-// create, with the parameters of that format set before. Values of 0 or out of range
+// create, with the parameters of that format held in formats(). Values of 0 or out of range
 // fall back to 44100 Hz, stereo, 16 bits. One file at a time: create closes the one before.
 class AudioFileWriter {
 public:
@@ -27,10 +28,15 @@ public:
         kDiskFull = -4,
     };
 
+    // The parameters of every format, for the next file created.
+    void setFormats(const codec::OutputFormats& formats);
+    const codec::OutputFormats& formats() const;
+
+    // Edits of one format's part of formats(); the format edited becomes the one that
+    // formatDescription() describes while no file is open.
     void setWavFormat(int sampleRate, int channels, int bits);
     // Any codec, rate and channels; refused as the calls below are.
     void setWavFormat(const codec::WavFormat& format);
-    const codec::WavFormat& wavFormat() const;
     // Compressed WAV codecs. Values they cannot take are refused, not replaced: the
     // description is then empty and create fails saying why.
     void setWavAdpcm(int sampleRate, int channels);
@@ -53,16 +59,10 @@ public:
     void setWmaProfile(int profile);
     // Descriptive tags for the MP3, Ogg Vorbis and WMA files created from now on; none at first.
     void setTags(const codec::AudioTags& tags);
-    // What a reader should assume of VOX, RAW and G726 files.
-    codec::HeaderlessFormats headerlessFormats() const;
 
-    // Bytes a second of sound takes in a file of `type` with the parameters set now.
-    double bytesPerSecond(codec::FileType type) const;
-    // Readable description of the format last set, or of the file open for writing;
+    // Readable description of the format last edited, or of the file open for writing;
     // empty when the combination cannot be written.
     QString formatDescription() const;
-    // The format a file of `type` would get now, whatever file is open.
-    QString formatDescription(codec::FileType type) const;
     // Opens `path` for writing; the encoder is chosen by its extension.
     void create(const QString& path);
     // 0 when fine; negative after a failed create or a failed write.

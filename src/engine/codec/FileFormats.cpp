@@ -181,4 +181,8 @@ std::optional<FileType> fileTypeFor(const QString& path) {
     return std::nullopt;
 }
 
+bool hasHeader(FileType type) {
+    return type != FileType::Vox && type != FileType::Raw && type != FileType::G726;
+}
+
 } // namespace codec

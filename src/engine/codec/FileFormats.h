@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-// Parameters of each writable format, as the codec's Set calls leave them. Values of 0
-// or out of range have already been replaced by the defaults: 44100 Hz, stereo, 16 bits.
+// Parameters of each writable format, as OutputFormats gives them. Values of 0 or out of
+// range have already been replaced by the defaults: 44100 Hz, stereo, 16 bits.
 namespace codec {
 
 constexpr int kDefaultRate = 44100;
@@ -100,6 +100,9 @@ struct WmaFormat {
 enum class FileType { Wav, Mp3, Vox, Raw, G726, Ogg, Wma };
 
 std::optional<FileType> fileTypeFor(const QString& path);
+
+// False for VOX, RAW and G726: their files hold nothing but the coded sound.
+bool hasHeader(FileType type);
 
 // VOX, RAW and G726 files carry no header: a reader takes them to hold what the writer
 // would write with these parameters.

@@ -11,17 +11,17 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-FormatDialog::FormatDialog(const QString& appFolder, const QString& settingsFile, FormatState& state,
-                           AudioFileWriter& writer, QWidget* parent)
+FormatDialog::FormatDialog(const QString& appFolder, const QString& settingsFile, AudioFileWriter& writer,
+                           QWidget* parent)
     : QDialog(parent)
     , m_appFolder(appFolder)
     , m_settingsFile(settingsFile)
-    , m_state(state)
-    , m_edited(state)
+    , m_edited(writer.formats())
     , m_writer(writer) {}
 
-void FormatDialog::announceApplied() {
-    Q_EMIT formatApplied(m_writer.formatDescription());
+void FormatDialog::applyEdited(codec::FileType type) {
+    m_writer.setFormats(m_edited);
+    Q_EMIT formatApplied(m_writer.formats().description(type));
 }
 
 void FormatDialog::store(const char* section, const char* key, int value) const {

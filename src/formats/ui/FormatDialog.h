@@ -13,8 +13,8 @@ class QButtonGroup;
 class QHBoxLayout;
 class QGroupBox;
 
-// What the format dialogs share: they edit a copy of one format's part of the state and
-// put it back, into settings.dat, the state and the writer, only when confirmed.
+// What the format dialogs share: they edit a copy of the writer's formats and hand it back,
+// with their part stored in settings.dat, only when confirmed.
 class FormatDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,10 +30,11 @@ Q_SIGNALS:
     void formatApplied(const QString& description);
 
 protected:
-    FormatDialog(const QString& appFolder, const QString& settingsFile, FormatState& state,
-                 AudioFileWriter& writer, QWidget* parent);
+    FormatDialog(const QString& appFolder, const QString& settingsFile, AudioFileWriter& writer,
+                 QWidget* parent);
 
-    void announceApplied();
+    // Hands m_edited to the writer and says what a file of `type` gets now.
+    void applyEdited(codec::FileType type);
     void store(const char* section, const char* key, int value) const;
     template <typename T> void readStored(const char* section, const char* key, T& field) const {
         readSettingInto(m_settingsFile, section, key, field);
@@ -48,8 +49,7 @@ protected:
 
     QString m_appFolder;
     QString m_settingsFile;
-    FormatState& m_state;
-    // What the controls show; goes back into m_state on OK only.
-    FormatState m_edited;
+    // What the controls show; goes to the writer on OK only.
+    codec::OutputFormats m_edited;
     AudioFileWriter& m_writer;
 };

@@ -49,13 +49,12 @@ QSpinBox* spinIn(QWidget* parent, const char* upDown, const char* field, SignalV
 } // namespace
 
 FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QString& settingsFile,
-                                           const QString& outputFolder, FormatState& formats,
-                                           AudioFileWriter& writer, AudioRecorder& recorder, QWidget* parent)
+                                           const QString& outputFolder, AudioFileWriter& writer,
+                                           AudioRecorder& recorder, QWidget* parent)
     : QDialog(parent)
     , m_appFolder(appFolder)
     , m_settingsFile(settingsFile)
     , m_outputFolder(outputFolder)
-    , m_formats(formats)
     , m_writer(writer)
     , m_recorder(recorder) {
     setObjectName(QStringLiteral("Form2"));
@@ -85,12 +84,9 @@ FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QStri
     applySkin(m_appFolder, this);
     if (m_recorder.sources().deviceCount() < 1)
         return;
-    // The formats shown are those the next recording will use: the confirmed state.
     for (FileType type :
-         {FileType::Mp3, FileType::Wav, FileType::Vox, FileType::Raw, FileType::G726, FileType::Ogg}) {
-        applyFormat(type, m_formats, m_writer);
+         {FileType::Mp3, FileType::Wav, FileType::Vox, FileType::Raw, FileType::G726, FileType::Ogg})
         showFormat(type);
-    }
     showSignalValues(readSignalValues(m_settingsFile, m_recorder.signalChain()));
 }
 
@@ -211,28 +207,29 @@ QString FormatSettingsDialog::sizeText(double bytesPerSecond, qint64 freeBytes) 
 
 void FormatSettingsDialog::showFormat(FileType type) {
     const FormatRow& row = m_rows.at(type);
-    const QString description = m_writer.formatDescription(type);
+    const codec::OutputFormats& formats = m_writer.formats();
+    const QString description = formats.description(type);
     row.description->setText(description);
     const QStorageInfo storage(m_outputFolder);
     const qint64 free = storage.isValid() && storage.isReady() ? storage.bytesAvailable() : -1;
-    row.size->setText(description.isEmpty() ? QString() : sizeText(m_writer.bytesPerSecond(type), free));
+    row.size->setText(description.isEmpty() ? QString() : sizeText(formats.bytesPerSecond(type), free));
 }
 
 void FormatSettingsDialog::openFormatDialog(FileType type) {
     std::unique_ptr<FormatDialog> dialog;
     const auto headerless = [&](HeaderlessSettingsDialog::Format format) {
-        return std::make_unique<HeaderlessSettingsDialog>(format, m_appFolder, m_settingsFile, m_formats,
-                                                          m_writer, this);
+        return std::make_unique<HeaderlessSettingsDialog>(format, m_appFolder, m_settingsFile, m_writer,
+                                                          this);
     };
     switch (type) {
     case FileType::Wav:
-        dialog = std::make_unique<WavSettingsDialog>(m_appFolder, m_settingsFile, m_formats, m_writer, this);
+        dialog = std::make_unique<WavSettingsDialog>(m_appFolder, m_settingsFile, m_writer, this);
         break;
     case FileType::Mp3:
-        dialog = std::make_unique<Mp3SettingsDialog>(m_appFolder, m_settingsFile, m_formats, m_writer, this);
+        dialog = std::make_unique<Mp3SettingsDialog>(m_appFolder, m_settingsFile, m_writer, this);
         break;
     case FileType::Ogg:
-        dialog = std::make_unique<OggSettingsDialog>(m_appFolder, m_settingsFile, m_formats, m_writer, this);
+        dialog = std::make_unique<OggSettingsDialog>(m_appFolder, m_settingsFile, m_writer, this);
         break;
     case FileType::Vox:
         dialog = headerless(HeaderlessSettingsDialog::Format::Vox);

@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTabWidget;
-struct FormatState;
 struct SignalValues;
 
 // The settings window: the input lines of the recording device ("Mixer" tab), the six
@@ -23,8 +22,7 @@ class FormatSettingsDialog : public QDialog {
     Q_OBJECT
 public:
     FormatSettingsDialog(const QString& appFolder, const QString& settingsFile, const QString& outputFolder,
-                         FormatState& formats, AudioFileWriter& writer, AudioRecorder& recorder,
-                         QWidget* parent = nullptr);
+                         AudioFileWriter& writer, AudioRecorder& recorder, QWidget* parent = nullptr);
 
     // Brings the "Mixer" tab forward; the dialog opens on the formats.
     void showMixer();
@@ -49,7 +47,6 @@ private:
     QString m_appFolder;
     QString m_settingsFile;
     QString m_outputFolder;
-    FormatState& m_formats;
     AudioFileWriter& m_writer;
     AudioRecorder& m_recorder;
     QTabWidget* m_tabs = nullptr;

@@ -1,7 +1,6 @@
 #include "formats/ui/HeaderlessSettingsDialog.h"
 
 #include "base/ui/Skin.h"
-#include "engine/codec/AudioFileWriter.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -12,7 +11,8 @@
 namespace {
 
 using Choice = FormatDialog::Choice;
-using StateField = std::variant<std::int32_t FormatState::*, std::int16_t FormatState::*>;
+using codec::OutputFormats;
+using StateField = std::variant<std::int32_t OutputFormats::*, std::int16_t OutputFormats::*>;
 
 constexpr Choice kRates[] = {
     {"F1", "8000", 8000},    {"F2", "16000", 16000},  {"F3", "24000", 24000}, {"F4", "32000", 32000},
@@ -27,11 +27,11 @@ constexpr Choice kG726Bits[] = {{"Option1_0", "2 bit ", 2},
                                 {"Option1_2", "4 bit ", 4},
                                 {"Option1_3", "5 bit", 5}};
 
-int valueOf(const FormatState& state, StateField field) {
+int valueOf(const OutputFormats& state, StateField field) {
     return std::visit([&](auto member) { return static_cast<int>(state.*member); }, field);
 }
 
-void setValue(FormatState& state, StateField field, int value) {
+void setValue(OutputFormats& state, StateField field, int value) {
     std::visit(
         [&](auto member) {
             using T = std::remove_reference_t<decltype(state.*member)>;
@@ -56,7 +56,7 @@ struct HeaderlessSettingsDialog::Layout {
     const char* title;
     const char* section;
     std::vector<Group> groups;
-    void (*apply)(const FormatState&, AudioFileWriter&);
+    codec::FileType type;
 };
 
 const HeaderlessSettingsDialog::Layout& HeaderlessSettingsDialog::layoutOf(Format format) {
@@ -64,24 +64,21 @@ const HeaderlessSettingsDialog::Layout& HeaderlessSettingsDialog::layoutOf(Forma
         "frmVOX",
         "Set VOX Format",
         "vox",
-        {{"Frequency (Hz)", "voxFreq", &FormatState::voxRate, std::span(kRates).first(8), 44100}},
-        [](const FormatState& s, AudioFileWriter& w) { w.setVoxFormat(s.voxRate); }};
-    static const Layout g726{
-        "frmG726",
-        "Set CCUIT G.726 Format",
-        "g726",
-        {{"Frequency (Hz)", "gFreq", &FormatState::g726Rate, kRates, 44100},
-         {"ADPCM Bit", "gbit", &FormatState::g726BitsPerSample, kG726Bits, 4}},
-        [](const FormatState& s, AudioFileWriter& w) { w.setG726Format(s.g726Rate, s.g726BitsPerSample); }};
+        {{"Frequency (Hz)", "voxFreq", &OutputFormats::voxRate, std::span(kRates).first(8), 44100}},
+        codec::FileType::Vox};
+    static const Layout g726{"frmG726",
+                             "Set CCUIT G.726 Format",
+                             "g726",
+                             {{"Frequency (Hz)", "gFreq", &OutputFormats::g726Rate, kRates, 44100},
+                              {"ADPCM Bit", "gbit", &OutputFormats::g726BitsPerSample, kG726Bits, 4}},
+                             codec::FileType::G726};
     static const Layout raw{"frmRAW",
                             "Set RAW Format",
                             "raw",
-                            {{"Frequency (Hz)", "rawFreq", &FormatState::rawRate, kRates, 44100},
-                             {"nChannels", "rawChannel", &FormatState::rawChannels, kChannels, 2},
-                             {"Comperssion", "rawCompr", &FormatState::rawCoding, kCodings, 1}},
-                            [](const FormatState& s, AudioFileWriter& w) {
-                                w.setRawFormat(s.rawCoding, s.rawRate, s.rawChannels, 16);
-                            }};
+                            {{"Frequency (Hz)", "rawFreq", &OutputFormats::rawRate, kRates, 44100},
+                             {"nChannels", "rawChannel", &OutputFormats::rawChannels, kChannels, 2},
+                             {"Comperssion", "rawCompr", &OutputFormats::rawCoding, kCodings, 1}},
+                            codec::FileType::Raw};
     switch (format) {
     case Format::Vox:
         return vox;
@@ -94,9 +91,9 @@ const HeaderlessSettingsDialog::Layout& HeaderlessSettingsDialog::layoutOf(Forma
 }
 
 HeaderlessSettingsDialog::HeaderlessSettingsDialog(Format format, const QString& appFolder,
-                                                   const QString& settingsFile, FormatState& state,
-                                                   AudioFileWriter& writer, QWidget* parent)
-    : FormatDialog(appFolder, settingsFile, state, writer, parent)
+                                                   const QString& settingsFile, AudioFileWriter& writer,
+                                                   QWidget* parent)
+    : FormatDialog(appFolder, settingsFile, writer, parent)
     , m_layout(layoutOf(format)) {
     setObjectName(QLatin1String(m_layout.objectName));
     setWindowTitle(QLatin1String(m_layout.title));
@@ -124,12 +121,8 @@ HeaderlessSettingsDialog::HeaderlessSettingsDialog(Format format, const QString&
 }
 
 void HeaderlessSettingsDialog::saveAndAccept() {
-    for (const Group& g : m_layout.groups) {
-        const int value = valueOf(m_edited, g.field);
-        store(m_layout.section, g.key, value);
-        setValue(m_state, g.field, value);
-    }
-    m_layout.apply(m_state, m_writer);
-    announceApplied();
+    for (const Group& g : m_layout.groups)
+        store(m_layout.section, g.key, valueOf(m_edited, g.field));
+    applyEdited(m_layout.type);
     accept();
 }

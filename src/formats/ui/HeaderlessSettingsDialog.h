@@ -5,14 +5,14 @@
 #include <vector>
 
 // The VOX, G.726 and RAW dialogs (`frmVOX`, `frmG726`, `frmRAW`): groups of option buttons
-// over their section, one format call on OK. One class, set up from a table per format.
+// over their section, handed to the writer on OK. One class, set up from a table per format.
 class HeaderlessSettingsDialog : public FormatDialog {
     Q_OBJECT
 public:
     enum class Format { Vox, G726, Raw };
 
     HeaderlessSettingsDialog(Format format, const QString& appFolder, const QString& settingsFile,
-                             FormatState& state, AudioFileWriter& writer, QWidget* parent = nullptr);
+                             AudioFileWriter& writer, QWidget* parent = nullptr);
 
 private:
     void saveAndAccept();

@@ -2,7 +2,6 @@
 
 #include "base/ui/FieldSpinBox.h"
 #include "base/ui/Skin.h"
-#include "engine/codec/AudioFileWriter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,8 +64,8 @@ QComboBox* list(QWidget* parent, const char* name, std::initializer_list<const c
 } // namespace
 
 Mp3SettingsDialog::Mp3SettingsDialog(const QString& appFolder, const QString& settingsFile,
-                                     FormatState& state, AudioFileWriter& writer, QWidget* parent)
-    : FormatDialog(appFolder, settingsFile, state, writer, parent) {
+                                     AudioFileWriter& writer, QWidget* parent)
+    : FormatDialog(appFolder, settingsFile, writer, parent) {
     setObjectName(QStringLiteral("frmMP3"));
     setWindowTitle(tr("MP3 Advanced Option"));
 
@@ -340,15 +339,8 @@ void Mp3SettingsDialog::saveAndAccept() {
     store("mp3", "MP3Bitrate", m_edited.mp3Kbps);
     store("mp3", "MP3Frequency", m_edited.mp3Rate);
     store("mp3", "MP3Channels", m_edited.mp3Channels);
-    m_state.mp3Kbps = m_edited.mp3Kbps;
-    m_state.mp3Rate = m_edited.mp3Rate;
-    m_state.mp3Channels = m_edited.mp3Channels;
-    // The options carry no channel count: the format call brings mono to the writer now,
-    // not only at the next re-application of the state.
-    m_writer.setMp3Format(m_state.mp3Rate, m_state.mp3Kbps, m_state.mp3Channels);
-    const Mp3Options confirmed = options();
-    storeMp3Options(m_settingsFile, confirmed);
-    m_writer.setMp3Options(confirmed);
-    announceApplied();
+    m_edited.mp3Options = options();
+    storeMp3Options(m_settingsFile, m_edited.mp3Options);
+    applyEdited(codec::FileType::Mp3);
     accept();
 }

@@ -14,8 +14,8 @@ class QSpinBox;
 class Mp3SettingsDialog : public FormatDialog {
     Q_OBJECT
 public:
-    Mp3SettingsDialog(const QString& appFolder, const QString& settingsFile, FormatState& state,
-                      AudioFileWriter& writer, QWidget* parent = nullptr);
+    Mp3SettingsDialog(const QString& appFolder, const QString& settingsFile, AudioFileWriter& writer,
+                      QWidget* parent = nullptr);
 
 private:
     QWidget* buildGeneralTab();

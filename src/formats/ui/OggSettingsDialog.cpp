@@ -1,7 +1,6 @@
 #include "formats/ui/OggSettingsDialog.h"
 
 #include "base/ui/Skin.h"
-#include "engine/codec/AudioFileWriter.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -47,8 +46,8 @@ QSlider* rateSlider(QWidget* parent, const char* name) {
 } // namespace
 
 OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& settingsFile,
-                                     FormatState& state, AudioFileWriter& writer, QWidget* parent)
-    : FormatDialog(appFolder, settingsFile, state, writer, parent) {
+                                     AudioFileWriter& writer, QWidget* parent)
+    : FormatDialog(appFolder, settingsFile, writer, parent) {
     setObjectName(QStringLiteral("frmOgg"));
     setWindowTitle(tr("Ogg Vorbis Option"));
 
@@ -169,15 +168,6 @@ void OggSettingsDialog::saveAndAccept() {
     store("ogg", "Quality", m_edited.oggQuality);
     store("ogg", "VbrEnabled", m_edited.oggVbrEnabled);
     store("ogg", "QualityEnabled", m_edited.oggQualityEnabled);
-    m_state.oggKbps = m_edited.oggKbps;
-    m_state.oggMinKbps = m_edited.oggMinKbps;
-    m_state.oggMaxKbps = m_edited.oggMaxKbps;
-    m_state.oggQuality = m_edited.oggQuality;
-    m_state.oggVbrEnabled = m_edited.oggVbrEnabled;
-    m_state.oggQualityEnabled = m_edited.oggQualityEnabled;
-    const OggCall call = oggCallFor(m_state);
-    m_writer.setOggFormat(call.sampleRate, call.channels, call.nominalKbps, call.minKbps, call.maxKbps,
-                          call.quality);
-    announceApplied();
+    applyEdited(codec::FileType::Ogg);
     accept();
 }

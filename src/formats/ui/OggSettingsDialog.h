@@ -11,8 +11,8 @@ class QSlider;
 class OggSettingsDialog : public FormatDialog {
     Q_OBJECT
 public:
-    OggSettingsDialog(const QString& appFolder, const QString& settingsFile, FormatState& state,
-                      AudioFileWriter& writer, QWidget* parent = nullptr);
+    OggSettingsDialog(const QString& appFolder, const QString& settingsFile, AudioFileWriter& writer,
+                      QWidget* parent = nullptr);
 
 private:
     void saveAndAccept();

@@ -23,8 +23,8 @@ constexpr FormatDialog::Choice kChannels[] = {{"P1", "Mono", 1}, {"P2", "Stereo"
 } // namespace
 
 WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& settingsFile,
-                                     FormatState& state, AudioFileWriter& writer, QWidget* parent)
-    : FormatDialog(appFolder, settingsFile, state, writer, parent) {
+                                     AudioFileWriter& writer, QWidget* parent)
+    : FormatDialog(appFolder, settingsFile, writer, parent) {
     setObjectName(QStringLiteral("frmWAV"));
     setWindowTitle(tr("Set WAV Format"));
 
@@ -32,9 +32,6 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     m_rates = addChoices(rateBox, kRates);
     auto* channelBox = new QGroupBox(tr("nChannels"), this);
     m_channels = addChoices(channelBox, kChannels);
-    connect(m_rates, &QButtonGroup::idClicked, this, [this](int hz) { m_edited.wavRate = hz; });
-    connect(m_channels, &QButtonGroup::idClicked, this,
-            [this](int channels) { m_edited.wavChannels = static_cast<std::int16_t>(channels); });
 
     auto* codecBox = new QGroupBox(tr("Set WAV Format"), this);
     auto* codecs = new QVBoxLayout(codecBox);
@@ -58,19 +55,21 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
                     3);
 
     applySkin(m_appFolder, this);
-    readStored("wav", "Freq", m_edited.wavRate);
-    readStored("wav", "Channel", m_edited.wavChannels);
-    m_edited.wavRate = select(m_rates, m_edited.wavRate, 44100);
-    m_edited.wavChannels = static_cast<std::int16_t>(select(m_channels, m_edited.wavChannels, 2));
+    std::int32_t rate = m_edited.wavRate;
+    std::int16_t channels = m_edited.wavChannels;
+    readStored("wav", "Freq", rate);
+    readStored("wav", "Channel", channels);
+    select(m_rates, rate, 44100);
+    select(m_channels, channels, 2);
 }
 
-void WavSettingsDialog::keepApplied() {
-    storeWavFormat(m_settingsFile, m_writer.wavFormat(), m_state);
-    announceApplied();
+void WavSettingsDialog::keep(const codec::WavFormat& format) {
+    storeWavFormat(m_settingsFile, format, m_edited);
+    applyEdited(codec::FileType::Wav);
 }
 
-void WavSettingsDialog::keepAndAccept() {
-    keepApplied();
+void WavSettingsDialog::keepAndAccept(const codec::WavFormat& format) {
+    keep(format);
     accept();
 }
 
@@ -84,45 +83,41 @@ bool WavSettingsDialog::acceptable(const QString& refusal) {
 }
 
 void WavSettingsDialog::applyPcm() {
-    m_writer.setWavFormat(m_edited.wavRate, m_edited.wavChannels, 16);
-    keepAndAccept();
+    keepAndAccept(codec::makeWavFormat(codec::WavCodec::Pcm, m_rates->checkedId(), m_channels->checkedId()));
 }
 
-// ADPCM and GSM are checked before they reach the writer: a refused call would leave it
-// holding a WAV format that no recording can be made with.
+// ADPCM and GSM are checked before they are kept: a refused choice would leave a WAV format
+// that no recording can be made with.
 void WavSettingsDialog::applyAdpcm() {
-    if (!acceptable(
-            codec::makeWavFormat(codec::WavCodec::ImaAdpcm, m_edited.wavRate, m_edited.wavChannels).refusal))
-        return;
-    m_writer.setWavAdpcm(m_edited.wavRate, m_edited.wavChannels);
-    keepAndAccept();
+    const codec::WavFormat format =
+        codec::makeWavFormat(codec::WavCodec::ImaAdpcm, m_rates->checkedId(), m_channels->checkedId());
+    if (acceptable(format.refusal))
+        keepAndAccept(format);
 }
 
 void WavSettingsDialog::applyGsm() {
-    if (!acceptable(codec::makeWavFormat(codec::WavCodec::Gsm610, m_edited.wavRate, 1).refusal))
-        return;
-    m_writer.setWavGsm(m_edited.wavRate);
-    keepAndAccept();
+    const codec::WavFormat format = codec::makeWavFormat(codec::WavCodec::Gsm610, m_rates->checkedId(), 1);
+    if (acceptable(format.refusal))
+        keepAndAccept(format);
 }
 
 void WavSettingsDialog::applyTelephone() {
-    m_writer.setWavTelephone();
-    keepAndAccept();
+    keepAndAccept(codec::makeWavFormat(codec::kDspCodec, codec::kDspRate, 1));
 }
 
 // A cancelled choice applies nothing, so the dialog stays open rather than reporting the
 // format it left untouched.
 void WavSettingsDialog::chooseFromMenu() {
-    if (const std::optional<codec::WavFormat> chosen = WavFormatDialog::choose(m_writer.wavFormat(), this)) {
-        m_writer.setWavFormat(*chosen);
-        keepAndAccept();
-    }
+    if (const std::optional<codec::WavFormat> chosen =
+            WavFormatDialog::choose(m_writer.formats().wav(), this))
+        keepAndAccept(codec::makeWavFormat(chosen->codec, chosen->rate, chosen->channels, chosen->bits));
 }
 
 void WavSettingsDialog::applyLikeSample() {
     const QString path = Dialogs::openFileName(this, tr("Like Sample"), tr("Wav files (*.wav)"));
-    if (path.isEmpty() || !acceptable(wavFormatLike(path).refusal))
+    if (path.isEmpty())
         return;
-    m_writer.setWavLikeFile(path);
-    keepApplied();
+    const codec::WavFormat like = wavFormatLike(path);
+    if (acceptable(like.refusal))
+        keep(like);
 }

@@ -7,8 +7,8 @@
 class WavSettingsDialog : public FormatDialog {
     Q_OBJECT
 public:
-    WavSettingsDialog(const QString& appFolder, const QString& settingsFile, FormatState& state,
-                      AudioFileWriter& writer, QWidget* parent = nullptr);
+    WavSettingsDialog(const QString& appFolder, const QString& settingsFile, AudioFileWriter& writer,
+                      QWidget* parent = nullptr);
 
 private:
     void applyPcm();
@@ -17,9 +17,9 @@ private:
     void applyTelephone();
     void chooseFromMenu();
     void applyLikeSample();
-    // Stores the format the writer took and says so; the dialog stays open.
-    void keepApplied();
-    void keepAndAccept();
+    // Stores `format` and hands it to the writer; the dialog stays open.
+    void keep(const codec::WavFormat& format);
+    void keepAndAccept(const codec::WavFormat& format);
     // Says "Format Parametr not valid" when `refusal` is set; true when it is not.
     bool acceptable(const QString& refusal);
 

@@ -7,6 +7,7 @@
 #include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
+#include "formats/FormatSettings.h"
 #include "formats/ui/FormatSettingsDialog.h"
 #include "player/ui/AudioPlayerWindow.h"
 #include "record/RecordingSession.h"
@@ -300,8 +301,8 @@ void MainWindow::showFormatSettings() {
 }
 
 void MainWindow::runFormatSettings(bool onMixer) {
-    FormatSettingsDialog dialog(m_appFolder, m_core->settingsFile(), m_core->outputFolder(),
-                                m_core->formatState(), m_core->writer(), m_core->recorder(), this);
+    FormatSettingsDialog dialog(m_appFolder, m_core->settingsFile(), m_core->outputFolder(), m_core->writer(),
+                                m_core->recorder(), this);
     if (onMixer)
         dialog.showMixer();
     dialog.exec();
@@ -312,7 +313,7 @@ void MainWindow::showSchedule() {
 }
 
 void MainWindow::showConverter() {
-    ConverterDialog dialog(m_appFolder, m_core->writer().headerlessFormats(), this);
+    ConverterDialog dialog(m_appFolder, m_core->writer().formats().headerless(), this);
     dialog.exec();
 }
 
