@@ -259,8 +259,6 @@ void TestAudioDsp::soundActivationCutsEvents_data() {
     QTest::newRow("at the threshold")
         << -40.0 << 1.0 << QList<int>{2000, 0, 500, 328, 1000, 0} << QList<qint64>{8000, 24000};
     QTest::newRow("just below it") << -40.0 << 1.0 << QList<int>{2000, 0, 500, 327, 1000, 0} << none;
-    QTest::newRow("-6 dBFS, at") << -6.0 << 0.0 << QList<int>{100, 0, 100, 16423} << QList<qint64>{800, -1};
-    QTest::newRow("-6 dBFS, below") << -6.0 << 0.0 << QList<int>{100, 0, 100, 16422} << none;
     QTest::newRow("pre-roll stops at frame 0")
         << -40.0 << 1.0 << QList<int>{300, 0, 100, 1000, 1000, 0} << QList<qint64>{0, 7200};
     QTest::newRow("gap shorter than hold merges")
@@ -271,8 +269,6 @@ void TestAudioDsp::soundActivationCutsEvents_data() {
         << QList<qint64>{8000, 20800, 20800, 27200};
     QTest::newRow("a sine is one sound")
         << -40.0 << 1.0 << QList<int>{2000, 0, 100, -10000, 1000, 0} << QList<qint64>{8000, 20800};
-    QTest::newRow("a 15 ms dip restarts the onset")
-        << -40.0 << 1.0 << QList<int>{2000, 0, 30, 1000, 15, 0, 30, 1000, 1000, 0} << none;
     QTest::newRow("a 5 ms dip does not")
         << -40.0 << 1.0 << QList<int>{2000, 0, 30, 1000, 5, 0, 30, 1000, 1000, 0}
         << QList<qint64>{8000, 20520};
@@ -336,7 +332,6 @@ void TestAudioDsp::preRecordRingKeepsTheNewest_data() {
     QTest::newRow("wrapped around") << QList<int>{5, 6} << 0 << 3 << 10;
     QTest::newRow("a block larger than the ring") << QList<int>{3, 20} << 0 << 15 << 22;
     QTest::newRow("from a frame held") << QList<int>{5, 6} << 6 << 6 << 10;
-    QTest::newRow("from a frame gone") << QList<int>{5, 6} << 1 << 3 << 10;
 }
 
 void TestAudioDsp::preRecordRingKeepsTheNewest() {
