@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/dsp/SoundActivation.h"
+
 #include <QString>
 
 // Sections `activation` and `health` of settings.dat as the recorder uses them. Reading never
@@ -24,6 +26,10 @@ struct ActivationSettings {
     double prerollSeconds = 1;
     // Seconds without sound before the alarm; 0 = off.
     int silenceAlarmSeconds = 60;
+
+    SoundActivation::Parameters detectorParameters() const {
+        return {thresholdDb, holdSeconds, prerollSeconds};
+    }
 
     bool operator==(const ActivationSettings&) const = default;
     static ActivationSettings read(const QString& settingsFile);

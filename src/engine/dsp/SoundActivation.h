@@ -20,10 +20,11 @@
 // after the last one, its end frame being the first frame not in the file.
 class SoundActivation {
 public:
+    // Hold at least 0.5 s, as the settings allow, keeps the events of a block few.
     struct Parameters {
-        double thresholdDb = -40;
-        double holdSeconds = 3;
-        double prerollSeconds = 1;
+        double thresholdDb;
+        double holdSeconds;
+        double prerollSeconds;
     };
     struct Event {
         enum Kind { Started, Ended };
