@@ -2,6 +2,8 @@
 #include "engine/dsp/BandMeter.h"
 #include "engine/dsp/FrequencyAnalyzer.h"
 #include "engine/dsp/MonoMixer.h"
+#include "engine/dsp/PreRecordRing.h"
+#include "engine/dsp/SoundActivation.h"
 #include "engine/dsp/StallGap.h"
 
 #include <QTest>
@@ -23,6 +25,11 @@ private Q_SLOTS:
     void bandMeterClears();
     void stallGapFillsWhatTheServerDropped_data();
     void stallGapFillsWhatTheServerDropped();
+    void soundActivationCutsEvents_data();
+    void soundActivationCutsEvents();
+    void preRecordRingKeepsTheNewest_data();
+    void preRecordRingKeepsTheNewest();
+    void preRecordRingEmptiesOnAChange();
 };
 
 void TestAudioDsp::mixesStereoToAverage_data() {
@@ -234,6 +241,140 @@ void TestAudioDsp::stallGapFillsWhatTheServerDropped() {
     QVERIFY2(std::abs(static_cast<int>(gaps.front().second) - gapFrames) <= 100,
              qPrintable(QString::number(gaps.front().second)));
     QCOMPARE(stalls.filledFrames(), gaps.front().second);
+}
+
+void TestAudioDsp::soundActivationCutsEvents_data() {
+    // Stereo at 8 kHz, silent on the left. `sound` lists milliseconds and the right channel's
+    // magnitude in turn: a positive one as a wave alternating +m/-m every sample, a negative
+    // one as a 100 Hz sine of amplitude -m, whose zero crossings must not break the sound.
+    // `events` lists start and end frames in turn, -1 for an end not yet reached.
+    QTest::addColumn<double>("thresholdDb");
+    QTest::addColumn<double>("prerollSeconds");
+    QTest::addColumn<QList<int>>("sound");
+    QTest::addColumn<QList<qint64>>("events");
+    const QList<qint64> none;
+    QTest::newRow("50 ms start an event")
+        << -40.0 << 1.0 << QList<int>{2000, 0, 50, 1000, 2000, 0} << QList<qint64>{8000, 20400};
+    QTest::newRow("49 ms do not") << -40.0 << 1.0 << QList<int>{2000, 0, 49, 1000, 2000, 0} << none;
+    QTest::newRow("at the threshold")
+        << -40.0 << 1.0 << QList<int>{2000, 0, 500, 328, 1000, 0} << QList<qint64>{8000, 24000};
+    QTest::newRow("just below it") << -40.0 << 1.0 << QList<int>{2000, 0, 500, 327, 1000, 0} << none;
+    QTest::newRow("pre-roll stops at frame 0")
+        << -40.0 << 1.0 << QList<int>{300, 0, 100, 1000, 1000, 0} << QList<qint64>{0, 7200};
+    QTest::newRow("gap shorter than hold merges")
+        << -40.0 << 1.0 << QList<int>{2000, 0, 100, 1000, 400, 0, 100, 1000, 1000, 0}
+        << QList<qint64>{8000, 24800};
+    QTest::newRow("gap longer than hold splits, pre-roll stops at the previous end")
+        << -40.0 << 1.0 << QList<int>{2000, 0, 100, 1000, 700, 0, 100, 1000, 1000, 0}
+        << QList<qint64>{8000, 20800, 20800, 27200};
+    QTest::newRow("a sine is one sound")
+        << -40.0 << 1.0 << QList<int>{2000, 0, 100, -10000, 1000, 0} << QList<qint64>{8000, 20800};
+    QTest::newRow("a 5 ms dip does not")
+        << -40.0 << 1.0 << QList<int>{2000, 0, 30, 1000, 5, 0, 30, 1000, 1000, 0}
+        << QList<qint64>{8000, 20520};
+}
+
+void TestAudioDsp::soundActivationCutsEvents() {
+    // Guards against an event started by less than 50 ms of sound or not by 50 ms, files
+    // beginning before the stream or inside the previous one, hold not merging, and events
+    // that move with where the blocks are cut.
+    QFETCH(double, thresholdDb);
+    QFETCH(double, prerollSeconds);
+    QFETCH(QList<int>, sound);
+    QFETCH(QList<qint64>, events);
+    constexpr int kRate = 8000;
+    SampleBlock stream;
+    for (qsizetype i = 0; i + 1 < sound.size(); i += 2) {
+        const int magnitude = sound[i + 1];
+        for (int f = 0; f < sound[i] * kRate / 1000; ++f) {
+            const double value = magnitude >= 0 ? (f % 2 ? -magnitude : magnitude)
+                                                : -magnitude * std::sin(2 * M_PI * 100 * f / kRate);
+            stream.push_back(0);
+            stream.push_back(static_cast<std::int16_t>(std::lround(value)));
+        }
+    }
+    SoundActivation detector(kRate, 2, {thresholdDb, 0.5, prerollSeconds});
+    for (const std::size_t blockFrames : {std::size_t{1}, std::size_t{7}, std::size_t{441}, stream.size()}) {
+        detector.reset();
+        QList<qint64> found;
+        for (std::size_t at = 0; at < stream.size(); at += 2 * blockFrames) {
+            const auto end =
+                stream.begin() + static_cast<std::ptrdiff_t>(std::min(stream.size(), at + 2 * blockFrames));
+            for (const SoundActivation::Event& e :
+                 detector.feed(SampleBlock(stream.begin() + static_cast<std::ptrdiff_t>(at), end))) {
+                QCOMPARE(e.kind,
+                         found.size() % 2 ? SoundActivation::Event::Ended : SoundActivation::Event::Started);
+                found.append(static_cast<qint64>(e.frame));
+            }
+        }
+        if (found.size() % 2)
+            found.append(-1);
+        QCOMPARE(detector.framesFed(), stream.size() / 2);
+        for (qsizetype i = 0; i < std::max(found.size(), events.size()); ++i) {
+            const qint64 want = events.value(i, -2);
+            QVERIFY2(std::abs(found.value(i, -2) - want) <= (want < 0 ? 0 : 8),
+                     qPrintable(QStringLiteral("blocks of %1 frames, event %2 at %3")
+                                    .arg(blockFrames)
+                                    .arg(i)
+                                    .arg(found.value(i, -2))));
+        }
+    }
+}
+
+void TestAudioDsp::preRecordRingKeepsTheNewest_data() {
+    // A ring of 2 s at 4 Hz stereo (8 frames), frame n holding n on the left and -n on the
+    // right, fed in `blocks` of frames and taken from frame position `from`.
+    QTest::addColumn<QList<int>>("blocks");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("less than the ring") << QList<int>{3} << 0 << 0 << 2;
+    QTest::newRow("wrapped around") << QList<int>{5, 6} << 0 << 3 << 10;
+    QTest::newRow("a block larger than the ring") << QList<int>{3, 20} << 0 << 15 << 22;
+    QTest::newRow("from a frame held") << QList<int>{5, 6} << 6 << 6 << 10;
+}
+
+void TestAudioDsp::preRecordRingKeepsTheNewest() {
+    // Guards against a wrapped ring handed out out of order, older frames than it holds, or
+    // left and right swapped.
+    QFETCH(QList<int>, blocks);
+    QFETCH(int, from);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    PreRecordRing ring;
+    ring.configure(2, 4, 2);
+    std::int16_t n = 0;
+    for (const int frames : blocks) {
+        SampleBlock block;
+        for (int f = 0; f < frames; ++f, ++n)
+            block.insert(block.end(), {n, static_cast<std::int16_t>(-n)});
+        ring.keep(block);
+    }
+    SampleBlock expected;
+    for (std::int16_t f = static_cast<std::int16_t>(first); f <= last; ++f)
+        expected.insert(expected.end(), {f, static_cast<std::int16_t>(-f)});
+    QCOMPARE(ring.take(static_cast<std::uint64_t>(from)), expected);
+    QCOMPARE(ring.heldFrames(), std::size_t{0});
+}
+
+void TestAudioDsp::preRecordRingEmptiesOnAChange() {
+    // Guards against sound of the previous source or format handed out after a change, and
+    // memory other than the ring's.
+    PreRecordRing ring;
+    const SampleBlock second(2 * 44100, 7);
+    ring.configure(5, 44100, 2);
+    QCOMPARE(ring.bytes(), std::size_t{5 * 44100 * 2 * 2});
+    ring.keep(second);
+    ring.configure(5, 44100, 2);
+    QCOMPARE(ring.heldFrames(), std::size_t{44100});
+    ring.configure(5, 48000, 2);
+    QCOMPARE(ring.heldFrames(), std::size_t{0});
+    ring.configure(400, 8000, 1);
+    QCOMPARE(ring.bytes(), std::size_t{300 * 8000 * 2});
+    ring.configure(0, 8000, 1);
+    ring.keep(second);
+    QCOMPARE(ring.bytes(), std::size_t{0});
+    QVERIFY(ring.take().empty());
 }
 
 QTEST_GUILESS_MAIN(TestAudioDsp)

@@ -33,4 +33,20 @@ inline constexpr QLatin1String kHighLevel("highlevel");
 inline constexpr QLatin1String kAttackTime("attacktime");
 } // namespace Other
 
+// Section `activation`: the pre-record ring and sound-activated recording.
+namespace Activation {
+inline constexpr QLatin1String kSection("activation");
+inline constexpr QLatin1String kPrerecord("prerecord");
+inline constexpr QLatin1String kEnabled("enabled");
+inline constexpr QLatin1String kThreshold("threshold");
+inline constexpr QLatin1String kHold("hold");
+inline constexpr QLatin1String kPreroll("preroll");
+} // namespace Activation
+
+// Section `health`: the alarms of a running recording.
+namespace Health {
+inline constexpr QLatin1String kSection("health");
+inline constexpr QLatin1String kSilenceAlarm("silencealarm");
+} // namespace Health
+
 } // namespace SettingsKeys
