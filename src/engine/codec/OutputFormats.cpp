@@ -108,76 +108,52 @@ HeaderlessFormats OutputFormats::headerless() const {
     return {vox(), raw(), g726()};
 }
 
-QString OutputFormats::description(FileType type) const {
+namespace {
+
+// Calls `use` with the parameters a file of `type` is written with.
+template <typename Use> auto withFormat(const OutputFormats& formats, FileType type, Use use) {
     switch (type) {
-    case FileType::Wav:
-        return wav().describe();
     case FileType::Mp3:
-        return mp3().describe();
+        return use(formats.mp3());
     case FileType::Vox:
-        return vox().describe();
+        return use(formats.vox());
     case FileType::Raw:
-        return raw().describe();
+        return use(formats.raw());
     case FileType::G726:
-        return g726().describe();
+        return use(formats.g726());
     case FileType::Ogg:
-        return ogg().describe();
+        return use(formats.ogg());
     case FileType::Wma:
-        return wma().describe();
+        return use(formats.wma());
+    case FileType::Wav:
+        break;
     }
-    return {};
+    return use(formats.wav());
+}
+
+} // namespace
+
+QString OutputFormats::description(FileType type) const {
+    return withFormat(*this, type, [](const auto& format) { return format.describe(); });
 }
 
 double OutputFormats::bytesPerSecond(FileType type) const {
-    switch (type) {
-    case FileType::Wav: {
-        const WavFormat format = wav();
-        return format.refusal.isEmpty() ? format.bytesPerSecond() : 0;
-    }
-    case FileType::Mp3:
-        return mp3().bytesPerSecond();
-    case FileType::Vox:
-        return vox().bytesPerSecond();
-    case FileType::Raw:
-        return raw().bytesPerSecond();
-    case FileType::G726:
-        return g726().bytesPerSecond();
-    case FileType::Ogg:
-        return ogg().bytesPerSecond();
-    case FileType::Wma:
-        return wma().bytesPerSecond();
-    }
-    return 0;
+    return withFormat(*this, type, [](const auto& format) {
+        if constexpr (requires { format.refusal; })
+            return format.refusal.isEmpty() ? format.bytesPerSecond() : 0.0;
+        else
+            return format.bytesPerSecond();
+    });
 }
 
 std::pair<int, int> OutputFormats::rateAndChannels(FileType type) const {
-    switch (type) {
-    case FileType::Wav: {
-        const WavFormat format = wav();
-        return {format.rate, format.channels};
-    }
-    case FileType::Mp3: {
-        const Mp3Format format = mp3();
-        return {format.rate, format.channels};
-    }
-    case FileType::Vox:
-        return {vox().rate, 1};
-    case FileType::Raw: {
-        const RawFormat format = raw();
-        return {format.rate, format.channels};
-    }
-    case FileType::G726:
-        return {g726().rate, 1};
-    case FileType::Ogg: {
-        const OggFormat format = ogg();
-        return {format.rate, format.channels};
-    }
-    case FileType::Wma: {
-        const WmaFormat format = wma();
-        return {format.rate, format.channels};
-    }
-    }
-    return {kDefaultRate, kDefaultChannels};
+    return withFormat(*this, type, [](const auto& format) {
+        // VOX and G.726 are mono by nature.
+        if constexpr (requires { format.channels; })
+            return std::pair{format.rate, format.channels};
+        else
+            return std::pair{format.rate, 1};
+    });
 }
 
 OggCall oggCallFor(const OutputFormats& f) {
