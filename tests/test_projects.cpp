@@ -136,7 +136,7 @@ private Q_SLOTS:
         RecordingsModel big;
         QList<int> percents;
         QVERIFY(ProjectFile::open(path, big, [&percents](int percent) {
-                    QCOMPARE(QThread::currentThread(), qApp->thread());
+                    QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
                     percents << percent;
                 }).ok);
         QVERIFY(std::ranges::is_sorted(percents));
