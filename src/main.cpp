@@ -64,6 +64,6 @@ int main(int argc, char* argv[]) {
     else
         window.show();
     if (command == SingleInstance::Command::Record || command == SingleInstance::Command::Toggle)
-        QTimer::singleShot(0, &window, &MainWindow::startRecording);
+        QTimer::singleShot(0, &window, [&window] { window.startRecording(); });
     return QApplication::exec();
 }

@@ -357,6 +357,42 @@ private Q_SLOTS:
         w.exitApplication();
     }
 
+    void recordReachesBackToWhatWasKept() {
+        // Guards against a Record that loses the kept seconds, leaves a gap or a repeat where
+        // they meet the recording, or a listening microphone the status line does not mention.
+        setNaming("kept", "0", "0");
+        writeSetting(m_settings, QStringLiteral("activation"), QStringLiteral("prerecord"),
+                     QStringLiteral("5"));
+        MainWindow w(m_app->path());
+        selectSource(w, "Monitor of Tone");
+        QCOMPARE(w.listeningText(), QStringLiteral("Listening: the last 5 s are kept"));
+        // The idle time before Record is what is under test, not a wait for anything.
+        QThread::sleep(8);
+        QElapsedTimer recording;
+        click(w, "Command1");
+        recording.start();
+        QVERIFY(w.listeningText().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 8000, 8000);
+        click(w, "cmdStop");
+        const double recordedSeconds = static_cast<double>(recording.elapsed()) / 1000;
+        QCOMPARE(w.listeningText(), QStringLiteral("Listening: the last 5 s are kept"));
+
+        const QString path = m_app->filePath(QStringLiteral("kept.WAV"));
+        const AudioInfo info = soxInfo(path);
+        QVERIFY(info.ok);
+        // The sound server hands the sound over some milliseconds late.
+        QVERIFY2(
+            std::abs(info.seconds - recordedSeconds - 5.0) <= 0.15,
+            qPrintable(
+                QStringLiteral("%1 s in the file, %2 s recorded").arg(info.seconds).arg(recordedSeconds)));
+        QVERIFY2(std::abs(info.seconds - elapsedMs(w) / 1000.0) <= 0.05,
+                 qPrintable(QString::number(info.seconds)));
+        const double clean = maxSineResidual(soxDecodeMono(path), 1000, info.sampleRate, 2000);
+        QVERIFY2(clean < 0.05, qPrintable(QString::number(clean)));
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
     void busyInterfaceLosesNoSound() {
         // Guards against gaps or repeats when the interface thread stalls mid-recording, for
         // longer than the capture ring holds.

@@ -140,6 +140,61 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(RecordingJournal(m_app->path()).path()));
     }
 
+    void prerecordReachesBack_data() {
+        // One-second blocks numbered from 1 arrive while nothing records, then Record, then
+        // `recorded` more: the file begins with the last `keep` seconds before Record.
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<int>("idle");
+        QTest::addColumn<bool>("changedBeforeRecord"); // the source or format changed
+        QTest::addColumn<int>("recorded");
+        QTest::addColumn<int>("firstBlock");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("5 s kept of 8") << 5 << 8 << false << 3 << 4 << 8;
+        QTest::newRow("less held than kept") << 5 << 2 << false << 3 << 1 << 5;
+        QTest::newRow("stop before the next block") << 5 << 8 << false << 0 << 4 << 5;
+        QTest::newRow("a change empties the ring") << 5 << 8 << true << 3 << 9 << 3;
+        QTest::newRow("off") << 0 << 8 << false << 3 << 9 << 3;
+    }
+
+    void prerecordReachesBack() {
+        // Guards against a reach back that loses, repeats or reorders sound where the ring meets
+        // the recording, keeps sound from before a change, or does not listen again afterwards.
+        QFETCH(int, keep);
+        QFETCH(int, idle);
+        QFETCH(bool, changedBeforeRecord);
+        QFETCH(int, recorded);
+        QFETCH(int, firstBlock);
+        QFETCH(int, seconds);
+        FakeCapture capture;
+        AudioFileWriter file;
+        RecordingSession session(m_app->path(), capture, file);
+        session.listen(keep, QStringLiteral("WAV"));
+        QCOMPARE(session.isListening(), keep > 0);
+        // 44.1 kHz stereo 16-bit, exactly.
+        QCOMPARE(session.listeningBytes(), static_cast<std::size_t>(keep) * 44100 * 2 * 2);
+        int block = 0;
+        const auto deliver = [&](int blocks) {
+            for (int i = 0; i < blocks; ++i)
+                capture.deliver(1, static_cast<std::int16_t>(100 * ++block));
+        };
+        deliver(idle);
+        if (changedBeforeRecord)
+            session.listen(keep, QStringLiteral("WAV"));
+        const RecordingSession::StartResult started = session.start(QStringLiteral("WAV"), 0);
+        QVERIFY2(started.ok, qPrintable(started.text));
+        QVERIFY(!session.isListening());
+        deliver(recorded);
+        session.stop();
+        QCOMPARE(session.isListening(), keep > 0);
+
+        const QString path = session.outputPath();
+        QCOMPARE(soxInfo(path).seconds, double(seconds));
+        const std::vector<float> mono = soxDecodeMono(path);
+        for (int s = 0; s < seconds; ++s)
+            QCOMPARE(qRound(mono.at(static_cast<std::size_t>(s) * 44100 + 22050) * 32768),
+                     100 * (firstBlock + s));
+    }
+
 private:
     void setting(const char* key, const QString& value) {
         writeSetting(settingsFile(m_app->path()), QStringLiteral("set"), QString::fromLatin1(key), value);

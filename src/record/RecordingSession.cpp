@@ -3,6 +3,7 @@
 #include "base/AppFolder.h"
 #include "base/TimeText.h"
 #include "engine/codec/AudioFileWriter.h"
+#include "engine/codec/FileFormats.h"
 #include "engine/pulse/AudioCapture.h"
 #include "record/OutputNaming.h"
 
@@ -10,6 +11,8 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 RecordingSession::RecordingSession(QString appFolder, AudioCapture& capture, AudioFileWriter& file,
                                    QObject* parent)
@@ -27,12 +30,13 @@ RecordingSession::RecordingSession(QString appFolder, AudioCapture& capture, Aud
             Q_EMIT silenceFilled(
                 tr("Tavrik stood still and the sound server dropped what it could not hold: "
                    "%1 s of \"%2\" are filled with silence, so the recording keeps its length.")
-                    .arg(filledSeconds(frames))
+                    .arg(filledSeconds(frames - m_filledOrigin))
                     .arg(m_path));
     });
 }
 
-RecordingSession::StartResult RecordingSession::start(const QString& extension, int listedRows) {
+RecordingSession::StartResult RecordingSession::start(const QString& extension, int listedRows,
+                                                      ReachBack reachBack) {
     const NamingSettings naming = NamingSettings::read(settingsFile(m_appFolder));
     m_naming = naming;
     m_split = SplitRule::read(settingsFile(m_appFolder));
@@ -61,24 +65,43 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_partFrames = 0;
     m_parts = 1;
     m_listedFrames = 0;
-    m_capture.setCaptureFormat(m_rate, m_channels);
-    m_capture.setBlockSize(m_rate); // one-second blocks
     const QString description = m_file.formatDescription();
 
-    m_elapsed = elapsedText(0);
-    Q_EMIT elapsedChanged(m_elapsed);
-    m_fileOpen = true;
-    m_capture.start();
-    if (m_capture.status() < 0) {
-        m_fileOpen = false;
-        m_file.close();
-        m_journal.end();
-        // The file holds no sound: a failed start leaves nothing behind.
-        QFile::remove(m_path);
-        return {false, m_capture.errorText()};
+    if (m_listening && m_listenFormat == std::pair{m_rate, m_channels}) {
+        // The capture runs on: the file begins with the ring's last seconds, and the next
+        // block follows them without a gap.
+        const std::lock_guard lock(m_modeMutex);
+        const qint64 wanted = m_capture.capturedFrames() - static_cast<qint64>(m_listenSeconds) * m_rate;
+        if (reachBack == ReachBack::None)
+            m_ring.clear();
+        m_held = m_ring.take(static_cast<std::uint64_t>(std::max<qint64>(0, wanted)));
+        m_origin = static_cast<qint64>(m_ring.framesKept()) - static_cast<qint64>(m_held.size()) / m_channels;
+        m_filledOrigin = m_capture.filledFrames();
+        m_fileOpen = true;
+        m_listening = false;
+    } else {
+        stopListening();
+        m_origin = 0;
+        m_filledOrigin = 0;
+        m_capture.setCaptureFormat(m_rate, m_channels);
+        m_capture.setBlockSize(m_rate); // one-second blocks
+        m_fileOpen = true;
+        m_capture.start();
+        if (m_capture.status() < 0) {
+            m_fileOpen = false;
+            m_file.close();
+            m_journal.end();
+            // The file holds no sound: a failed start leaves nothing behind.
+            QFile::remove(m_path);
+            followListening();
+            return {false, m_capture.errorText()};
+        }
     }
+    m_elapsed = elapsedText(framesToMs(recordedFrames()));
+    Q_EMIT elapsedChanged(m_elapsed);
     m_recording = true;
     Q_EMIT started();
+    Q_EMIT listeningChanged(false);
     return {true, description};
 }
 
@@ -97,29 +120,91 @@ void RecordingSession::stop() {
     m_recording = false;
     // Returns once every captured block is written.
     m_capture.stop();
+    // A stop right after a start that took over the ring may come before any block did.
+    if (!m_held.empty())
+        writeBlock(std::exchange(m_held, {}));
     announceParts();
     m_path = m_partPath;
     // The last Timer may be a tick old; the list gets the length of what was captured.
-    m_elapsed = elapsedText(framesToMs(m_capture.capturedFrames()));
+    m_elapsed = elapsedText(framesToMs(recordedFrames()));
     Q_EMIT elapsedChanged(m_elapsed);
     // Parts listed before: the row of this one gets its own length.
-    const QString partLength = elapsedText(framesToMs(m_capture.capturedFrames() - m_listedFrames));
+    const QString partLength = elapsedText(framesToMs(recordedFrames() - m_listedFrames));
     m_fileOpen = false;
     m_file.close();
     m_journal.end();
     // The row says how much of its length is filled-in silence.
-    const qint64 filled = m_capture.filledFrames();
+    const qint64 filled = m_capture.filledFrames() - m_filledOrigin;
     Q_EMIT finished(m_path,
                     filled > 0 ? tr("%1 (%2 s silence filled)").arg(partLength).arg(filledSeconds(filled))
                                : partLength,
                     m_partStart);
     m_stopping = false;
     Q_EMIT stopped();
+    followListening();
+}
+
+void RecordingSession::listen(int seconds, const QString& extension) {
+    m_listenSeconds = std::clamp(seconds, 0, PreRecordRing::kMaxSeconds);
+    m_listenExtension = extension;
+    if (!m_fileOpen) {
+        stopListening();
+        followListening();
+    }
+}
+
+void RecordingSession::followListening() {
+    if (m_fileOpen || m_listening)
+        return;
+    const std::optional<codec::FileType> type =
+        codec::fileTypeFor(QStringLiteral("listen.") + m_listenExtension);
+    if (m_listenSeconds <= 0 || !type) {
+        m_ring.configure(0, 0, 1);
+        return;
+    }
+    if (!m_capture.canStart())
+        return;
+    m_listenFormat = m_file.formats().rateAndChannels(*type);
+    const auto [rate, channels] = m_listenFormat;
+    m_ring.configure(m_listenSeconds, rate, channels);
+    m_ring.clear();
+    m_capture.setCaptureFormat(rate, channels);
+    m_capture.setBlockSize(rate);
+    m_capture.start();
+    if (m_capture.status() < 0)
+        return;
+    m_listening = true;
+    Q_EMIT listeningChanged(true);
+}
+
+void RecordingSession::stopListening() {
+    if (!m_listening)
+        return;
+    m_capture.stop();
+    m_listening = false;
+    Q_EMIT listeningChanged(false);
+}
+
+qint64 RecordingSession::recordedFrames() const {
+    return m_capture.capturedFrames() - m_origin;
 }
 
 // The capture's writer thread, between start and stop: the file and the path are this
 // recording's and nobody else touches them meanwhile.
 void RecordingSession::onBlock(const SampleBlock& block) {
+    {
+        const std::lock_guard lock(m_modeMutex);
+        if (!m_fileOpen) {
+            m_ring.keep(block);
+            return;
+        }
+    }
+    if (!m_held.empty())
+        writeBlock(std::exchange(m_held, {}));
+    writeBlock(block);
+}
+
+void RecordingSession::writeBlock(const SampleBlock& block) {
     if (m_file.status() < 0)
         return;
     if (m_split.active() && m_split.due(m_partFrames, m_rate, QFileInfo(m_partPath).size()))
@@ -188,11 +273,16 @@ void RecordingSession::announceParts() {
 void RecordingSession::onTimer(qint64 currentSamples) {
     if (!m_recording)
         return;
-    m_elapsed = elapsedText(framesToMs(currentSamples));
+    m_elapsed = elapsedText(framesToMs(currentSamples - m_origin));
     Q_EMIT elapsedChanged(m_elapsed);
 }
 
 void RecordingSession::fail(const QString& reason) {
+    if (m_listening && !m_fileOpen) {
+        // Back once a device is chosen or the server returns, which calls listen() again.
+        QMetaObject::invokeMethod(this, &RecordingSession::stopListening, Qt::QueuedConnection);
+        return;
+    }
     if (!m_failure.isEmpty() || !m_fileOpen)
         return;
     m_failure = reason;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/dsp/PreRecordRing.h"
 #include "engine/dsp/SampleBlock.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingJournal.h"
@@ -33,12 +34,27 @@ public:
         bool ok = false;
         QString text; // the format description, or why the start failed
     };
+    // Whether a start takes the seconds kept while listening: a user's Record does, a
+    // scheduled entry records its own time only.
+    enum class ReachBack { Kept, None };
     // Starts a recording into a new file whose extension is `extension`; `listedRows` (the
     // rows of the recordings list) numbers a name that is taken. The caller has stopped any
     // running recording and playback.
-    StartResult start(const QString& extension, int listedRows);
+    StartResult start(const QString& extension, int listedRows, ReachBack reachBack = ReachBack::Kept);
     // Stops capture, writes the blocks still pending, closes the file and emits finished().
+    // Listening goes on afterwards, with an empty ring.
     void stop();
+
+    // While nothing records and `seconds` is above 0, captures the selected source into a
+    // ring of that many seconds (at most PreRecordRing::kMaxSeconds) in the format of
+    // `extension`: the next start's file begins with them, and the sound goes on without a
+    // gap. 0 stops listening. Called again, it starts afresh with an empty ring (the source or
+    // the format changed). During a recording it takes effect once the recording stops.
+    void listen(int seconds, const QString& extension);
+    bool isListening() const { return m_listening; }
+    int listeningSeconds() const { return m_listenSeconds; }
+    // The ring's memory, in bytes.
+    std::size_t listeningBytes() const { return m_ring.bytes(); }
 
     QString outputPath() const { return m_path; }
     // Rate and channels of the sound being recorded.
@@ -64,9 +80,17 @@ Q_SIGNALS:
     void silenceFilled(const QString& text);
     // The recording goes on, but a crash now would leave it unlisted and unrepaired.
     void journalFailed(const QString& reason);
+    // Listening began or ended; it ends too when its capture fails.
+    void listeningChanged(bool listening);
 
 private:
     void onBlock(const SampleBlock& block);
+    void writeBlock(const SampleBlock& block);
+    // Starts or stops the listening capture as set, once nothing records.
+    void followListening();
+    void stopListening();
+    // Frames of the recording: captured since its first frame, which may lie before the start.
+    qint64 recordedFrames() const;
     void onTimer(qint64 currentSamples);
     void fail(const QString& reason);
     void stopAfterFailure();
@@ -92,6 +116,22 @@ private:
     QString m_failure;
     int m_rate = 0;
     int m_channels = 0;
+
+    int m_listenSeconds = 0;
+    QString m_listenExtension;
+    bool m_listening = false;
+    // Rate and channels of the listening capture.
+    std::pair<int, int> m_listenFormat;
+    // What a start takes over from listening: the capture's frame the file begins at, and the
+    // filled-in silence before it.
+    qint64 m_origin = 0;
+    qint64 m_filledOrigin = 0;
+    // Guards the ring, the file's being open and the held sound between the writer thread and
+    // the owner while listening turns into recording.
+    std::mutex m_modeMutex;
+    PreRecordRing m_ring;
+    // Writer thread: the ring's sound, written before the next block.
+    SampleBlock m_held;
 
     // Fixed at start, for naming the parts on the writer thread.
     NamingSettings m_naming;

@@ -12,6 +12,7 @@
 #include "engine/pulse/AudioRecorder.h"
 #include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
+#include "record/ActivationSettings.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingRecovery.h"
 #include "recordings/RecordingsModel.h"
@@ -73,6 +74,8 @@ ApplicationCore::~ApplicationCore() {
     // The capture thread must not hand a block to a writer already destroyed.
     if (m_recorder && isRecording())
         stopRecording();
+    if (m_recorder)
+        m_session->listen(0, {});
 }
 
 QString ApplicationCore::outputFolder() const {
@@ -104,6 +107,9 @@ bool ApplicationCore::load() {
         m_devices = DeviceSelection::listDevices(*m_recorder);
         Q_EMIT devicesChanged();
         tellReplacedSource();
+        // Listening that ended with its source or server comes back with them.
+        if (!m_session->isListening())
+            listenAsSet();
         // The status line says what is true now, not what was when the server went.
         if (m_serverConnected == m_recorder->serverConnected())
             return;
@@ -112,6 +118,7 @@ bool ApplicationCore::load() {
                           ? tr("The sound server (PulseAudio) is running; recording can start.")
                           : tr("The sound server (PulseAudio) stopped or can no longer be reached."));
     });
+    listenAsSet();
     return !m_devices.devices.empty();
 }
 
@@ -122,6 +129,21 @@ void ApplicationCore::queueNotice(const QString& text) {
 
 void ApplicationCore::formatsChanged() {
     m_reader->setHeaderlessFormats(m_writer->formats().headerless());
+    listenAsSet();
+}
+
+void ApplicationCore::setOutputFormat(int position) {
+    if (position == m_outputFormat)
+        return;
+    m_outputFormat = position;
+    listenAsSet();
+}
+
+void ApplicationCore::listenAsSet() {
+    if (!m_loaded)
+        return;
+    m_session->listen(ActivationSettings::read(m_settingsFile).prerecordSeconds,
+                      outputFormatTexts().value(m_outputFormat));
 }
 
 DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {
@@ -132,13 +154,15 @@ DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {
 void ApplicationCore::chooseSource(int position) {
     DeviceSelection::activateSource(*m_recorder, position);
     m_replacedSource.clear();
+    listenAsSet();
 }
 
 bool ApplicationCore::isRecording() const {
     return m_session->isRecording();
 }
 
-RecordingSession::StartResult ApplicationCore::startRecording(const QString& formatText) {
+RecordingSession::StartResult ApplicationCore::startRecording(const QString& formatText,
+                                                              RecordingSession::ReachBack reachBack) {
     if (isRecording())
         stopRecording();
     m_playback->stop();
@@ -147,7 +171,7 @@ RecordingSession::StartResult ApplicationCore::startRecording(const QString& for
                                        .arg(m_recorder->sources().chosenSource().description,
                                             m_recorder->sources().recordedSourceName())
                                  : QString();
-    RecordingSession::StartResult result = m_session->start(formatText, m_recordings->rowCount());
+    RecordingSession::StartResult result = m_session->start(formatText, m_recordings->rowCount(), reachBack);
     // Recording from it makes the other source the chosen one: said once, as the recording starts.
     if (result.ok && !replaced.isEmpty()) {
         result.text = replaced + QLatin1Char(' ') + result.text;
@@ -214,6 +238,7 @@ void ApplicationCore::shutdown() {
     m_scheduler->halt();
     if (isRecording())
         stopRecording();
+    m_session->listen(0, {});
     m_playback->stop();
     if (m_loaded)
         ScheduleFile::save(m_scheduleFile, *m_schedule);

@@ -40,8 +40,8 @@ public:
     const DeviceSelection::DeviceList& devices() const { return m_devices; }
     // The output format's position in the list, as the settings left it.
     int outputFormat() const { return m_outputFormat; }
-    // Kept in the settings at exit.
-    void setOutputFormat(int position) { m_outputFormat = position; }
+    // Kept in the settings at exit. Listening starts afresh in the new format.
+    void setOutputFormat(int position);
 
     // Selects device `index` (the recorder's number) and returns its sources.
     DeviceSelection::SourceList chooseDevice(int index);
@@ -49,7 +49,9 @@ public:
 
     // Finishes a running recording and stops playback first. `formatText` is the output
     // format list's text, whose extension picks the encoder.
-    RecordingSession::StartResult startRecording(const QString& formatText);
+    RecordingSession::StartResult
+    startRecording(const QString& formatText,
+                   RecordingSession::ReachBack reachBack = RecordingSession::ReachBack::Kept);
     void stopRecording();
     bool isRecording() const;
     void playRow(int row);
@@ -71,8 +73,12 @@ public:
     // What Record will record in place of the chosen source that vanished; empty while the
     // chosen one is there.
     QString replacedSourceNote() const;
-    // After the format settings changed: playback reads headerless files as now set.
+    // After the format settings changed: playback reads headerless files as now set, and
+    // listening starts afresh in the new format.
     void formatsChanged();
+    // Listens as section `activation` says, afresh (the ring empty): after a change of the
+    // settings, the source or the format.
+    void listenAsSet();
 
 Q_SIGNALS:
     // The device list was read again (a server or a source came or went).

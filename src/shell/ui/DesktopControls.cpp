@@ -10,16 +10,23 @@
 
 namespace {
 
-QIcon trayImage() {
+// A red dot; while listening it sits in a ring, like an open ear.
+QIcon trayImage(bool listening) {
     QIcon icon;
     for (int size : {16, 22, 32, 48}) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
+        const double dot = listening ? 0.3 : 0.15;
         p.setBrush(QColor(220, 40, 40));
         p.setPen(QPen(QColor(120, 10, 10), size / 16.0));
-        p.drawEllipse(QRectF(size * 0.15, size * 0.15, size * 0.7, size * 0.7));
+        p.drawEllipse(QRectF(size * dot, size * dot, size * (1 - 2 * dot), size * (1 - 2 * dot)));
+        if (listening) {
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(220, 40, 40), size / 10.0));
+            p.drawEllipse(QRectF(size * 0.08, size * 0.08, size * 0.84, size * 0.84));
+        }
         icon.addPixmap(pm);
     }
     return icon;
@@ -31,7 +38,7 @@ DesktopControls::DesktopControls(MainWindow& window, QObject* parent)
     : QObject(parent)
     , m_window(window)
     , m_menu(std::make_unique<QMenu>(QStringLiteral("SysTray")))
-    , m_tray(new QSystemTrayIcon(trayImage(), this))
+    , m_tray(new QSystemTrayIcon(trayImage(false), this))
     , m_hotkeys(new GlobalHotkeys(this)) {
     buildMenu();
     m_tray->setToolTip(Dialogs::kAppTitle);
@@ -43,6 +50,8 @@ DesktopControls::DesktopControls(MainWindow& window, QObject* parent)
     connect(m_hotkeys, &GlobalHotkeys::activated, this, &DesktopControls::hotkeyPressed);
     connect(m_hotkeys, &GlobalHotkeys::taken, this, &DesktopControls::hotkeyTaken);
     connect(m_hotkeys, &GlobalHotkeys::unavailable, this, &DesktopControls::hotkeysUnavailable);
+    connect(&m_window, &MainWindow::listeningShown, this, &DesktopControls::showListening);
+    showListening(m_window.listeningText());
     connect(&m_window, &MainWindow::exiting, this, [this] {
         m_tray->hide();
         m_hotkeys->unregisterKeys();
@@ -52,6 +61,12 @@ DesktopControls::DesktopControls(MainWindow& window, QObject* parent)
 
 DesktopControls::~DesktopControls() {
     m_window.setTrayIcon(nullptr);
+}
+
+void DesktopControls::showListening(const QString& text) {
+    m_tray->setIcon(trayImage(!text.isEmpty()));
+    m_tray->setToolTip(text.isEmpty() ? Dialogs::kAppTitle
+                                      : Dialogs::kAppTitle + QStringLiteral(" - ") + text);
 }
 
 void DesktopControls::start() {

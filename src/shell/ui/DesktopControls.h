@@ -28,6 +28,8 @@ public:
 
 private:
     void buildMenu();
+    // The tray's look and tooltip say whether the microphone is open while nothing records.
+    void showListening(const QString& text);
     void hotkeyPressed(GlobalHotkeys::Key key);
     void hotkeyTaken(GlobalHotkeys::Key key);
     void hotkeysUnavailable();

@@ -64,6 +64,15 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_core, &ApplicationCore::notice, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::silenceFilled, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::fileChanged, m_fileStatus, &QLabel::setText);
+    // Said at all times while listening, as the microphone is open then.
+    connect(m_session, &RecordingSession::listeningChanged, this, [this](bool listening) {
+        const QString text = listening
+                                 ? tr("Listening: the last %1 s are kept").arg(m_session->listeningSeconds())
+                                 : QString();
+        m_listeningStatus->setText(text);
+        m_listeningStatus->setVisible(listening);
+        Q_EMIT listeningShown(text);
+    });
     connect(m_core, &ApplicationCore::recordingInterrupted, this,
             [this](const QString& reason, const QString& note) {
                 m_messageStatus->setText(note.isEmpty() ? reason : reason + QLatin1Char(' ') + note);
@@ -71,7 +80,8 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
                                  note.isEmpty() ? reason : reason + QStringLiteral("\n\n") + note);
             });
     Scheduler& scheduler = m_core->scheduler();
-    connect(&scheduler, &Scheduler::startRequested, this, &MainWindow::startRecording);
+    connect(&scheduler, &Scheduler::startRequested, this,
+            [this] { startRecording(RecordingSession::ReachBack::None); });
     connect(&scheduler, &Scheduler::stopRequested, this, [this] {
         if (isRecording())
             stopRecording();
@@ -155,6 +165,10 @@ bool MainWindow::isRecording() const {
     return m_core->isRecording();
 }
 
+QString MainWindow::listeningText() const {
+    return m_listeningStatus->text();
+}
+
 QString MainWindow::fileStatusText() const {
     return m_fileStatus->text();
 }
@@ -167,8 +181,9 @@ void MainWindow::showNotice(const QString& text) {
     m_messageStatus->setText(text);
 }
 
-void MainWindow::startRecording() {
-    const RecordingSession::StartResult result = m_core->startRecording(m_formatCombo->currentText());
+void MainWindow::startRecording(RecordingSession::ReachBack reachBack) {
+    const RecordingSession::StartResult result =
+        m_core->startRecording(m_formatCombo->currentText(), reachBack);
     if (!result.ok) {
         m_messageStatus->setText(result.text);
         return;

@@ -31,7 +31,8 @@ public:
     explicit MainWindow(QString appFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void startRecording();
+    // Record: a user's start takes the seconds kept while listening.
+    void startRecording(RecordingSession::ReachBack reachBack = RecordingSession::ReachBack::Kept);
     void stopRecording();
     // The orderly exit: stops recording, stores the output format, releases the
     // components and quits the application.
@@ -52,6 +53,8 @@ public:
     FilePlayback& playback() { return *m_playback; }
     Scheduler& scheduler() { return m_core->scheduler(); }
     // The status bar: the file being recorded or played, and the last message.
+    // What the status line says of listening; empty while the microphone is closed.
+    QString listeningText() const;
     QString fileStatusText() const;
     QString messageStatusText() const;
     // A line for the status bar from outside the window.
@@ -60,6 +63,9 @@ public:
 Q_SIGNALS:
     // The orderly exit has stopped recording and playback; nothing outside the window is needed any more.
     void exiting();
+    // The microphone is open while nothing records (the last seconds are kept): what the
+    // status line says of it, empty once it is closed.
+    void listeningShown(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -133,6 +139,7 @@ private:
     QTreeView* m_recordingsView = nullptr;
     QLabel* m_fileStatus = nullptr;
     QLabel* m_messageStatus = nullptr;
+    QLabel* m_listeningStatus = nullptr;
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;

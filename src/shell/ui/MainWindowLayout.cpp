@@ -163,9 +163,13 @@ void MainWindow::buildUi() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(m_fileStatus, 3);
     statusBar()->addWidget(m_messageStatus, 2);
+    m_listeningStatus = new QLabel(this);
+    m_listeningStatus->setObjectName(QStringLiteral("listeningStatus"));
+    m_listeningStatus->hide();
+    statusBar()->addPermanentWidget(m_listeningStatus);
 
-    connect(m_recordCommandButton, &QPushButton::clicked, this, &MainWindow::startRecording);
-    connect(m_recordButton, &QToolButton::clicked, this, &MainWindow::startRecording);
+    connect(m_recordCommandButton, &QPushButton::clicked, this, [this] { startRecording(); });
+    connect(m_recordButton, &QToolButton::clicked, this, [this] { startRecording(); });
     connect(stopCommandButton, &QPushButton::clicked, this, &MainWindow::stopCommand);
     connect(m_stopButton, &QPushButton::clicked, this, &MainWindow::stopCommand);
     connect(m_playButton, &QPushButton::clicked, this, &MainWindow::playSelected);
@@ -220,7 +224,7 @@ void MainWindow::buildMenus() {
     QMenu* action = menuBar()->addMenu(tr("Action(&A)"));
     action->setObjectName(QStringLiteral("action"));
     connect(menuAction(action, "record", tr("Record"), QKeySequence(tr("Ctrl+R"))), &QAction::triggered, this,
-            &MainWindow::startRecording);
+            [this] { startRecording(); });
     connect(menuAction(action, "stop", tr("Stop"), QKeySequence(tr("Ctrl+S"))), &QAction::triggered, this,
             [this] {
                 if (isRecording())
