@@ -195,6 +195,28 @@ private Q_SLOTS:
                      100 * (firstBlock + s));
     }
 
+    void healthAtAGlance() {
+        // Guards against a silence alarm that stays quiet, repeats within one silent stretch or
+        // is not re-armed by sound, and clipped peaks or the disk's time left not shown.
+        writeSetting(settingsFile(m_app->path()), QStringLiteral("health"), QStringLiteral("silencealarm"),
+                     QStringLiteral("2"));
+        FakeCapture capture;
+        AudioFileWriter file;
+        RecordingSession session(m_app->path(), capture, file);
+        QSignalSpy alarms(&session, &RecordingSession::silenceAlarm);
+        QVERIFY(session.start(QStringLiteral("WAV"), 0).ok);
+        // One-second blocks: sound, 3 s of silence, full scale twice, 4 s of silence.
+        for (const std::int16_t value : {1000, 0, 0, 0, 32767, 1000, -32768, 0, 0, 0, 0})
+            capture.deliver(1, value);
+        QCoreApplication::processEvents();
+        QCOMPARE(alarms.size(), 2);
+        QCOMPARE(alarms.at(0).at(0).toString(), QStringLiteral("No sound for 2 s: is the input muted?"));
+        QVERIFY2(session.healthText().endsWith(QStringLiteral(" left, 2 clipped peaks")),
+                 qPrintable(session.healthText()));
+        session.stop();
+        QCOMPARE(session.healthText(), QString());
+    }
+
 private:
     void setting(const char* key, const QString& value) {
         writeSetting(settingsFile(m_app->path()), QStringLiteral("set"), QString::fromLatin1(key), value);

@@ -5,12 +5,15 @@
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/FileFormats.h"
 #include "engine/pulse/AudioCapture.h"
+#include "record/ActivationSettings.h"
 #include "record/OutputNaming.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <QStringList>
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -66,6 +69,14 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_parts = 1;
     m_listedFrames = 0;
     const QString description = m_file.formatDescription();
+    m_silenceAlarmSeconds = ActivationSettings::read(settingsFile(m_appFolder)).silenceAlarmSeconds;
+    m_health.reset(m_channels, m_silenceAlarmSeconds, {});
+    m_writtenFrames = 0;
+    m_clippedPeaks = 0;
+    m_freeBytes = -1;
+    m_bytesPerSecond =
+        m_file.formats().bytesPerSecond(codec::fileTypeFor(m_path).value_or(codec::FileType::Wav));
+    m_healthText.clear();
 
     if (m_listening && m_listenFormat == std::pair{m_rate, m_channels}) {
         // The capture runs on: the file begins with the ring's last seconds, and the next
@@ -185,6 +196,19 @@ void RecordingSession::stopListening() {
     Q_EMIT listeningChanged(false);
 }
 
+QString RecordingSession::healthText() const {
+    if (!m_recording)
+        return {};
+    QStringList parts;
+    // Recording stops at the reserve, so what lies below it is no time left.
+    if (const qint64 free = m_freeBytes; free >= 0)
+        parts << diskTimeLeftText(std::max<qint64>(0, free - kReserveBytes), m_bytesPerSecond);
+    if (const qint64 clipped = m_clippedPeaks; clipped > 0)
+        parts << (clipped == 1 ? tr("1 clipped peak") : tr("%1 clipped peaks").arg(clipped));
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(", "));
+}
+
 qint64 RecordingSession::recordedFrames() const {
     return m_capture.capturedFrames() - m_origin;
 }
@@ -210,12 +234,23 @@ void RecordingSession::writeBlock(const SampleBlock& block) {
     if (m_split.active() && m_split.due(m_partFrames, m_rate, QFileInfo(m_partPath).size()))
         splitFile();
     m_file.write(block);
-    m_partFrames += static_cast<qint64>(block.size()) / std::max(1, m_channels);
+    const qint64 frames = static_cast<qint64>(block.size()) / std::max(1, m_channels);
+    m_partFrames += frames;
+    m_writtenFrames += frames;
+    if (m_health.note(block, std::chrono::milliseconds(framesToMs(m_writtenFrames)))) {
+        const QString text =
+            tr("No sound for %1 s: is the input muted?").arg(QString::number(m_silenceAlarmSeconds));
+        QMetaObject::invokeMethod(
+            this, [this, text] { Q_EMIT silenceAlarm(text); }, Qt::QueuedConnection);
+    }
+    m_clippedPeaks = m_health.clippedPeaks();
     QString failure;
     if (m_file.status() < 0) {
         failure = m_file.errorText();
     } else {
         const QStorageInfo disk(QFileInfo(m_partPath).absolutePath());
+        if (disk.isValid())
+            m_freeBytes = disk.bytesAvailable();
         if (disk.isValid() && disk.bytesAvailable() < kReserveBytes)
             failure = tr("Recording stopped: less than %1 MB are free on the disk of \"%2\".")
                           .arg(kReserveBytes / (1024 * 1024))
@@ -275,6 +310,10 @@ void RecordingSession::onTimer(qint64 currentSamples) {
         return;
     m_elapsed = elapsedText(framesToMs(currentSamples - m_origin));
     Q_EMIT elapsedChanged(m_elapsed);
+    if (const QString health = healthText(); health != m_healthText) {
+        m_healthText = health;
+        Q_EMIT healthChanged(health);
+    }
 }
 
 void RecordingSession::fail(const QString& reason) {

@@ -3,11 +3,13 @@
 #include "engine/dsp/PreRecordRing.h"
 #include "engine/dsp/SampleBlock.h"
 #include "record/OutputNaming.h"
+#include "record/RecordingHealth.h"
 #include "record/RecordingJournal.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -63,6 +65,9 @@ public:
     QString baseName() const { return m_baseName; }
     QDateTime startTime() const { return m_startTime; }
     QString elapsed() const { return m_elapsed; }
+    // How the recording fares, for a glance at the status: the time its disk lasts at its
+    // rate and the clipped peaks so far; empty while nothing records.
+    QString healthText() const;
 
 Q_SIGNALS:
     // A recording began: its file is open and the sound flows in.
@@ -80,6 +85,10 @@ Q_SIGNALS:
     void silenceFilled(const QString& text);
     // The recording goes on, but a crash now would leave it unlisted and unrepaired.
     void journalFailed(const QString& reason);
+    // The recording has had no sound above -60 dBFS for the seconds section `health` sets;
+    // once per silent stretch.
+    void silenceAlarm(const QString& text);
+    void healthChanged(const QString& text);
     // Listening began or ended; it ends too when its capture fails.
     void listeningChanged(bool listening);
 
@@ -132,6 +141,17 @@ private:
     PreRecordRing m_ring;
     // Writer thread: the ring's sound, written before the next block.
     SampleBlock m_held;
+
+    // Writer thread: the recording's health by its own sound time, so that a silent stretch
+    // is measured in sound, not in how late the blocks come.
+    RecordingHealth m_health;
+    qint64 m_writtenFrames = 0;
+    int m_silenceAlarmSeconds = 0;
+    // Read by the owner for healthText().
+    std::atomic<qint64> m_clippedPeaks{0};
+    std::atomic<qint64> m_freeBytes{-1};
+    double m_bytesPerSecond = 0;
+    QString m_healthText;
 
     // Fixed at start, for naming the parts on the writer thread.
     NamingSettings m_naming;

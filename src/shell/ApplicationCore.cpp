@@ -52,6 +52,11 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     connect(m_scheduler, &Scheduler::notice, this, &ApplicationCore::notice);
     connect(m_session, &RecordingSession::journalFailed, this, &ApplicationCore::notice,
             Qt::QueuedConnection);
+    // Said where a user looks away from a hidden window too.
+    connect(m_session, &RecordingSession::silenceAlarm, this, [this](const QString& text) {
+        DesktopNotifications::notify(tr("No sound"), text);
+        Q_EMIT notice(text);
+    });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         // The lists may already have replaced the vanished source: what Record would now take is said too.
         const QString note = replacedSourceNote();

@@ -85,7 +85,8 @@ Q_SIGNALS:
     void devicesChanged();
     // Mono sound for the displays while they are watched; either block may be empty.
     void displaysReady(const SampleBlock& spectrum, const SampleBlock& level, int sampleRate);
-    // A line for the status bar: a recording recovered, or a journal that cannot be kept.
+    // A line for the status bar: a recording recovered, a journal that cannot be kept, a
+    // recording without sound (then also told to the desktop's notification service).
     // Delivered from the event loop, after what the command that caused it shows.
     void notice(const QString& text);
     // A recording ended on its own (full disk, vanished source, server gone): why, and what

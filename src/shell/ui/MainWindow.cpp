@@ -64,6 +64,8 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_core, &ApplicationCore::notice, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::silenceFilled, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::fileChanged, m_fileStatus, &QLabel::setText);
+    connect(m_session, &RecordingSession::healthChanged, m_healthStatus, &QLabel::setText);
+    connect(m_session, &RecordingSession::stopped, m_healthStatus, &QLabel::clear);
     // Said at all times while listening, as the microphone is open then.
     connect(m_session, &RecordingSession::listeningChanged, this, [this](bool listening) {
         const QString text = listening

@@ -140,6 +140,7 @@ private:
     QLabel* m_fileStatus = nullptr;
     QLabel* m_messageStatus = nullptr;
     QLabel* m_listeningStatus = nullptr;
+    QLabel* m_healthStatus = nullptr;
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;

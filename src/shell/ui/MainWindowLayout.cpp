@@ -163,6 +163,9 @@ void MainWindow::buildUi() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(m_fileStatus, 3);
     statusBar()->addWidget(m_messageStatus, 2);
+    m_healthStatus = new QLabel(this);
+    m_healthStatus->setObjectName(QStringLiteral("healthStatus"));
+    statusBar()->addPermanentWidget(m_healthStatus);
     m_listeningStatus = new QLabel(this);
     m_listeningStatus->setObjectName(QStringLiteral("listeningStatus"));
     m_listeningStatus->hide();
