@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSlider>
+#include <QSpinBox>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -709,6 +710,47 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(w.playback().isStopped(), 10000);
         QCOMPARE(meter->peakDb(), -60.0f);
         QCOMPARE(meter->rmsDb(), -60.0f);
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
+    void soundActivationDialogShowsTheInputAndArms() {
+        // Guards against a threshold set blind (no live level while nothing records), settings
+        // the dialog does not store, and a Record that does not arm and cut on the real input.
+        setNaming("event", "0", "0");
+        MainWindow w(m_app->path());
+        selectSource(w, "Monitor of Tone");
+        QTimer::singleShot(0, &w, [&] {
+            auto* d = w.findChild<QDialog*>(QStringLiteral("frmActivation"));
+            QVERIFY(d);
+            // A failed check below must not leave the dialog waiting for a user.
+            const auto closeAnyway = qScopeGuard([d] {
+                if (d->isVisible())
+                    d->reject();
+            });
+            QCOMPARE(d->windowTitle(), QStringLiteral("Sound Activation"));
+            // The tone, above the threshold, draws the level red from its left end.
+            auto* meter = d->findChild<QWidget*>(QStringLiteral("meterThreshold"));
+            QTRY_COMPARE_WITH_TIMEOUT(meter->grab().toImage().pixelColor(2, 2), QColor(220, 40, 40), 5000);
+            d->findChild<QCheckBox*>(QStringLiteral("chkActivation"))->setChecked(true);
+            d->findChild<QSpinBox*>(QStringLiteral("spnThreshold"))->setValue(-30);
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+        w.findChild<QAction*>(QStringLiteral("soundactivation"))->trigger();
+        QCOMPARE(readSetting(m_settings, QStringLiteral("activation"), QStringLiteral("enabled")),
+                 QStringLiteral("1"));
+        QCOMPARE(readSetting(m_settings, QStringLiteral("activation"), QStringLiteral("threshold")),
+                 QStringLiteral("-30"));
+
+        auto* status = w.findChild<QLabel*>(QStringLiteral("activationStatus"));
+        w.startRecording();
+        QVERIFY(w.session().isArmed());
+        QCOMPARE(status->text(), QStringLiteral("Waiting for sound (\u221230 dBFS)"));
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Armed: recording sound event 1"), 5000);
+        w.stopRecording();
+        QVERIFY(status->text().isEmpty());
+        QCOMPARE(w.recordings().rowCount(), 1);
+        QVERIFY(soxInfo(w.recordings().path(0)).seconds > 0.5);
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitApplication();
     }

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 using namespace testsupport;
@@ -193,6 +195,68 @@ private Q_SLOTS:
         for (int s = 0; s < seconds; ++s)
             QCOMPARE(qRound(mono.at(static_cast<std::size_t>(s) * 44100 + 22050) * 32768),
                      100 * (firstBlock + s));
+    }
+
+    void soundActivationCutsOneFilePerEvent_data() {
+        // One-second blocks, loud (-10 dBFS) or quiet, with a threshold of -30 dBFS, hold 2 s and
+        // pre-roll 1 s; then Stop. `lengths` are the files' seconds; `soundAt` where the sound
+        // begins in the first.
+        QTest::addColumn<QString>("blocks");
+        QTest::addColumn<QList<double>>("lengths");
+        QTest::addColumn<double>("soundAt");
+        QTest::newRow("one burst") << QStringLiteral("...LL....") << QList<double>{5} << 1.0;
+        QTest::newRow("a gap shorter than hold") << QStringLiteral("..L.L...") << QList<double>{6} << 1.0;
+        QTest::newRow("two events") << QStringLiteral("..L...L...") << QList<double>{4, 4} << 1.0;
+        QTest::newRow("pre-roll before the first frame")
+            << QStringLiteral("L....") << QList<double>{3} << 0.0;
+        QTest::newRow("stopped during an event") << QStringLiteral("..LL") << QList<double>{3} << 1.0;
+        QTest::newRow("noise below the threshold") << QStringLiteral("nnnnn") << QList<double>{} << 0.0;
+    }
+
+    void soundActivationCutsOneFilePerEvent() {
+        // Guards against events cut at the wrong frame, pre-roll lost or doubled, events that
+        // replace each other's files or stay unlisted, and quiet noise that starts a file.
+        QFETCH(QString, blocks);
+        QFETCH(QList<double>, lengths);
+        QFETCH(double, soundAt);
+        const QString settings = settingsFile(m_app->path());
+        const auto activation = [&](const char* key, const char* value) {
+            writeSetting(settings, QStringLiteral("activation"), QLatin1String(key), QLatin1String(value));
+        };
+        activation("enabled", "1");
+        activation("threshold", "-30");
+        activation("hold", "2");
+        activation("preroll", "1");
+        setting("existedfile", QStringLiteral("1")); // overwrite: even so, no event replaces another
+        FakeCapture capture;
+        AudioFileWriter file;
+        RecordingSession session(m_app->path(), capture, file);
+        QSignalSpy finished(&session, &RecordingSession::finished);
+        const RecordingSession::StartResult started = session.start(QStringLiteral("WAV"), 0);
+        QVERIFY2(started.ok, qPrintable(started.text));
+        QCOMPARE(started.text, QStringLiteral("Waiting for sound (\u221230 dBFS)"));
+        QVERIFY(session.isArmed() && session.isRecording());
+        for (const QChar block : blocks) {
+            const std::int16_t value = block == u'L' ? 10000 : block == u'n' ? 30 : 0;
+            capture.deliver(1, value);
+            QCoreApplication::processEvents();
+        }
+        session.stop();
+        QVERIFY(!session.isArmed() && !session.isRecording());
+
+        QCOMPARE(finished.size(), lengths.size());
+        QCOMPARE(session.eventCount(), lengths.size());
+        QStringList paths;
+        for (int i = 0; i < lengths.size(); ++i) {
+            paths << finished.at(i).at(0).toString();
+            QCOMPARE(soxInfo(paths.last()).seconds, lengths.at(i));
+        }
+        QCOMPARE(paths.removeDuplicates(), 0);
+        if (!paths.isEmpty()) {
+            const std::vector<float> first = soxDecodeMono(paths.first());
+            const auto loud = std::ranges::find_if(first, [](float v) { return std::abs(v) > 0.1F; });
+            QCOMPARE(static_cast<double>(loud - first.begin()) / 44100, soundAt);
+        }
     }
 
     void healthAtAGlance() {

@@ -14,7 +14,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 RecordingSession::RecordingSession(QString appFolder, AudioCapture& capture, AudioFileWriter& file,
@@ -39,7 +41,7 @@ RecordingSession::RecordingSession(QString appFolder, AudioCapture& capture, Aud
 }
 
 RecordingSession::StartResult RecordingSession::start(const QString& extension, int listedRows,
-                                                      ReachBack reachBack) {
+                                                      StartedBy startedBy) {
     const NamingSettings naming = NamingSettings::read(settingsFile(m_appFolder));
     m_naming = naming;
     m_split = SplitRule::read(settingsFile(m_appFolder));
@@ -51,6 +53,9 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
                                [](const QString& p) { return QFileInfo::exists(p); });
     m_recording = false;
     m_failure.clear();
+    if (const ActivationSettings activation = ActivationSettings::read(settingsFile(m_appFolder));
+        activation.enabled && startedBy == StartedBy::User)
+        return arm(activation);
 
     // Nothing is created (or overwritten) for a start that cannot succeed.
     if (!m_capture.canStart())
@@ -83,7 +88,7 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
         // block follows them without a gap.
         const std::lock_guard lock(m_modeMutex);
         const qint64 wanted = m_capture.capturedFrames() - static_cast<qint64>(m_listenSeconds) * m_rate;
-        if (reachBack == ReachBack::None)
+        if (startedBy == StartedBy::Schedule)
             m_ring.clear();
         m_held = m_ring.take(static_cast<std::uint64_t>(std::max<qint64>(0, wanted)));
         m_origin = static_cast<qint64>(m_ring.framesKept()) - static_cast<qint64>(m_held.size()) / m_channels;
@@ -125,6 +130,22 @@ QString RecordingSession::filledSeconds(qint64 frames) const {
 }
 
 void RecordingSession::stop() {
+    if (m_armed && !m_stopping) {
+        m_stopping = true;
+        m_recording = false;
+        // Returns once every captured block went through the detector.
+        m_capture.stop();
+        if (m_eventOpen)
+            closeEventFile();
+        announceParts();
+        m_armed = false;
+        m_detector.reset();
+        m_stopping = false;
+        Q_EMIT activationChanged({});
+        Q_EMIT stopped();
+        followListening();
+        return;
+    }
     if (!m_fileOpen || m_stopping)
         return;
     m_stopping = true;
@@ -164,12 +185,20 @@ void RecordingSession::listen(int seconds, const QString& extension) {
     }
 }
 
+void RecordingSession::monitor(bool on) {
+    m_monitoring = on;
+    if (!active()) {
+        stopListening();
+        followListening();
+    }
+}
+
 void RecordingSession::followListening() {
     if (m_fileOpen || m_listening)
         return;
     const std::optional<codec::FileType> type =
         codec::fileTypeFor(QStringLiteral("listen.") + m_listenExtension);
-    if (m_listenSeconds <= 0 || !type) {
+    if ((m_listenSeconds <= 0 && !m_monitoring) || !type) {
         m_ring.configure(0, 0, 1);
         return;
     }
@@ -216,6 +245,10 @@ qint64 RecordingSession::recordedFrames() const {
 // The capture's writer thread, between start and stop: the file and the path are this
 // recording's and nobody else touches them meanwhile.
 void RecordingSession::onBlock(const SampleBlock& block) {
+    if (m_armed) {
+        onArmedBlock(block);
+        return;
+    }
     {
         const std::lock_guard lock(m_modeMutex);
         if (!m_fileOpen) {
@@ -322,7 +355,7 @@ void RecordingSession::fail(const QString& reason) {
         QMetaObject::invokeMethod(this, &RecordingSession::stopListening, Qt::QueuedConnection);
         return;
     }
-    if (!m_failure.isEmpty() || !m_fileOpen)
+    if (!m_failure.isEmpty() || !active())
         return;
     m_failure = reason;
     // Stop from the event loop, not from inside the capture's own signal.
@@ -330,8 +363,152 @@ void RecordingSession::fail(const QString& reason) {
 }
 
 void RecordingSession::stopAfterFailure() {
-    if (!m_fileOpen)
+    if (!active())
         return;
     stop();
     Q_EMIT interrupted(m_failure);
+}
+
+RecordingSession::StartResult RecordingSession::arm(const ActivationSettings& activation) {
+    if (!m_capture.canStart())
+        return {false, m_capture.errorText()};
+    const codec::FileType type = codec::fileTypeFor(m_path).value_or(codec::FileType::Wav);
+    if (m_file.formats().description(type).isEmpty())
+        return {false, tr("The output format's settings cannot be written: choose others in its settings.")};
+    stopListening();
+    std::tie(m_rate, m_channels) = m_file.formats().rateAndChannels(type);
+    m_detector.emplace(m_rate, m_channels, activation.detectorParameters());
+    // The pre-roll, and the onset and a block that may come before an event is seen.
+    m_ring.configure(static_cast<int>(std::ceil(activation.prerollSeconds)) + 2, m_rate, m_channels);
+    m_ring.clear();
+    m_silenceAlarmSeconds = activation.silenceAlarmSeconds;
+    m_health.reset(m_channels, m_silenceAlarmSeconds, {});
+    m_writtenFrames = 0;
+    m_clippedPeaks = 0;
+    m_freeBytes = -1;
+    m_bytesPerSecond = m_file.formats().bytesPerSecond(type);
+    m_healthText.clear();
+    m_parts = 0;
+    m_events = 0;
+    m_eventOpen = false;
+    m_listedFrames = 0;
+    m_origin = 0;
+    m_filledOrigin = 0;
+    m_path.clear();
+    m_armed = true;
+    m_capture.setCaptureFormat(m_rate, m_channels);
+    m_capture.setBlockSize(m_rate);
+    m_capture.start();
+    if (m_capture.status() < 0) {
+        m_armed = false;
+        m_detector.reset();
+        followListening();
+        return {false, m_capture.errorText()};
+    }
+    const double threshold = activation.thresholdDb;
+    // A real minus sign, as in print.
+    m_waitingText = tr("Waiting for sound (%1 dBFS)")
+                        .arg((threshold < 0 ? QStringLiteral("\u2212") : QString()) +
+                             QString::number(std::abs(threshold)));
+    m_elapsed = elapsedText(0);
+    Q_EMIT elapsedChanged(m_elapsed);
+    m_recording = true;
+    Q_EMIT started();
+    tellActivation();
+    return {true, m_waitingText};
+}
+
+void RecordingSession::tellActivation() {
+    if (!m_armed)
+        return;
+    const int events = m_events;
+    if (m_eventOpen)
+        Q_EMIT activationChanged(tr("Armed: recording sound event %1").arg(events));
+    else if (events > 0)
+        Q_EMIT activationChanged(tr("%1: armed, %2 sound events so far").arg(m_waitingText).arg(events));
+    else
+        Q_EMIT activationChanged(m_waitingText);
+}
+
+void RecordingSession::onArmedBlock(const SampleBlock& block) {
+    const auto channels = static_cast<std::uint64_t>(std::max(1, m_channels));
+    const std::uint64_t first = m_detector->framesFed();
+    const std::uint64_t end = first + block.size() / channels;
+    // Writes the block's frames from `from` to `to` into the event's file.
+    const auto writeFrames = [&](std::uint64_t from, std::uint64_t to) {
+        if (from < to)
+            writeBlock(SampleBlock(block.begin() + static_cast<std::ptrdiff_t>((from - first) * channels),
+                                   block.begin() + static_cast<std::ptrdiff_t>((to - first) * channels)));
+    };
+    std::uint64_t cursor = first;
+    for (const SoundActivation::Event& event : m_detector->feed(block)) {
+        if (event.kind == SoundActivation::Event::Started) {
+            if (!openEventFile())
+                return;
+            // The pre-roll lies in the ring, which holds the frames before this block.
+            if (event.frame < first)
+                writeBlock(m_ring.take(event.frame));
+            cursor = std::max(event.frame, first);
+        } else if (m_eventOpen) {
+            writeFrames(cursor, event.frame);
+            closeEventFile();
+            cursor = event.frame;
+        }
+    }
+    if (m_eventOpen)
+        writeFrames(cursor, end);
+    m_ring.keep(block);
+}
+
+bool RecordingSession::openEventFile() {
+    // Each event is a file of its own: none replaces another, whatever the rule for taken names says.
+    NamingSettings naming = m_naming;
+    naming.existedFile = QStringLiteral("0");
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString path = composeOutputPath(naming, m_appFolder, m_extension, m_listedRows + m_parts, now,
+                                           [](const QString& p) { return QFileInfo::exists(p); });
+    m_file.create(path);
+    if (m_file.status() < 0) {
+        const QString reason = m_file.errorText();
+        QMetaObject::invokeMethod(
+            this, [this, reason] { fail(reason); }, Qt::QueuedConnection);
+        return false;
+    }
+    if (const JournalError journal = m_journal.begin(journalEntryFor(path, now, m_file)); journal.failed()) {
+        const QString reason = journal.reason;
+        QMetaObject::invokeMethod(
+            this, [this, reason] { Q_EMIT journalFailed(reason); }, Qt::QueuedConnection);
+    }
+    m_partPath = path;
+    m_partStart = now;
+    m_partFrames = 0;
+    ++m_parts;
+    ++m_events;
+    m_eventOpen = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+            m_path = path;
+            Q_EMIT fileChanged(path);
+            tellActivation();
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+void RecordingSession::closeEventFile() {
+    m_file.close();
+    m_journal.end();
+    {
+        const std::lock_guard lock(m_partsMutex);
+        m_doneParts.push_back({m_partPath, m_partFrames, m_partStart});
+    }
+    m_eventOpen = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            announceParts();
+            tellActivation();
+        },
+        Qt::QueuedConnection);
 }

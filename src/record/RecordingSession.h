@@ -2,6 +2,8 @@
 
 #include "engine/dsp/PreRecordRing.h"
 #include "engine/dsp/SampleBlock.h"
+#include "engine/dsp/SoundActivation.h"
+#include "record/ActivationSettings.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingHealth.h"
 #include "record/RecordingJournal.h"
@@ -11,6 +13,7 @@
 #include <QString>
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class AudioFileWriter;
@@ -30,19 +33,25 @@ public:
     // Recordings stop when the free space of their disk falls below this.
     static constexpr qint64 kReserveBytes = 50 * 1024 * 1024;
 
+    // Recording, or armed for sound events.
     bool isRecording() const { return m_recording; }
+    bool isArmed() const { return m_armed; }
+    // Sound events recorded since arming.
+    int eventCount() const { return m_events; }
 
     struct StartResult {
         bool ok = false;
         QString text; // the format description, or why the start failed
     };
-    // Whether a start takes the seconds kept while listening: a user's Record does, a
-    // scheduled entry records its own time only.
-    enum class ReachBack { Kept, None };
+    // Who asked for a start. A user's Record begins with the seconds kept while listening,
+    // and with sound activation on (section `activation`) it arms instead: each sound event
+    // becomes a file of its own, until stop(). A scheduled entry records its own time,
+    // continuously.
+    enum class StartedBy { User, Schedule };
     // Starts a recording into a new file whose extension is `extension`; `listedRows` (the
     // rows of the recordings list) numbers a name that is taken. The caller has stopped any
     // running recording and playback.
-    StartResult start(const QString& extension, int listedRows, ReachBack reachBack = ReachBack::Kept);
+    StartResult start(const QString& extension, int listedRows, StartedBy startedBy = StartedBy::User);
     // Stops capture, writes the blocks still pending, closes the file and emits finished().
     // Listening goes on afterwards, with an empty ring.
     void stop();
@@ -54,14 +63,17 @@ public:
     // the format changed). During a recording it takes effect once the recording stops.
     void listen(int seconds, const QString& extension);
     bool isListening() const { return m_listening; }
+    // Keeps the capture open while nothing records, even with nothing to keep, so that the
+    // input level shows (while a dialog sets the threshold).
+    void monitor(bool on);
     int listeningSeconds() const { return m_listenSeconds; }
     // The ring's memory, in bytes.
     std::size_t listeningBytes() const { return m_ring.bytes(); }
 
     QString outputPath() const { return m_path; }
-    // Rate and channels of the sound being recorded.
-    int sampleRate() const { return m_rate; }
-    int channels() const { return m_channels; }
+    // Rate and channels of the sound being recorded, or listened to.
+    int sampleRate() const { return m_listening ? m_listenFormat.first : m_rate; }
+    int channels() const { return m_listening ? m_listenFormat.second : m_channels; }
     QString baseName() const { return m_baseName; }
     QDateTime startTime() const { return m_startTime; }
     QString elapsed() const { return m_elapsed; }
@@ -89,11 +101,22 @@ Q_SIGNALS:
     // once per silent stretch.
     void silenceAlarm(const QString& text);
     void healthChanged(const QString& text);
+    // What sound activation does now (waiting for sound, recording an event); empty once
+    // disarmed.
+    void activationChanged(const QString& text);
     // Listening began or ended; it ends too when its capture fails.
     void listeningChanged(bool listening);
 
 private:
     void onBlock(const SampleBlock& block);
+    StartResult arm(const ActivationSettings& activation);
+    // Writer thread, armed: cuts the block into the events the detector finds.
+    void onArmedBlock(const SampleBlock& block);
+    bool openEventFile();
+    void closeEventFile();
+    void tellActivation();
+    // A recording or an armed wait is under way: the writer thread takes the blocks.
+    bool active() const { return m_fileOpen || m_armed; }
     void writeBlock(const SampleBlock& block);
     // Starts or stops the listening capture as set, once nothing records.
     void followListening();
@@ -129,6 +152,7 @@ private:
     int m_listenSeconds = 0;
     QString m_listenExtension;
     bool m_listening = false;
+    bool m_monitoring = false;
     // Rate and channels of the listening capture.
     std::pair<int, int> m_listenFormat;
     // What a start takes over from listening: the capture's frame the file begins at, and the
@@ -152,6 +176,13 @@ private:
     std::atomic<qint64> m_freeBytes{-1};
     double m_bytesPerSecond = 0;
     QString m_healthText;
+
+    // Sound activation: set while armed, used by the writer thread between start and stop.
+    bool m_armed = false;
+    std::optional<SoundActivation> m_detector;
+    bool m_eventOpen = false;
+    std::atomic<int> m_events{0};
+    QString m_waitingText;
 
     // Fixed at start, for naming the parts on the writer thread.
     NamingSettings m_naming;

@@ -167,7 +167,7 @@ bool ApplicationCore::isRecording() const {
 }
 
 RecordingSession::StartResult ApplicationCore::startRecording(const QString& formatText,
-                                                              RecordingSession::ReachBack reachBack) {
+                                                              RecordingSession::StartedBy startedBy) {
     if (isRecording())
         stopRecording();
     m_playback->stop();
@@ -176,7 +176,7 @@ RecordingSession::StartResult ApplicationCore::startRecording(const QString& for
                                        .arg(m_recorder->sources().chosenSource().description,
                                             m_recorder->sources().recordedSourceName())
                                  : QString();
-    RecordingSession::StartResult result = m_session->start(formatText, m_recordings->rowCount(), reachBack);
+    RecordingSession::StartResult result = m_session->start(formatText, m_recordings->rowCount(), startedBy);
     // Recording from it makes the other source the chosen one: said once, as the recording starts.
     if (result.ok && !replaced.isEmpty()) {
         result.text = replaced + QLatin1Char(' ') + result.text;
@@ -225,7 +225,7 @@ void ApplicationCore::setDisplaysWatched(bool watched, int spectrumFrames, int l
 
 void ApplicationCore::recorderTicked() {
     // Nobody sees the displays of a hidden or minimised window: skip their analysis.
-    if (!isRecording() || !m_watched)
+    if ((!isRecording() && !m_session->isListening()) || !m_watched)
         return;
     const int channels = m_session->channels();
     SampleBlock spectrum = m_recorder->recentSamples(m_spectrumFrames * channels);

@@ -51,7 +51,7 @@ public:
     // format list's text, whose extension picks the encoder.
     RecordingSession::StartResult
     startRecording(const QString& formatText,
-                   RecordingSession::ReachBack reachBack = RecordingSession::ReachBack::Kept);
+                   RecordingSession::StartedBy startedBy = RecordingSession::StartedBy::User);
     void stopRecording();
     bool isRecording() const;
     void playRow(int row);

@@ -4,7 +4,9 @@
 #include "base/ui/Skin.h"
 #include "convert/ui/ConverterDialog.h"
 #include "engine/codec/AudioFileWriter.h"
+#include "engine/codec/FileFormats.h"
 #include "engine/playback/FilePlayback.h"
+#include "engine/pulse/AudioRecorder.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
 #include "formats/FormatSettings.h"
@@ -12,6 +14,7 @@
 #include "player/ui/AudioPlayerWindow.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
+#include "record/ui/SoundActivationDialog.h"
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
 #include "recordings/RecordingsModel.h"
@@ -33,8 +36,11 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
+#include <cmath>
 
 MainWindow::MainWindow(QString appFolder, QWidget* parent)
     : QMainWindow(parent)
@@ -65,14 +71,16 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     connect(m_session, &RecordingSession::silenceFilled, m_messageStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::fileChanged, m_fileStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::healthChanged, m_healthStatus, &QLabel::setText);
+    connect(m_session, &RecordingSession::activationChanged, m_activationStatus, &QLabel::setText);
     connect(m_session, &RecordingSession::stopped, m_healthStatus, &QLabel::clear);
     // Said at all times while listening, as the microphone is open then.
     connect(m_session, &RecordingSession::listeningChanged, this, [this](bool listening) {
-        const QString text = listening
-                                 ? tr("Listening: the last %1 s are kept").arg(m_session->listeningSeconds())
-                                 : QString();
+        // Only the level shows while nothing is kept.
+        const bool keeping = listening && m_session->listeningSeconds() > 0;
+        const QString text =
+            keeping ? tr("Listening: the last %1 s are kept").arg(m_session->listeningSeconds()) : QString();
         m_listeningStatus->setText(text);
-        m_listeningStatus->setVisible(listening);
+        m_listeningStatus->setVisible(keeping);
         Q_EMIT listeningShown(text);
     });
     connect(m_core, &ApplicationCore::recordingInterrupted, this,
@@ -83,7 +91,7 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
             });
     Scheduler& scheduler = m_core->scheduler();
     connect(&scheduler, &Scheduler::startRequested, this,
-            [this] { startRecording(RecordingSession::ReachBack::None); });
+            [this] { startRecording(RecordingSession::StartedBy::Schedule); });
     connect(&scheduler, &Scheduler::stopRequested, this, [this] {
         if (isRecording())
             stopRecording();
@@ -183,9 +191,9 @@ void MainWindow::showNotice(const QString& text) {
     m_messageStatus->setText(text);
 }
 
-void MainWindow::startRecording(RecordingSession::ReachBack reachBack) {
+void MainWindow::startRecording(RecordingSession::StartedBy startedBy) {
     const RecordingSession::StartResult result =
-        m_core->startRecording(m_formatCombo->currentText(), reachBack);
+        m_core->startRecording(m_formatCombo->currentText(), startedBy);
     if (!result.ok) {
         m_messageStatus->setText(result.text);
         return;
@@ -311,6 +319,32 @@ void MainWindow::showAbout() {
 void MainWindow::showOutputFile() {
     OutputNamingDialog dialog(m_appFolder, this);
     dialog.exec();
+}
+
+void MainWindow::showSoundActivation() {
+    const codec::FileType type = codec::fileTypeFor(QStringLiteral("x.") + m_formatCombo->currentText())
+                                     .value_or(codec::FileType::Wav);
+    const auto [rate, channels] = m_core->writer().formats().rateAndChannels(type);
+    SoundActivationDialog dialog(m_core->settingsFile(), rate * channels * 2, this);
+    // The input's level, live, while the dialog is open, whether the displays are watched or not.
+    m_session->monitor(true);
+    QTimer levels;
+    connect(&levels, &QTimer::timeout, &dialog, [this, &dialog] {
+        // The last 50 ms, all channels.
+        const SampleBlock recent = m_core->recorder().recentSamples(m_session->sampleRate() / 20 *
+                                                                    std::max(1, m_session->channels()));
+        if (recent.empty())
+            return;
+        const auto [low, high] = std::ranges::minmax_element(recent);
+        const int peak = std::max(-static_cast<int>(*low), static_cast<int>(*high));
+        dialog.showLevel(peak > 0 ? 20 * std::log10(peak / 32768.0) : -120.0);
+    });
+    levels.start(50);
+    const bool changed = dialog.exec() == QDialog::Accepted;
+    levels.stop();
+    m_session->monitor(false);
+    if (changed)
+        m_core->listenAsSet();
 }
 
 void MainWindow::showFormatSettings() {

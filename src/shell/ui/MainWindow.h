@@ -32,7 +32,7 @@ public:
     ~MainWindow() override;
 
     // Record: a user's start takes the seconds kept while listening.
-    void startRecording(RecordingSession::ReachBack reachBack = RecordingSession::ReachBack::Kept);
+    void startRecording(RecordingSession::StartedBy startedBy = RecordingSession::StartedBy::User);
     void stopRecording();
     // The orderly exit: stops recording, stores the output format, releases the
     // components and quits the application.
@@ -42,6 +42,7 @@ public:
     // left unanswered.
     void endSession();
     // Opens Format Settings modally.
+    void showSoundActivation();
     void showFormatSettings();
     // While this icon is shown in a tray, minimising and the close box hide the window
     // instead of leaving it unreachable; null means no icon.
@@ -141,6 +142,7 @@ private:
     QLabel* m_messageStatus = nullptr;
     QLabel* m_listeningStatus = nullptr;
     QLabel* m_healthStatus = nullptr;
+    QLabel* m_activationStatus = nullptr;
     QPushButton* m_recordCommandButton = nullptr;
     QPushButton* m_audioPlayerButton = nullptr;
     QMenu* m_editMenu = nullptr;

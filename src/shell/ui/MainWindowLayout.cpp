@@ -163,6 +163,9 @@ void MainWindow::buildUi() {
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(m_fileStatus, 3);
     statusBar()->addWidget(m_messageStatus, 2);
+    m_activationStatus = new QLabel(this);
+    m_activationStatus->setObjectName(QStringLiteral("activationStatus"));
+    statusBar()->addPermanentWidget(m_activationStatus);
     m_healthStatus = new QLabel(this);
     m_healthStatus->setObjectName(QStringLiteral("healthStatus"));
     statusBar()->addPermanentWidget(m_healthStatus);
@@ -254,6 +257,8 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, &MainWindow::showOutputFile);
     connect(menuAction(option, "formatsettings", tr("Format Settings")), &QAction::triggered, this,
             &MainWindow::showFormatSettings);
+    connect(menuAction(option, "soundactivation", tr("Sound Activation")), &QAction::triggered, this,
+            &MainWindow::showSoundActivation);
     option->addSeparator();
     connect(menuAction(option, "schedule", tr("Schedule")), &QAction::triggered, this,
             &MainWindow::showSchedule);
