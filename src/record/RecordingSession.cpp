@@ -264,8 +264,10 @@ void RecordingSession::onBlock(const SampleBlock& block) {
 void RecordingSession::writeBlock(const SampleBlock& block) {
     if (m_file.status() < 0)
         return;
-    if (m_split.active() && m_split.due(m_partFrames, m_rate, QFileInfo(m_partPath).size()))
-        splitFile();
+    if (m_split.active() && m_split.due(m_partFrames, m_rate, QFileInfo(m_partPath).size())) {
+        finishPart();
+        beginPart();
+    }
     m_file.write(block);
     const qint64 frames = static_cast<qint64>(block.size()) / std::max(1, m_channels);
     m_partFrames += frames;
@@ -294,13 +296,7 @@ void RecordingSession::writeBlock(const SampleBlock& block) {
             this, [this, failure] { fail(failure); }, Qt::QueuedConnection);
 }
 
-void RecordingSession::splitFile() {
-    // Parts never replace a file, whatever the rule for taken names says.
-    NamingSettings naming = m_naming;
-    naming.existedFile = QStringLiteral("0");
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString next = composeOutputPath(naming, m_appFolder, m_extension, m_listedRows + m_parts, now,
-                                           [](const QString& p) { return QFileInfo::exists(p); });
+void RecordingSession::finishPart() {
     m_file.close();
     m_journal.end();
     {
@@ -308,18 +304,33 @@ void RecordingSession::splitFile() {
         m_doneParts.push_back({m_partPath, m_partFrames, m_partStart});
     }
     QMetaObject::invokeMethod(this, &RecordingSession::announceParts, Qt::QueuedConnection);
-    m_partPath = next;
+}
+
+bool RecordingSession::beginPart() {
+    // Parts never replace a file, whatever the rule for taken names says.
+    NamingSettings naming = m_naming;
+    naming.existedFile = QStringLiteral("0");
+    const QDateTime now = QDateTime::currentDateTime();
+    m_partPath = composeOutputPath(naming, m_appFolder, m_extension, m_listedRows + m_parts, now,
+                                   [](const QString& p) { return QFileInfo::exists(p); });
     m_partStart = now;
     m_partFrames = 0;
     ++m_parts;
-    m_file.create(next);
+    m_file.create(m_partPath);
     if (m_file.status() < 0) {
         const QString reason = m_file.errorText();
         QMetaObject::invokeMethod(
             this, [this, reason] { fail(reason); }, Qt::QueuedConnection);
-        return;
+        return false;
     }
-    m_journal.begin(journalEntryFor(next, now, m_file));
+    // A journal that cannot be written is told once a run, at its first file.
+    if (const JournalError journal = m_journal.begin(journalEntryFor(m_partPath, now, m_file));
+        journal.failed() && m_parts == 1) {
+        const QString reason = journal.reason;
+        QMetaObject::invokeMethod(
+            this, [this, reason] { Q_EMIT journalFailed(reason); }, Qt::QueuedConnection);
+    }
+    return true;
 }
 
 void RecordingSession::announceParts() {
@@ -461,33 +472,13 @@ void RecordingSession::onArmedBlock(const SampleBlock& block) {
 }
 
 bool RecordingSession::openEventFile() {
-    // Each event is a file of its own: none replaces another, whatever the rule for taken names says.
-    NamingSettings naming = m_naming;
-    naming.existedFile = QStringLiteral("0");
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString path = composeOutputPath(naming, m_appFolder, m_extension, m_listedRows + m_parts, now,
-                                           [](const QString& p) { return QFileInfo::exists(p); });
-    m_file.create(path);
-    if (m_file.status() < 0) {
-        const QString reason = m_file.errorText();
-        QMetaObject::invokeMethod(
-            this, [this, reason] { fail(reason); }, Qt::QueuedConnection);
+    if (!beginPart())
         return false;
-    }
-    if (const JournalError journal = m_journal.begin(journalEntryFor(path, now, m_file)); journal.failed()) {
-        const QString reason = journal.reason;
-        QMetaObject::invokeMethod(
-            this, [this, reason] { Q_EMIT journalFailed(reason); }, Qt::QueuedConnection);
-    }
-    m_partPath = path;
-    m_partStart = now;
-    m_partFrames = 0;
-    ++m_parts;
     ++m_events;
     m_eventOpen = true;
     QMetaObject::invokeMethod(
         this,
-        [this, path] {
+        [this, path = m_partPath] {
             m_path = path;
             Q_EMIT fileChanged(path);
             tellActivation();
@@ -497,18 +488,7 @@ bool RecordingSession::openEventFile() {
 }
 
 void RecordingSession::closeEventFile() {
-    m_file.close();
-    m_journal.end();
-    {
-        const std::lock_guard lock(m_partsMutex);
-        m_doneParts.push_back({m_partPath, m_partFrames, m_partStart});
-    }
+    finishPart();
     m_eventOpen = false;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            announceParts();
-            tellActivation();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &RecordingSession::tellActivation, Qt::QueuedConnection);
 }

@@ -126,8 +126,11 @@ private:
     void onTimer(qint64 currentSamples);
     void fail(const QString& reason);
     void stopAfterFailure();
-    // Writer thread: closes the part at a block boundary and goes on in the next file.
-    void splitFile();
+    // Writer thread: the part written so far is complete; the owner lists it.
+    void finishPart();
+    // Writer thread: goes on in a new file, named as the next recording would be; false, the
+    // recording failing, when it cannot be created.
+    bool beginPart();
     // Owner thread: lists the parts the writer thread finished.
     void announceParts();
     qint64 framesToMs(qint64 frames) const;

@@ -61,18 +61,17 @@ SoundActivationDialog::SoundActivationDialog(const QString& settingsFile, int by
                           static_cast<int>(ActivationSettings::kThreshold.max));
     m_threshold->setSuffix(tr(" dBFS"));
     m_threshold->setValue(static_cast<int>(m_settings.thresholdDb));
-    m_hold = named(new QDoubleSpinBox(this), "spnHold");
-    m_hold->setRange(ActivationSettings::kHold.min, ActivationSettings::kHold.max);
-    m_hold->setSingleStep(0.5);
-    m_hold->setDecimals(1);
-    m_hold->setSuffix(tr(" s"));
-    m_hold->setValue(m_settings.holdSeconds);
-    m_preroll = named(new QDoubleSpinBox(this), "spnPreroll");
-    m_preroll->setRange(ActivationSettings::kPreroll.min, ActivationSettings::kPreroll.max);
-    m_preroll->setSingleStep(0.5);
-    m_preroll->setDecimals(1);
-    m_preroll->setSuffix(tr(" s"));
-    m_preroll->setValue(m_settings.prerollSeconds);
+    const auto seconds = [this](const char* name, ActivationSettings::Range range, double value) {
+        auto* box = named(new QDoubleSpinBox(this), name);
+        box->setRange(range.min, range.max);
+        box->setSingleStep(0.5);
+        box->setDecimals(1);
+        box->setSuffix(tr(" s"));
+        box->setValue(value);
+        return box;
+    };
+    m_hold = seconds("spnHold", ActivationSettings::kHold, m_settings.holdSeconds);
+    m_preroll = seconds("spnPreroll", ActivationSettings::kPreroll, m_settings.prerollSeconds);
     m_prerecord = named(new QSpinBox(this), "spnPrerecord");
     m_prerecord->setRange(static_cast<int>(ActivationSettings::kPrerecord.min),
                           static_cast<int>(ActivationSettings::kPrerecord.max));
