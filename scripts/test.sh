@@ -32,7 +32,9 @@ ctest --output-on-failure -j3 "$@"
 # entry, and in a Wayland session) on PipeWire (pipewire, pipewire-pulse and WirePlumber,
 # started privately by tests/support/pulse-server.sh).
 sound='test_(recorder|mixer|player|playback)$|e2e_(exit_ctrl_x|menu|wayland)$'
-TAVRIK_SOUND_SERVER=pipewire ctest --output-on-failure -j3 -R "$sound"
+# One at a time: PipeWire's graph on two busy cores drops playback quanta that the player
+# tests hear as gaps.
+TAVRIK_SOUND_SERVER=pipewire ctest --output-on-failure -j1 -R "$sound"
 
 if ! wait "$asanBuild"; then
     asanBuild=
