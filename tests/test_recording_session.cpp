@@ -236,6 +236,8 @@ private Q_SLOTS:
         QVERIFY2(started.ok, qPrintable(started.text));
         QCOMPARE(started.text, QStringLiteral("Waiting for sound (\u221230 dBFS)"));
         QVERIFY(session.isArmed() && session.isRecording());
+        // The program applies the listening settings again whenever devices change.
+        session.listen(0, QStringLiteral("WAV"));
         for (const QChar block : blocks) {
             const std::int16_t value = block == u'L' ? 10000 : block == u'n' ? 30 : 0;
             capture.deliver(1, value);

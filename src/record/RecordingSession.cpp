@@ -179,7 +179,8 @@ void RecordingSession::stop() {
 void RecordingSession::listen(int seconds, const QString& extension) {
     m_listenSeconds = std::clamp(seconds, 0, PreRecordRing::kMaxSeconds);
     m_listenExtension = extension;
-    if (!m_fileOpen) {
+    // Armed, the ring holds the next event's pre-roll: listening waits for Stop.
+    if (!active()) {
         stopListening();
         followListening();
     }
@@ -194,7 +195,7 @@ void RecordingSession::monitor(bool on) {
 }
 
 void RecordingSession::followListening() {
-    if (m_fileOpen || m_listening)
+    if (active() || m_listening)
         return;
     const std::optional<codec::FileType> type =
         codec::fileTypeFor(QStringLiteral("listen.") + m_listenExtension);
