@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
-# CPU seconds per recorded minute of 44.1 kHz stereo WAV: Tavrik against parecord,
-# both recording the same source of a private PulseAudio server for SECONDS each.
-# Usage: bench/record-cpu.sh [SECONDS] [ROUNDS]   (build first: scripts/build.sh)
+# CPU seconds per minute of 44.1 kHz stereo: Tavrik against parecord recording the same source
+# of a private PulseAudio server to WAV, SECONDS each. MODE is what Tavrik does meanwhile:
+#   record     records the tone to WAV;
+#   listening  records nothing and keeps the last 30 s for Record;
+#   armed      waits for sound on a silent source, as sound activation does between events.
+# Usage: bench/record-cpu.sh [SECONDS] [ROUNDS] [MODE]   (build first: scripts/build.sh)
 set -euo pipefail
 seconds=${1:-30}
 rounds=${2:-3}
+mode=${3:-record}
 source "$(dirname "$0")/private-server.sh"
 tavrik=${TAVRIK_BINARY:-$root/build/tavrik}
 export TAVRIK_UNATTENDED=1
-source_name=tonesink.monitor
+app="$work/app"
+mkdir -p "$app"
+printf '[set]\nfilename=bench\ndatetime=0\nexistedfile=1\n' > "$app/settings.dat"
+case "$mode" in
+record) source_name=tonesink.monitor record=(--record) ;;
+listening) source_name=tonesink.monitor record=()
+    printf '[activation]\nprerecord=30\n' >> "$app/settings.dat" ;;
+armed) source_name=out.monitor record=(--record)
+    printf '[activation]\nenabled=1\n' >> "$app/settings.dat" ;;
+*) echo "MODE must be record, listening or armed, not '$mode'" >&2; exit 2 ;;
+esac
 
 # CPU seconds a running process's threads have used, to the nanosecond (the scheduler's own
 # count; /proc/PID/stat counts in clock ticks, too coarse for a recorder's fraction of a second).
@@ -30,9 +44,6 @@ measure() { # measure NAME COMMAND...: prints the CPU seconds per recorded minut
     awk -v c="$cpu" -v s="$seconds" 'BEGIN { printf "%.4f", c * 60 / s }'
 }
 
-app="$work/app"
-mkdir -p "$app"
-printf '[set]\nfilename=bench\ndatetime=0\nexistedfile=1\n' > "$app/settings.dat"
 # Tavrik records the default source; make it the one parecord uses.
 pactl set-default-source "$source_name"
 
@@ -42,8 +53,8 @@ sum_min=0 sum_shown=0
 for r in $(seq "$rounds"); do
     theirs=$(measure parecord parecord --device="$source_name" --rate=44100 --channels=2 \
         --file-format=wav "$work/parecord.wav")
-    minimised=$(measure tavrik "$tavrik" --app-dir "$app" --record --minimized)
-    shown=$(measure tavrik "$tavrik" --app-dir "$app" --record)
+    minimised=$(measure tavrik "$tavrik" --app-dir "$app" "${record[@]}" --minimized)
+    shown=$(measure tavrik "$tavrik" --app-dir "$app" "${record[@]}")
     r_min=$(awk -v a="$minimised" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
     r_shown=$(awk -v a="$shown" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
     printf '%-6s %10s %12s %8s %12s %8s\n' "$r" "$theirs" "$minimised" "$r_min" "$shown" "$r_shown"
@@ -51,4 +62,4 @@ for r in $(seq "$rounds"); do
     sum_shown=$(awk -v s="$sum_shown" -v x="$r_shown" 'BEGIN { print s + x }')
 done
 awk -v a="$sum_min" -v b="$sum_shown" -v n="$rounds" \
-    'BEGIN { printf "CPU s per recorded minute; mean ratio to parecord: minimised %.2f, shown %.2f\n", a / n, b / n }'
+    -v m="$mode" 'BEGIN { printf "%s: CPU s per minute; mean ratio to parecord: minimised %.2f, shown %.2f\n", m, a / n, b / n }'
