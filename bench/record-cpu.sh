@@ -3,7 +3,7 @@
 # of a private PulseAudio server to WAV, SECONDS each. MODE is what Tavrik does meanwhile:
 #   record     records the tone to WAV;
 #   listening  records nothing and keeps the last 30 s for Record;
-#   armed      waits for sound on a silent source, as sound activation does between events.
+#   armed      waits for sound, as sound activation does between events (the tone is muted).
 # Usage: bench/record-cpu.sh [SECONDS] [ROUNDS] [MODE]   (build first: scripts/build.sh)
 set -euo pipefail
 seconds=${1:-30}
@@ -19,8 +19,10 @@ case "$mode" in
 record) source_name=tonesink.monitor record=(--record) ;;
 listening) source_name=tonesink.monitor record=()
     printf '[activation]\nprerecord=30\n' >> "$app/settings.dat" ;;
-armed) source_name=out.monitor record=(--record)
-    printf '[activation]\nenabled=1\n' >> "$app/settings.dat" ;;
+armed) source_name=tonesink.monitor record=(--record)
+    printf '[activation]\nenabled=1\n' >> "$app/settings.dat"
+    # Silence at the tone's pace: the sine that plays into "tonesink" is its only input.
+    pactl set-sink-input-mute "$(pactl list short sink-inputs | awk 'NR == 1 { print $1 }')" 1 ;;
 *) echo "MODE must be record, listening or armed, not '$mode'" >&2; exit 2 ;;
 esac
 
