@@ -11,12 +11,13 @@ namespace {
 constexpr std::size_t kPullFrames = 256;
 // The widest clock difference followed, far beyond what real sound cards show.
 constexpr double kLargestDrift = 0.01;
-// The steering loop: the timing error is smoothed over this long (in seconds), then drives a
-// proportional and an integral term (per second and per second squared); the loop settles in tens
-// of seconds, slow enough to ride out lumpy deliveries and jittery timestamps.
-constexpr double kErrorSmoothingSeconds = 0.5;
-constexpr double kProportionalGain = 0.36;
-constexpr double kIntegralGain = 0.04;
+// The steering loop: a PI controller on the smoothed timing error. It starts wide, to settle in
+// seconds, then narrows, so that jittery timestamps and lumpy deliveries barely move the ratio
+// and the measured clock difference holds still. Bandwidths in radians per second.
+constexpr double kSettlingBandwidth = 0.2;
+constexpr double kHoldingBandwidth = 0.05;
+constexpr double kSettlingSeconds = 30;
+constexpr double kDamping = 0.9;
 
 using Resampler = std::unique_ptr<soxr, decltype(&soxr_delete)>;
 
@@ -47,6 +48,7 @@ struct Secondary {
     double ratio = 1.0;              // input frames per output frame
     double smoothedLateFrames = 0;
     double drift = 0; // the integral term: the clock difference
+    double steeredSeconds = 0;
     std::uint64_t silentFrames = 0;
 };
 
@@ -184,12 +186,17 @@ void SourceMixer::Impl::align(Secondary& source, std::size_t frames, std::int64_
 // The ratio for the next `frames` frames, from a PI loop on the smoothed timing error.
 double SourceMixer::Impl::steer(Secondary& source, double late, std::size_t frames) const {
     const double seconds = static_cast<double>(frames) / setup.rate;
+    source.steeredSeconds += seconds;
+    const double bandwidth =
+        source.steeredSeconds < kSettlingSeconds ? kSettlingBandwidth : kHoldingBandwidth;
+    // Smoothing well inside the loop's bandwidth, so that it costs little phase.
+    const double smoothingSeconds = 0.1 / bandwidth;
     source.smoothedLateFrames +=
-        (late - source.smoothedLateFrames) * std::min(1.0, seconds / kErrorSmoothingSeconds);
+        (late - source.smoothedLateFrames) * std::min(1.0, seconds / smoothingSeconds);
     const double lateSeconds = source.smoothedLateFrames / setup.rate;
-    source.drift =
-        std::clamp(source.drift + kIntegralGain * lateSeconds * seconds, -kLargestDrift, kLargestDrift);
-    return std::clamp(1 + source.drift + kProportionalGain * lateSeconds, 1 - 2 * kLargestDrift,
+    source.drift = std::clamp(source.drift + bandwidth * bandwidth * lateSeconds * seconds, -kLargestDrift,
+                              kLargestDrift);
+    return std::clamp(1 + source.drift + 2 * kDamping * bandwidth * lateSeconds, 1 - 2 * kLargestDrift,
                       1 + 2 * kLargestDrift);
 }
 
