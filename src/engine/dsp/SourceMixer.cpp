@@ -39,7 +39,6 @@ struct Secondary {
     std::vector<float> zeros;
     std::vector<float> resampled;
     State state = State::Waiting;
-    bool delivered = false;
     std::int64_t newestCapturedUs = 0;
     std::size_t leadSilence = 0;     // frames of silence to hand over before the queue
     std::uint64_t pulledFrames = 0;  // handed to the resampler, silence included
@@ -106,6 +105,11 @@ struct SourceMixer::Impl {
     std::vector<Secondary> secondaries;
     std::uint64_t framesMixed = 0;
 
+    // The secondary `source` counts from the primary (0); null for the primary or beyond.
+    Secondary* secondary(int source) {
+        const bool valid = source >= 1 && static_cast<std::size_t>(source) <= secondaries.size();
+        return valid ? &secondaries[static_cast<std::size_t>(source - 1)] : nullptr;
+    }
     void createResampler(Secondary& source);
     void delayPrimary(const std::int16_t* primary, std::size_t frames);
     double lateFrames(const Secondary& source, std::size_t frames, std::int64_t primaryNewestUs) const;
@@ -124,6 +128,10 @@ void SourceMixer::Impl::createResampler(Secondary& source) {
     source.resampler.reset(soxr_create(1 + 4 * kLargestDrift, 1,
                                        static_cast<unsigned>(source.resampledChannels), nullptr, &io,
                                        &quality, &runtime));
+    if (!source.resampler) {
+        source.state = Secondary::State::Lost;
+        return;
+    }
     soxr_set_io_ratio(source.resampler.get(), 1.0, 0);
     soxr_set_input_fn(source.resampler.get(), pullInput, &source, kPullFrames);
     // The resampler grows its buffers as it meets longer requests and other ratios; meeting
@@ -223,8 +231,7 @@ void SourceMixer::Impl::addSource(const float* samples, int channels, float leve
             const float value =
                 channels == outputs
                     ? samples[i * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)]
-                : channels == 1 ? samples[i]
-                                : downmixed(i);
+                    : downmixed(i);
             sum[i * static_cast<std::size_t>(outputs) + static_cast<std::size_t>(c)] += level * value;
         }
     }
@@ -245,7 +252,7 @@ void SourceMixer::Impl::mixPiece(const std::int16_t* primary, std::size_t frames
             source.silentFrames += counting ? frames : 0;
             continue;
         }
-        if (source.state == Secondary::State::Waiting && source.delivered && source.queueFrames > 0) {
+        if (source.state == Secondary::State::Waiting && source.queueFrames > 0) {
             align(source, frames, newestCapturedUs);
         }
         double ratio = 1 + source.drift;
@@ -321,13 +328,11 @@ int SourceMixer::outputChannels() const {
 
 void SourceMixer::pushSecondary(int source, const std::int16_t* data, std::size_t frames,
                                 std::int64_t newestCapturedUs) {
-    if (source < 1 || source >= sourceCount()) {
+    Secondary* found = d->secondary(source);
+    if (found == nullptr || found->state == Secondary::State::Lost) {
         return;
     }
-    Secondary& s = d->secondaries[static_cast<std::size_t>(source - 1)];
-    if (s.state == Secondary::State::Lost) {
-        return;
-    }
+    Secondary& s = *found;
     // Frames beyond the queue's room push out the oldest, which are stale by then: align anew.
     const std::size_t kept = std::min(frames, s.queueCapacity);
     const std::size_t overflow =
@@ -349,7 +354,6 @@ void SourceMixer::pushSecondary(int source, const std::int16_t* data, std::size_
     }
     s.queueFrames += kept;
     s.newestCapturedUs = newestCapturedUs;
-    s.delivered = true;
 }
 
 void SourceMixer::mix(const std::int16_t* primary, std::size_t frames, std::int64_t newestCapturedUs,
@@ -372,32 +376,24 @@ void SourceMixer::mix(const std::int16_t* primary, std::size_t frames, std::int6
 }
 
 void SourceMixer::loseSource(int source) {
-    if (source < 1 || source >= sourceCount()) {
-        return;
+    if (Secondary* s = d->secondary(source)) {
+        s->state = Secondary::State::Lost;
+        dropQueued(*s, s->queueFrames);
+        s->leadSilence = 0;
     }
-    Secondary& s = d->secondaries[static_cast<std::size_t>(source - 1)];
-    s.state = Secondary::State::Lost;
-    dropQueued(s, s.queueFrames);
-    s.leadSilence = 0;
 }
 
 double SourceMixer::driftPpm(int source) const {
-    if (source < 1 || source >= sourceCount()) {
-        return 0;
-    }
-    return d->secondaries[static_cast<std::size_t>(source - 1)].drift * 1e6;
+    const Secondary* s = d->secondary(source);
+    return s != nullptr ? s->drift * 1e6 : 0;
 }
 
 std::uint64_t SourceMixer::silentFrames(int source) const {
-    if (source < 1 || source >= sourceCount()) {
-        return 0;
-    }
-    return d->secondaries[static_cast<std::size_t>(source - 1)].silentFrames;
+    const Secondary* s = d->secondary(source);
+    return s != nullptr ? s->silentFrames : 0;
 }
 
 double SourceMixer::lagUs(int source) const {
-    if (source < 1 || source >= sourceCount()) {
-        return 0;
-    }
-    return d->secondaries[static_cast<std::size_t>(source - 1)].smoothedLateFrames * 1e6 / d->setup.rate;
+    const Secondary* s = d->secondary(source);
+    return s != nullptr ? s->smoothedLateFrames * 1e6 / d->setup.rate : 0;
 }

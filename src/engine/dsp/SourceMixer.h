@@ -17,7 +17,8 @@
 // when its frames are due; a secondary that is late or gone contributes silence, counted.
 //
 // configure() allocates; pushSecondary() and mix() allocate nothing for calls within the
-// sizes configured, so that they may run on the sound server's callback thread.
+// sizes configured, so that they may run on the sound server's callback thread. Calls must not
+// overlap: one thread makes them all.
 class SourceMixer {
 public:
     enum class Layout {
