@@ -358,11 +358,12 @@ void SourceMixer::pushSecondary(int source, const std::int16_t* data, std::size_
 
 void SourceMixer::mix(const std::int16_t* primary, std::size_t frames, std::int64_t newestCapturedUs,
                       std::int16_t* out) {
+    const auto outputs = static_cast<std::size_t>(d->setup.outputChannels);
     if (sourceCount() == 0) {
+        std::fill_n(out, frames * outputs, std::int16_t{0});
         return;
     }
     const auto primaryChannels = static_cast<std::size_t>(d->setup.sourceChannels[0]);
-    const auto outputs = static_cast<std::size_t>(d->setup.outputChannels);
     // Longer calls go in pieces the buffers were made for, each with its own newest frame's time.
     while (frames > 0) {
         const std::size_t piece = std::min(frames, d->largestCall);
