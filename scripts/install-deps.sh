@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libpulse-dev libsndfile1-dev libfftw3-dev
   libmp3lame-dev libvorbis-dev libogg-dev libspandsp-dev
-  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libsoxr-dev
   libtag1-dev libxcb1-dev libcdio-paranoia-dev
   libgtest-dev libbenchmark-dev
   # run: the sound server, and Qt's platform for Wayland sessions

@@ -17,7 +17,8 @@
 // when its frames are due; a secondary that is late or gone contributes silence, counted.
 //
 // configure() allocates; pushSecondary() and mix() allocate nothing for calls within the
-// sizes configured, so that they may run on the sound server's callback thread.
+// sizes configured, so that they may run on the sound server's callback thread. Calls must not
+// overlap: one thread makes them all.
 class SourceMixer {
 public:
     enum class Layout {
@@ -25,13 +26,16 @@ public:
         ChannelPerSource, // source i alone in output channel i (stereo output, two sources)
     };
     struct Setup {
-        int rate = 44100;                // of every source and of the output
-        int outputChannels = 2;          // 1 or 2
+        int rate = 44100;       // of every source and of the output
+        int outputChannels = 2; // 1 or 2
         Layout layout = Layout::Mixed;
         std::vector<int> sourceChannels; // interleaved channels of each source, primary first
         std::vector<double> levels;      // gain of each source, 1.0 = as captured
-        int delayFrames = 0;             // how far the primary is held back
-        int largestCallFrames = 0;       // the most frames one push or mix call hands over
+        // How far the primary is held back: the output's first delayFrames frames hold none of
+        // it. To play without gaps, a secondary's lumps must fit in it with a mix call and some
+        // ten milliseconds to spare.
+        int delayFrames = 0;
+        int largestCallFrames = 0; // the most frames one push or mix call hands over
     };
 
     SourceMixer();
@@ -46,10 +50,12 @@ public:
 
     // A secondary source's next `frames` frames (source >= 1), the newest captured at
     // `newestCapturedUs`.
-    void pushSecondary(int source, const std::int16_t* data, std::size_t frames, std::int64_t newestCapturedUs);
+    void pushSecondary(int source, const std::int16_t* data, std::size_t frames,
+                       std::int64_t newestCapturedUs);
     // The primary's next `frames` frames, the newest captured at `newestCapturedUs`: writes
     // `frames` output frames (frames x outputChannels() values) to `out`.
-    void mix(const std::int16_t* primary, std::size_t frames, std::int64_t newestCapturedUs, std::int16_t* out);
+    void mix(const std::int16_t* primary, std::size_t frames, std::int64_t newestCapturedUs,
+             std::int16_t* out);
     // A secondary that vanished: silence from now on, and its queue is dropped.
     void loseSource(int source);
 
