@@ -3,7 +3,8 @@
 # of a private PulseAudio server to WAV, SECONDS each. MODE is what Tavrik does meanwhile:
 #   record     records the tone to WAV;
 #   listening  records nothing and keeps the last 30 s for Record;
-#   armed      waits for sound, as sound activation does between events (the tone is muted).
+#   armed      waits for sound, as sound activation does between events (the tone is muted);
+#   mixed      records the tone and a second source together, against two parecord side by side.
 # Usage: bench/record-cpu.sh [SECONDS] [ROUNDS] [MODE]   (build first: scripts/build.sh)
 set -euo pipefail
 seconds=${1:-30}
@@ -23,12 +24,27 @@ armed) source_name=tonesink.monitor record=(--record)
     printf '[activation]\nenabled=1\n' >> "$app/settings.dat"
     # Silence at the tone's pace: the sine that plays into "tonesink" is its only input.
     pactl set-sink-input-mute "$(pactl list short sink-inputs | awk 'NR == 1 { print $1 }')" 1 ;;
-*) echo "MODE must be record, listening or armed, not '$mode'" >&2; exit 2 ;;
+mixed) source_name=tonesink.monitor record=(--record)
+    printf '[mix]\nsources=tonesink.monitor|out.monitor\n' >> "$app/settings.dat"
+    # The second source paced as a desktop's is, by a listener outside the measurement.
+    parec -d out.monitor --latency-msec=20 >/dev/null 2>&1 & ;;
+*) echo "MODE must be record, listening, armed or mixed, not '$mode'" >&2; exit 2 ;;
 esac
+parecord_cmd=(parecord --device="$source_name" --rate=44100 --channels=2 --file-format=wav "$work/parecord.wav")
+if [ "$mode" = mixed ]; then
+    parecord_cmd=(sh -c 'for s in tonesink.monitor out.monitor; do
+        parecord --device=$s --rate=44100 --channels=2 --file-format=wav "$0/$s.wav" & done; wait' "$work")
+fi
 
 # CPU seconds a running process's threads have used, to the nanosecond (the scheduler's own
 # count; /proc/PID/stat counts in clock ticks, too coarse for a recorder's fraction of a second).
-cpu_of() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%.4f", ns / 1e9 }'; }
+# A command's children count too (two parecord run under one shell).
+cpu_of() {
+    local pids=("$1") child
+    for child in $(pgrep -P "$1"); do pids+=("$child"); done
+    for p in "${pids[@]}"; do cat /proc/"$p"/task/*/schedstat 2>/dev/null; done |
+        awk '{ ns += $1 } END { printf "%.4f", ns / 1e9 }'
+}
 
 # Start-up is a one-off cost, not a per-minute one: counting starts after a warm-up.
 warmup=3
@@ -41,6 +57,7 @@ measure() { # measure NAME COMMAND...: prints the CPU seconds per recorded minut
     before=$(cpu_of "$pid")
     sleep "$seconds"
     cpu=$(awk -v a="$(cpu_of "$pid")" -v b="$before" 'BEGIN { print a - b }')
+    pkill -TERM -P "$pid" 2>/dev/null || true
     kill -TERM "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     awk -v c="$cpu" -v s="$seconds" 'BEGIN { printf "%.4f", c * 60 / s }'
@@ -53,8 +70,7 @@ pactl set-default-source "$source_name"
 printf '%-6s %10s %12s %8s %12s %8s\n' round parecord minimised ratio shown ratio
 sum_min=0 sum_shown=0
 for r in $(seq "$rounds"); do
-    theirs=$(measure parecord parecord --device="$source_name" --rate=44100 --channels=2 \
-        --file-format=wav "$work/parecord.wav")
+    theirs=$(measure parecord "${parecord_cmd[@]}")
     minimised=$(measure tavrik "$tavrik" --app-dir "$app" "${record[@]}" --minimized)
     shown=$(measure tavrik "$tavrik" --app-dir "$app" "${record[@]}")
     r_min=$(awk -v a="$minimised" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -751,6 +752,73 @@ private Q_SLOTS:
         QVERIFY(status->text().isEmpty());
         QCOMPARE(w.recordings().rowCount(), 1);
         QVERIFY(soxInfo(w.recordings().path(0)).seconds > 0.5);
+        Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
+        w.exitApplication();
+    }
+
+    void severalSourcesAreChosenInOneDialog() {
+        // Guards against a source missing from the list, meters that stand still, a choice not
+        // stored, not shown or not recorded, and a single source afterwards that keeps the mix.
+        setNaming("both", "0", "0");
+        MainWindow w(m_app->path());
+        QTimer::singleShot(0, &w, [&] {
+            auto* d = w.findChild<QDialog*>(QStringLiteral("frmSources"));
+            QVERIFY(d);
+            const auto closeAnyway = qScopeGuard([d] {
+                if (d->isVisible())
+                    d->reject();
+            });
+            QCOMPARE(d->windowTitle(), QStringLiteral("Record Several Sources"));
+            const auto row = [d](const QString& description) {
+                for (QCheckBox* box : d->findChildren<QCheckBox*>())
+                    if (box->text() == description)
+                        return box->objectName().mid(QStringLiteral("chkSource").size());
+                return QString();
+            };
+            const QString tone = row(QStringLiteral("Monitor of Tone")),
+                          quiet = row(QStringLiteral("Monitor of Null Output"));
+            QVERIFY(!tone.isEmpty() && !quiet.isEmpty());
+            // The tone is at -6 dBFS: nine tenths of a meter that spans 60 dB.
+            auto* meter = d->findChild<QProgressBar*>(QStringLiteral("meterSource") + tone);
+            QTRY_VERIFY_WITH_TIMEOUT(meter->value() >= 85, 5000);
+            QCOMPARE(d->findChild<QProgressBar*>(QStringLiteral("meterSource") + quiet)->value(), 0);
+            d->findChild<QCheckBox*>(QStringLiteral("chkSource") + tone)->setChecked(true);
+            d->findChild<QCheckBox*>(QStringLiteral("chkSource") + quiet)->setChecked(true);
+            d->findChild<QSpinBox*>(QStringLiteral("spnLevel") + tone)->setValue(50);
+            d->findChild<QRadioButton*>(QStringLiteral("optChannels"))->setChecked(true);
+            QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+        w.findChild<QAction*>(QStringLiteral("severalsources"))->trigger();
+        const QStringList names =
+            readSetting(m_settings, QStringLiteral("mix"), QStringLiteral("sources"), 1024).split(u'|');
+        QCOMPARE(QSet<QString>(names.begin(), names.end()),
+                 (QSet<QString>{QStringLiteral("tonesink.monitor"), QStringLiteral("out.monitor")}));
+        QCOMPARE(readSetting(m_settings, QStringLiteral("mix"), QStringLiteral("layout")),
+                 QStringLiteral("1"));
+        const int toneAt = static_cast<int>(names.indexOf(QStringLiteral("tonesink.monitor")));
+        QCOMPARE(readSetting(m_settings, QStringLiteral("mix"), QStringLiteral("level%1").arg(toneAt + 1)),
+                 QStringLiteral("50"));
+        auto* sources = w.findChild<QComboBox*>(QStringLiteral("cmbSrcInput"));
+        QCOMPARE(sources->currentText(), toneAt == 0
+                                             ? QStringLiteral("Monitor of Tone + Monitor of Null Output")
+                                             : QStringLiteral("Monitor of Null Output + Monitor of Tone"));
+
+        click(w, "Command1");
+        QTRY_VERIFY_WITH_TIMEOUT(elapsedMs(w) >= 2000, 6000);
+        click(w, "cmdStop");
+        const QString path = m_app->filePath(QStringLiteral("both.WAV"));
+        QCOMPARE(soxInfo(path).channels, 2);
+        // The tone at half its level in its own channel, nothing in the other: the first
+        // channel holds all of it or none, and both together hold half.
+        const float first = std::ranges::max(soxDecodeMono(path, true));
+        const float both = std::ranges::max(soxDecodeMono(path, false));
+        QVERIFY2(std::abs(first - (toneAt == 0 ? 0.25F : 0.0F)) < 0.02F, qPrintable(QString::number(first)));
+        QVERIFY2(std::abs(both - 0.125F) < 0.02F, qPrintable(QString::number(both)));
+
+        // Choosing one source in the list records that one alone again.
+        sources->setCurrentIndex(1);
+        QCOMPARE(readSetting(m_settings, QStringLiteral("mix"), QStringLiteral("sources"), 1024), QString());
+        QVERIFY(!sources->currentText().contains(u'+'));
         Dialogs::setNextMessageAnswer(QMessageBox::Cancel);
         w.exitApplication();
     }

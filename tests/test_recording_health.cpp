@@ -1,6 +1,7 @@
 #include "base/AppFolder.h"
 #include "base/SettingsFile.h"
 #include "record/ActivationSettings.h"
+#include "record/MixSettings.h"
 #include "record/RecordingHealth.h"
 
 #include <QTemporaryDir>
@@ -130,6 +131,58 @@ private Q_SLOTS:
         QCOMPARE(values.value(key), value);
         read.write(file);
         QVERIFY(ActivationSettings::read(file) == read);
+    }
+
+    void readsTheSourceMix_data() {
+        QTest::addColumn<QString>("sources");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QStringList>("levels"); // level1, level2, ... as stored
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("readLevels");
+        QTest::addColumn<bool>("apart");
+        QTest::newRow("empty: one source")
+            << QString() << QString() << QStringList{} << QStringList{} << QList<int>{} << false;
+        QTest::newRow("two, defaults") << QStringLiteral("mic|out.monitor") << QString() << QStringList{}
+                                       << QStringList{QStringLiteral("mic"), QStringLiteral("out.monitor")}
+                                       << QList<int>{100, 100} << false;
+        QTest::newRow("levels clamped, unreadable is 100")
+            << QStringLiteral("a|b|c") << QStringLiteral("1")
+            << QStringList{QStringLiteral("250"), QStringLiteral("-5"), QStringLiteral("loud")}
+            << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}
+            << QList<int>{200, 0, 100} << true;
+        QTest::newRow("empty names skipped, unknown layout mixed")
+            << QStringLiteral("|a|| b |") << QStringLiteral("7") << QStringList{}
+            << QStringList{QStringLiteral("a"), QStringLiteral("b")} << QList<int>{100, 100} << false;
+        const QString longName = QStringLiteral("alsa_input.usb-Generic_Headset_0123456789-00.analog-stereo");
+        QTest::newRow("longer than other values")
+            << QStringList{longName, longName + u'2', longName + u'3'}.join(u'|') << QString()
+            << QStringList{} << QStringList{longName, longName + u'2', longName + u'3'}
+            << QList<int>{100, 100, 100} << false;
+    }
+    void readsTheSourceMix() {
+        // Guards against a mix cut short by the settings file's usual value length, levels out
+        // of range reaching the mixer, and a write that the next read does not give back.
+        QFETCH(QString, sources);
+        QFETCH(QString, layout);
+        QFETCH(QStringList, levels);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, readLevels);
+        QFETCH(bool, apart);
+        QTemporaryDir dir;
+        const QString file = settingsFile(dir.path());
+        writeSetting(file, QStringLiteral("mix"), QStringLiteral("sources"), sources, 1024);
+        writeSetting(file, QStringLiteral("mix"), QStringLiteral("layout"), layout);
+        for (qsizetype i = 0; i < levels.size(); ++i)
+            writeSetting(file, QStringLiteral("mix"), QStringLiteral("level%1").arg(i + 1), levels.at(i));
+        const SourceMix mix = readSourceMix(file);
+        QStringList read;
+        for (const std::string& name : mix.serverNames)
+            read << QString::fromStdString(name);
+        QCOMPARE(read, names);
+        QCOMPARE(QList<int>(mix.levels.begin(), mix.levels.end()), readLevels);
+        QCOMPARE(mix.layout == SourceMixer::Layout::ChannelPerSource, apart);
+        writeSourceMix(file, mix);
+        QVERIFY(readSourceMix(file) == mix);
     }
 };
 

@@ -3,7 +3,6 @@
 #include "base/ProfileFile.h"
 
 namespace {
-constexpr int kBufferSize = 128;
 
 QString trimSpaces(const QString& s) {
     qsizetype begin = 0, end = s.size();
@@ -15,19 +14,20 @@ QString trimSpaces(const QString& s) {
 }
 } // namespace
 
-QString readSetting(const QString& file, const QString& section, const QString& key) {
-    QString value = ProfileFile(file).readString(section, key, QString(), kBufferSize);
+QString readSetting(const QString& file, const QString& section, const QString& key, int longest) {
+    QString value = ProfileFile(file).readString(section, key, QString(), longest);
     const qsizetype nul = value.indexOf(QChar(0));
     if (nul >= 0)
         value.truncate(nul);
     return trimSpaces(value);
 }
 
-void writeSetting(const QString& file, const QString& section, const QString& key, const QString& value) {
-    // A value of up to 127 characters is stored exactly; of a longer one the first 128.
+void writeSetting(const QString& file, const QString& section, const QString& key, const QString& value,
+                  int longest) {
+    // A value of up to `longest` - 1 characters is stored exactly; of a longer one the first `longest`.
     QString buffer = value;
     const qsizetype nul = buffer.indexOf(QChar(0));
     if (nul >= 0)
         buffer.truncate(nul);
-    ProfileFile(file).writeString(section, key, buffer.left(kBufferSize));
+    ProfileFile(file).writeString(section, key, buffer.left(longest));
 }

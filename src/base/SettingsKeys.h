@@ -49,4 +49,12 @@ inline constexpr QLatin1String kSection("health");
 inline constexpr QLatin1String kSilenceAlarm("silencealarm");
 } // namespace Health
 
+// Section `mix`: sources recorded together; `level1`, `level2`, ... follow the sources' order.
+namespace Mix {
+inline constexpr QLatin1String kSection("mix");
+inline constexpr QLatin1String kSources("sources");
+inline constexpr QLatin1String kLayout("layout");
+inline constexpr QLatin1String kLevelPrefix("level");
+} // namespace Mix
+
 } // namespace SettingsKeys

@@ -13,6 +13,7 @@
 #include "formats/FormatSettings.h"
 #include "formats/SignalSettings.h"
 #include "record/ActivationSettings.h"
+#include "record/MixSettings.h"
 #include "record/OutputNaming.h"
 #include "record/RecordingRecovery.h"
 #include "recordings/RecordingsModel.h"
@@ -56,6 +57,19 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     connect(m_session, &RecordingSession::silenceAlarm, this, [this](const QString& text) {
         DesktopNotifications::notify(tr("No sound"), text);
         Q_EMIT notice(text);
+    });
+    connect(m_recorder.get(), &AudioRecorder::mixSourceLost, this, [this](const QString& name) {
+        const QString text =
+            tr("\"%1\" is not available: silence stands in for it while the other sources go on.").arg(name);
+        DesktopNotifications::notify(tr("Source lost"), text);
+        Q_EMIT notice(text);
+    });
+    // The log line of a recording of several sources: how far their clocks ran apart.
+    connect(m_session, &RecordingSession::stopped, this, [this] {
+        if (const QString summary = m_recorder->mixSummary(); !summary.isEmpty()) {
+            qInfo().noquote() << summary;
+            Q_EMIT notice(summary);
+        }
     });
     connect(m_session, &RecordingSession::interrupted, this, [this](const QString& reason) {
         // The lists may already have replaced the vanished source: what Record would now take is said too.
@@ -105,6 +119,7 @@ bool ApplicationCore::load() {
     m_writer->setFormats(formats);
     formatsChanged();
     applySignalSettings(m_settingsFile, m_recorder->signalChain());
+    m_recorder->setSourceMix(readSourceMix(m_settingsFile));
     m_loaded = true;
     m_devices = DeviceSelection::listDevices(*m_recorder);
     m_serverConnected = m_recorder->serverConnected();
@@ -157,9 +172,18 @@ DeviceSelection::SourceList ApplicationCore::chooseDevice(int index) {
 }
 
 void ApplicationCore::chooseSource(int position) {
+    if (m_recorder->sourceMix().several())
+        chooseSourceMix({});
     DeviceSelection::activateSource(*m_recorder, position);
     m_replacedSource.clear();
     listenAsSet();
+}
+
+void ApplicationCore::chooseSourceMix(const SourceMix& mix) {
+    writeSourceMix(m_settingsFile, mix);
+    m_recorder->setSourceMix(mix);
+    listenAsSet();
+    Q_EMIT sourceMixChanged();
 }
 
 bool ApplicationCore::isRecording() const {

@@ -17,6 +17,7 @@ class MonoMixer;
 class RecordingsModel;
 class ScheduleModel;
 class Scheduler;
+struct SourceMix;
 
 // What the program is, without its windows: the audio engine objects, the recording
 // session, the playback of a row, the recordings list, and the settings they start from.
@@ -45,7 +46,11 @@ public:
 
     // Selects device `index` (the recorder's number) and returns its sources.
     DeviceSelection::SourceList chooseDevice(int index);
+    // Records the selected device's source `position` alone from now on.
     void chooseSource(int position);
+    // Records the sources of `mix` together from now on (one source as chosen in the lists
+    // when it holds fewer than two), and keeps the choice in the settings.
+    void chooseSourceMix(const SourceMix& mix);
 
     // Finishes a running recording and stops playback first. `formatText` is the output
     // format list's text, whose extension picks the encoder.
@@ -93,6 +98,8 @@ Q_SIGNALS:
     // Record would record now (empty when the chosen source). The desktop's notification
     // service is told too, for a window hidden in the tray.
     void recordingInterrupted(const QString& reason, const QString& sourceNote);
+    // The sources recorded together changed.
+    void sourceMixChanged();
 
 private:
     void recorderTicked();

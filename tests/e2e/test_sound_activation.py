@@ -34,7 +34,8 @@ class BurstSink:
     -6 dBFS (the server's own sine module, loaded and unloaded) or white noise."""
 
     def __init__(self, folder):
-        self.module = pactl("load-module", "module-null-sink", "sink_name=bursts")
+        self.module = pactl("load-module", "module-null-sink", "sink_name=bursts",
+                            "sink_properties=device.description=Bursts")
         pactl("set-default-source", "bursts.monitor")
         self._listener = subprocess.Popen(["parec", "-d", "bursts.monitor", "--latency-msec=20"],
                                           stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,

@@ -2,6 +2,7 @@
 
 #include "engine/dsp/SampleRing.h"
 #include "engine/dsp/StallGap.h"
+#include "engine/pulse/MixedStreams.h"
 #include "engine/pulse/PulseContext.h"
 
 #include <QTimer>
@@ -47,6 +48,10 @@ struct AudioRecorder::Impl {
     pa_stream* stream = nullptr;
 
     SourceCatalog catalog;
+    SourceMix mix;
+    // While several sources are recorded: their other streams and the mixer.
+    std::unique_ptr<MixedStreams> mixed;
+    QString mixSummary;
 
     int rate = 44100;
     int channels = 2;
@@ -93,9 +98,16 @@ struct AudioRecorder::Impl {
     void requestRefresh();
     void refresh();
     static void onSubscription(pa_context*, pa_subscription_event_type_t type, std::uint32_t, void* userdata);
-    bool openStream(const SourceCatalog::Source& src);
+    // Opens the recorder's own stream from `src`, captured in `captureChannels`; the ring holds
+    // the recording's channels.
+    bool openStream(const SourceCatalog::Source& src, int captureChannels);
+    // The mix's sources the server has now, first to last; the missing ones in `missing`.
+    std::vector<MixedStreams::Source> mixSources(QStringList* missing) const;
+    bool openMixedStreams();
     void closeStream();
+    // Closes every stream, the other sources' too.
     void closeStreamLocked();
+    void closeOwnStreamLocked();
 
     void produce(const std::int16_t* data, std::size_t values);
     void startDraining();
@@ -133,6 +145,11 @@ void AudioRecorder::Impl::onStreamState(pa_stream* s, void* userdata) {
             why = kServerGone;
         else if (error == PA_ERR_KILLED || error == PA_ERR_NOENTITY)
             why = kDeviceGone;
+        // Of several sources, the others go on without the first.
+        if (why != kServerGone && d->mixed && d->mixed->primaryLost()) {
+            pa_threaded_mainloop_signal(d->server.loop(), 0);
+            return;
+        }
         d->faultError.store(error, std::memory_order_relaxed);
         int expected = kNoFault;
         d->fault.compare_exchange_strong(expected, why, std::memory_order_release);
@@ -148,6 +165,10 @@ void AudioRecorder::Impl::onRead(pa_stream* s, std::size_t, void* userdata) {
                                static_cast<std::uint64_t>(d->streamChannels));
     const void* data = nullptr;
     std::size_t bytes = 0;
+    if (d->mixed) {
+        d->mixed->primaryReadable(s);
+        return;
+    }
     while (pa_stream_peek(s, &data, &bytes) == 0 && bytes > 0) {
         d->produce(static_cast<const std::int16_t*>(data), bytes / sizeof(std::int16_t));
         pa_stream_drop(s);
@@ -301,7 +322,7 @@ void AudioRecorder::Impl::refresh() {
     Q_EMIT q->devicesChanged();
 }
 
-bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
+bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src, int captureChannels) {
     streamChannels = channels;
     streamName = src.description;
     q->m_signal.prepare(rate, channels);
@@ -316,7 +337,7 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
 
     const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
                                     .rate = static_cast<std::uint32_t>(rate),
-                                    .channels = static_cast<std::uint8_t>(channels)};
+                                    .channels = static_cast<std::uint8_t>(captureChannels)};
     pa_channel_map map;
     pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
@@ -333,7 +354,10 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
         pa_stream_set_state_callback(stream, onStreamState, this);
         pa_stream_set_read_callback(stream, onRead, this);
         // Never moved: recording silently from another device is worse than stopping.
-        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY);
+        auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY);
+        // The mixer places the sources by the server's timing.
+        if (mixed)
+            flags = static_cast<pa_stream_flags_t>(flags | PA_STREAM_AUTO_TIMING_UPDATE);
         answered = pa_stream_connect_record(stream, src.serverName.c_str(), &attr, flags) == 0 &&
                    server.waitLocked(PulseContext::kServerWaitMs, [this] {
                        const pa_stream_state_t s = pa_stream_get_state(stream);
@@ -351,14 +375,82 @@ bool AudioRecorder::Impl::openStream(const SourceCatalog::Source& src) {
     return false;
 }
 
+std::vector<MixedStreams::Source> AudioRecorder::Impl::mixSources(QStringList* missing) const {
+    std::vector<MixedStreams::Source> found;
+    for (std::size_t i = 0; i < mix.serverNames.size(); ++i) {
+        const SourceCatalog::Source* src = catalog.findSource(mix.serverNames[i]);
+        if (!src) {
+            if (missing)
+                *missing << QString::fromStdString(mix.serverNames[i]);
+            continue;
+        }
+        const int level = i < mix.levels.size() ? mix.levels[i] : 100;
+        found.push_back({src->serverName, src->description, channels, level / 100.0});
+    }
+    return found;
+}
+
+bool AudioRecorder::Impl::openMixedStreams() {
+    QStringList missing;
+    std::vector<MixedStreams::Source> sources = mixSources(&missing);
+    // A channel each needs two sources and two channels; otherwise the sources are summed.
+    const bool apart =
+        mix.layout == SourceMixer::Layout::ChannelPerSource && sources.size() == 2 && channels == 2;
+    QStringList names;
+    for (MixedStreams::Source& src : sources) {
+        names << src.description;
+        if (apart)
+            src.channels = 1;
+    }
+    mixed = std::make_unique<MixedStreams>(
+        server, [this](const std::int16_t* values, std::size_t count) { produce(values, count); },
+        [this] {
+            int expected = kNoFault;
+            fault.compare_exchange_strong(expected, kDeviceGone, std::memory_order_release);
+        });
+    QString why;
+    {
+        PulseLock lock(server.loop());
+        why = mixed->open(sources, rate, channels,
+                          apart ? SourceMixer::Layout::ChannelPerSource : SourceMixer::Layout::Mixed);
+    }
+    const SourceCatalog::Source first{sources.front().serverName, sources.front().description, 0};
+    // A failed open of the first source's stream closes the others and says why.
+    if (why.isEmpty() && !openStream(first, sources.front().channels))
+        return false;
+    if (!why.isEmpty()) {
+        closeStream();
+        status = StatusStreamFailed;
+        errorText = AudioRecorder::tr("Recording from %1 could not start: %2.")
+                        .arg(names.join(QStringLiteral(" + ")), why);
+        return false;
+    }
+    streamName = names.join(QStringLiteral(" + "));
+    for (const QString& name : missing)
+        QMetaObject::invokeMethod(
+            q, [q = q, name] { Q_EMIT q->mixSourceLost(name); }, Qt::QueuedConnection);
+    return true;
+}
+
 void AudioRecorder::Impl::closeStream() {
-    if (!stream)
+    if (!stream && !mixed)
         return;
     PulseLock lock(server.loop());
     closeStreamLocked();
 }
 
 void AudioRecorder::Impl::closeStreamLocked() {
+    closeOwnStreamLocked();
+    if (mixed) {
+        // As the recording ended, before the held-back frames go out.
+        mixSummary = mixed->summary();
+        mixed->finish();
+        mixed->close();
+        mixed.reset();
+    }
+}
+
+void AudioRecorder::Impl::closeOwnStreamLocked() {
     if (!stream)
         return;
     pa_stream_set_state_callback(stream, nullptr, nullptr);
@@ -392,6 +484,12 @@ void AudioRecorder::Impl::tick() {
         if (session != current || !stream)
             return;
     }
+    if (mixed)
+        for (const QString& name : mixed->takeLostSources()) {
+            Q_EMIT q->mixSourceLost(name);
+            if (session != current || !stream)
+                return;
+        }
     if (fault.load(std::memory_order_acquire) != kNoFault)
         fail();
 }
@@ -455,6 +553,27 @@ void AudioRecorder::setSourceActive(bool active) {
         d->catalog.activateSelectedSource();
 }
 
+void AudioRecorder::setSourceMix(const SourceMix& mix) {
+    d->mix = mix;
+}
+
+const SourceMix& AudioRecorder::sourceMix() const {
+    return d->mix;
+}
+
+QString AudioRecorder::sourceMixName() const {
+    if (!d->mix.several())
+        return {};
+    QStringList names;
+    for (const MixedStreams::Source& src : d->mixSources(nullptr))
+        names << src.description;
+    return names.join(QStringLiteral(" + "));
+}
+
+QString AudioRecorder::mixSummary() const {
+    return d->mixSummary;
+}
+
 void AudioRecorder::setCaptureFormat(int sampleRate, int channels) {
     d->rate = std::clamp(sampleRate, 1000, static_cast<int>(PA_RATE_MAX));
     d->channels = std::clamp(channels, 1, 2);
@@ -474,7 +593,10 @@ bool AudioRecorder::canStart() {
     if (!d->server.ready()) {
         d->status = StatusNoServer;
         d->errorText = tr("No sound server (PulseAudio) is running, so there is nothing to record from.");
-    } else if (!d->catalog.recordedSource()) {
+    } else if (d->mix.several() && d->mixSources(nullptr).empty()) {
+        d->status = StatusNoDevice;
+        d->errorText = tr("None of the sources chosen to record together is available.");
+    } else if (!d->mix.several() && !d->catalog.recordedSource()) {
         d->status = StatusNoDevice;
         d->errorText = tr("No recording device is selected.");
     }
@@ -484,11 +606,15 @@ bool AudioRecorder::canStart() {
 void AudioRecorder::start() {
     if (d->stream || !canStart())
         return;
-    if (d->openStream(*d->catalog.recordedSource())) {
+    d->mixSummary.clear();
+    const bool opened =
+        d->mix.several() ? d->openMixedStreams() : d->openStream(*d->catalog.recordedSource(), d->channels);
+    if (!opened)
+        return;
+    if (!d->mixed)
         d->catalog.chooseRecordedSource();
-        d->startDraining();
-        d->timer->start();
-    }
+    d->startDraining();
+    d->timer->start();
 }
 
 void AudioRecorder::stop() {

@@ -3,6 +3,7 @@
 #include "engine/dsp/SignalChain.h"
 #include "engine/pulse/AudioCapture.h"
 #include "engine/pulse/SourceCatalog.h"
+#include "engine/pulse/SourceMix.h"
 
 #include <QString>
 #include <memory>
@@ -33,6 +34,16 @@ public:
     void selectSource(int source);
     // Makes the selected source the one its device records; a device always records one.
     void setSourceActive(bool active);
+
+    // Sources recorded together from the next start on; with fewer than two, the one chosen
+    // in the lists is recorded.
+    void setSourceMix(const SourceMix& mix);
+    const SourceMix& sourceMix() const;
+    // The descriptions of the mix's sources that the server has now, joined as the lists show
+    // them ("Microphone + Monitor of Built-in Audio"); empty without a mix.
+    QString sourceMixName() const;
+    // How the sources of the last recording of several kept in time; empty after one source.
+    QString mixSummary() const;
 
     void setCaptureFormat(int sampleRate, int channels) override;
     void setBlockSize(int frames) override;
@@ -79,6 +90,9 @@ Q_SIGNALS:
     // lists are read again; the chosen device and sources are kept where they still exist
     // (indexes may have moved). A running capture is never moved to another source.
     void devicesChanged();
+    // One source of several vanished or was missing at the start; the others go on, with
+    // silence in its place.
+    void mixSourceLost(const QString& description);
 
 private:
     // Before d: the capture thread uses it until d closes the stream.

@@ -86,6 +86,14 @@ void SourceCatalog::activateSelectedSource() {
     chooseRecordedSource();
 }
 
+const Source* SourceCatalog::findSource(const std::string& serverName) const {
+    for (const Device& dev : m_devices)
+        for (const Source& src : dev.sources)
+            if (src.serverName == serverName)
+                return &src;
+    return nullptr;
+}
+
 const Source* SourceCatalog::recordedSource() const {
     return usable() ? &m_devices[m_device].sources[m_devices[m_device].active] : nullptr;
 }

@@ -33,6 +33,9 @@ public:
     void clear();
 
     int deviceCount() const { return static_cast<int>(m_devices.size()); }
+    const std::vector<Device>& devices() const { return m_devices; }
+    // The source of any device with this server name; null when the server has none.
+    const Source* findSource(const std::string& serverName) const;
     int defaultDevice() const { return m_defaultDevice; }
     bool usable() const;
     // The selected device, -1 when none is usable.

@@ -7,6 +7,7 @@
 #include "engine/codec/FileFormats.h"
 #include "engine/playback/FilePlayback.h"
 #include "engine/pulse/AudioRecorder.h"
+#include "engine/pulse/SourcePeaks.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
 #include "formats/FormatSettings.h"
@@ -14,6 +15,7 @@
 #include "player/ui/AudioPlayerWindow.h"
 #include "record/RecordingSession.h"
 #include "record/ui/OutputNamingDialog.h"
+#include "record/ui/SeveralSourcesDialog.h"
 #include "record/ui/SoundActivationDialog.h"
 #include "recordings/ProjectFile.h"
 #include "recordings/RecordingsActions.h"
@@ -122,6 +124,7 @@ void MainWindow::load() {
     // The source shown at start is the one the user takes, until they choose another.
     sourceChosen();
     connect(m_core, &ApplicationCore::devicesChanged, this, &MainWindow::fillDevices);
+    connect(m_core, &ApplicationCore::sourceMixChanged, this, &MainWindow::fillDevices);
     m_formatCombo->addItems(outputFormatTexts());
     m_formatCombo->setCurrentIndex(0);
     m_formatCombo->setCurrentIndex(m_core->outputFormat());
@@ -155,6 +158,12 @@ bool MainWindow::showSources() {
     const DeviceSelection::SourceList list = m_core->chooseDevice(m_deviceCombo->currentData().toInt());
     for (const QString& name : list.names)
         m_sourceCombo->addItem(name);
+    // Sources recorded together come first, chosen; picking another records that one alone.
+    if (const QString mix = m_core->recorder().sourceMixName(); !mix.isEmpty()) {
+        m_sourceCombo->insertItem(0, mix);
+        m_sourceCombo->setCurrentIndex(0);
+        return false;
+    }
     if (list.names.empty())
         return false;
     m_sourceCombo->setCurrentIndex(list.selected);
@@ -167,8 +176,9 @@ void MainWindow::deviceChosen() {
 }
 
 void MainWindow::sourceChosen() {
-    if (m_sourceCombo->currentIndex() >= 0)
-        m_core->chooseSource(m_sourceCombo->currentIndex());
+    const int mixRows = m_core->recorder().sourceMixName().isEmpty() ? 0 : 1;
+    if (m_sourceCombo->currentIndex() >= mixRows)
+        m_core->chooseSource(m_sourceCombo->currentIndex() - mixRows);
 }
 
 bool MainWindow::isRecording() const {
@@ -345,6 +355,24 @@ void MainWindow::showSoundActivation() {
     m_session->monitor(false);
     if (changed)
         m_core->listenAsSet();
+}
+
+void MainWindow::showSeveralSources() {
+    std::vector<SeveralSourcesDialog::Choice> choices;
+    std::vector<std::string> names;
+    for (const SourceCatalog::Device& device : m_core->recorder().sources().devices())
+        for (const SourceCatalog::Source& source : device.sources) {
+            choices.push_back({source.serverName, source.description, device.name});
+            names.push_back(source.serverName);
+        }
+    SeveralSourcesDialog dialog(std::move(choices), m_core->recorder().sourceMix(), this);
+    const SourcePeaks peaks(names);
+    QTimer levels;
+    connect(&levels, &QTimer::timeout, &dialog,
+            [&dialog, &peaks] { dialog.showPeaks([&peaks](int source) { return peaks.peak(source); }); });
+    levels.start(50);
+    if (dialog.exec() == QDialog::Accepted)
+        m_core->chooseSourceMix(dialog.mix());
 }
 
 void MainWindow::showFormatSettings() {

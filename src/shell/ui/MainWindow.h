@@ -43,6 +43,7 @@ public:
     void endSession();
     // Opens Format Settings modally.
     void showSoundActivation();
+    void showSeveralSources();
     void showFormatSettings();
     // While this icon is shown in a tray, minimising and the close box hide the window
     // instead of leaving it unreachable; null means no icon.

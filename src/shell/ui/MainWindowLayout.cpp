@@ -259,6 +259,8 @@ void MainWindow::buildMenus() {
             &MainWindow::showFormatSettings);
     connect(menuAction(option, "soundactivation", tr("Sound Activation")), &QAction::triggered, this,
             &MainWindow::showSoundActivation);
+    connect(menuAction(option, "severalsources", tr("Record Several Sources")), &QAction::triggered, this,
+            &MainWindow::showSeveralSources);
     option->addSeparator();
     connect(menuAction(option, "schedule", tr("Schedule")), &QAction::triggered, this,
             &MainWindow::showSchedule);
