@@ -76,17 +76,17 @@ QString MixedStreams::open(const std::vector<Source>& sources, int rate, int out
         stream->index = static_cast<int>(i);
         stream->channels = src.channels;
         stream->description = src.description;
-        const pa_sample_spec spec{.format = PA_SAMPLE_S16LE,
-                                  .rate = static_cast<std::uint32_t>(rate),
-                                  .channels = static_cast<std::uint8_t>(src.channels)};
+        const pa_sample_spec format{.format = PA_SAMPLE_S16LE,
+                                    .rate = static_cast<std::uint32_t>(rate),
+                                    .channels = static_cast<std::uint8_t>(src.channels)};
         pa_channel_map map;
-        pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+        pa_channel_map_init_auto(&map, format.channels, PA_CHANNEL_MAP_DEFAULT);
         pa_buffer_attr attr;
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.fragsize =
-            static_cast<std::uint32_t>(pa_usec_to_bytes(kSecondaryFragmentMs * PA_USEC_PER_MSEC, &spec));
+            static_cast<std::uint32_t>(pa_usec_to_bytes(kSecondaryFragmentMs * PA_USEC_PER_MSEC, &format));
         attr.tlength = attr.prebuf = attr.minreq = static_cast<std::uint32_t>(-1);
-        stream->stream = m_server.newStream("Tavrik recording", spec, map);
+        stream->stream = m_server.newStream("Tavrik recording", format, map);
         if (!stream->stream) {
             close();
             return QString::fromUtf8(pa_strerror(pa_context_errno(m_server.context())));

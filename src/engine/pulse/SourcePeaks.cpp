@@ -43,7 +43,7 @@ SourcePeaks::SourcePeaks(const std::vector<std::string>& serverNames)
     if (!d->server.connect(Impl::onContextState, d.get()))
         return;
     PulseLock lock(d->server.loop());
-    const pa_sample_spec spec{.format = PA_SAMPLE_FLOAT32NE, .rate = kPeaksPerSecond, .channels = 1};
+    const pa_sample_spec format{.format = PA_SAMPLE_FLOAT32NE, .rate = kPeaksPerSecond, .channels = 1};
     pa_channel_map map;
     pa_channel_map_init_mono(&map);
     pa_buffer_attr attr;
@@ -54,7 +54,7 @@ SourcePeaks::SourcePeaks(const std::vector<std::string>& serverNames)
                                                       PA_STREAM_ADJUST_LATENCY);
     for (std::size_t i = 0; i < serverNames.size(); ++i) {
         Impl::Meter& meter = *d->meters[i];
-        meter.stream = d->server.newStream("Tavrik level", spec, map);
+        meter.stream = d->server.newStream("Tavrik level", format, map);
         if (!meter.stream)
             continue;
         pa_stream_set_read_callback(meter.stream, Impl::onRead, &meter);
