@@ -18,6 +18,8 @@ constexpr double kSettlingBandwidth = 0.2;
 constexpr double kHoldingBandwidth = 0.05;
 constexpr double kSettlingSeconds = 30;
 constexpr double kDamping = 0.9;
+// 0.1 %: under two cents.
+constexpr double kLargestPull = 0.001;
 
 using Resampler = std::unique_ptr<soxr, decltype(&soxr_delete)>;
 
@@ -204,8 +206,9 @@ double SourceMixer::Impl::steer(Secondary& source, double late, std::size_t fram
     const double lateSeconds = source.smoothedLateFrames / setup.rate;
     source.drift = std::clamp(source.drift + bandwidth * bandwidth * lateSeconds * seconds, -kLargestDrift,
                               kLargestDrift);
-    return std::clamp(1 + source.drift + 2 * kDamping * bandwidth * lateSeconds, 1 - 2 * kLargestDrift,
-                      1 + 2 * kLargestDrift);
+    // A lag is taken back no faster than this, so that the pitch never audibly bends.
+    const double pull = std::clamp(2 * kDamping * bandwidth * lateSeconds, -kLargestPull, kLargestPull);
+    return std::clamp(1 + source.drift + pull, 1 - 2 * kLargestDrift, 1 + 2 * kLargestDrift);
 }
 
 void SourceMixer::Impl::addSource(const float* samples, int channels, float level, int index,

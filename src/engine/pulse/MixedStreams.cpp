@@ -12,6 +12,8 @@ namespace {
 constexpr int kLargestCallMs = 250;
 // The other sources deliver in fragments this short, so that the delay covers their lumps.
 constexpr int kSecondaryFragmentMs = 50;
+// How fast a capture clock's reading may rise: far beyond a sound card running slow.
+constexpr double kLargestSlowDrift = 0.005;
 
 std::int64_t nowUs() {
     return std::chrono::duration_cast<std::chrono::microseconds>(
@@ -31,6 +33,7 @@ std::int64_t sourceLatencyUs(pa_stream* s) {
 
 struct MixedStreams::Stream {
     MixedStreams* owner;
+    CaptureClock clock;
     int index; // in the mixer: 1 onwards
     int channels;
     QString description;
@@ -54,6 +57,7 @@ QString MixedStreams::open(const std::vector<Source>& sources, int rate, int out
     m_firstLost = false;
     m_firstLossReported = false;
     m_pacer = 0;
+    m_primaryClock = {};
     const int largest = rate * kLargestCallMs / 1000;
     SourceMixer::Setup setup;
     setup.rate = rate;
@@ -125,13 +129,27 @@ void MixedStreams::close() {
     m_streams.clear();
 }
 
-template <typename Take> void MixedStreams::readAll(pa_stream* s, int channels, Take take) {
+std::int64_t CaptureClock::newestUs(std::uint64_t frames, std::int64_t arrivedUs, int rate) {
+    const double frameUs = 1e6 / rate;
+    const double reading = static_cast<double>(arrivedUs) - static_cast<double>(frames) * frameUs;
+    offsetUs =
+        started
+            ? std::min(reading, offsetUs + static_cast<double>(arrivedUs - lastArrivedUs) * kLargestSlowDrift)
+            : reading;
+    started = true;
+    lastArrivedUs = arrivedUs;
+    return static_cast<std::int64_t>(std::llround(offsetUs + static_cast<double>(frames) * frameUs));
+}
+
+template <typename Take>
+void MixedStreams::readAll(pa_stream* s, int channels, CaptureClock& clock, Take take) {
     const std::size_t frameBytes = sizeof(std::int16_t) * static_cast<std::size_t>(channels);
     const auto largest = static_cast<std::size_t>(m_rate * kLargestCallMs / 1000);
-    // The newest frame readable now was captured a source latency ago; the others one frame
-    // earlier each.
-    const std::int64_t newestUs = nowUs() - sourceLatencyUs(s);
-    std::size_t after = pa_stream_readable_size(s) / frameBytes;
+    // The newest frame readable now arrived just now, a source latency after it was captured.
+    const std::uint64_t readable = pa_stream_readable_size(s) / frameBytes;
+    const std::int64_t newestUs =
+        clock.newestUs(clock.framesRead + readable, nowUs() - sourceLatencyUs(s), m_rate);
+    std::size_t after = readable;
     const void* data = nullptr;
     std::size_t bytes = 0;
     while (pa_stream_peek(s, &data, &bytes) == 0 && bytes > 0) {
@@ -143,12 +161,13 @@ template <typename Take> void MixedStreams::readAll(pa_stream* s, int channels, 
             after -= std::min(after, n);
             take(values, n, newestUs - static_cast<std::int64_t>(after) * 1000000 / m_rate);
         }
+        clock.framesRead += frames;
         pa_stream_drop(s);
     }
 }
 
 void MixedStreams::primaryReadable(pa_stream* stream) {
-    readAll(stream, m_primaryChannels,
+    readAll(stream, m_primaryChannels, m_primaryClock,
             [this](const std::int16_t* values, std::size_t frames, std::int64_t newest) {
                 if (m_pacer.load(std::memory_order_relaxed) == 0)
                     mixAndOutput(values, frames, newest);
@@ -180,7 +199,7 @@ void MixedStreams::onRead(pa_stream*, std::size_t, void* userdata) {
 
 void MixedStreams::secondaryDelivered(Stream& stream) {
     const bool paces = m_pacer.load(std::memory_order_relaxed) == stream.index;
-    readAll(stream.stream, stream.channels,
+    readAll(stream.stream, stream.channels, stream.clock,
             [&](const std::int16_t* values, std::size_t frames, std::int64_t newest) {
                 if (values)
                     m_mixer.pushSecondary(stream.index, values, frames, newest);
@@ -241,10 +260,11 @@ QStringList MixedStreams::takeLostSources() {
 QString MixedStreams::summary() const {
     QStringList parts;
     for (const auto& stream : m_streams)
-        parts << QStringLiteral("\"%1\" %2 ppm, %3 ms")
+        parts << QStringLiteral("\"%1\" %2 ppm, %3 ms, %4 s")
                      .arg(stream->description)
                      .arg(m_mixer.driftPpm(stream->index), 0, 'f', 1)
-                     .arg(m_mixer.lagUs(stream->index) / 1000.0, 0, 'f', 1);
-    return QObject::tr("Sources kept in time with \"%1\" (clock drift, lag): %2")
+                     .arg(m_mixer.lagUs(stream->index) / 1000.0, 0, 'f', 1)
+                     .arg(static_cast<double>(m_mixer.silentFrames(stream->index)) / m_rate, 0, 'f', 2);
+    return QObject::tr("Sources kept in time with \"%1\" (clock drift, lag, silence filled in): %2")
         .arg(m_firstDescription, parts.join(QStringLiteral("; ")));
 }

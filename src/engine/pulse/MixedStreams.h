@@ -14,6 +14,21 @@
 class PulseContext;
 struct pa_stream;
 
+// When a stream's frames were captured. Each delivery says its newest frame was captured at the
+// latest when it arrived, less the source's latency; a delivery the process took up late says
+// a later moment than the truth, never an earlier one. So the clock keeps the earliest reading
+// and lets it rise no faster than a sound card's clock can run slow.
+struct CaptureClock {
+    // Capture time of `frames` frames counted from the stream's first, given a delivery up to
+    // there arriving (less the source's latency) at `arrivedUs`.
+    std::int64_t newestUs(std::uint64_t frames, std::int64_t arrivedUs, int rate);
+
+    std::uint64_t framesRead = 0;
+    bool started = false;
+    double offsetUs = 0; // capture time of frame 0
+    std::int64_t lastArrivedUs = 0;
+};
+
 // The streams of a recording of several sources after the first, and the mixer that puts
 // them with the first one's sound. The recorder's own stream delivers the first source and
 // hands it over by primaryReadable(); mixed frames come out of `output`, on libpulse's
@@ -58,13 +73,13 @@ public:
     // One line on how the sources kept in time, for the log; once the streams are closed.
     QString summary() const;
     // How far the first source is held back, so that the others' lumps arrive in time.
-    static constexpr int kDelayMs = 250;
+    static constexpr int kDelayMs = 500;
 
 private:
     struct Stream;
     static void onRead(pa_stream* s, std::size_t, void* userdata);
     // Hands `frames` at a time at most to `take`, with the newest frame's capture time.
-    template <typename Take> void readAll(pa_stream* s, int channels, Take take);
+    template <typename Take> void readAll(pa_stream* s, int channels, CaptureClock& clock, Take take);
     static void onState(pa_stream* s, void* userdata);
     void secondaryDelivered(Stream& stream);
     void secondaryLost(Stream& stream);
@@ -79,6 +94,7 @@ private:
     SourceMixer m_mixer;
     int m_rate = 44100;
     int m_primaryChannels = 2;
+    CaptureClock m_primaryClock;
     std::vector<std::unique_ptr<Stream>> m_streams; // source 1 onwards
     // 0 while the first source sets the pace, else the source that does; -1 when none is left.
     std::atomic<int> m_pacer{0};
