@@ -748,6 +748,8 @@ private Q_SLOTS:
         QVERIFY(w.session().isArmed());
         QCOMPARE(status->text(), QStringLiteral("Waiting for sound (\u221230 dBFS)"));
         QTRY_COMPARE_WITH_TIMEOUT(status->text(), QStringLiteral("Armed: recording sound event 1"), 5000);
+        // Half a second of the event in its file (WAV, 44.1 kHz stereo 16-bit).
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(w.session().outputPath()).size() > 44100 * 4 / 2 + 80, 5000);
         w.stopRecording();
         QVERIFY(status->text().isEmpty());
         QCOMPARE(w.recordings().rowCount(), 1);

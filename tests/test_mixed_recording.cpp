@@ -269,7 +269,10 @@ private Q_SLOTS:
         });
         writer.kill();
         writer.waitForFinished();
-        const std::vector<float> paced = channel(all, 0), fast = channel(all, 1);
+        std::vector<float> paced = channel(all, 0), fast = channel(all, 1);
+        // The last second, where Stop hands out what the mixer held back, has no marks to pair.
+        paced.resize(paced.size() - std::min<std::size_t>(paced.size(), kRate));
+        fast.resize(paced.size());
         const std::vector<std::size_t> fastMarks = secondMarks(fast);
         const std::vector<double> lags = lagsMs(secondMarks(paced), fastMarks);
         QVERIFY2(lags.size() >= 55, qPrintable(QString::number(lags.size())));

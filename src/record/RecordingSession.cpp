@@ -99,10 +99,8 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
         stopListening();
         m_origin = 0;
         m_filledOrigin = 0;
-        m_capture.setCaptureFormat(m_rate, m_channels);
-        m_capture.setBlockSize(m_rate); // one-second blocks
         m_fileOpen = true;
-        m_capture.start();
+        startCapture(m_rate, m_channels);
         if (m_capture.status() < 0) {
             m_fileOpen = false;
             m_file.close();
@@ -209,13 +207,18 @@ void RecordingSession::followListening() {
     const auto [rate, channels] = m_listenFormat;
     m_ring.configure(m_listenSeconds, rate, channels);
     m_ring.clear();
-    m_capture.setCaptureFormat(rate, channels);
-    m_capture.setBlockSize(rate);
-    m_capture.start();
+    startCapture(rate, channels);
     if (m_capture.status() < 0)
         return;
     m_listening = true;
     Q_EMIT listeningChanged(true);
+}
+
+void RecordingSession::startCapture(int rate, int channels) {
+    m_capture.setCaptureFormat(rate, channels);
+    // What a killed program loses is at most one block that the file has not yet got.
+    m_capture.setBlockSize(std::max(1, rate / kBlocksPerSecond));
+    m_capture.start();
 }
 
 void RecordingSession::stopListening() {
@@ -408,9 +411,7 @@ RecordingSession::StartResult RecordingSession::arm(const ActivationSettings& ac
     m_filledOrigin = 0;
     m_path.clear();
     m_armed = true;
-    m_capture.setCaptureFormat(m_rate, m_channels);
-    m_capture.setBlockSize(m_rate);
-    m_capture.start();
+    startCapture(m_rate, m_channels);
     if (m_capture.status() < 0) {
         m_armed = false;
         m_detector.reset();

@@ -26,12 +26,12 @@ public:
     qint64 capturedFrames() const override { return m_frames; }
     qint64 filledFrames() const override { return 0; }
 
-    // Hands out `blocks` blocks of the set size, of a constant value, while running.
-    void deliver(int blocks, std::int16_t value = 1000) {
+    // Hands out `seconds` of a constant value in blocks of the set size, while running.
+    void deliver(int seconds, std::int16_t value = 1000) {
         if (!m_running)
             return;
         const SampleBlock block(static_cast<std::size_t>(blockFrames) * channels, value);
-        for (int i = 0; i < blocks; ++i) {
+        for (qint64 left = static_cast<qint64>(seconds) * rate; left > 0; left -= blockFrames) {
             Q_EMIT blockCaptured(block);
             m_frames += blockFrames;
         }

@@ -58,6 +58,7 @@ QString MixedStreams::open(const std::vector<Source>& sources, int rate, int out
     m_firstLossReported = false;
     m_pacer = 0;
     m_primaryClock = {};
+    m_leadingSilence = static_cast<std::size_t>(rate * kDelayMs / 1000);
     const int largest = rate * kLargestCallMs / 1000;
     SourceMixer::Setup setup;
     setup.rate = rate;
@@ -189,7 +190,13 @@ void MixedStreams::mixAndOutput(const std::int16_t* primary, std::size_t frames,
                                 std::int64_t newestCapturedUs) {
     m_lastNewestUs = newestCapturedUs;
     m_mixer.mix(primary ? primary : m_silence.data(), frames, newestCapturedUs, m_mixed.data());
-    m_output(m_mixed.data(), frames * static_cast<std::size_t>(m_mixer.outputChannels()));
+    // The mixer's first frames are the silence before the first source's own: the recording
+    // starts with its sound, and finish() hands out what is held back.
+    const std::size_t skipped = std::min(m_leadingSilence, frames);
+    m_leadingSilence -= skipped;
+    const auto channels = static_cast<std::size_t>(m_mixer.outputChannels());
+    if (skipped < frames)
+        m_output(m_mixed.data() + skipped * channels, (frames - skipped) * channels);
 }
 
 void MixedStreams::onRead(pa_stream*, std::size_t, void* userdata) {

@@ -101,6 +101,7 @@ private:
     std::vector<std::int16_t> m_silence;
     std::vector<std::int16_t> m_mixed;
     std::int64_t m_lastNewestUs = 0;
+    std::size_t m_leadingSilence = 0;
     QString m_firstDescription;
     std::atomic<bool> m_firstLost{false};
     bool m_firstLossReported = false; // owner thread
