@@ -216,8 +216,7 @@ void RecordingSession::followListening() {
 
 void RecordingSession::startCapture(int rate, int channels) {
     m_capture.setCaptureFormat(rate, channels);
-    // What a killed program loses is at most one block that the file has not yet got.
-    m_capture.setBlockSize(std::max(1, rate / kBlocksPerSecond));
+    m_capture.setBlockSize(rate);
     m_capture.start();
 }
 

@@ -86,11 +86,7 @@ struct AudioRecorder::Impl {
     int session = 0;
 
     std::uint32_t fragmentBytes(const pa_sample_spec& sampleSpec) const {
-        // Never longer than a block: what a killed program loses is what it was not yet handed.
-        const int blockMs =
-            blockFrames > 0 ? static_cast<int>(std::int64_t{blockFrames} * 1000 / rate) : kLongestFragmentMs;
-        const int ms =
-            std::clamp(std::min(timer->interval(), blockMs), kShortestFragmentMs, kLongestFragmentMs);
+        const int ms = std::clamp(timer->interval(), kShortestFragmentMs, kLongestFragmentMs);
         return static_cast<std::uint32_t>(
             pa_usec_to_bytes(static_cast<pa_usec_t>(ms) * PA_USEC_PER_MSEC, &sampleSpec));
     }
