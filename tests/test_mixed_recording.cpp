@@ -24,6 +24,11 @@ QString load(const QStringList& args) {
     return pactl(QStringList{QStringLiteral("load-module")} + args);
 }
 
+// The script that writes sound paced by the clock, fast or slow.
+QString pacedWriter() {
+    return QDir(qEnvironmentVariable("TAVRIK_TEST_SUPPORT")).filePath(QStringLiteral("paced-writer.py"));
+}
+
 // Modules loaded for one test, unloaded at its end, newest first.
 struct Modules {
     ~Modules() {
@@ -213,7 +218,6 @@ private Q_SLOTS:
     void oneSoundLandsInTimeOnBothSources() {
         // Guards against sources put side by side as they arrive, not as they were captured:
         // one sound heard by two sources must land at one moment.
-        QTemporaryDir dir;
         Modules modules;
         ToneSink shared(modules, QStringLiteral("shared"), 0);
         QVERIFY(shared.ok);
@@ -222,13 +226,11 @@ private Q_SLOTS:
                                   QStringLiteral("master=shared.monitor")})));
         QProcess player;
         player.setStandardOutputFile(QProcess::nullDevice());
-        player.start(
-            QStringLiteral("sh"),
-            {QStringLiteral("-c"),
-             QStringLiteral("python3 \"$0\" 12 - 1 | pacat -d shared --raw "
-                            "--format=s16le --rate=44100 --channels=1 "
-                            "--latency-msec=20"),
-             QDir(qEnvironmentVariable("TAVRIK_TEST_SUPPORT")).filePath(QStringLiteral("paced-writer.py"))});
+        player.start(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                            QStringLiteral("python3 \"$0\" 12 - 1 | pacat -d shared --raw "
+                                                           "--format=s16le --rate=44100 --channels=1 "
+                                                           "--latency-msec=20"),
+                                            pacedWriter()});
         SourceMix mix{{"shared.monitor", "copy"}, SourceMixer::Layout::ChannelPerSource, {100, 100}};
         SampleBlock all;
         recordMix(mix, all, [](AudioRecorder& rec) {
@@ -257,11 +259,10 @@ private Q_SLOTS:
                                   QStringLiteral("rate=44100"), QStringLiteral("channels=1")})));
         }
         QProcess writer;
-        writer.start(
-            QStringLiteral("python3"),
-            {QDir(qEnvironmentVariable("TAVRIK_TEST_SUPPORT")).filePath(QStringLiteral("paced-writer.py")),
-             QStringLiteral("75"), dir.filePath(QStringLiteral("paced.fifo")), QStringLiteral("1"),
-             dir.filePath(QStringLiteral("fast.fifo")), QStringLiteral("1.001")});
+        writer.start(QStringLiteral("python3"),
+                     {pacedWriter(), QStringLiteral("75"), dir.filePath(QStringLiteral("paced.fifo")),
+                      QStringLiteral("1"), dir.filePath(QStringLiteral("fast.fifo")),
+                      QStringLiteral("1.001")});
         SourceMix mix{{"paced", "fast"}, SourceMixer::Layout::ChannelPerSource, {100, 100}};
         SampleBlock all;
         recordMix(mix, all, [](AudioRecorder& rec) {
