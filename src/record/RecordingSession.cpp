@@ -79,9 +79,11 @@ RecordingSession::StartResult RecordingSession::start(const QString& extension, 
     m_writtenFrames = 0;
     m_clippedPeaks = 0;
     m_freeBytes = -1;
+    m_diskCheckedSecond = -1;
     m_bytesPerSecond =
         m_file.formats().bytesPerSecond(codec::fileTypeFor(m_path).value_or(codec::FileType::Wav));
     m_healthText.clear();
+    m_healthSecond = -1;
 
     if (m_listening && m_listenFormat == std::pair{m_rate, m_channels}) {
         // The capture runs on: the file begins with the ring's last seconds, and the next
@@ -216,7 +218,8 @@ void RecordingSession::followListening() {
 
 void RecordingSession::startCapture(int rate, int channels) {
     m_capture.setCaptureFormat(rate, channels);
-    m_capture.setBlockSize(rate);
+    // A killed program loses at most the block the file has not yet got.
+    m_capture.setBlockSize(std::max(1, rate / kBlocksPerSecond));
     m_capture.start();
 }
 
@@ -285,7 +288,9 @@ void RecordingSession::writeBlock(const SampleBlock& block) {
     QString failure;
     if (m_file.status() < 0) {
         failure = m_file.errorText();
-    } else {
+    } else if (const qint64 second = m_writtenFrames / std::max(1, m_rate); second != m_diskCheckedSecond) {
+        // Once a second of sound: reading the free space walks the mount table.
+        m_diskCheckedSecond = second;
         const QStorageInfo disk(QFileInfo(m_partPath).absolutePath());
         if (disk.isValid())
             m_freeBytes = disk.bytesAvailable();
@@ -355,11 +360,17 @@ void RecordingSession::announceParts() {
 void RecordingSession::onTimer(qint64 currentSamples) {
     if (!m_recording)
         return;
-    m_elapsed = elapsedText(framesToMs(currentSamples - m_origin));
-    Q_EMIT elapsedChanged(m_elapsed);
-    if (const QString health = healthText(); health != m_healthText) {
-        m_healthText = health;
-        Q_EMIT healthChanged(health);
+    if (QString elapsed = elapsedText(framesToMs(currentSamples - m_origin)); elapsed != m_elapsed) {
+        m_elapsed = std::move(elapsed);
+        Q_EMIT elapsedChanged(m_elapsed);
+    }
+    // The disk's time left and the clipped peaks are news once a second, not at every tick.
+    if (const qint64 second = framesToMs(currentSamples - m_origin) / 1000; second != m_healthSecond) {
+        m_healthSecond = second;
+        if (const QString health = healthText(); health != m_healthText) {
+            m_healthText = health;
+            Q_EMIT healthChanged(health);
+        }
     }
 }
 
@@ -400,8 +411,10 @@ RecordingSession::StartResult RecordingSession::arm(const ActivationSettings& ac
     m_writtenFrames = 0;
     m_clippedPeaks = 0;
     m_freeBytes = -1;
+    m_diskCheckedSecond = -1;
     m_bytesPerSecond = m_file.formats().bytesPerSecond(type);
     m_healthText.clear();
+    m_healthSecond = -1;
     m_parts = 0;
     m_events = 0;
     m_eventOpen = false;

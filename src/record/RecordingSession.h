@@ -21,7 +21,7 @@ class AudioCapture;
 
 // One run from start to stop: names the output file from section `set`, creates it
 // through the file codec (format by extension), captures in the file's format in
-// one-second blocks, writes every block, and on stop closes the file and announces it.
+// quarter-second blocks, writes every block, and on stop closes the file and announces it.
 // A recording that ends on its own (device gone, disk full) is finished the same way. A
 // long one goes on in a new file at the split rule's limits, each part a finished file.
 class RecordingSession : public QObject {
@@ -121,8 +121,9 @@ private:
     // Starts or stops the listening capture as set, once nothing records.
     void followListening();
     void stopListening();
-    // Opens the capture in the format given, in one-second blocks.
+    // Opens the capture in the format given, handing the file a block every quarter second.
     void startCapture(int rate, int channels);
+    static constexpr int kBlocksPerSecond = 4;
     // Frames of the recording: captured since its first frame, which may lie before the start.
     qint64 recordedFrames() const;
     void onTimer(qint64 currentSamples);
@@ -179,8 +180,10 @@ private:
     // Read by the owner for healthText().
     std::atomic<qint64> m_clippedPeaks{0};
     std::atomic<qint64> m_freeBytes{-1};
+    qint64 m_diskCheckedSecond = -1; // writer thread
     double m_bytesPerSecond = 0;
     QString m_healthText;
+    qint64 m_healthSecond = -1;
 
     // Sound activation: set while armed, used by the writer thread between start and stop.
     bool m_armed = false;

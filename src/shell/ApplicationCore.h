@@ -102,7 +102,7 @@ Q_SIGNALS:
     void sourceMixChanged();
 
 private:
-    void recorderTicked();
+    void recorderTicked(qint64 capturedFrames);
     // Tells `text` from the event loop, after what the command under way shows.
     void queueNotice(const QString& text);
     // Says on the status line when the source recorded is no longer the chosen one, and when
@@ -121,6 +121,7 @@ private:
     QString m_replacedSource;
     int m_spectrumFrames = 0;
     int m_levelValues = 0;
+    qint64 m_displayedFrames = -1;
     std::unique_ptr<AudioRecorder> m_recorder;
     std::unique_ptr<AudioFileWriter> m_writer;
     std::unique_ptr<AudioFileReader> m_reader;

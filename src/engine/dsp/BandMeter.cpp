@@ -16,8 +16,12 @@ BandMeter::BandMeter() {
 }
 
 void BandMeter::setFormat(int sampleRate, int channels) {
-    m_sampleRate = sampleRate > 0 ? sampleRate : 44100;
-    m_channels = channels == 1 ? 1 : 2;
+    const int rate = sampleRate > 0 ? sampleRate : 44100;
+    const int count = channels == 1 ? 1 : 2;
+    if (rate == m_sampleRate && count == m_channels)
+        return;
+    m_sampleRate = rate;
+    m_channels = count;
     clear();
 }
 

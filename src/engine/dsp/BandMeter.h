@@ -16,7 +16,7 @@ public:
 
     BandMeter();
 
-    // Format of the blocks handed to measure; stereo is folded to mono. Clears the meter.
+    // Format of the blocks handed to measure; stereo is folded to mono. A new format clears the meter.
     void setFormat(int sampleRate, int channels);
     int sampleRate() const { return m_sampleRate; }
     int channels() const { return m_channels; }

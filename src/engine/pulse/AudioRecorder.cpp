@@ -86,7 +86,11 @@ struct AudioRecorder::Impl {
     int session = 0;
 
     std::uint32_t fragmentBytes(const pa_sample_spec& sampleSpec) const {
-        const int ms = std::clamp(timer->interval(), kShortestFragmentMs, kLongestFragmentMs);
+        // Never longer than a block: a killed program loses what the server still holds too.
+        const int blockMs =
+            blockFrames > 0 ? static_cast<int>(std::int64_t{blockFrames} * 1000 / rate) : kLongestFragmentMs;
+        const int ms =
+            std::clamp(std::min(timer->interval(), blockMs), kShortestFragmentMs, kLongestFragmentMs);
         return static_cast<std::uint32_t>(
             pa_usec_to_bytes(static_cast<pa_usec_t>(ms) * PA_USEC_PER_MSEC, &sampleSpec));
     }

@@ -1,6 +1,7 @@
 #include "engine/ui/FrequencyView.h"
 
 #include <QLinearGradient>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -36,8 +37,11 @@ QSize FrequencyView::minimumSizeHint() const {
 }
 
 void FrequencyView::setFormat(int sampleRate, int channels) {
+    const int rate = m_meter.sampleRate();
+    const int count = m_meter.channels();
     m_meter.setFormat(sampleRate, channels);
-    update();
+    if (m_meter.sampleRate() != rate || m_meter.channels() != count)
+        update();
 }
 
 void FrequencyView::setSamplesPerUpdate(int values) {
@@ -46,7 +50,65 @@ void FrequencyView::setSamplesPerUpdate(int values) {
 
 void FrequencyView::draw(const SampleBlock& block) {
     m_meter.measure(block, m_clock.elapsed());
-    update();
+    if (m_layersFor.size.isEmpty() || m_plot.width() < 10 || m_plot.height() < 10) {
+        update();
+        return;
+    }
+    measureShown(m_next);
+    const QRect changed = changedArea();
+    if (showNext())
+        update(changed);
+}
+
+// The columns of the bands whose bar or cap moved, and the peak's label if it changed.
+QRect FrequencyView::changedArea() const {
+    if (m_next.barTops.size() != m_shown.barTops.size())
+        return m_plot.toAlignedRect();
+    std::size_t first = m_next.barTops.size(), last = 0;
+    for (std::size_t i = 0; i < m_next.barTops.size(); ++i) {
+        if (m_next.barTops[i] != m_shown.barTops[i] || m_next.capTops[i] != m_shown.capTops[i]) {
+            first = std::min(first, i);
+            last = i;
+        }
+    }
+    QRect area;
+    if (first <= last) {
+        const qreal slot = m_plot.width() / static_cast<qreal>(m_next.barTops.size());
+        area = QRectF(m_plot.left() + slot * static_cast<qreal>(first), m_plot.top(),
+                      slot * static_cast<qreal>(last - first + 1), m_plot.height())
+                   .toAlignedRect();
+    }
+    if (m_next.peakHz != m_shown.peakHz)
+        area |= QRectF(m_plot.center().x(), m_plot.top(), m_plot.width() / 2,
+                       QFontMetricsF(m_smallFont).height() + 4)
+                    .toAlignedRect();
+    return area;
+}
+
+void FrequencyView::measureShown(Shown& into) const {
+    const auto pixel = [ratio = m_layersFor.ratio, this](float db) {
+        return static_cast<int>(std::lround(yOf(db) * ratio));
+    };
+    const std::vector<float>& bars = m_meter.barDb();
+    const std::vector<float>& caps = m_meter.capDb();
+    into.barTops.resize(bars.size());
+    into.capTops.resize(caps.size());
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        into.barTops[i] = pixel(bars[i]);
+        into.capTops[i] = caps[i] > kBottomDb ? pixel(caps[i]) : -1;
+    }
+    into.peakHz = m_meter.peakHz() > 0 ? std::lround(m_meter.peakHz()) : 0;
+}
+
+bool FrequencyView::showNext() {
+    if (m_next == m_shown)
+        return false;
+    if (m_next.peakHz != m_shown.peakHz) {
+        m_peakLabel.setText(m_next.peakHz > 0 ? QStringLiteral("%1 Hz").arg(m_next.peakHz) : QString());
+        m_peakLabel.prepare({}, m_smallFont);
+    }
+    std::swap(m_next, m_shown);
+    return true;
 }
 
 void FrequencyView::rebuildLayers() {
@@ -66,10 +128,10 @@ void FrequencyView::rebuildLayers() {
     background.setColorAt(1, QColor(26, 31, 38));
     p.fillRect(rect(), background);
 
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
-    p.setFont(small);
-    const QFontMetrics metrics(small);
+    m_smallFont = font();
+    m_smallFont.setPointSizeF(std::max(6.0, m_smallFont.pointSizeF() * 0.75));
+    p.setFont(m_smallFont);
+    const QFontMetrics metrics(m_smallFont);
     m_plot = QRectF(metrics.horizontalAdvance(QStringLiteral("-80")) + 8, 6,
                     width() - metrics.horizontalAdvance(QStringLiteral("-80")) - 14,
                     height() - metrics.height() - 12);
@@ -118,35 +180,41 @@ void FrequencyView::resizeEvent(QResizeEvent* event) {
 }
 
 // Backdrop and lit bars are drawn once per size and band layout; each frame only copies.
-void FrequencyView::paintEvent(QPaintEvent*) {
+void FrequencyView::paintEvent(QPaintEvent* event) {
     const LayerKey key{size(), devicePixelRatioF(), m_meter.edgeHz().front(), m_meter.edgeHz().back()};
-    if (!(m_layersFor == key))
+    if (!(m_layersFor == key)) {
         rebuildLayers();
+        m_shown = {};
+        measureShown(m_next);
+        showNext();
+    }
+    const qreal ratio = key.ratio;
     QPainter p(this);
-    p.drawPixmap(0, 0, m_backdrop);
+    const QRectF dirty = event->rect();
+    p.drawPixmap(dirty, m_backdrop, QRectF(dirty.topLeft() * ratio, dirty.size() * ratio));
     if (m_plot.width() < 10 || m_plot.height() < 10)
         return;
 
-    const qreal ratio = key.ratio;
-    const std::vector<float>& bars = m_meter.barDb();
-    const std::vector<float>& caps = m_meter.capDb();
-    const size_t bands = bars.size();
+    const size_t bands = m_shown.barTops.size();
     const qreal slot = m_plot.width() / static_cast<qreal>(bands);
     const qreal gap = std::min(2.0, slot / 4);
+    const qreal bottom = m_plot.bottom();
+    const long bottomPixel = std::lround(bottom * ratio);
     for (size_t i = 0; i < bands; ++i) {
         const qreal left = m_plot.left() + slot * static_cast<qreal>(i) + gap / 2;
-        const qreal top = yOf(bars[i]);
-        if (top < m_plot.bottom()) {
-            const QRectF bar(left, top, slot - gap, m_plot.bottom() - top);
+        const qreal top = m_shown.barTops[i] / ratio;
+        if (m_shown.barTops[i] < bottomPixel) {
+            const QRectF bar(left, top, slot - gap, bottom - top);
             p.drawPixmap(bar, m_lit, QRectF(bar.topLeft() * ratio, bar.size() * ratio));
         }
-        if (caps[i] > kBottomDb)
-            p.fillRect(QRectF(left, yOf(caps[i]) - 2, slot - gap, 2), QColor(230, 240, 250));
+        if (m_shown.capTops[i] >= 0)
+            p.fillRect(QRectF(left, m_shown.capTops[i] / ratio - 2, slot - gap, 2), QColor(230, 240, 250));
     }
 
-    if (m_meter.peakHz() > 0) {
+    if (m_shown.peakHz > 0) {
+        p.setFont(m_smallFont);
         p.setPen(QColor(230, 240, 250));
-        p.drawText(m_plot.adjusted(0, 2, -4, 0), Qt::AlignRight | Qt::AlignTop,
-                   QStringLiteral("%1 Hz").arg(std::lround(m_meter.peakHz())));
+        p.drawStaticText(QPointF(m_plot.right() - 4 - m_peakLabel.size().width(), m_plot.top() + 2),
+                         m_peakLabel);
     }
 }

@@ -4,10 +4,12 @@
 
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
+#include <vector>
 
 // Paints a BandMeter: bars of log-spaced frequency bands with falling peak caps.
-// Repaints only on draw.
+// Repaints only on a draw that changes what is shown, and then only the plot.
 class FrequencyView : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +37,18 @@ private:
     void rebuildLayers();
     qreal yOf(float db) const;
 
+    // What a frame shows, in whole device pixels, so that a change too small to see draws nothing.
+    struct Shown {
+        std::vector<int> barTops;
+        std::vector<int> capTops;
+        long peakHz = -1;
+        bool operator==(const Shown&) const = default;
+    };
+    void measureShown(Shown& into) const;
+    QRect changedArea() const;
+    // Takes m_next as what paints next; false when the last paint already showed it.
+    bool showNext();
+
     // What the cached layers were drawn for.
     struct LayerKey {
         QSize size;
@@ -51,4 +65,8 @@ private:
     QPixmap m_backdrop;
     QPixmap m_lit;
     QRectF m_plot;
+    QFont m_smallFont;
+    Shown m_shown;
+    Shown m_next;
+    QStaticText m_peakLabel;
 };

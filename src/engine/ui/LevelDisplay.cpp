@@ -41,14 +41,47 @@ QSize LevelDisplay::minimumSizeHint() const {
 
 void LevelDisplay::draw(const SampleBlock& monoBlock) {
     m_meter.measure(monoBlock, m_clock.elapsed());
-    update();
+    if (m_layersFor.size.isEmpty()) {
+        update();
+        return;
+    }
+    if (!show(shownNow()))
+        return;
+    // The scale below the bar never changes with the levels.
+    update(QRectF(0, m_bar.top() - 2, width(), m_bar.height() + 4).toAlignedRect());
+}
+
+bool LevelDisplay::show(const Shown& now) {
+    if (now == m_shown)
+        return false;
+    if (now.readoutTenthsDb != m_shown.readoutTenthsDb || m_readout.text().isEmpty()) {
+        m_readout.setText(now.readoutTenthsDb > 10 * kFloorDb
+                              ? QStringLiteral("%1 dB").arg(now.readoutTenthsDb / 10.0, 0, 'f', 1)
+                              : QStringLiteral("-\u221e dB"));
+        // Laid out now in the font it is drawn in, so that its size places it right.
+        m_readout.prepare({}, m_smallFont);
+    }
+    m_shown = now;
+    return true;
+}
+
+int LevelDisplay::pixelOf(float db) const {
+    return static_cast<int>(std::lround(xOf(db) * m_layersFor.ratio));
+}
+
+LevelDisplay::Shown LevelDisplay::shownNow() const {
+    return {pixelOf(m_meter.peakDb()), pixelOf(m_meter.rmsDb()),
+            m_meter.holdDb() > kFloorDb ? pixelOf(m_meter.holdDb()) : -1,
+            m_meter.peakDb() > kFloorDb ? static_cast<int>(std::lround(m_meter.peakDb() * 10))
+                                        : static_cast<int>(10 * kFloorDb)};
 }
 
 void LevelDisplay::rebuildLayers() {
     const qreal ratio = devicePixelRatioF();
     m_layersFor = {size(), ratio};
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
+    m_smallFont = font();
+    m_smallFont.setPointSizeF(std::max(6.0, m_smallFont.pointSizeF() * 0.75));
+    const QFont& small = m_smallFont;
     const QFontMetrics metrics(small);
     m_readoutWidth = metrics.horizontalAdvance(QStringLiteral("-60.0 dB")) + 8;
     m_bar = QRectF(6, 6, width() - 12 - m_readoutWidth, std::max(8, height() - 12 - metrics.height()));
@@ -102,30 +135,30 @@ qreal LevelDisplay::xOf(float db) const {
 
 // The scale is drawn once per size; each frame copies the lit part of each layer.
 void LevelDisplay::paintEvent(QPaintEvent*) {
-    if (!(m_layersFor == LayerKey{size(), devicePixelRatioF()}))
+    if (!(m_layersFor == LayerKey{size(), devicePixelRatioF()})) {
         rebuildLayers();
+        m_shown = {};
+        show(shownNow());
+    }
     QPainter p(this);
     p.drawPixmap(0, 0, m_backdrop);
     const qreal ratio = m_layersFor.ratio;
-    const auto light = [&](const QPixmap& layer, float db) {
-        const QRectF lit(m_bar.left(), m_bar.top(), std::max(0.0, xOf(db) - m_bar.left()), m_bar.height());
+    const auto light = [&](const QPixmap& layer, int rightPixel) {
+        const qreal right = rightPixel / ratio;
+        const QRectF lit(m_bar.left(), m_bar.top(), std::max(0.0, right - m_bar.left()), m_bar.height());
         p.drawPixmap(lit, layer, QRectF(lit.topLeft() * ratio, lit.size() * ratio));
     };
-    light(m_peakLayer, m_meter.peakDb());
-    light(m_rmsLayer, m_meter.rmsDb());
+    light(m_peakLayer, m_shown.peak);
+    light(m_rmsLayer, m_shown.rms);
 
-    if (m_meter.holdDb() > kFloorDb) {
-        p.fillRect(QRectF(xOf(m_meter.holdDb()) - 1.5, m_bar.top() - 2, 3, m_bar.height() + 4),
+    if (m_shown.hold >= 0) {
+        p.fillRect(QRectF(m_shown.hold / ratio - 1.5, m_bar.top() - 2, 3, m_bar.height() + 4),
                    zoneColour(m_meter.holdDb()).lighter(130));
     }
 
-    QFont small = font();
-    small.setPointSizeF(std::max(6.0, small.pointSizeF() * 0.75));
-    p.setFont(small);
-    const QString readout = m_meter.peakDb() > kFloorDb
-                                ? QStringLiteral("%1 dB").arg(m_meter.peakDb(), 0, 'f', 1)
-                                : QStringLiteral("-\u221e dB");
-    p.setPen(m_meter.peakDb() > kFloorDb ? zoneColour(m_meter.peakDb()) : kText);
-    p.drawText(QRectF(width() - m_readoutWidth, m_bar.top(), m_readoutWidth - 4, m_bar.height()),
-               Qt::AlignRight | Qt::AlignVCenter, readout);
+    const float readoutDb = static_cast<float>(m_shown.readoutTenthsDb) / 10;
+    p.setFont(m_smallFont);
+    p.setPen(readoutDb > kFloorDb ? zoneColour(readoutDb) : kText);
+    const QSizeF text = m_readout.size();
+    p.drawStaticText(QPointF(width() - 4 - text.width(), m_bar.center().y() - text.height() / 2), m_readout);
 }

@@ -4,9 +4,11 @@
 
 #include <QElapsedTimer>
 #include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
 
-// Paints a LevelMeter: peak and RMS in dBFS with a falling peak-hold marker. Repaints only on draw.
+// Paints a LevelMeter: peak and RMS in dBFS with a falling peak-hold marker. Repaints only on a
+// draw that changes what is shown, and then only the bar and the readout.
 class LevelDisplay : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +32,20 @@ protected:
 private:
     void rebuildLayers();
     qreal xOf(float db) const;
+    // Whole device pixels of the bar, so that a level change too small to see draws nothing.
+    int pixelOf(float db) const;
+
+    // What a frame shows, in what the eye can tell apart.
+    struct Shown {
+        int peak = -1;
+        int rms = -1;
+        int hold = -1;
+        int readoutTenthsDb = -1;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown shownNow() const;
+    // Takes `now` as what paints next; false when the last paint already showed it.
+    bool show(const Shown& now);
 
     // What the cached layers were drawn for.
     struct LayerKey {
@@ -46,4 +62,7 @@ private:
     QPixmap m_rmsLayer;
     QRectF m_bar;
     int m_readoutWidth = 0;
+    QFont m_smallFont;
+    Shown m_shown;
+    QStaticText m_readout;
 };

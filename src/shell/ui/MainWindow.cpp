@@ -1,6 +1,7 @@
 #include "shell/ui/MainWindow.h"
 
 #include "base/ui/Dialogs.h"
+#include "base/ui/RunningTimeLabel.h"
 #include "base/ui/Skin.h"
 #include "convert/ui/ConverterDialog.h"
 #include "engine/codec/AudioFileWriter.h"
@@ -57,14 +58,14 @@ MainWindow::MainWindow(QString appFolder, QWidget* parent)
     buildMenus();
     connect(m_session, &RecordingSession::elapsedChanged, this, [this](const QString& text) {
         if (isVisible() && !isMinimized())
-            m_timeLabel->setText(text);
+            m_timeLabel->showRunning(text);
     });
     connect(m_core, &ApplicationCore::displaysReady, this, &MainWindow::drawDisplays);
     connect(m_session, &RecordingSession::stopped, this, &MainWindow::onRecordingStopped);
     connect(m_playback, &FilePlayback::started, this, &MainWindow::onPlaybackStarted);
     connect(m_playback, &FilePlayback::positionChanged, this, [this](const QString& text) {
         if (displaysWatched())
-            m_timeLabel->setText(text);
+            m_timeLabel->showRunning(text);
     });
     connect(m_playback, &FilePlayback::sliderChanged, m_positionSlider, &QSlider::setValue);
     // However playback ends (its end, Stop, a recording), the displays go dark.
@@ -222,7 +223,7 @@ void MainWindow::onRecordingStopped() {
     enableStartButtons(true);
     m_fileStatus->setText(m_session->outputPath());
     m_messageStatus->setText(tr("Done"));
-    m_timeLabel->setText(m_session->elapsed());
+    m_timeLabel->showFinal(m_session->elapsed());
     clearDisplays();
 }
 
@@ -468,7 +469,7 @@ void MainWindow::followVisibility() {
     m_core->setDisplaysWatched(watched, m_spectrumView->samplesPerUpdate(),
                                m_levelDisplay->samplesPerUpdate());
     if (watched)
-        m_timeLabel->setText(m_session->elapsed());
+        m_timeLabel->showRunning(m_session->elapsed());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

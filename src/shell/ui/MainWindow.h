@@ -20,6 +20,7 @@ class QToolButton;
 class QTreeView;
 class RecordingSession;
 class RecordingsModel;
+class RunningTimeLabel;
 class FrequencyView;
 class ScheduleWindow;
 class Scheduler;
@@ -134,7 +135,7 @@ private:
     QPushButton* m_stopButton = nullptr;
     QPushButton* m_playButton = nullptr;
     QPushButton* m_pauseButton = nullptr;
-    QLabel* m_timeLabel = nullptr;
+    RunningTimeLabel* m_timeLabel = nullptr;
     QSlider* m_positionSlider = nullptr;
     LevelDisplay* m_levelDisplay = nullptr;
     FrequencyView* m_spectrumView = nullptr;

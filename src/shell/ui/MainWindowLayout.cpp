@@ -1,3 +1,4 @@
+#include "base/ui/RunningTimeLabel.h"
 #include "base/ui/Twips.h"
 #include "engine/playback/FilePlayback.h"
 #include "engine/ui/FrequencyView.h"
@@ -83,12 +84,13 @@ void MainWindow::buildUi() {
     m_stopButton = commandButton(central, "cmdStop", tr("Stop"));
     m_playButton = commandButton(central, "cmdPlay", tr("Play"));
     m_pauseButton = commandButton(central, "cmdPause", tr("Pause"));
-    m_timeLabel = label("Label1", QStringLiteral("0:00.000"));
+    m_timeLabel = new RunningTimeLabel(QStringLiteral("0:00.000"), central);
+    m_timeLabel->setObjectName(QStringLiteral("Label1"));
     QFont big = m_timeLabel->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setFamily(QStringLiteral("monospace"));
     m_timeLabel->setFont(big);
-    // A fixed size keeps the 25 Hz text updates from re-laying out the whole window.
+    // A fixed size keeps the time's updates, many a second, from re-laying out the whole window.
     m_timeLabel->setFixedSize(QFontMetrics(big).horizontalAdvance(QStringLiteral("0000:00.000")) + 4,
                               QFontMetrics(big).height() + 4);
     m_positionSlider = new QSlider(Qt::Horizontal, central);
