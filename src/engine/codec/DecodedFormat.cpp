@@ -1,15 +1,17 @@
 #include "engine/codec/DecodedFormat.h"
 
+#include <QCoreApplication>
+
 namespace codec {
 
 namespace {
 
 QString channelsName(int channels) {
     if (channels == 1)
-        return QStringLiteral("mono");
+        return QCoreApplication::translate("DecodedFormat", "mono");
     if (channels == 2)
-        return QStringLiteral("stereo");
-    return QStringLiteral("%1 channels").arg(channels);
+        return QCoreApplication::translate("DecodedFormat", "stereo");
+    return QCoreApplication::translate("DecodedFormat", "%1 channels").arg(channels);
 }
 
 QString codecName(const DecodedFormat& format) {
