@@ -552,6 +552,10 @@
         <source>%1 channels</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DesktopControls</name>
@@ -1466,6 +1470,13 @@ Please enter new Audio file name:</source>
     </message>
 </context>
 <context>
+    <name>MprisService</name>
+    <message>
+        <source>Tavrik Audio Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OggRepair</name>
     <message>
         <source>it does not start an Ogg Vorbis stream</source>
@@ -1715,6 +1726,10 @@ Please enter new Audio file name:</source>
         <source>Cannot remove the recording journal %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>it is a link</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecordingRecovery</name>
@@ -1956,6 +1971,10 @@ Please enter new Audio file name:</source>
     </message>
     <message>
         <source>Missed %1 scheduled recordings, the first from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scheduled recording</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

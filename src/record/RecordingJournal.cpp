@@ -57,8 +57,8 @@ std::optional<QByteArray> readJournal(const QString& path, QString& problem) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        problem =
-            errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
+        problem = errno == ELOOP ? QCoreApplication::translate("RecordingJournal", "it is a link")
+                                 : QString::fromLocal8Bit(std::strerror(errno));
         return std::nullopt;
     }
     QFile file;

@@ -21,7 +21,8 @@ QString codecName(const DecodedFormat& format) {
         return QStringLiteral("Ogg Vorbis");
     if (format.codec.startsWith(QLatin1String("wma")))
         return QStringLiteral("WMA");
-    return format.codecText.isEmpty() ? QStringLiteral("Audio") : format.codecText;
+    return format.codecText.isEmpty() ? QCoreApplication::translate("DecodedFormat", "Audio")
+                                      : format.codecText;
 }
 
 } // namespace
