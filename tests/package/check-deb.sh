@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the .deb that scripts/build-deb.sh built as Debian and a desktop see it: its
 # control fields and dependencies (dpkg-deb -I), its file list (dpkg-deb -c), lintian, the unpacked
-# tree against desktop-file-validate and appstreamcli, the man page against --help, and that
-# the unpacked program keeps its files in the user's data folder.
+# tree against desktop-file-validate and appstreamcli, the licence in COPYING, the copyright file and
+# the metainfo, the man page against --help, and that the unpacked program keeps its files in the
+# user's data folder.
 # Usage: check-deb.sh SOURCE_DIR PACKAGES_DIR (the folder holding the one tavrik_*.deb)
 set -euo pipefail
 src=${1:?source folder}
@@ -51,7 +52,7 @@ for path in ./usr/bin/tavrik ./usr/share/applications/org.tavrik.Tavrik.desktop 
     ./usr/share/icons/hicolor/scalable/apps/tavrik.svg \
     ./usr/share/icons/hicolor/16x16/apps/tavrik.png ./usr/share/icons/hicolor/48x48/apps/tavrik.png \
     ./usr/share/icons/hicolor/256x256/apps/tavrik.png ./usr/share/man/man1/tavrik.1.gz \
-    ./usr/share/tavrik/help/index.html ./usr/share/tavrik/help/style.css; do
+    ./usr/share/tavrik/help/index.html ./usr/share/tavrik/help/style.css ./usr/share/doc/tavrik/copyright; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 if command -v chmcmd >/dev/null; then
@@ -65,10 +66,9 @@ awk '$6 !~ /^\.\/(usr(\/|$)|$)/ { print; bad = 1 } END { exit bad }' <<<"$conten
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' <<<"$contents" || fail "files not owned by root"
 grep -Eq '^-rwxr-xr-x .* \./usr/bin/tavrik$' <<<"$contents" || fail "usr/bin/tavrik is not 0755"
 
-# Debian's own checks. Left to the owner: the licence (no copyright file without one) and, while
-# the maintainer is the placeholder, its address.
+# Debian's own checks. Left to the owner: while the maintainer is the placeholder, its address.
 grep -q ' ./usr/share/doc/tavrik/changelog.gz$' <<<"$contents" || fail "the package lacks its changelog"
-allowed='^E: tavrik: (no-copyright-file|bogus-mail-host Maintainer .*@localhost|bogus-mail-host-in-debian-changelog .*@localhost .*)$'
+allowed='^E: tavrik: (bogus-mail-host Maintainer .*@localhost|bogus-mail-host-in-debian-changelog .*@localhost .*)$'
 lint=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null | grep -E '^[EW]: ' | grep -Ev "$allowed" || true)
 [ -z "$lint" ] || fail "lintian: $lint"
 
@@ -86,6 +86,11 @@ for size in 16 22 24 32 48 64 128 256; do
         fail "the ${size}x${size} icon is not a PNG of that size"
 done
 
+# GPL-3.0-or-later: the full text in the source, the terms in the package and the metainfo.
+cmp -s "$src/COPYING" /usr/share/common-licenses/GPL-3 || fail "COPYING is not the text of the GPL version 3"
+"$src/tests/package/check-copyright.py" "$tree/usr/share/doc/tavrik/copyright" "$src" \
+    "$tree/usr/share/metainfo/org.tavrik.Tavrik.metainfo.xml" || fail "the copyright file"
+
 # The man page renders cleanly and covers every option of --help and the files kept.
 man=$work/tavrik.1
 gzip -dc "$tree/usr/share/man/man1/tavrik.1.gz" >"$man"
@@ -99,6 +104,7 @@ done
 for kept in settings.dat schedule.dat recording.journal '\*\.rpf' help.chm XDG_DATA_HOME/tavrik; do
     grep -q -- "$kept" <<<"$page" || fail "the man page lacks $kept"
 done
+grep -q 'License GPL-3.0-or-later' <<<"$page" || fail "the man page does not name the licence"
 [ "$("$tree/usr/bin/tavrik" --version)" = "tavrik $version" ] || fail "--version does not say $version"
 
 # Installed, the program writes nothing beside itself: its folder is ~/.local/share/tavrik.

@@ -35,12 +35,21 @@ AboutDialog::AboutDialog(const QString& appFolder, QWidget* parent)
         this);
     web->setObjectName(QStringLiteral("lblWeb"));
     connect(web, &QLabel::linkActivated, this, [this, appFolder] { Help::openHomePage(this, appFolder); });
+    auto* licence =
+        new QLabel(tr("Copyright (C) 2026 Tavrik developers. License: GPL-3.0-or-later.\n"
+                      "This program comes with ABSOLUTELY NO WARRANTY. This is free software, and "
+                      "you are welcome to redistribute it under the terms of the GNU General Public "
+                      "License, version 3 or any later version."),
+                   this);
+    licence->setObjectName(QStringLiteral("lblLicense"));
+    licence->setWordWrap(true);
     auto* exit = new QPushButton(tr("Exit"), this);
     exit->setObjectName(QStringLiteral("cmdExit"));
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(thanks);
     layout->addWidget(about);
     layout->addWidget(web);
+    layout->addWidget(licence);
     layout->addWidget(exit, 0, Qt::AlignRight);
     setMinimumWidth(420);
     applySkin(appFolder, this);
