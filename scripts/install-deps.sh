@@ -6,6 +6,8 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # translations: lupdate/lrelease, CMake's LinguistTools, Qt's own texts (standard buttons, file dialogs)
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libpulse-dev libsndfile1-dev libfftw3-dev
   libmp3lame-dev libvorbis-dev libogg-dev libspandsp-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libsoxr-dev

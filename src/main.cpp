@@ -2,12 +2,14 @@
 #include "base/CommandLine.h"
 #include "base/SingleInstance.h"
 #include "base/TerminationSignals.h"
+#include "base/Translations.h"
 #include "base/ui/Dialogs.h"
 #include "shell/ui/DesktopControls.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
         return line.exitStatus();
     }
     QApplication app(argc, argv);
+    installTranslations(QLocale::system());
     QApplication::setOrganizationName(QStringLiteral("tavrik"));
     QApplication::setApplicationName(QStringLiteral("tavrik"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -43,8 +46,9 @@ int main(int argc, char* argv[]) {
         if (command != SingleInstance::Command::Show)
             return delivery.taken() ? 0 : 1;
         // The running copy has come forward (out of the tray too); this one says why it ends.
-        Dialogs::message(nullptr, QMessageBox::Critical,
-                         QStringLiteral("There is another copy of the application being executed!"));
+        Dialogs::message(
+            nullptr, QMessageBox::Critical,
+            QCoreApplication::translate("main", "There is another copy of the application being executed!"));
         return 1;
     }
     MainWindow window(resolveAppFolder(QApplication::arguments(), QApplication::applicationDirPath()));
@@ -54,10 +58,12 @@ int main(int argc, char* argv[]) {
     QObject::connect(&instance, &SingleInstance::commandReceived, &controls, &DesktopControls::run);
     controls.start();
     if (const QString problem = instance.channelProblem(); !problem.isEmpty()) {
-        const QString text =
-            QStringLiteral("--record, --stop and --toggle cannot reach this copy: %1.").arg(problem);
-        std::fprintf(stderr, "Tavrik: %s\n", qPrintable(text));
-        window.showNotice(text);
+        std::fprintf(stderr, "Tavrik: --record, --stop and --toggle cannot reach this copy: %s.\n",
+                     qPrintable(problem));
+        window.showNotice(QCoreApplication::translate("main",
+                                                      "--record, --stop and --toggle cannot reach this "
+                                                      "copy: %1.")
+                              .arg(problem));
     }
     if (QApplication::arguments().contains(QStringLiteral("--minimized")))
         window.showMinimized();

@@ -3,6 +3,7 @@
 #include "engine/codec/AudioFileReader.h"
 #include "engine/codec/AudioFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,9 +70,11 @@ public:
                 return {};
             }
             if (errno != EEXIST)
-                return QStringLiteral("cannot write into %1: %2").arg(info.absolutePath(), systemText(errno));
+                return QCoreApplication::translate("ConversionRun", "cannot write into %1: %2")
+                    .arg(info.absolutePath(), systemText(errno));
         }
-        return QStringLiteral("cannot find a free name in %1").arg(info.absolutePath());
+        return QCoreApplication::translate("ConversionRun", "cannot find a free name in %1")
+            .arg(info.absolutePath());
     }
 
     const QString& path() const { return m_path; }
@@ -87,7 +90,8 @@ public:
     // Moves the complete file onto its final name in one step; empty when done.
     QString commit() {
         if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(m_final).constData()) != 0)
-            return QStringLiteral("cannot name the file %1: %2").arg(m_final, systemText(errno));
+            return QCoreApplication::translate("ConversionRun", "cannot name the file %1: %2")
+                .arg(m_final, systemText(errno));
         m_path.clear();
         unlock();
         return {};
@@ -141,7 +145,8 @@ void configure(AudioFileWriter& writer, Target target, const ConversionSettings&
 // Why a writer stopped, in words for the log rather than the recorder's.
 QString writeFailure(const AudioFileWriter& writer) {
     if (writer.status() == AudioFileWriter::kDiskFull)
-        return QStringLiteral("the disk is full; the older file of that name, if any, is kept");
+        return QCoreApplication::translate("ConversionRun",
+                                           "the disk is full; the older file of that name, if any, is kept");
     return writer.errorText();
 }
 
@@ -163,7 +168,7 @@ struct ConversionRun::Job {
     // The first failure is the one reported.
     void fail(const QString& why) {
         if (live())
-            failure = why.isEmpty() ? QStringLiteral("unknown error") : why;
+            failure = why.isEmpty() ? QCoreApplication::translate("ConversionRun", "unknown error") : why;
     }
 };
 
@@ -178,9 +183,9 @@ void ConversionRun::run() {
         Q_EMIT batchProgressChanged(100 * (i + 1) / static_cast<int>(m_inputs.size()));
     }
     if (m_jobs == 0 && m_settings.jobsPerInput() == 0)
-        step(QStringLiteral("Tasks is completed"));
+        step(tr("Tasks is completed"));
     else
-        step(QStringLiteral("Tasks is completed: %1 of %2 jobs succeeded").arg(m_succeeded).arg(m_jobs));
+        step(tr("Tasks is completed: %1 of %2 jobs succeeded").arg(m_succeeded).arg(m_jobs));
     Q_EMIT finished(m_succeeded, m_jobs);
 }
 
@@ -198,7 +203,7 @@ ConversionRun::Jobs ConversionRun::prepare(const QString& input, AudioFileReader
     const std::optional<QString> base = convert::outputBase(input);
     if (m_settings.jobsPerInput() > 0 && (!base || !QFileInfo(input).isFile())) {
         m_jobs += m_settings.jobsPerInput();
-        failed(QStringLiteral("Invalid input file name: ") + input);
+        failed(tr("Invalid input file name: %1").arg(input));
         return jobs;
     }
     for (const Target target : convert::kTargets) {
@@ -275,9 +280,10 @@ void ConversionRun::pump(AudioFileReader& reader, const Jobs& jobs, int index) {
     }
     next.waitForFinished();
     // A header may promise sound that no frame delivers: an output of nothing is no success.
-    const QString why = reader.status() < 0           ? reader.errorText()
-                        : !decodedAny && !m_cancelled ? QStringLiteral("no sound in it could be decoded")
-                                                      : QString();
+    const QString why = reader.status() < 0 ? reader.errorText()
+                        : !decodedAny && !m_cancelled
+                            ? QCoreApplication::translate("ConversionRun", "no sound in it could be decoded")
+                            : QString();
     if (!why.isEmpty())
         for (Job* job : live)
             job->fail(why);
@@ -287,16 +293,16 @@ void ConversionRun::finish(const Jobs& jobs) {
     // The targets were encoded together; the log tells each job start to end, in turn.
     for (const auto& job : jobs) {
         const QString name = convert::targetName(job->target);
-        step(QStringLiteral("Start Convert To ") + name);
+        step(tr("Start Convert To %1").arg(name));
         if (job->skipped) {
-            step(QStringLiteral("Convert To %1 skipped: the output %2 is the input file itself")
+            step(tr("Convert To %1 skipped: the output %2 is the input file itself")
                      .arg(name, job->file.finalPath()));
             continue;
         }
         if (m_cancelled && job->live()) {
             job->writer.close();
             job->file.discard();
-            step(QStringLiteral("Convert To %1 cancelled; its unfinished file was removed").arg(name));
+            step(tr("Convert To %1 cancelled; its unfinished file was removed").arg(name));
             continue;
         }
         if (job->live()) {
@@ -310,13 +316,13 @@ void ConversionRun::finish(const Jobs& jobs) {
                 job->fail(why);
         if (!job->live()) {
             job->file.discard();
-            failed(QStringLiteral("Convert To %1 failed: %2").arg(name, job->failure));
+            failed(tr("Convert To %1 failed: %2").arg(name, job->failure));
             continue;
         }
         ++m_succeeded;
-        step(QStringLiteral("complete Convert To ") + name);
+        step(tr("complete Convert To %1").arg(name));
         if (replaces)
-            step(QStringLiteral("The older %1 was replaced").arg(job->file.finalPath()));
+            step(tr("The older %1 was replaced").arg(job->file.finalPath()));
     }
     Q_EMIT progressChanged(m_cancelled ? 0 : 100);
 }

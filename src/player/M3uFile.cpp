@@ -2,6 +2,7 @@
 
 #include "engine/codec/CdAudio.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -51,7 +52,7 @@ ReadResult read(const QString& path, qsizetype maxEntries, const Progress& progr
     QFile file(path);
     // A FIFO or a device would block the open or never end.
     if (file.exists() && !QFileInfo(path).isFile()) {
-        result.error = QStringLiteral("it is not a regular file");
+        result.error = QCoreApplication::translate("M3uFile", "it is not a regular file");
         return result;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -60,7 +61,7 @@ ReadResult read(const QString& path, qsizetype maxEntries, const Progress& progr
     }
     const qint64 total = file.size();
     if (total > kMaxBytes) {
-        result.error = QStringLiteral("the file is too large to be a play list");
+        result.error = QCoreApplication::translate("M3uFile", "the file is too large to be a play list");
         return result;
     }
 
@@ -117,7 +118,7 @@ ReadResult read(const QString& path, qsizetype maxEntries, const Progress& progr
         if (chunk.contains('\0')) {
             result.entries.clear();
             result.cut = false;
-            result.error = QStringLiteral("the file is not a play list");
+            result.error = QCoreApplication::translate("M3uFile", "the file is not a play list");
             return result;
         }
         qsizetype at = 0;

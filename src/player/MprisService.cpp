@@ -4,6 +4,7 @@
 #include "player/PlayList.h"
 #include "player/PlayerController.h"
 
+#include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -44,7 +45,7 @@ public:
     bool canQuit() const { return false; }
     bool canRaise() const { return true; }
     bool hasTrackList() const { return false; }
-    QString identity() const { return QStringLiteral("Tavrik Audio Player"); }
+    QString identity() const { return QCoreApplication::translate("MprisService", "Tavrik Audio Player"); }
     QString desktopEntry() const { return QStringLiteral("tavrik"); }
     QStringList uriSchemes() const { return {QStringLiteral("file")}; }
     QStringList mimeTypes() const {

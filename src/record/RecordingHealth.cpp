@@ -2,6 +2,7 @@
 
 #include "engine/dsp/SampleLevel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
@@ -51,10 +52,10 @@ QString diskTimeLeftText(std::int64_t freeBytes, double bytesPerSecond) {
         return {};
     const double minutes = static_cast<double>(std::max<std::int64_t>(freeBytes, 0)) / bytesPerSecond / 60;
     if (minutes < 1)
-        return QStringLiteral("under 1 min left");
+        return QCoreApplication::translate("RecordingHealth", "under 1 min left");
     // Capped far beyond any disk, so that the count fits.
     const auto whole = static_cast<std::int64_t>(std::min(minutes, 1e12));
     if (whole < 60)
-        return QStringLiteral("%1 min left").arg(whole);
-    return QStringLiteral("%1 h %2 min left").arg(whole / 60).arg(whole % 60);
+        return QCoreApplication::translate("RecordingHealth", "%1 min left").arg(whole);
+    return QCoreApplication::translate("RecordingHealth", "%1 h %2 min left").arg(whole / 60).arg(whole % 60);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/codec/AudioFileWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,16 +57,16 @@ std::optional<QByteArray> readJournal(const QString& path, QString& problem) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        problem =
-            errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
+        problem = errno == ELOOP ? QCoreApplication::translate("RecordingJournal", "it is a link")
+                                 : QString::fromLocal8Bit(std::strerror(errno));
         return std::nullopt;
     }
     QFile file;
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        problem = QStringLiteral("it is not a regular file");
+        problem = QCoreApplication::translate("RecordingJournal", "it is not a regular file");
     else if (status.st_size > kLargestJournal)
-        problem = QStringLiteral("too large for a recording journal");
+        problem = QCoreApplication::translate("RecordingJournal", "too large for a recording journal");
     else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         problem = file.errorString();
     else
@@ -79,7 +80,7 @@ std::optional<JournalEntry> parse(const QByteArray& bytes, QString& problem) {
     const QJsonObject json = QJsonDocument::fromJson(bytes, &error).object();
     if (error.error != QJsonParseError::NoError ||
         json.value(QStringLiteral("journal")).toString() != kMagic) {
-        problem = QStringLiteral("not a recording journal");
+        problem = QCoreApplication::translate("RecordingJournal", "not a recording journal");
         return std::nullopt;
     }
     JournalEntry entry;
@@ -95,7 +96,8 @@ std::optional<JournalEntry> parse(const QByteArray& bytes, QString& problem) {
     entry.format.unitFrames = json.value(QStringLiteral("unitFrames")).toInt();
     if (!type || !QFileInfo(entry.path).isAbsolute() || !entry.start.isValid() || entry.format.rate <= 0 ||
         entry.format.channels <= 0 || entry.format.unitBytes <= 0 || entry.format.unitFrames <= 0) {
-        problem = QStringLiteral("a recording journal with missing or impossible values");
+        problem = QCoreApplication::translate("RecordingJournal",
+                                              "a recording journal with missing or impossible values");
         return std::nullopt;
     }
     entry.format.type = *type;
@@ -138,7 +140,8 @@ JournalError RecordingJournal::begin(const JournalEntry& entry) {
                          file.flush() && ::fsync(file.handle()) == 0 && file.commit();
     if (!written)
         return {JournalError::Kind::CannotWrite,
-                QStringLiteral("Cannot write the recording journal %1: %2").arg(path(), file.errorString())};
+                QCoreApplication::translate("RecordingJournal", "Cannot write the recording journal %1: %2")
+                    .arg(path(), file.errorString())};
     syncFolder(m_appFolder);
     m_written = true;
     return {};
@@ -192,8 +195,8 @@ JournalError RecordingJournal::remove(const Leftovers& leftovers) const {
 JournalError RecordingJournal::unlink(const QString& file) {
     QFile journal(file);
     if (!journal.remove())
-        return {
-            JournalError::Kind::CannotRemove,
-            QStringLiteral("Cannot remove the recording journal %1: %2").arg(file, journal.errorString())};
+        return {JournalError::Kind::CannotRemove,
+                QCoreApplication::translate("RecordingJournal", "Cannot remove the recording journal %1: %2")
+                    .arg(file, journal.errorString())};
     return {};
 }

@@ -3,6 +3,7 @@
 #include "base/TimeText.h"
 #include "record/RecordingJournal.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
@@ -28,31 +29,37 @@ bool inside(const QString& path, const QStringList& folders) {
 QString mismatch(const JournalEntry& entry, const QStringList& recordingFolders) {
     const QFileInfo info(entry.path);
     if (info.isSymLink())
-        return QStringLiteral("it is a link");
+        return QCoreApplication::translate("RecordingRecovery", "it is a link");
     if (!info.isFile())
-        return QStringLiteral("it is not a file");
+        return QCoreApplication::translate("RecordingRecovery", "it is not a file");
     if (!inside(entry.path, recordingFolders))
-        return QStringLiteral("it is not in a folder recordings go to");
+        return QCoreApplication::translate("RecordingRecovery", "it is not in a folder recordings go to");
     if (codec::fileTypeFor(entry.path) != entry.format.type)
-        return QStringLiteral("its extension is not that of the format recorded");
+        return QCoreApplication::translate("RecordingRecovery",
+                                           "its extension is not that of the format recorded");
     if (fileIdentity(entry.path) != entry.fileIdentity)
-        return QStringLiteral("it was replaced by another file");
+        return QCoreApplication::translate("RecordingRecovery", "it was replaced by another file");
     if (info.lastModified() < entry.start.addSecs(-kClockSlackSeconds))
-        return QStringLiteral("it was last changed before the recording began");
+        return QCoreApplication::translate("RecordingRecovery",
+                                           "it was last changed before the recording began");
     return {};
 }
 
 QString recover(const JournalEntry& entry, const QStringList& recordingFolders, RecoveryReport& report) {
     if (!QFileInfo::exists(entry.path) && !QFileInfo(entry.path).isSymLink())
-        return QStringLiteral("The recording %1, which ended unexpectedly, is gone.").arg(entry.path);
+        return QCoreApplication::translate("RecordingRecovery",
+                                           "The recording %1, which ended unexpectedly, is gone.")
+            .arg(entry.path);
     if (const QString why = mismatch(entry, recordingFolders); !why.isEmpty())
-        return QStringLiteral("Left %1 as it is: %2.").arg(entry.path, why);
+        return QCoreApplication::translate("RecordingRecovery", "Left %1 as it is: %2.").arg(entry.path, why);
     const codec::RepairResult repair = codec::repairRecording(entry.path, entry.format);
     if (!repair.usable())
-        return QStringLiteral("Left %1 as it is: %2.").arg(entry.path, repair.reason);
+        return QCoreApplication::translate("RecordingRecovery", "Left %1 as it is: %2.")
+            .arg(entry.path, repair.reason);
     const QString duration = elapsedText(repair.frames * 1000 / entry.format.rate);
     report.recovered.push_back({entry.path, duration, entry.start.toLocalTime()});
-    return QStringLiteral("Recovered %1 (%2) after an unexpected end.").arg(entry.path, duration);
+    return QCoreApplication::translate("RecordingRecovery", "Recovered %1 (%2) after an unexpected end.")
+        .arg(entry.path, duration);
 }
 
 } // namespace
@@ -64,7 +71,8 @@ RecoveryReport recoverRecordings(const QString& appFolder, const QStringList& re
     QSet<QString> seen;
     for (const RecordingJournal::Leftover& leftover : leftovers.read) {
         if (!leftover.entry)
-            report.notices << QStringLiteral("Ignored the unreadable recording journal %1: %2.")
+            report.notices << QCoreApplication::translate("RecordingRecovery",
+                                                          "Ignored the unreadable recording journal %1: %2.")
                                   .arg(leftover.file, leftover.problem);
         else if (!seen.contains(leftover.entry->path))
             report.notices << recover(*leftover.entry, recordingFolders, report);
@@ -74,7 +82,8 @@ RecoveryReport recoverRecordings(const QString& appFolder, const QStringList& re
     if (const JournalError removed = journal.remove(leftovers); removed.failed())
         report.notices << removed.reason + QLatin1Char('.');
     if (leftovers.unread > 0)
-        report.notices << QStringLiteral(
+        report.notices << QCoreApplication::translate(
+                              "RecordingRecovery",
                               "Left %1 more recording journals in %2 unread: more than an unexpected "
                               "end leaves.")
                               .arg(leftovers.unread)

@@ -2,6 +2,7 @@
 
 #include "recordings/RecordingsModel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -18,14 +19,15 @@ Result save(const QString& path, const RecordingsModel& list) {
             const RecordingsModel::Row& row = list.row(static_cast<int>(r));
             return QStringList(row.begin(), row.end());
         },
-        QStringLiteral("Cannot save the recording project"));
+        QCoreApplication::translate("ProjectFile", "Cannot save the recording project"));
 }
 
 Result read(const QString& path, std::vector<RecordingsModel::Row>& rows,
             const TabSeparatedFile::Progress& progress) {
     std::vector<TabSeparatedFile::Line> lines;
-    const Result read = TabSeparatedFile::read(path, RecordingsModel::ColumnCount, lines,
-                                               QStringLiteral("Cannot open the recording project"), progress);
+    const Result read = TabSeparatedFile::read(
+        path, RecordingsModel::ColumnCount, lines,
+        QCoreApplication::translate("ProjectFile", "Cannot open the recording project"), progress);
     if (!read.ok)
         return read;
     for (const TabSeparatedFile::Line& line : lines) {

@@ -37,9 +37,8 @@ QVariant RecordingsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RecordingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const std::array<QString, ColumnCount> headers{QStringLiteral("NO."), QStringLiteral("File Name"),
-                                                          QStringLiteral("Size"), QStringLiteral("Duration"),
-                                                          QStringLiteral("Record Time")};
+    const std::array<QString, ColumnCount> headers{tr("NO."), tr("File Name"), tr("Size"), tr("Duration"),
+                                                   tr("Record Time")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
     return headers[static_cast<size_t>(section)];

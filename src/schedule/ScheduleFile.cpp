@@ -2,6 +2,7 @@
 
 #include "schedule/ScheduleModel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -21,13 +22,15 @@ Result load(const QString& path, ScheduleModel& list) {
     if (QFile file(path); !file.exists()) {
         if (!file.open(QIODevice::WriteOnly))
             return {false,
-                    QStringLiteral("Cannot create the schedule \"%1\": %2.").arg(path, file.errorString())};
+                    QCoreApplication::translate("ScheduleFile", "Cannot create the schedule \"%1\": %2.")
+                        .arg(path, file.errorString())};
         return {};
     }
     std::vector<TabSeparatedFile::Line> lines;
-    const Result read = TabSeparatedFile::read(path, ScheduleModel::ColumnCount, lines,
-                                               QStringLiteral("Cannot read the schedule"), {},
-                                               {.emptyLines = false, .mostLines = kMostEntries});
+    const Result read =
+        TabSeparatedFile::read(path, ScheduleModel::ColumnCount, lines,
+                               QCoreApplication::translate("ScheduleFile", "Cannot read the schedule"), {},
+                               {.emptyLines = false, .mostLines = kMostEntries});
     if (!read.ok)
         return read;
     if (read.cut) {
@@ -56,7 +59,7 @@ Result save(const QString& path, const ScheduleModel& list) {
                 cells.push_back(ScheduleModel::cellText(cell));
             return cells;
         },
-        QStringLiteral("Cannot save the schedule"));
+        QCoreApplication::translate("ScheduleFile", "Cannot save the schedule"));
 }
 
 } // namespace ScheduleFile

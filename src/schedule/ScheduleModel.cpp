@@ -2,10 +2,10 @@
 
 #include "schedule/ScheduleTime.h"
 
-const QString ScheduleModel::kWaiting = QStringLiteral("Waiting");
-const QString ScheduleModel::kRecording = QStringLiteral("Recording");
-const QString ScheduleModel::kDone = QStringLiteral("Done");
-const QString ScheduleModel::kMissed = QStringLiteral("Missed");
+const QString ScheduleModel::kWaiting = QStringLiteral(QT_TRANSLATE_NOOP("ScheduleModel", "Waiting"));
+const QString ScheduleModel::kRecording = QStringLiteral(QT_TRANSLATE_NOOP("ScheduleModel", "Recording"));
+const QString ScheduleModel::kDone = QStringLiteral(QT_TRANSLATE_NOOP("ScheduleModel", "Done"));
+const QString ScheduleModel::kMissed = QStringLiteral(QT_TRANSLATE_NOOP("ScheduleModel", "Missed"));
 
 ScheduleModel::ScheduleModel(QObject* parent)
     : QAbstractTableModel(parent) {}
@@ -21,13 +21,14 @@ int ScheduleModel::columnCount(const QModelIndex& parent) const {
 QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return row(index.row())[static_cast<size_t>(index.column())];
+    const QString& text = row(index.row())[static_cast<size_t>(index.column())];
+    // The file keeps the status in English; only the list shows it translated.
+    return index.column() == Status ? tr(text.toUtf8().constData()) : text;
 }
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const std::array<QString, ColumnCount> headers{
-        QStringLiteral("Start time"), QStringLiteral("Stop time"), QStringLiteral("File"),
-        QStringLiteral("Status"), QStringLiteral("Comment")};
+    const std::array<QString, ColumnCount> headers{tr("Start time"), tr("Stop time"), tr("File"),
+                                                   tr("Status"), tr("Comment")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
     return headers[static_cast<size_t>(section)];

@@ -14,7 +14,7 @@ Scheduler::Scheduler(ScheduleModel& list, QObject* parent)
     : QObject(parent)
     , m_list(list)
     , m_clock([] { return QDateTime::currentDateTime(); })
-    , m_inhibitor(QStringLiteral("Tavrik"), QStringLiteral("Scheduled recording")) {
+    , m_inhibitor(QStringLiteral("Tavrik"), tr("Scheduled recording")) {
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);

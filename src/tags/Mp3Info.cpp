@@ -3,6 +3,7 @@
 #include "tags/TagFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -102,13 +103,13 @@ QString Mp3Info::versionText() const {
 QString Mp3Info::modeText() const {
     switch (mode) {
     case Mode::Stereo:
-        return QStringLiteral("Stereo");
+        return QCoreApplication::translate("Mp3Info", "Stereo");
     case Mode::JointStereo:
-        return QStringLiteral("Joint stereo");
+        return QCoreApplication::translate("Mp3Info", "Joint stereo");
     case Mode::DualChannel:
-        return QStringLiteral("Dual channel");
+        return QCoreApplication::translate("Mp3Info", "Dual channel");
     case Mode::Mono:
-        return QStringLiteral("Mono");
+        return QCoreApplication::translate("Mp3Info", "Mono");
     }
     return {};
 }

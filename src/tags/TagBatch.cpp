@@ -5,6 +5,7 @@
 #include "tags/TagFile.h"
 #include "tags/TagText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
@@ -119,18 +120,19 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
     // it is although its folder would allow the rename.
     const QFileInfo info(QFileInfo(path).canonicalFilePath());
     if (!isRegularFile(info.filePath()) || !info.isWritable())
-        return QStringLiteral("it is no regular file, or it cannot be written");
+        return QCoreApplication::translate("TagBatch", "it is no regular file, or it cannot be written");
     const QString target = info.filePath();
     const qint64 audio = untaggedBytes(target);
     if (audio < 0)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "TagBatch",
             "its ID3v2 tag claims more bytes than the file holds, so a new tag could cut its audio");
     if (writeV2 && !v2.unsaveable().isEmpty())
         return v2.unsaveable();
     const QString temp =
         info.absolutePath() + QLatin1String("/.") + info.fileName() + QStringLiteral(".tavrik-save");
     if (!copyAside(target, temp))
-        return QStringLiteral("no copy of it could be written beside it");
+        return QCoreApplication::translate("TagBatch", "no copy of it could be written beside it");
     v1.setPath(temp);
     v2.setPath(temp);
     const bool written = (writeV1 ? v1.save() : !removeV1 || v1.remove()) &&
@@ -138,12 +140,12 @@ QString saveEntry(FileEntry& entry, const TagPages& pages, const BatchOptions* b
     const qint64 audioLeft = written ? untaggedBytes(temp) : -1;
     if (!written || audioLeft < audio) {
         QFile::remove(temp);
-        return written ? QStringLiteral("the new tags would have cut its audio")
-                       : QStringLiteral("the tags could not be written");
+        return written ? QCoreApplication::translate("TagBatch", "the new tags would have cut its audio")
+                       : QCoreApplication::translate("TagBatch", "the tags could not be written");
     }
     const bool v2Left = writeV2 && v2.hasTag();
     if (!replaceWith(target, temp))
-        return QStringLiteral("it could not be replaced by the saved copy");
+        return QCoreApplication::translate("TagBatch", "it could not be replaced by the saved copy");
 
     if (writeV1) {
         takeV1Fields(v1, entry);

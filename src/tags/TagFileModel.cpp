@@ -60,13 +60,13 @@ QVariant TagFileModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (section) {
     case Filename:
-        return QStringLiteral("Filename");
+        return tr("Filename");
     case Tags:
-        return QStringLiteral("Tags");
+        return tr("Tags");
     case Size:
-        return QStringLiteral("Size");
+        return tr("Size");
     case Date:
-        return QStringLiteral("Date");
+        return tr("Date");
     }
     return {};
 }

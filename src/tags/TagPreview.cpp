@@ -19,8 +19,7 @@ TagPreview::TagPreview(Box box, QObject* parent)
     const QString reason = m_player->errorText();
     m_player->stop();
     if (!m_ready && m_box)
-        m_box(false,
-              QStringLiteral("The sound output cannot be opened, so previews are off: %1").arg(reason));
+        m_box(false, tr("The sound output cannot be opened, so previews are off: %1").arg(reason));
 }
 
 TagPreview::~TagPreview() {
@@ -36,9 +35,9 @@ bool TagPreview::play(const QString& path) {
                                           ? m_playback->play(path)
                                           : FilePlayback::Start::Unreadable;
     if (start == FilePlayback::Start::Unreadable && m_box)
-        m_box(true, QStringLiteral("Could not recognize & play \"%1\".").arg(path));
+        m_box(true, tr("Could not recognize & play \"%1\".").arg(path));
     else if (start == FilePlayback::Start::OutputFailed && m_box)
-        m_box(false, QStringLiteral("The preview cannot be played: %1").arg(m_player->errorText()));
+        m_box(false, tr("The preview cannot be played: %1").arg(m_player->errorText()));
     return start == FilePlayback::Start::Playing;
 }
 

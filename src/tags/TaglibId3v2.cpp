@@ -2,6 +2,7 @@
 #include "tags/Id3v2Frames.h"
 #include "tags/TagFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 #include <algorithm>
@@ -233,10 +234,12 @@ QStringList framesLostAsV23(ID3v2::Tag* tag) {
 // Why a save would lose part of the file's tag, or nothing.
 QString unsaveableReason(MPEG::File& file, ID3v2::Tag* tag) {
     if (!readWhole(file, tag))
-        return QStringLiteral("its ID3v2 tag holds a damaged frame, and a save would lose what follows it");
+        return QCoreApplication::translate(
+            "TaglibId3v2", "its ID3v2 tag holds a damaged frame, and a save would lose what follows it");
     const QStringList lost = framesLostAsV23(tag);
     if (!lost.isEmpty())
-        return QStringLiteral("its ID3v2 tag holds %1, which a save as ID3v2.3 would lose")
+        return QCoreApplication::translate("TaglibId3v2",
+                                           "its ID3v2 tag holds %1, which a save as ID3v2.3 would lose")
             .arg(lost.join(QStringLiteral(", ")));
     return {};
 }

@@ -58,6 +58,9 @@ done
 if command -v chmcmd >/dev/null; then
     grep -q ' ./usr/share/tavrik/help.chm$' <<<"$contents" || fail "the package lacks help.chm"
 fi
+for lang in de fr es; do
+    grep -q " ./usr/share/tavrik/translations/tavrik_$lang.qm\$" <<<"$contents" || fail "the package lacks tavrik_$lang.qm"
+done
 awk '$6 !~ /^\.\/(usr(\/|$)|$)/ { print; bad = 1 } END { exit bad }' <<<"$contents" ||
     fail "files outside /usr"
 awk '$2 != "root/root" { print; bad = 1 } END { exit bad }' <<<"$contents" || fail "files not owned by root"

@@ -226,10 +226,11 @@ public:
     }
 
     bool start() {
-        return m_portal.start({{shortcutId(GlobalHotkeys::Key::Record), QStringLiteral("Start recording"),
-                                QStringLiteral("CTRL+r")},
-                               {shortcutId(GlobalHotkeys::Key::Stop), QStringLiteral("Stop recording"),
-                                QStringLiteral("CTRL+s")}});
+        return m_portal.start(
+            {{shortcutId(GlobalHotkeys::Key::Record),
+              QCoreApplication::translate("GlobalHotkeys", "Start recording"), QStringLiteral("CTRL+r")},
+             {shortcutId(GlobalHotkeys::Key::Stop),
+              QCoreApplication::translate("GlobalHotkeys", "Stop recording"), QStringLiteral("CTRL+s")}});
     }
 
     void release() override {

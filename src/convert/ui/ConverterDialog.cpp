@@ -181,7 +181,7 @@ void ConverterDialog::dropEvent(QDropEvent* event) {
 void ConverterDialog::wmaProfileChanged(int profile) {
     m_formats.wmaProfile = profile;
     m_wmaDescription->setText(m_formats.description(codec::FileType::Wma));
-    addLog(QStringLiteral("Set WMA Format parameters "), ConversionRun::kSettingsIcon);
+    addLog(tr("Set WMA Format parameters "), ConversionRun::kSettingsIcon);
 }
 
 void ConverterDialog::convertOrCancel() {
@@ -200,12 +200,13 @@ void ConverterDialog::convertOrCancel() {
 void ConverterDialog::startConversion() {
     const QStringList inputs = convert::parseInputList(m_inputEdit->text());
     if (inputs.isEmpty()) {
-        Dialogs::message(this, QMessageBox::Critical, tr("Invalid input file name: ") + m_inputEdit->text());
+        Dialogs::message(this, QMessageBox::Critical,
+                         tr("Invalid input file name: %1").arg(m_inputEdit->text()));
         return;
     }
     for (const QString& input : inputs) {
         if (!QFileInfo(input).isFile() || !convert::outputBase(input)) {
-            Dialogs::message(this, QMessageBox::Critical, tr("Invalid input file name: ") + input);
+            Dialogs::message(this, QMessageBox::Critical, tr("Invalid input file name: %1").arg(input));
             return;
         }
     }

@@ -4,6 +4,8 @@
 #include "engine/codec/Decoder.h"
 #include "engine/codec/FfmpegDecoder.h"
 
+#include <QCoreApplication>
+
 using namespace codec;
 
 namespace {
@@ -80,7 +82,8 @@ void AudioFileReader::open(const QString& path) {
     else
         decoder = openFfmpegDecoder(path, error);
     if (!decoder) {
-        d->fail(kOpenFailed, QStringLiteral("Cannot open %1: %2.").arg(path, error));
+        d->fail(kOpenFailed,
+                QCoreApplication::translate("AudioFileReader", "Cannot open %1: %2.").arg(path, error));
         return;
     }
     d->description = headerless ? headerlessDescription(*type, d->headerless) : decoder->description();
@@ -127,7 +130,8 @@ SampleBlock AudioFileReader::read(int values) {
         return block;
     d->decoder->read(values, block);
     if (block.empty() && !d->decoder->errorText().isEmpty() && d->status == kOk)
-        d->fail(kReadFailed, QStringLiteral("Cannot decode %1: %2").arg(d->path, d->decoder->errorText()));
+        d->fail(kReadFailed, QCoreApplication::translate("AudioFileReader", "Cannot decode %1: %2")
+                                 .arg(d->path, d->decoder->errorText()));
     return block;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/codec/WavCodecs.h"
 #include "engine/codec/WmaProfiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdint>
 #include <limits>
@@ -54,20 +55,25 @@ struct AudioFileWriter::Impl {
     }
 
     void failWrite(const EncoderError& error) {
-        const QString kept = QStringLiteral(" Recording stopped; the file holds everything written before.");
+        const QString kept = QCoreApplication::translate(
+            "AudioFileWriter", " Recording stopped; the file holds everything written before.");
         switch (error.kind) {
         case EncoderError::Kind::NoSpace:
-            fail(kDiskFull, QStringLiteral("The disk is full (%1).").arg(error.reason) + kept);
+            fail(kDiskFull,
+                 QCoreApplication::translate("AudioFileWriter", "The disk is full (%1).").arg(error.reason) +
+                     kept);
             break;
         case EncoderError::Kind::TooLarge:
             // No room for this file either, though the disk may have some.
-            fail(
-                kDiskFull,
-                QStringLiteral("The file has reached the largest size allowed here (%1).").arg(error.reason) +
-                    kept);
+            fail(kDiskFull, QCoreApplication::translate(
+                                "AudioFileWriter", "The file has reached the largest size allowed here (%1).")
+                                    .arg(error.reason) +
+                                kept);
             break;
         default:
-            fail(kWriteFailed, QStringLiteral("Cannot write the file: %1.").arg(error.reason) + kept);
+            fail(kWriteFailed, QCoreApplication::translate("AudioFileWriter", "Cannot write the file: %1.")
+                                       .arg(error.reason) +
+                                   kept);
         }
     }
 };
@@ -184,7 +190,8 @@ void AudioFileWriter::create(const QString& path) {
     const std::optional<FileType> type = fileTypeFor(path);
     if (!type) {
         d->fail(kFormatUnavailable,
-                QStringLiteral("Unknown file type \"%1\": use WAV, MP3, VOX, RAW, G726, OGG or WMA.")
+                QCoreApplication::translate(
+                    "AudioFileWriter", "Unknown file type \"%1\": use WAV, MP3, VOX, RAW, G726, OGG or WMA.")
                     .arg(QFileInfo(path).suffix()));
         return;
     }
@@ -194,7 +201,8 @@ void AudioFileWriter::create(const QString& path) {
     case FileType::Wav: {
         const WavFormat wav = f.wav();
         if (!wav.refusal.isEmpty()) {
-            d->fail(kFormatUnavailable, QStringLiteral("Cannot create %1: %2").arg(path, wav.refusal));
+            d->fail(kFormatUnavailable, QCoreApplication::translate("AudioFileWriter", "Cannot create %1: %2")
+                                            .arg(path, wav.refusal));
             return;
         }
         d->encoder = openWavEncoder(path, wav, error);
@@ -220,7 +228,9 @@ void AudioFileWriter::create(const QString& path) {
         break;
     }
     if (!d->encoder) {
-        d->fail(kCreateFailed, QStringLiteral("Cannot create %1: %2.").arg(path, error.reason));
+        d->fail(
+            kCreateFailed,
+            QCoreApplication::translate("AudioFileWriter", "Cannot create %1: %2.").arg(path, error.reason));
         return;
     }
     d->lastSet = *type;
@@ -279,7 +289,8 @@ void AudioFileWriter::setInputFormat(int sampleRate, int channels) {
     QString error;
     d->resampler = makeResampler(sampleRate, channels, d->openFile->rate, d->openFile->channels, error);
     if (!d->resampler)
-        d->fail(kFormatUnavailable, QStringLiteral("Cannot write these blocks: %1.").arg(error));
+        d->fail(kFormatUnavailable,
+                QCoreApplication::translate("AudioFileWriter", "Cannot write these blocks: %1.").arg(error));
 }
 
 void AudioFileWriter::setTags(const AudioTags& tags) {

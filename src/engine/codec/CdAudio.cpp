@@ -1,5 +1,6 @@
 #include "engine/codec/CdAudio.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -41,7 +42,9 @@ bool isFileOrDrive(const QString& path) {
 bool openable(const QString& device, QString& error) {
     if (!QFileInfo::exists(device) || isFileOrDrive(device))
         return true;
-    error = QStringLiteral("%1 is not a regular file, so it cannot be read as a disc image").arg(device);
+    error = QCoreApplication::translate("CdAudio",
+                                        "%1 is not a regular file, so it cannot be read as a disc image")
+                .arg(device);
     return false;
 }
 
@@ -64,7 +67,7 @@ struct Drive {
         const QByteArray name = QFile::encodeName(device);
         CdIo_t* cdio = cdio_open(name.constData(), DRIVER_UNKNOWN);
         if (!cdio) {
-            error = QStringLiteral("%1 is not a CD drive or disc image").arg(device);
+            error = QCoreApplication::translate("CdAudio", "%1 is not a CD drive or disc image").arg(device);
             return false;
         }
         image = isImage(cdio);
@@ -73,11 +76,11 @@ struct Drive {
         cdio_cddap_free_messages(messages);
         if (!drive) {
             cdio_destroy(cdio);
-            error = QStringLiteral("%1 cannot read audio").arg(device);
+            error = QCoreApplication::translate("CdAudio", "%1 cannot read audio").arg(device);
             return false;
         }
         if (cdio_cddap_open(drive) != 0) {
-            error = QStringLiteral("%1 holds no audio disc").arg(device);
+            error = QCoreApplication::translate("CdAudio", "%1 holds no audio disc").arg(device);
             return false;
         }
         return true;
@@ -106,13 +109,14 @@ public:
         cdrom_drive_t* d = m_drive.drive;
         if (track < 1 || track > cdio_cddap_tracks(d) ||
             !cdio_cddap_track_audiop(d, static_cast<track_t>(track))) {
-            error = QStringLiteral("%1 has no audio track %2").arg(device).arg(track);
+            error = QCoreApplication::translate("CdAudio", "%1 has no audio track %2").arg(device).arg(track);
             return false;
         }
         m_first = cdio_cddap_track_firstsector(d, static_cast<track_t>(track));
         m_last = cdio_cddap_track_lastsector(d, static_cast<track_t>(track));
         if (m_first < 0 || m_last < m_first) {
-            error = QStringLiteral("%1: track %2 cannot be read").arg(device).arg(track);
+            error =
+                QCoreApplication::translate("CdAudio", "%1: track %2 cannot be read").arg(device).arg(track);
             return false;
         }
         m_paranoia = cdio_paranoia_init(d);
@@ -121,7 +125,8 @@ public:
                                                         : PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
         cdio_paranoia_seek(m_paranoia, m_first, SEEK_SET);
         m_next = m_first;
-        m_description = QStringLiteral("Audio CD track %1, 44100 Hz stereo").arg(track);
+        m_description =
+            QCoreApplication::translate("CdAudio", "Audio CD track %1, 44100 Hz stereo").arg(track);
         return true;
     }
     CdTrackDecoder() = default;
@@ -176,7 +181,7 @@ private:
             return false;
         const std::int16_t* samples = cdio_paranoia_read(m_paranoia, nullptr);
         if (!samples) {
-            m_error = QStringLiteral("the disc could not be read");
+            m_error = QCoreApplication::translate("CdAudio", "the disc could not be read");
             return false;
         }
         m_sector.assign(samples, samples + CDIO_CD_FRAMESIZE_RAW / 2);
@@ -273,7 +278,7 @@ std::optional<Disc> readDisc(const QString& device, QString& error) {
                             cdText(text, CDTEXT_FIELD_PERFORMER, n, drive.image)});
     }
     if (disc.tracks.isEmpty()) {
-        error = QStringLiteral("%1 holds no audio tracks").arg(device);
+        error = QCoreApplication::translate("CdAudio", "%1 holds no audio tracks").arg(device);
         return std::nullopt;
     }
     return disc;

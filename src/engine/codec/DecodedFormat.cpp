@@ -1,15 +1,17 @@
 #include "engine/codec/DecodedFormat.h"
 
+#include <QCoreApplication>
+
 namespace codec {
 
 namespace {
 
 QString channelsName(int channels) {
     if (channels == 1)
-        return QStringLiteral("mono");
+        return QCoreApplication::translate("DecodedFormat", "mono");
     if (channels == 2)
-        return QStringLiteral("stereo");
-    return QStringLiteral("%1 channels").arg(channels);
+        return QCoreApplication::translate("DecodedFormat", "stereo");
+    return QCoreApplication::translate("DecodedFormat", "%1 channels").arg(channels);
 }
 
 QString codecName(const DecodedFormat& format) {
@@ -19,7 +21,8 @@ QString codecName(const DecodedFormat& format) {
         return QStringLiteral("Ogg Vorbis");
     if (format.codec.startsWith(QLatin1String("wma")))
         return QStringLiteral("WMA");
-    return format.codecText.isEmpty() ? QStringLiteral("Audio") : format.codecText;
+    return format.codecText.isEmpty() ? QCoreApplication::translate("DecodedFormat", "Audio")
+                                      : format.codecText;
 }
 
 } // namespace

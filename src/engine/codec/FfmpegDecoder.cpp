@@ -12,6 +12,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -222,7 +223,8 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
     AVFormatContext* format = nullptr;
     const int opened = avformat_open_input(&format, path.constData(), nullptr, nullptr);
     if (opened < 0) {
-        error = QStringLiteral("not an audio file that can be decoded (%1)").arg(avErrorText(opened));
+        error = QCoreApplication::translate("FfmpegDecoder", "not an audio file that can be decoded (%1)")
+                    .arg(avErrorText(opened));
         return false;
     }
     m_format.reset(format);
@@ -232,8 +234,9 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
     const int index = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);
     if (index < 0) {
         error = index == AVERROR_DECODER_NOT_FOUND
-                    ? QStringLiteral("its sound is in a coding that cannot be decoded")
-                    : QStringLiteral("it holds no sound");
+                    ? QCoreApplication::translate("FfmpegDecoder",
+                                                  "its sound is in a coding that cannot be decoded")
+                    : QCoreApplication::translate("FfmpegDecoder", "it holds no sound");
         return false;
     }
     for (unsigned i = 0; i < format->nb_streams; ++i)
@@ -252,23 +255,26 @@ bool FfmpegDecoder::openCodec(const AVCodec* decoder, const AVCodecParameters* p
     const int rate = params->sample_rate;
     const int channels = params->ch_layout.nb_channels;
     if (rate <= 0 || rate > kMaxRate) {
-        error = QStringLiteral("its sample rate of %1 Hz is not usable").arg(rate);
+        error =
+            QCoreApplication::translate("FfmpegDecoder", "its sample rate of %1 Hz is not usable").arg(rate);
         return false;
     }
     if (channels <= 0 || channels > kMaxChannels) {
-        error = QStringLiteral("its channel count of %1 is not usable").arg(channels);
+        error = QCoreApplication::translate("FfmpegDecoder", "its channel count of %1 is not usable")
+                    .arg(channels);
         return false;
     }
     m_codec.reset(avcodec_alloc_context3(decoder));
     if (!m_codec || avcodec_parameters_to_context(m_codec.get(), params) < 0) {
-        error = QStringLiteral("out of memory");
+        error = QCoreApplication::translate("FfmpegDecoder", "out of memory");
         return false;
     }
     if (m_stream)
         m_codec->pkt_timebase = m_stream->time_base;
     const int opened = avcodec_open2(m_codec.get(), decoder, nullptr);
     if (opened < 0) {
-        error = QStringLiteral("its decoder does not start (%1)").arg(avErrorText(opened));
+        error = QCoreApplication::translate("FfmpegDecoder", "its decoder does not start (%1)")
+                    .arg(avErrorText(opened));
         return false;
     }
     m_rate = rate;
@@ -350,14 +356,14 @@ bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessI
     m_unit = rawUnit(input);
     const AVCodec* decoder = avcodec_find_decoder(m_unit.codec);
     if (!decoder || m_unit.bytes <= 0) {
-        error = QStringLiteral("its coding cannot be decoded here");
+        error = QCoreApplication::translate("FfmpegDecoder", "its coding cannot be decoded here");
         return false;
     }
     if (!m_raw.open(path, m_unit.bytes, m_unit.frames, error))
         return false;
     AVCodecParameters* params = avcodec_parameters_alloc();
     if (!params) {
-        error = QStringLiteral("out of memory");
+        error = QCoreApplication::translate("FfmpegDecoder", "out of memory");
         return false;
     }
     params->codec_type = AVMEDIA_TYPE_AUDIO;
@@ -377,7 +383,8 @@ bool FfmpegDecoder::openHeaderless(const QString& path, const codec::HeaderlessI
 bool FfmpegDecoder::countBadPacket() {
     if (++m_badPackets <= kMaxBadPackets)
         return true;
-    m_error = QStringLiteral("The rest of the file is damaged and cannot be decoded.");
+    m_error = QCoreApplication::translate("FfmpegDecoder",
+                                          "The rest of the file is damaged and cannot be decoded.");
     m_ended = true;
     return false;
 }
@@ -466,7 +473,8 @@ bool FfmpegDecoder::configureResampler(const AVFrame& frame) {
         av_channel_layout_compare(&frame.ch_layout, &m_resamplerLayout) == 0)
         return true;
     if (frame.sample_rate <= 0 || frame.sample_rate > kMaxRate || channels <= 0 || channels > kMaxChannels) {
-        m_error = QStringLiteral("The file changes to a format that cannot be played.");
+        m_error = QCoreApplication::translate("FfmpegDecoder",
+                                              "The file changes to a format that cannot be played.");
         return false;
     }
     // A chained stream may change format; what it decoded so far is still owed.
@@ -490,7 +498,8 @@ bool FfmpegDecoder::configureResampler(const AVFrame& frame) {
     m_resampler.reset(resampler);
     if (allocated < 0 || swr_init(resampler) < 0) {
         m_resampler.reset();
-        m_error = QStringLiteral("Cannot mix %1 channels down to stereo.").arg(channels);
+        m_error = QCoreApplication::translate("FfmpegDecoder", "Cannot mix %1 channels down to stereo.")
+                      .arg(channels);
         return false;
     }
     m_resamplerRate = frame.sample_rate;
@@ -501,7 +510,7 @@ bool FfmpegDecoder::configureResampler(const AVFrame& frame) {
 bool FfmpegDecoder::appendFrame(const AVFrame& frame) {
     if (!configureResampler(frame)) {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("Out of memory while decoding.");
+            m_error = QCoreApplication::translate("FfmpegDecoder", "Out of memory while decoding.");
         m_ended = true;
         return false;
     }
@@ -653,12 +662,13 @@ std::unique_ptr<FfmpegDecoder> newDecoderFor(const QString& path, QString& error
     quietLibraries();
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) {
-        error = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("the file does not exist");
+        error = info.isDir() ? QCoreApplication::translate("FfmpegDecoder", "it is a folder")
+                             : QCoreApplication::translate("FfmpegDecoder", "the file does not exist");
         return nullptr;
     }
     auto decoder = std::make_unique<FfmpegDecoder>();
     if (!decoder->allocated()) {
-        error = QStringLiteral("out of memory");
+        error = QCoreApplication::translate("FfmpegDecoder", "out of memory");
         return nullptr;
     }
     return decoder;

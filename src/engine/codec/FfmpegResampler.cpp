@@ -5,6 +5,7 @@ extern "C" {
 #include <libswresample/swresample.h>
 }
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -50,7 +51,8 @@ std::unique_ptr<Resampler> makeResampler(int inRate, int inChannels, int outRate
                                          QString& error) {
     if (inRate <= 0 || outRate <= 0 || inChannels < 1 || inChannels > 2 || outChannels < 1 ||
         outChannels > 2) {
-        error = QStringLiteral("cannot convert %1 Hz with %2 channels to %3 Hz with %4 channels")
+        error = QCoreApplication::translate("FfmpegResampler",
+                                            "cannot convert %1 Hz with %2 channels to %3 Hz with %4 channels")
                     .arg(inRate)
                     .arg(inChannels)
                     .arg(outRate)
@@ -73,7 +75,7 @@ std::unique_ptr<Resampler> makeResampler(int inRate, int inChannels, int outRate
         matrixSet = swr_set_matrix(context, inChannels == 1 ? upmix : downmix, inChannels) >= 0;
     if (allocated < 0 || !matrixSet || swr_init(context) < 0) {
         swr_free(&context);
-        error = QStringLiteral("the resampler does not start");
+        error = QCoreApplication::translate("FfmpegResampler", "the resampler does not start");
         return nullptr;
     }
     return std::make_unique<FfmpegResampler>(context, inChannels, outChannels);

@@ -2,6 +2,7 @@
 
 #include "engine/codec/OutputFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -28,7 +29,8 @@ public:
         std::unique_ptr<WmaEncoder> encoder(new WmaEncoder(format.channels));
         if (const QString why = encoder->setUp(format); !why.isEmpty()) {
             error = {EncoderError::Kind::System,
-                     QStringLiteral("the WMA encoder refuses %1: %2").arg(format.describe(), why)};
+                     QCoreApplication::translate("FfmpegWmaEncoder", "the WMA encoder refuses %1: %2")
+                         .arg(format.describe(), why)};
             return nullptr;
         }
         encoder->setMetadata(tags);
@@ -117,7 +119,7 @@ private:
     QString setUp(const codec::WmaFormat& format) {
         const AVCodec* wma = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
         if (!wma)
-            return QStringLiteral("no WMA encoder in this FFmpeg");
+            return QCoreApplication::translate("FfmpegWmaEncoder", "no WMA encoder in this FFmpeg");
         int result = avformat_alloc_output_context2(&m_format, nullptr, "asf", nullptr);
         if (result < 0)
             return ffmpegText(result);

@@ -1,5 +1,6 @@
 #include "engine/codec/FileFormats.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
@@ -7,7 +8,8 @@
 namespace codec {
 
 QString channelsText(int channels) {
-    return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo");
+    return channels == 1 ? QCoreApplication::translate("FileFormats", "mono")
+                         : QCoreApplication::translate("FileFormats", "stereo");
 }
 
 QString wavCodecName(WavCodec codec) {
@@ -32,7 +34,10 @@ QString WavFormat::describe() const {
     if (!refusal.isEmpty())
         return {};
     if (codec == WavCodec::Pcm)
-        return QStringLiteral("WAV PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
+        return QCoreApplication::translate("FileFormats", "WAV PCM %1 Hz %2-bit %3")
+            .arg(rate)
+            .arg(bits)
+            .arg(channelsText(channels));
     return QStringLiteral("WAV %1 %2 Hz %3").arg(wavCodecName(codec)).arg(rate).arg(channelsText(channels));
 }
 
@@ -47,17 +52,17 @@ int Mp3Format::effectiveKbps() const {
 QString Mp3Format::describe() const {
     switch (options.encodingMode) {
     case Mp3Options::kModeNone:
-        return QStringLiteral("MP3 %1 Hz %2 kbit/s %3")
+        return QCoreApplication::translate("FileFormats", "MP3 %1 Hz %2 kbit/s %3")
             .arg(rate)
             .arg(effectiveKbps())
             .arg(channelsText(channels));
     case Mp3Options::kModeAbr:
-        return QStringLiteral("MP3 %1 Hz ABR %2 kbit/s %3")
+        return QCoreApplication::translate("FileFormats", "MP3 %1 Hz ABR %2 kbit/s %3")
             .arg(rate)
             .arg(options.abrBitrate)
             .arg(channelsText(channels));
     default:
-        return QStringLiteral("MP3 %1 Hz VBR quality %2 %3")
+        return QCoreApplication::translate("FileFormats", "MP3 %1 Hz VBR quality %2 %3")
             .arg(rate)
             .arg(options.vbrQuality)
             .arg(channelsText(channels));
@@ -65,7 +70,7 @@ QString Mp3Format::describe() const {
 }
 
 QString VoxFormat::describe() const {
-    return QStringLiteral("VOX %1 Hz mono").arg(rate);
+    return QCoreApplication::translate("FileFormats", "VOX %1 Hz mono").arg(rate);
 }
 
 QString RawFormat::describe() const {
@@ -75,26 +80,35 @@ QString RawFormat::describe() const {
     case MuLaw:
         return QStringLiteral("RAW \u00b5-Law %1 Hz %2").arg(rate).arg(channelsText(channels));
     default:
-        return QStringLiteral("RAW PCM %1 Hz %2-bit %3").arg(rate).arg(bits).arg(channelsText(channels));
+        return QCoreApplication::translate("FileFormats", "RAW PCM %1 Hz %2-bit %3")
+            .arg(rate)
+            .arg(bits)
+            .arg(channelsText(channels));
     }
 }
 
 QString G726Format::describe() const {
-    return QStringLiteral("G.726 %1 Hz %2 bits").arg(rate).arg(bits);
+    return QCoreApplication::translate("FileFormats", "G.726 %1 Hz %2 bits").arg(rate).arg(bits);
 }
 
 QString OggFormat::describe() const {
-    const QString head = QStringLiteral("Ogg Vorbis %1 Hz %2, ").arg(rate).arg(channelsText(channels));
+    const QString head = QCoreApplication::translate("FileFormats", "Ogg Vorbis %1 Hz %2, ")
+                             .arg(rate)
+                             .arg(channelsText(channels));
     if (quality >= 0)
-        return head + QStringLiteral("quality %1").arg(quality / 100.0, 0, 'f', 2);
+        return head +
+               QCoreApplication::translate("FileFormats", "quality %1").arg(quality / 100.0, 0, 'f', 2);
     QString text = head + QStringLiteral("%1 kbit/s").arg(nominalKbps);
     if (minKbps > 0)
-        text += QStringLiteral(" (%1-%2 kbit/s VBR)").arg(minKbps).arg(maxKbps);
+        text += QCoreApplication::translate("FileFormats", " (%1-%2 kbit/s VBR)").arg(minKbps).arg(maxKbps);
     return text;
 }
 
 QString WmaFormat::describe() const {
-    return QStringLiteral("WMA %1 Hz %2 kbit/s %3").arg(rate).arg(kbps).arg(channelsText(channels));
+    return QCoreApplication::translate("FileFormats", "WMA %1 Hz %2 kbit/s %3")
+        .arg(rate)
+        .arg(kbps)
+        .arg(channelsText(channels));
 }
 
 double WavFormat::bytesPerSecond() const {

@@ -2,6 +2,7 @@
 
 #include "engine/codec/OutputFile.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdint>
 #include <spandsp/telephony.h>
@@ -20,7 +21,8 @@ public:
         // just run the same codes faster or slower.
         encoder->m_state = g726_init(nullptr, format.bits * 8000, G726_ENCODING_LINEAR, G726_PACKING_RIGHT);
         if (!encoder->m_state) {
-            error = {EncoderError::Kind::System, QStringLiteral("the G.726 encoder did not start")};
+            error = {EncoderError::Kind::System,
+                     QCoreApplication::translate("G726Encoder", "the G.726 encoder did not start")};
             return nullptr;
         }
         error = encoder->m_out.open(path);

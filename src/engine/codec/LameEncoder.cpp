@@ -2,6 +2,7 @@
 
 #include "engine/codec/OutputFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <lame/lame.h>
 #include <vector>
@@ -129,7 +130,8 @@ public:
                                          const codec::AudioTags& tags, EncoderError& error) {
         std::unique_ptr<LameEncoder> encoder(new LameEncoder(format));
         if (!encoder->m_gf) {
-            error = {EncoderError::Kind::System, QStringLiteral("the MP3 encoder cannot start")};
+            error = {EncoderError::Kind::System,
+                     QCoreApplication::translate("LameEncoder", "the MP3 encoder cannot start")};
             return nullptr;
         }
         configure(encoder->m_gf, format);
@@ -138,7 +140,8 @@ public:
             setId3Tags(encoder->m_gf, tags);
         if (lame_init_params(encoder->m_gf) < 0) {
             error = {EncoderError::Kind::System,
-                     QStringLiteral("the MP3 encoder refuses %1").arg(format.describe())};
+                     QCoreApplication::translate("LameEncoder", "the MP3 encoder refuses %1")
+                         .arg(format.describe())};
             return nullptr;
         }
         error = encoder->m_out.open(path);
@@ -196,7 +199,8 @@ private:
         , m_writeVbrHeader(format.options.writeVbrHeader) {}
 
     static EncoderError encoderError(int code) {
-        return {EncoderError::Kind::System, QStringLiteral("the MP3 encoder failed (%1)").arg(code)};
+        return {EncoderError::Kind::System,
+                QCoreApplication::translate("LameEncoder", "the MP3 encoder failed (%1)").arg(code)};
     }
 
     EncoderError appendOrStop(int n) {

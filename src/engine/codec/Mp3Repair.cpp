@@ -1,5 +1,6 @@
 #include "engine/codec/RepairFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -152,11 +153,13 @@ RepairResult repairMp3(RepairFile& file, const RecordedFormat& format) {
     }
     const std::optional<FrameHeader> first = parseHeader(file.read(start, 4));
     if (!first)
-        return failure(RepairResult::Kind::NotOurs, QStringLiteral("it does not start with an MP3 frame"));
+        return failure(RepairResult::Kind::NotOurs,
+                       QCoreApplication::translate("Mp3Repair", "it does not start with an MP3 frame"));
     if (first->rate != format.rate || first->channels != format.channels)
         return failure(
             RepairResult::Kind::NotOurs,
-            QStringLiteral("it holds %1 Hz, %2 channels instead of the %3 Hz, %4 channels recorded")
+            QCoreApplication::translate(
+                "Mp3Repair", "it holds %1 Hz, %2 channels instead of the %3 Hz, %4 channels recorded")
                 .arg(first->rate)
                 .arg(first->channels)
                 .arg(format.rate)
@@ -180,7 +183,9 @@ RepairResult repairMp3(RepairFile& file, const RecordedFormat& format) {
         length = file.size();
     else if (!tail.isEmpty() && !isDamagedTail(tail, kLargestFrame))
         return failure(RepairResult::Kind::Damaged,
-                       QStringLiteral("its frames break off at byte %1 of %2").arg(at).arg(file.size()));
+                       QCoreApplication::translate("Mp3Repair", "its frames break off at byte %1 of %2")
+                           .arg(at)
+                           .arg(file.size()));
 
     // The first frame is either a tag, the silent frame LAME reserves for one, or audio.
     const QByteArray firstFrame = file.read(start, first->bytes);
@@ -198,8 +203,9 @@ RepairResult repairMp3(RepairFile& file, const RecordedFormat& format) {
                                    be32(kXingFrames | kXingBytes | kXingToc) + be32(audioFrames) +
                                    be32(bytes) + seekTable(audioStarts, bytes);
             if (first->tagAt + tag.size() > firstFrame.size())
-                return failure(RepairResult::Kind::Damaged,
-                               QStringLiteral("its first frame is too small for a tag"));
+                return failure(
+                    RepairResult::Kind::Damaged,
+                    QCoreApplication::translate("Mp3Repair", "its first frame is too small for a tag"));
             patches.push_back({start + first->tagAt, tag});
         } else if (QByteArray frame = firstFrame;
                    statesOtherCounts(frame, first->tagAt, audioFrames, bytes)) {

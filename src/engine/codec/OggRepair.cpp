@@ -1,5 +1,6 @@
 #include "engine/codec/RepairFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <array>
 #include <optional>
@@ -74,13 +75,15 @@ RepairResult repairOgg(RepairFile& file, const RecordedFormat& format) {
     // The identification header: packet type 1, "vorbis", version, channels, rate.
     const QByteArray id = first ? first->body() : QByteArray();
     if (!first || !(first->flags() & kBeginOfStream) || id.size() < 16 || !id.startsWith("\x01vorbis"))
-        return failure(RepairResult::Kind::NotOurs, QStringLiteral("it does not start an Ogg Vorbis stream"));
+        return failure(RepairResult::Kind::NotOurs,
+                       QCoreApplication::translate("OggRepair", "it does not start an Ogg Vorbis stream"));
     const int channels = static_cast<std::uint8_t>(id[11]);
     const auto rate = static_cast<int>(qFromLittleEndian<std::uint32_t>(id.constData() + 12));
     if (rate != format.rate || channels != format.channels)
         return failure(
             RepairResult::Kind::NotOurs,
-            QStringLiteral("it holds %1 Hz, %2 channels instead of the %3 Hz, %4 channels recorded")
+            QCoreApplication::translate(
+                "OggRepair", "it holds %1 Hz, %2 channels instead of the %3 Hz, %4 channels recorded")
                 .arg(rate)
                 .arg(channels)
                 .arg(format.rate)
@@ -100,7 +103,9 @@ RepairResult repairOgg(RepairFile& file, const RecordedFormat& format) {
     const std::int64_t length = last.at + last.bytes.size();
     if (length < file.size() && !isDamagedTail(file.read(at, file.size() - at), kLargestPage))
         return failure(RepairResult::Kind::Damaged,
-                       QStringLiteral("its pages break off at byte %1 of %2").arg(at).arg(file.size()));
+                       QCoreApplication::translate("OggRepair", "its pages break off at byte %1 of %2")
+                           .arg(at)
+                           .arg(file.size()));
 
     std::vector<Patch> patches;
     if (!(last.flags() & kEndOfStream)) {

@@ -2,6 +2,7 @@
 
 #include "engine/codec/RepairFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -18,14 +19,14 @@ bool RepairFile::open(const QString& path) {
     if (fd < 0 && (errno == EACCES || errno == EROFS))
         fd = ::open(name.constData(), O_RDONLY | flags);
     if (fd < 0) {
-        m_error =
-            errno == ELOOP ? QStringLiteral("it is a link") : QString::fromLocal8Bit(std::strerror(errno));
+        m_error = errno == ELOOP ? QCoreApplication::translate("RecordingRepair", "it is a link")
+                                 : QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        m_error = QStringLiteral("it is not a regular file");
+        m_error = QCoreApplication::translate("RecordingRepair", "it is not a regular file");
         return false;
     }
     const int mode = ::fcntl(fd, F_GETFL) & O_ACCMODE;
@@ -152,7 +153,8 @@ RepairResult repairRecording(const QString& path, const RecordedFormat& format) 
     case FileType::Wma:
         break;
     }
-    return repair::failure(RepairResult::Kind::Damaged, QStringLiteral("WMA files are not repaired"));
+    return repair::failure(RepairResult::Kind::Damaged,
+                           QCoreApplication::translate("RecordingRepair", "WMA files are not repaired"));
 }
 
 } // namespace codec

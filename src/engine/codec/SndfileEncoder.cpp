@@ -4,6 +4,7 @@
 #include "engine/codec/PcmWavEncoder.h"
 #include "engine/codec/WavCodecs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -221,7 +222,7 @@ codec::WavFormat wavFormatLike(const QString& path) {
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!file) {
         codec::WavFormat refused;
-        refused.refusal = QStringLiteral("Cannot take the format of %1: %2.")
+        refused.refusal = QCoreApplication::translate("SndfileEncoder", "Cannot take the format of %1: %2.")
                               .arg(path, QString::fromUtf8(sf_strerror(nullptr)));
         return refused;
     }

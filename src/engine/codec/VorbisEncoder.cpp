@@ -2,6 +2,7 @@
 
 #include "engine/codec/OutputFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <random>
 #include <utility>
@@ -30,7 +31,8 @@ public:
         std::unique_ptr<VorbisEncoder> encoder(new VorbisEncoder(format.channels, format.rate));
         if (initEncoder(&encoder->m_info, format) != 0) {
             error = {EncoderError::Kind::System,
-                     QStringLiteral("the Ogg Vorbis encoder refuses %1").arg(format.describe())};
+                     QCoreApplication::translate("VorbisEncoder", "the Ogg Vorbis encoder refuses %1")
+                         .arg(format.describe())};
             return nullptr;
         }
         encoder->addComments(tags);

@@ -1,5 +1,7 @@
 #include "engine/codec/WavCodecs.h"
 
+#include <QCoreApplication>
+
 namespace codec {
 
 const std::vector<WavCodecChoice>& wavCodecChoices() {
@@ -29,15 +31,18 @@ WavFormat makeWavFormat(WavCodec codec, int rate, int channels, int bits) {
     // Unlike plain PCM, a codec call with unusable values is refused rather than
     // quietly replaced, so that the user sees the choice did not take.
     if (rate < 6000 || rate > 48000)
-        format.refusal = QStringLiteral("%1 cannot be written at %2 Hz (6000 to 48000 Hz only).")
-                             .arg(wavCodecName(codec))
-                             .arg(rate);
+        format.refusal =
+            QCoreApplication::translate("WavCodecs", "%1 cannot be written at %2 Hz (6000 to 48000 Hz only).")
+                .arg(wavCodecName(codec))
+                .arg(rate);
     else if (channels != 1 && channels != 2)
-        format.refusal = QStringLiteral("%1 cannot be written with %2 channels (mono or stereo only).")
+        format.refusal = QCoreApplication::translate(
+                             "WavCodecs", "%1 cannot be written with %2 channels (mono or stereo only).")
                              .arg(wavCodecName(codec))
                              .arg(channels);
     else if (codec == WavCodec::Gsm610 && (rate != 8000 || channels != 1))
-        format.refusal = QStringLiteral("GSM 6.10 is written at 8000 Hz mono only.");
+        format.refusal =
+            QCoreApplication::translate("WavCodecs", "GSM 6.10 is written at 8000 Hz mono only.");
     return format;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/codec/RepairFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -106,22 +107,26 @@ bool wholeChunksFrom(RepairFile& file, std::int64_t at) {
 RepairResult repairWav(RepairFile& file, const RecordedFormat& format) {
     const QByteArray head = file.read(0, kHeaderScan);
     if (head.size() < 12 || !(head.startsWith("RIFF") || head.startsWith("RF64")) || head.mid(8, 4) != "WAVE")
-        return failure(RepairResult::Kind::NotOurs, QStringLiteral("it has no WAV header"));
+        return failure(RepairResult::Kind::NotOurs,
+                       QCoreApplication::translate("WavRepair", "it has no WAV header"));
     const WavLayout layout = readLayout(head);
     if (!layout.hasFmt || layout.dataAt < 0)
-        return failure(RepairResult::Kind::NotOurs,
-                       QStringLiteral("its WAV header has no format or data chunk"));
+        return failure(
+            RepairResult::Kind::NotOurs,
+            QCoreApplication::translate("WavRepair", "its WAV header has no format or data chunk"));
     if (layout.rate != format.rate || layout.channels != format.channels || layout.blockAlign <= 0 ||
         layout.framesPerBlock <= 0)
         return failure(
             RepairResult::Kind::NotOurs,
-            QStringLiteral("it holds %1 Hz, %2 channels instead of the %3 Hz, %4 channels recorded")
+            QCoreApplication::translate(
+                "WavRepair", "it holds %1 Hz, %2 channels instead of the %3 Hz, %4 channels recorded")
                 .arg(layout.rate)
                 .arg(layout.channels)
                 .arg(format.rate)
                 .arg(format.channels));
     if (layout.rf64 && layout.ds64At < 0)
-        return failure(RepairResult::Kind::Damaged, QStringLiteral("its RF64 header has no ds64 chunk"));
+        return failure(RepairResult::Kind::Damaged,
+                       QCoreApplication::translate("WavRepair", "its RF64 header has no ds64 chunk"));
 
     const std::int64_t dataStart = layout.dataAt + 8;
     // The recording's data chunk ends the file. One that ends before it, followed by other chunks,
@@ -133,7 +138,8 @@ RepairResult repairWav(RepairFile& file, const RecordedFormat& format) {
     if (wholeChunksFrom(file, dataStart + statedData + (statedData & 1)) ||
         (statedData & 1 && wholeChunksFrom(file, dataStart + statedData)))
         return failure(RepairResult::Kind::NotOurs,
-                       QStringLiteral("another program finished it, adding to it after the sound"));
+                       QCoreApplication::translate(
+                           "WavRepair", "another program finished it, adding to it after the sound"));
     std::int64_t available = file.size() - dataStart;
     // A closed file with an odd data chunk ends in a pad byte, which is no audio.
     if (!layout.rf64 && layout.dataSize32 % 2 != 0 && available == std::int64_t{layout.dataSize32} + 1)
@@ -148,7 +154,8 @@ RepairResult repairWav(RepairFile& file, const RecordedFormat& format) {
     const bool rf64 = layout.rf64 || riffBytes > std::int64_t{kSizeInDs64};
     if (rf64 && !layout.rf64 && layout.junkAt < 0)
         return failure(RepairResult::Kind::Damaged,
-                       QStringLiteral("it is larger than 4 GiB and its header has no room for the sizes"));
+                       QCoreApplication::translate(
+                           "WavRepair", "it is larger than 4 GiB and its header has no room for the sizes"));
     if (rf64) {
         patches.push_back({0, QByteArrayLiteral("RF64") + le32(kSizeInDs64)});
         if (!layout.rf64)

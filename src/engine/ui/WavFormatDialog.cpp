@@ -19,7 +19,7 @@ WavFormatDialog::WavFormatDialog(const WavFormat& current, QWidget* parent)
     , m_channels(new QComboBox(this))
     , m_description(new QLabel(this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
-    setWindowTitle(QStringLiteral("Choose WAV Format"));
+    setWindowTitle(tr("Choose WAV Format"));
     m_codecs->setObjectName(QStringLiteral("lstCodec"));
     m_rates->setObjectName(QStringLiteral("cboRate"));
     m_channels->setObjectName(QStringLiteral("cboChannels"));
@@ -39,18 +39,18 @@ WavFormatDialog::WavFormatDialog(const WavFormat& current, QWidget* parent)
     if (m_codecs->currentRow() < 0)
         m_codecs->setCurrentRow(0);
     for (const int rate : wavChooserRates())
-        m_rates->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
+        m_rates->addItem(tr("%1 Hz").arg(rate), rate);
     const int rateIndex = m_rates->findData(current.rate);
     m_rates->setCurrentIndex(rateIndex >= 0 ? rateIndex : m_rates->findData(kDefaultRate));
-    m_channels->addItem(QStringLiteral("Mono"), 1);
-    m_channels->addItem(QStringLiteral("Stereo"), 2);
+    m_channels->addItem(tr("Mono"), 1);
+    m_channels->addItem(tr("Stereo"), 2);
     m_channels->setCurrentIndex(current.channels == 1 ? 0 : 1);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Sample rate:"), m_rates);
-    fields->addRow(QStringLiteral("Channels:"), m_channels);
+    fields->addRow(tr("Sample rate:"), m_rates);
+    fields->addRow(tr("Channels:"), m_channels);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Codec:"), this));
+    layout->addWidget(new QLabel(tr("Codec:"), this));
     layout->addWidget(m_codecs);
     layout->addLayout(fields);
     layout->addWidget(m_description);

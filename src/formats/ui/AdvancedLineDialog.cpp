@@ -25,7 +25,7 @@ AdvancedLineDialog::AdvancedLineDialog(InputMixer& mixer, int line, const QStrin
     , m_switch(new QCheckBox(this))
     , m_level(new QSlider(Qt::Horizontal, this)) {
     setObjectName(QStringLiteral("frmAdv"));
-    setWindowTitle(lineName + tr(": Advanced Properties"));
+    setWindowTitle(tr("%1: Advanced Properties").arg(lineName));
     m_controls->setObjectName(QStringLiteral("Combo1"));
     m_switch->setObjectName(QStringLiteral("Check1"));
     m_level->setObjectName(QStringLiteral("Slider1"));

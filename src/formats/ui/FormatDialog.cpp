@@ -32,7 +32,7 @@ QButtonGroup* FormatDialog::addChoices(QGroupBox* box, std::span<const Choice> c
     auto* group = new QButtonGroup(box);
     auto* layout = new QVBoxLayout(box);
     for (const Choice& choice : choices) {
-        auto* button = named(new QRadioButton(QLatin1String(choice.caption), box), choice.name);
+        auto* button = named(new QRadioButton(tr(choice.caption), box), choice.name);
         group->addButton(button, choice.value);
         layout->addWidget(button);
     }

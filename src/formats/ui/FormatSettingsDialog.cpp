@@ -58,18 +58,18 @@ FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QStri
     , m_writer(writer)
     , m_recorder(recorder) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Formats And Filters Settings "));
+    setWindowTitle(tr("Formats And Filters Settings "));
     m_tabs = new QTabWidget(this);
     // Without a device the mixer has no lines to show.
     m_tabs->addTab(m_recorder.sources().deviceCount() >= 1 ? new MixerPanel(m_recorder) : new QWidget,
-                   QStringLiteral("Mixer"));
-    m_tabs->addTab(buildFormatsPage(), QStringLiteral("Formats And Filters Settings "));
+                   tr("Mixer"));
+    m_tabs->addTab(buildFormatsPage(), tr("Formats And Filters Settings "));
     m_tabs->setCurrentIndex(1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"));
+    auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(QStringLiteral("Command2"));
     connect(ok, &QPushButton::clicked, this, &FormatSettingsDialog::storeAndAccept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,7 +92,7 @@ FormatSettingsDialog::FormatSettingsDialog(const QString& appFolder, const QStri
 
 QWidget* FormatSettingsDialog::buildFormatsPage() {
     auto* page = new QWidget;
-    auto* formatsGroup = new QGroupBox(QStringLiteral("Format Settings"), page);
+    auto* formatsGroup = new QGroupBox(tr("Format Settings"), page);
     auto* grid = new QGridLayout(formatsGroup);
     int row = 0;
     for (const FormatRowLayout& format : kRows) {
@@ -127,10 +127,10 @@ QWidget* FormatSettingsDialog::buildFormatsPage() {
 }
 
 QWidget* FormatSettingsDialog::buildFiltersGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Filters"));
+    auto* group = new QGroupBox(tr("Filters"));
     auto* grid = new QGridLayout(group);
     const auto addFilter = [&](int row, const char* checkName, const char* caption, QSpinBox* spin) {
-        auto* check = new QCheckBox(QLatin1String(caption), group);
+        auto* check = new QCheckBox(tr(caption), group);
         check->setObjectName(QLatin1String(checkName));
         // The field follows its box from the start, not only from the first click.
         spin->setEnabled(false);
@@ -143,9 +143,9 @@ QWidget* FormatSettingsDialog::buildFiltersGroup() {
     m_notchHz = spinIn(group, "udNotchFreq", "txtNotchFreq", SignalValues::kNotch);
     m_highPassHz = spinIn(group, "udHighPassFreq", "txtHighPassFreq", SignalValues::kPass);
     m_lowPassHz = spinIn(group, "udLowPassFreq", "txtLowPassFreq", SignalValues::kPass);
-    m_notchCheck = addFilter(0, "chFilter", "Notch", m_notchHz);
-    m_highPassCheck = addFilter(1, "chFilter1", "HighPass", m_highPassHz);
-    m_lowPassCheck = addFilter(2, "chFilter2", "LowPass", m_lowPassHz);
+    m_notchCheck = addFilter(0, "chFilter", QT_TR_NOOP("Notch"), m_notchHz);
+    m_highPassCheck = addFilter(1, "chFilter1", QT_TR_NOOP("HighPass"), m_highPassHz);
+    m_lowPassCheck = addFilter(2, "chFilter2", QT_TR_NOOP("LowPass"), m_lowPassHz);
     const SignalValues design;
     m_notchHz->setValue(design.notch.hz);
     m_highPassHz->setValue(design.highPass.hz);
@@ -154,9 +154,9 @@ QWidget* FormatSettingsDialog::buildFiltersGroup() {
 }
 
 QWidget* FormatSettingsDialog::buildGainGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Auto Gain Control"));
+    auto* group = new QGroupBox(tr("Auto Gain Control"));
     auto* grid = new QGridLayout(group);
-    m_agcCheck = new QCheckBox(QStringLiteral("Enabled"), group);
+    m_agcCheck = new QCheckBox(tr("Enabled"), group);
     m_agcCheck->setObjectName(QStringLiteral("chAutoGainControl"));
     grid->addWidget(m_agcCheck, 0, 0, 1, 2);
     m_agcLow = spinIn(group, "udAGCLowLevel", "txtAGCLowLevel", SignalValues::kLevel);
@@ -164,9 +164,9 @@ QWidget* FormatSettingsDialog::buildGainGroup() {
     m_agcAttack = spinIn(group, "udAGCAttackTime", "txtAGCAttackTime", SignalValues::kAttack);
     int row = 1;
     for (const auto& [caption, spin] :
-         {std::pair{"Low Level:", m_agcLow}, std::pair{"High Level:", m_agcHigh},
-          std::pair{"AttackTime:", m_agcAttack}}) {
-        grid->addWidget(new QLabel(QLatin1String(caption), group), row, 0);
+         {std::pair{QT_TR_NOOP("Low Level:"), m_agcLow}, std::pair{QT_TR_NOOP("High Level:"), m_agcHigh},
+          std::pair{QT_TR_NOOP("AttackTime:"), m_agcAttack}}) {
+        grid->addWidget(new QLabel(tr(caption), group), row, 0);
         grid->addWidget(spin, row++, 1);
         spin->setEnabled(false);
         connect(m_agcCheck, &QCheckBox::toggled, spin, &QWidget::setEnabled);
@@ -196,11 +196,12 @@ QString FormatSettingsDialog::sizeText(double bytesPerSecond, qint64 freeBytes) 
         return {};
     const double hour = bytesPerSecond * 3600;
     const QLocale locale;
-    QString text = locale.formattedDataSize(static_cast<qint64>(hour), 0, QLocale::DataSizeSIFormat) +
-                   QStringLiteral(" per hour");
+    QString text =
+        tr("%1 per hour")
+            .arg(locale.formattedDataSize(static_cast<qint64>(hour), 0, QLocale::DataSizeSIFormat));
     if (freeBytes >= 0) {
         const double hours = static_cast<double>(freeBytes) / hour;
-        text += QStringLiteral(", %1 h free").arg(locale.toString(hours, 'f', hours < 10 ? 1 : 0));
+        text += tr(", %1 h free").arg(locale.toString(hours, 'f', hours < 10 ? 1 : 0));
     }
     return text;
 }

@@ -19,13 +19,15 @@ constexpr Choice kRates[] = {
     {"F5", "11025 ", 11025}, {"F6", "22050", 22050},  {"F7", "44100", 44100}, {"F8", "48000", 48000},
     {"F9", "6000", 6000},    {"F10", "12000", 12000},
 };
-constexpr Choice kChannels[] = {{"P1", "Mono", 1}, {"P2", "Stereo", 2}};
-constexpr Choice kCodings[] = {
-    {"C1", "16-bit PCM", 1}, {"C2", "8-bit A-Law ", 2}, {"C3", "8-bit mu-Law ", 3}};
-constexpr Choice kG726Bits[] = {{"Option1_0", "2 bit ", 2},
-                                {"Option1_1", "3 bit", 3},
-                                {"Option1_2", "4 bit ", 4},
-                                {"Option1_3", "5 bit", 5}};
+constexpr Choice kChannels[] = {{"P1", QT_TRANSLATE_NOOP("FormatDialog", "Mono"), 1},
+                                {"P2", QT_TRANSLATE_NOOP("FormatDialog", "Stereo"), 2}};
+constexpr Choice kCodings[] = {{"C1", QT_TRANSLATE_NOOP("FormatDialog", "16-bit PCM"), 1},
+                               {"C2", QT_TRANSLATE_NOOP("FormatDialog", "8-bit A-Law "), 2},
+                               {"C3", QT_TRANSLATE_NOOP("FormatDialog", "8-bit mu-Law "), 3}};
+constexpr Choice kG726Bits[] = {{"Option1_0", QT_TRANSLATE_NOOP("FormatDialog", "2 bit "), 2},
+                                {"Option1_1", QT_TRANSLATE_NOOP("FormatDialog", "3 bit"), 3},
+                                {"Option1_2", QT_TRANSLATE_NOOP("FormatDialog", "4 bit "), 4},
+                                {"Option1_3", QT_TRANSLATE_NOOP("FormatDialog", "5 bit"), 5}};
 
 int valueOf(const OutputFormats& state, StateField field) {
     return std::visit([&](auto member) { return static_cast<int>(state.*member); }, field);
@@ -60,24 +62,29 @@ struct HeaderlessSettingsDialog::Layout {
 };
 
 const HeaderlessSettingsDialog::Layout& HeaderlessSettingsDialog::layoutOf(Format format) {
-    static const Layout vox{
-        "frmVOX",
-        "Set VOX Format",
-        "vox",
-        {{"Frequency (Hz)", "voxFreq", &OutputFormats::voxRate, std::span(kRates).first(8), 44100}},
-        codec::FileType::Vox};
+    static const Layout vox{"frmVOX",
+                            QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Set VOX Format"),
+                            "vox",
+                            {{QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Frequency (Hz)"), "voxFreq",
+                              &OutputFormats::voxRate, std::span(kRates).first(8), 44100}},
+                            codec::FileType::Vox};
     static const Layout g726{"frmG726",
-                             "Set CCUIT G.726 Format",
+                             QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Set CCUIT G.726 Format"),
                              "g726",
-                             {{"Frequency (Hz)", "gFreq", &OutputFormats::g726Rate, kRates, 44100},
-                              {"ADPCM Bit", "gbit", &OutputFormats::g726BitsPerSample, kG726Bits, 4}},
+                             {{QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Frequency (Hz)"), "gFreq",
+                               &OutputFormats::g726Rate, kRates, 44100},
+                              {QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "ADPCM Bit"), "gbit",
+                               &OutputFormats::g726BitsPerSample, kG726Bits, 4}},
                              codec::FileType::G726};
     static const Layout raw{"frmRAW",
-                            "Set RAW Format",
+                            QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Set RAW Format"),
                             "raw",
-                            {{"Frequency (Hz)", "rawFreq", &OutputFormats::rawRate, kRates, 44100},
-                             {"nChannels", "rawChannel", &OutputFormats::rawChannels, kChannels, 2},
-                             {"Comperssion", "rawCompr", &OutputFormats::rawCoding, kCodings, 1}},
+                            {{QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Frequency (Hz)"), "rawFreq",
+                              &OutputFormats::rawRate, kRates, 44100},
+                             {QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "nChannels"), "rawChannel",
+                              &OutputFormats::rawChannels, kChannels, 2},
+                             {QT_TRANSLATE_NOOP("HeaderlessSettingsDialog", "Comperssion"), "rawCompr",
+                              &OutputFormats::rawCoding, kCodings, 1}},
                             codec::FileType::Raw};
     switch (format) {
     case Format::Vox:
@@ -96,11 +103,11 @@ HeaderlessSettingsDialog::HeaderlessSettingsDialog(Format format, const QString&
     : FormatDialog(appFolder, settingsFile, writer, parent)
     , m_layout(layoutOf(format)) {
     setObjectName(QLatin1String(m_layout.objectName));
-    setWindowTitle(QLatin1String(m_layout.title));
+    setWindowTitle(tr(m_layout.title));
 
     auto* groupsRow = new QHBoxLayout;
     for (const Group& g : m_layout.groups) {
-        auto* box = new QGroupBox(QLatin1String(g.caption), this);
+        auto* box = new QGroupBox(tr(g.caption), this);
         QButtonGroup* buttons = addChoices(box, g.choices);
         connect(buttons, &QButtonGroup::idClicked, this,
                 [this, field = g.field](int value) { setValue(m_edited, field, value); });

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,7 +39,7 @@ template <std::size_t N> int indexOf(const std::array<int, N>& list, int value) 
 }
 
 QString bitrateText(int kbps) {
-    return QStringLiteral("Current bitrate: ") + QString::number(kbps) + QStringLiteral(" kbit");
+    return QCoreApplication::translate("Mp3SettingsDialog", "Current bitrate: %1 kbit").arg(kbps);
 }
 
 QSlider* bitrateSlider(QWidget* parent, const char* name) {
@@ -57,7 +58,7 @@ QSpinBox* upDown(QWidget* parent, const char* name, const char* fieldName, int m
 QComboBox* list(QWidget* parent, const char* name, std::initializer_list<const char*> texts) {
     auto* combo = named(new QComboBox(parent), name);
     for (const char* text : texts)
-        combo->addItem(QLatin1String(text));
+        combo->addItem(QCoreApplication::translate("Mp3SettingsDialog", text));
     return combo;
 }
 
@@ -125,7 +126,8 @@ QWidget* Mp3SettingsDialog::buildGeneralTab() {
 
     auto* channelBox = new QGroupBox(tr("Channels"), tab);
     m_channels = list(channelBox, "Combo3",
-                      {"Stereo", "Joint Stereo", "Forced Joint Stereo", "Dual Channels", "Mono"});
+                      {QT_TR_NOOP("Stereo"), QT_TR_NOOP("Joint Stereo"), QT_TR_NOOP("Forced Joint Stereo"),
+                       QT_TR_NOOP("Dual Channels"), QT_TR_NOOP("Mono")});
     (new QVBoxLayout(channelBox))->addWidget(m_channels);
     auto* rateBox = new QGroupBox(tr("Frequency (hz)"), tab);
     m_sampleRate = named(new QComboBox(rateBox), "Combo5");
@@ -170,7 +172,9 @@ QWidget* Mp3SettingsDialog::buildFilteringTab() {
 
 QWidget* Mp3SettingsDialog::buildVbrTab() {
     auto* tab = new QWidget;
-    m_codingMethod = list(tab, "Combo1", {"None", "Default", "Old", "New", "MTRH", "ABR"});
+    m_codingMethod = list(tab, "Combo1",
+                          {QT_TR_NOOP("None"), QT_TR_NOOP("Default"), QT_TR_NOOP("Old"), QT_TR_NOOP("New"),
+                           QT_TR_NOOP("MTRH"), QT_TR_NOOP("ABR")});
     m_vbrQualityLabel = new QLabel(tr("VBR Quality:"), tab);
     m_vbrQuality = upDown(tab, "udVbrQ", "tVbrQ", 0, 9, 1);
     m_abrLabel = new QLabel(tr("Targed bitrate for ABR:"), tab);
@@ -206,8 +210,11 @@ QWidget* Mp3SettingsDialog::buildVbrTab() {
 
 QWidget* Mp3SettingsDialog::buildExpertTab() {
     auto* tab = new QWidget;
-    m_athControl = list(tab, "Combo2", {"default", "only", "disabled", "only for short blocks"});
-    m_deEmphasis = list(tab, "Combo4", {"default", "0/15 microseconds", "citt j.17"});
+    m_athControl = list(tab, "Combo2",
+                        {QT_TR_NOOP("default"), QT_TR_NOOP("only"), QT_TR_NOOP("disabled"),
+                         QT_TR_NOOP("only for short blocks")});
+    m_deEmphasis = list(tab, "Combo4",
+                        {QT_TR_NOOP("default"), QT_TR_NOOP("0/15 microseconds"), QT_TR_NOOP("citt j.17")});
     m_crc = named(new QCheckBox(tr("include CRC -Checksums"), tab), "Check3");
     m_allowDiffBlockTypes =
         named(new QCheckBox(tr("allow block types to differ between channels"), tab), "Check4");

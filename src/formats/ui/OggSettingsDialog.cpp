@@ -31,10 +31,6 @@ int rateAt(int position) {
     return kRates.at(static_cast<std::size_t>(position - 1));
 }
 
-QString rateText(const QString& prefix, int kbps) {
-    return prefix + QString::number(kbps) + QStringLiteral(" kbit");
-}
-
 QSlider* rateSlider(QWidget* parent, const char* name) {
     auto* slider = named(new QSlider(Qt::Horizontal, parent), name);
     slider->setRange(1, static_cast<int>(kRates.size()));
@@ -91,10 +87,10 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
 
     // Slider moves change the value only when the user moves them, so that a stored rate
     // with no slider position is kept until then.
-    const auto follow = [this](QSlider* slider, QLabel* label, const QString& prefix, std::int16_t& field) {
+    const auto follow = [this](QSlider* slider, QLabel* label, const QString& pattern, std::int16_t& field) {
         connect(slider, &QSlider::valueChanged, this, [=, &field](int position) {
             field = static_cast<std::int16_t>(rateAt(position));
-            label->setText(rateText(prefix, field));
+            label->setText(pattern.arg(field));
             slider->setToolTip(QString::number(field));
         });
     };
@@ -107,15 +103,15 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
     readStored("ogg", "oggBitrate", m_edited.oggKbps);
     if (m_edited.oggKbps < kLowestKbps || m_edited.oggKbps > kHighestKbps)
         m_edited.oggKbps = kDefaultKbps;
-    showRate(m_bitrate, m_bitrateLabel, tr("Current nominal Bitrate: "), m_edited.oggKbps);
+    showRate(m_bitrate, m_bitrateLabel, tr("Current nominal Bitrate: %1 kbit"), m_edited.oggKbps);
     readStored("ogg", "MinBitrate", m_edited.oggMinKbps);
     if (positionOf(m_edited.oggMinKbps) == 0)
         m_edited.oggMinKbps = kDefaultKbps;
-    showRate(m_minBitrate, m_minLabel, tr("Current min oggBitrate: "), m_edited.oggMinKbps);
+    showRate(m_minBitrate, m_minLabel, tr("Current min oggBitrate: %1 kbit"), m_edited.oggMinKbps);
     readStored("ogg", "MaxBitrate", m_edited.oggMaxKbps);
     if (positionOf(m_edited.oggMaxKbps) == 0)
         m_edited.oggMaxKbps = kDefaultKbps;
-    showRate(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: "), m_edited.oggMaxKbps);
+    showRate(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: %1 kbit"), m_edited.oggMaxKbps);
     readStored("ogg", "Quality", m_edited.oggQuality);
     m_quality->setValue(m_edited.oggQuality);
     // The encoder takes 0 to 1000 only; beyond that it would leave quality mode.
@@ -129,19 +125,19 @@ OggSettingsDialog::OggSettingsDialog(const QString& appFolder, const QString& se
     m_qualityMode->setChecked(qualityMode == 1);
     updateEnabled();
 
-    follow(m_bitrate, m_bitrateLabel, tr("Current nominal oggBitrate: "), m_edited.oggKbps);
-    follow(m_minBitrate, m_minLabel, tr("Current min oggBitrate: "), m_edited.oggMinKbps);
-    follow(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: "), m_edited.oggMaxKbps);
+    follow(m_bitrate, m_bitrateLabel, tr("Current nominal oggBitrate: %1 kbit"), m_edited.oggKbps);
+    follow(m_minBitrate, m_minLabel, tr("Current min oggBitrate: %1 kbit"), m_edited.oggMinKbps);
+    follow(m_maxBitrate, m_maxLabel, tr("Current max oggBitrate: %1 kbit"), m_edited.oggMaxKbps);
     connect(m_quality, &QSlider::valueChanged, this, [this](int position) {
         m_edited.oggQuality = static_cast<std::int16_t>(position);
         m_quality->setToolTip(QLocale().toString(position / 100.0));
     });
 }
 
-void OggSettingsDialog::showRate(QSlider* slider, QLabel* label, const QString& prefix, int kbps) {
+void OggSettingsDialog::showRate(QSlider* slider, QLabel* label, const QString& pattern, int kbps) {
     const int position = positionOf(kbps);
     slider->setValue(position > 0 ? position : positionOf(kDefaultKbps));
-    label->setText(rateText(prefix, kbps));
+    label->setText(pattern.arg(kbps));
     slider->setToolTip(QString::number(kbps));
 }
 

@@ -18,7 +18,7 @@ private:
     void saveAndAccept();
     void updateEnabled();
     // Puts `slider` on `kbps`, or on 128 when that has no position; shows `kbps` in any case.
-    void showRate(QSlider* slider, QLabel* label, const QString& prefix, int kbps);
+    void showRate(QSlider* slider, QLabel* label, const QString& pattern, int kbps);
 
     QSlider* m_bitrate = nullptr;
     QSlider* m_minBitrate = nullptr;

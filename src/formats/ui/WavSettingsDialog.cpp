@@ -18,7 +18,8 @@ constexpr FormatDialog::Choice kRates[] = {
     {"F1", "8000", 8000},   {"F2", "16000", 16000}, {"F3", "24000", 24000}, {"F4", "32000", 32000},
     {"F5", "11025", 11025}, {"F6", "22050", 22050}, {"F7", "44100", 44100}, {"F8", "48000", 48000},
 };
-constexpr FormatDialog::Choice kChannels[] = {{"P1", "Mono", 1}, {"P2", "Stereo", 2}};
+constexpr FormatDialog::Choice kChannels[] = {{"P1", QT_TRANSLATE_NOOP("FormatDialog", "Mono"), 1},
+                                              {"P2", QT_TRANSLATE_NOOP("FormatDialog", "Stereo"), 2}};
 
 } // namespace
 
@@ -36,7 +37,7 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     auto* codecBox = new QGroupBox(tr("Set WAV Format"), this);
     auto* codecs = new QVBoxLayout(codecBox);
     const auto addCodec = [&](const char* caption, const char* name, void (WavSettingsDialog::*action)()) {
-        auto* button = named(new QPushButton(QLatin1String(caption), codecBox), name);
+        auto* button = named(new QPushButton(tr(caption), codecBox), name);
         codecs->addWidget(button);
         connect(button, &QPushButton::clicked, this, action);
     };
@@ -44,8 +45,8 @@ WavSettingsDialog::WavSettingsDialog(const QString& appFolder, const QString& se
     addCodec("ADPCM", "cmdADPCM", &WavSettingsDialog::applyAdpcm);
     addCodec("GSM", "cmdGSM", &WavSettingsDialog::applyGsm);
     addCodec("DSP", "cmdDSP", &WavSettingsDialog::applyTelephone);
-    addCodec("From Menu", "cmdMenu", &WavSettingsDialog::chooseFromMenu);
-    addCodec("Like Sample", "cmdSample", &WavSettingsDialog::applyLikeSample);
+    addCodec(QT_TR_NOOP("From Menu"), "cmdMenu", &WavSettingsDialog::chooseFromMenu);
+    addCodec(QT_TR_NOOP("Like Sample"), "cmdSample", &WavSettingsDialog::applyLikeSample);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(rateBox, 0, 0, 2, 1);
@@ -77,8 +78,7 @@ bool WavSettingsDialog::acceptable(const QString& refusal) {
     if (refusal.isEmpty())
         return true;
     // The refusal says what would be taken instead (GSM: 8000 Hz, mono).
-    Dialogs::message(this, QMessageBox::Warning,
-                     tr("Format Parametr not valid") + QStringLiteral("\n\n") + refusal);
+    Dialogs::message(this, QMessageBox::Warning, tr("Format Parametr not valid\n\n%1").arg(refusal));
     return false;
 }
 
@@ -114,7 +114,7 @@ void WavSettingsDialog::chooseFromMenu() {
 }
 
 void WavSettingsDialog::applyLikeSample() {
-    const QString path = Dialogs::openFileName(this, tr("Like Sample"), tr("Wav files (*.wav)"));
+    const QString path = Dialogs::openFileName(this, tr(QT_TR_NOOP("Like Sample")), tr("Wav files (*.wav)"));
     if (path.isEmpty())
         return;
     const codec::WavFormat like = wavFormatLike(path);

@@ -36,13 +36,16 @@ namespace {
 constexpr int kWidth = 3960;
 constexpr int kBalanceCentre = (AudioPlayerWindow::kBalanceMin + AudioPlayerWindow::kBalanceMax) / 2;
 constexpr int kScrollStepPx = 2;
-const QString kSongFilter = QStringLiteral(
+const char* const kSongFilter = QT_TRANSLATE_NOOP(
+    "AudioPlayerWindow",
     "All Supported Formats(*.mp3 *.cda *.wma *.wav *.asf *.asx *.lsf *.lsx *.mid *.midi *.rmi *.aif *.aifc "
     "*.aiff *.au *.snd);;CD Images(*.cue)");
-const QString kListSongFilter = QStringLiteral(
+const char* const kListSongFilter = QT_TRANSLATE_NOOP(
+    "AudioPlayerWindow",
     "All Supported Formats(*.mp3 *.cda *.wav *.wma *.asf *.asx *.lsf *.lsx *.mid *.midi *.rmi *.aif *.aifc "
     "*.aiff *.au *.snd);;CD Images(*.cue)");
-const QString kListFilter = QStringLiteral("Playlist(*.m3u *.M3u *.M3U *.m3u8 *.M3U8)");
+const char* const kListFilter =
+    QT_TRANSLATE_NOOP("AudioPlayerWindow", "Playlist(*.m3u *.M3u *.M3U *.m3u8 *.M3U8)");
 
 // The window's place, in twips as text, per user.
 const QString kTopKey = QStringLiteral("Audio Player/MAINTOP");
@@ -279,8 +282,8 @@ void AudioPlayerWindow::buildUi() {
         m_listBar->raise();
         m_fileBar->hide();
     });
-    connect(openFile, &QToolButton::clicked, this, [this] { askAndPlay(kSongFilter); });
-    connect(addSong, &QToolButton::clicked, this, [this] { askAndPlay(kSongFilter); });
+    connect(openFile, &QToolButton::clicked, this, [this] { askAndPlay(tr(kSongFilter)); });
+    connect(addSong, &QToolButton::clicked, this, [this] { askAndPlay(tr(kSongFilter)); });
     connect(directory, &QToolButton::clicked, this, &AudioPlayerWindow::addDirectory);
     connect(load, &QToolButton::clicked, this, &AudioPlayerWindow::loadList);
     connect(save, &QToolButton::clicked, this, &AudioPlayerWindow::saveList);
@@ -447,7 +450,7 @@ void AudioPlayerWindow::scrollTitle() {
 }
 
 void AudioPlayerWindow::updateCaption() {
-    setWindowTitle(isMinimized() ? m_title->text() + tr("Audio Player...") : tr("Audio Player"));
+    setWindowTitle(isMinimized() ? tr("%1Audio Player...").arg(m_title->text()) : tr("Audio Player"));
 }
 
 void AudioPlayerWindow::changeEvent(QEvent* event) {
@@ -465,7 +468,7 @@ void AudioPlayerWindow::onPlay() {
         return;
     }
     if (!m_controller->playSelected())
-        askAndPlay(kSongFilter);
+        askAndPlay(tr(kSongFilter));
 }
 
 void AudioPlayerWindow::askAndPlay(const QString& filter) {
@@ -483,7 +486,7 @@ void AudioPlayerWindow::addDirectory() {
 }
 
 void AudioPlayerWindow::loadList() {
-    const QString path = Dialogs::openFileName(this, tr("Load Playlist"), kListFilter);
+    const QString path = Dialogs::openFileName(this, tr("Load Playlist"), tr(kListFilter));
     if (path.isEmpty())
         return;
     // The progress shows once the reading takes longer than a second.
@@ -495,7 +498,7 @@ void AudioPlayerWindow::loadList() {
 }
 
 void AudioPlayerWindow::saveList() {
-    const QString path = Dialogs::saveFileName(this, tr("Save Playlist"), kListFilter);
+    const QString path = Dialogs::saveFileName(this, tr("Save Playlist"), tr(kListFilter));
     if (!path.isEmpty())
         m_controller->saveList(path);
 }
@@ -539,7 +542,7 @@ bool AudioPlayerWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_names->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (!m_names->indexAt(mouse->position().toPoint()).isValid()) {
-            askAndPlay(kListSongFilter);
+            askAndPlay(tr(kListSongFilter));
             return true;
         }
     }

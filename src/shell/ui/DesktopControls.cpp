@@ -127,19 +127,18 @@ void DesktopControls::hotkeyPressed(GlobalHotkeys::Key key) {
 }
 
 void DesktopControls::hotkeyTaken(GlobalHotkeys::Key key) {
-    Dialogs::message(
-        &m_window, QMessageBox::Critical,
-        key == GlobalHotkeys::Key::Record
-            ? QStringLiteral("Can not register the hotkeys CTRL+R ...this key is already registered "
-                             "by some other running applications.")
-            : QStringLiteral("Can not register the hotkeys CTRL+S ... this key is already "
-                             "registered by some other running applications."));
+    Dialogs::message(&m_window, QMessageBox::Critical,
+                     key == GlobalHotkeys::Key::Record
+                         ? tr("Can not register the hotkeys CTRL+R ...this key is already registered "
+                              "by some other running applications.")
+                         : tr("Can not register the hotkeys CTRL+S ... this key is already "
+                              "registered by some other running applications."));
 }
 
 void DesktopControls::hotkeysUnavailable() {
     Dialogs::message(&m_window, QMessageBox::Critical,
-                     QStringLiteral("Can not register the hotkeys CTRL+R and CTRL+S ...this desktop offers "
-                                    "no global hotkeys."));
+                     tr("Can not register the hotkeys CTRL+R and CTRL+S ...this desktop offers "
+                        "no global hotkeys."));
 }
 
 void DesktopControls::run(SingleInstance::Command command) {

@@ -14,17 +14,14 @@ namespace Help {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Help", text);
-}
-
 Result notFound(const HelpFiles& files) {
     QStringList folders;
     for (const QString& f : files.folders())
         folders << QDir::toNativeSeparators(f);
     return {Result::Outcome::NotFound,
-            tr("The help is not installed: neither help.chm nor the help pages (help/index.html) "
-               "were found in %1.")
+            QCoreApplication::translate(
+                "Help", "The help is not installed: neither help.chm nor the help pages (help/index.html) "
+                        "were found in %1.")
                 .arg(folders.join(QStringLiteral(", ")))};
 }
 
@@ -32,8 +29,9 @@ Result openInBrowser(const QString& page) {
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         return {Result::Outcome::Browser, {}};
     return {Result::Outcome::NoProgram,
-            tr("The help could not be shown: install a help viewer (xchm or kchmviewer) or set a "
-               "default web browser.\n\nThe help pages are in %1.")
+            QCoreApplication::translate(
+                "Help", "The help could not be shown: install a help viewer (xchm or kchmviewer) or set a "
+                        "default web browser.\n\nThe help pages are in %1.")
                 .arg(QDir::toNativeSeparators(page))};
 }
 
@@ -55,9 +53,11 @@ Result showHelp(const HelpFiles& files, const QString& page) {
     if (!shown.isEmpty())
         return openInBrowser(shown);
     if (!chm.isEmpty())
-        return {Result::Outcome::NoProgram,
-                tr("No program to show %1 was found: install a help viewer such as xchm or kchmviewer.")
-                    .arg(QDir::toNativeSeparators(chm))};
+        return {
+            Result::Outcome::NoProgram,
+            QCoreApplication::translate(
+                "Help", "No program to show %1 was found: install a help viewer such as xchm or kchmviewer.")
+                .arg(QDir::toNativeSeparators(chm))};
     return notFound(files);
 }
 
@@ -67,7 +67,8 @@ Result openWebPage(const QString& url, const HelpFiles& files, const QString& lo
     if (QDesktopServices::openUrl(QUrl(url)))
         return {Result::Outcome::Browser, {}};
     return {Result::Outcome::NoProgram,
-            tr("%1 could not be opened: no default web browser is set.").arg(url)};
+            QCoreApplication::translate("Help", "%1 could not be opened: no default web browser is set.")
+                .arg(url)};
 }
 
 void showHelp(QWidget* parent, const QString& appFolder) {

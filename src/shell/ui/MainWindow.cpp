@@ -287,8 +287,8 @@ void MainWindow::newProject() {
 }
 
 void MainWindow::openProject() {
-    const QString path = Dialogs::openFileName(this, QStringLiteral("Select a recording project file"),
-                                               QStringLiteral("Project Files(*.rpf)"));
+    const QString path =
+        Dialogs::openFileName(this, tr("Select a recording project file"), tr("Project Files(*.rpf)"));
     if (path.isEmpty() || m_openingProject)
         return;
     m_openingProject = true;
@@ -302,8 +302,8 @@ void MainWindow::openProject() {
 }
 
 void MainWindow::saveProject() {
-    const QString typed = Dialogs::saveFileName(this, QStringLiteral("Save recording project file"),
-                                                QStringLiteral("Project Files(*.rpf)"));
+    const QString typed =
+        Dialogs::saveFileName(this, tr("Save recording project file"), tr("Project Files(*.rpf)"));
     if (typed.isEmpty())
         return;
     const QString path = ProjectFile::withExtension(typed);
@@ -441,23 +441,23 @@ void MainWindow::renameSelectedFile() {
         return;
     const QString old = m_recordings->path(row);
     if (!QFileInfo::exists(old)) {
-        Dialogs::message(this, QMessageBox::Critical, old + QStringLiteral(" is not exist!"));
+        Dialogs::message(this, QMessageBox::Critical, tr("%1 is not exist!").arg(old));
         return;
     }
     bool ok = false;
-    const QString answer = Dialogs::input(this,
-                                          QStringLiteral("Old audio file name is: ") + old +
-                                              QStringLiteral("\r\n\r\nPlease enter new Audio file name:"),
-                                          old, &ok)
-                               .trimmed();
+    const QString answer =
+        Dialogs::input(this,
+                       tr("Old audio file name is: %1\r\n\r\nPlease enter new Audio file name:").arg(old),
+                       old, &ok)
+            .trimmed();
     if (!ok || answer.isEmpty())
         return;
     switch (RecordingsActions::rename(*m_recordings, row, answer)) {
     case RecordingsActions::RenameResult::Renamed:
-        Dialogs::message(this, QMessageBox::Information, QStringLiteral("Rename audio file is  succeeded!"));
+        Dialogs::message(this, QMessageBox::Information, tr("Rename audio file is  succeeded!"));
         break;
     case RecordingsActions::RenameResult::NotVerified:
-        Dialogs::message(this, QMessageBox::Information, QStringLiteral("Rename audio file is  Faild!"));
+        Dialogs::message(this, QMessageBox::Information, tr("Rename audio file is  Faild!"));
         break;
     case RecordingsActions::RenameResult::Failed:
         break;

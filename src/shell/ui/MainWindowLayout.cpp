@@ -203,17 +203,18 @@ void MainWindow::buildUi() {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("file"));
-    connect(menuAction(file, "NewRecordingProject", tr("New Recording Project"), QKeySequence(tr("Ctrl+N"))),
+    connect(menuAction(file, "NewRecordingProject", tr("New Recording Project"),
+                       QKeySequence(QStringLiteral("Ctrl+N"))),
             &QAction::triggered, this, &MainWindow::newProject);
-    connect(
-        menuAction(file, "OpenRecordingProject", tr("Open Recording Project"), QKeySequence(tr("Ctrl+O"))),
-        &QAction::triggered, this, &MainWindow::openProject);
-    connect(
-        menuAction(file, "saveRecordingProject", tr("Save Recording Project"), QKeySequence(tr("Ctrl+V"))),
-        &QAction::triggered, this, &MainWindow::saveProject);
+    connect(menuAction(file, "OpenRecordingProject", tr("Open Recording Project"),
+                       QKeySequence(QStringLiteral("Ctrl+O"))),
+            &QAction::triggered, this, &MainWindow::openProject);
+    connect(menuAction(file, "saveRecordingProject", tr("Save Recording Project"),
+                       QKeySequence(QStringLiteral("Ctrl+V"))),
+            &QAction::triggered, this, &MainWindow::saveProject);
     file->addSeparator();
-    connect(menuAction(file, "exit", tr("Exit"), QKeySequence(tr("Ctrl+X"))), &QAction::triggered, this,
-            &MainWindow::exitApplication);
+    connect(menuAction(file, "exit", tr("Exit"), QKeySequence(QStringLiteral("Ctrl+X"))), &QAction::triggered,
+            this, &MainWindow::exitApplication);
 
     m_editMenu = menuBar()->addMenu(tr("Edit(&E)"));
     m_editMenu->setObjectName(QStringLiteral("edit"));
@@ -231,10 +232,10 @@ void MainWindow::buildMenus() {
 
     QMenu* action = menuBar()->addMenu(tr("Action(&A)"));
     action->setObjectName(QStringLiteral("action"));
-    connect(menuAction(action, "record", tr("Record"), QKeySequence(tr("Ctrl+R"))), &QAction::triggered, this,
-            [this] { startRecording(); });
-    connect(menuAction(action, "stop", tr("Stop"), QKeySequence(tr("Ctrl+S"))), &QAction::triggered, this,
-            [this] {
+    connect(menuAction(action, "record", tr("Record"), QKeySequence(QStringLiteral("Ctrl+R"))),
+            &QAction::triggered, this, [this] { startRecording(); });
+    connect(menuAction(action, "stop", tr("Stop"), QKeySequence(QStringLiteral("Ctrl+S"))),
+            &QAction::triggered, this, [this] {
                 if (isRecording())
                     stopRecording();
             });
@@ -246,16 +247,17 @@ void MainWindow::buildMenus() {
     connect(menuAction(action, "stopplay1", tr("Stop Play")), &QAction::triggered, m_playback,
             &FilePlayback::stop);
     action->addSeparator();
-    connect(menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(tr("Ctrl+P"))),
+    connect(menuAction(action, "audioplayer", tr("Audio Player"), QKeySequence(QStringLiteral("Ctrl+P"))),
             &QAction::triggered, this, &MainWindow::showAudioPlayer);
-    connect(menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(tr("Ctrl+C"))),
-            &QAction::triggered, this, &MainWindow::showConverter);
-    connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(tr("Ctrl+E"))), &QAction::triggered,
-            this, &MainWindow::showTagEditor);
+    connect(
+        menuAction(action, "audioconverter", tr("Audio Converter"), QKeySequence(QStringLiteral("Ctrl+C"))),
+        &QAction::triggered, this, &MainWindow::showConverter);
+    connect(menuAction(action, "EditID3", tr("Edit ID3"), QKeySequence(QStringLiteral("Ctrl+E"))),
+            &QAction::triggered, this, &MainWindow::showTagEditor);
 
     QMenu* option = menuBar()->addMenu(tr("Option(&O)"));
     option->setObjectName(QStringLiteral("option"));
-    connect(menuAction(option, "outputfile", tr("Output File"), QKeySequence(tr("Ctrl+D"))),
+    connect(menuAction(option, "outputfile", tr("Output File"), QKeySequence(QStringLiteral("Ctrl+D"))),
             &QAction::triggered, this, &MainWindow::showOutputFile);
     connect(menuAction(option, "formatsettings", tr("Format Settings")), &QAction::triggered, this,
             &MainWindow::showFormatSettings);
@@ -280,8 +282,8 @@ void MainWindow::buildMenus() {
     connect(menuAction(help, "supportonline", tr("Support Online")), &QAction::triggered, this,
             [this] { Help::openSupportPage(this, m_appFolder); });
     help->addSeparator();
-    connect(menuAction(help, "about", tr("About"), QKeySequence(tr("Ctrl+A"))), &QAction::triggered, this,
-            &MainWindow::showAbout);
+    connect(menuAction(help, "about", tr("About"), QKeySequence(QStringLiteral("Ctrl+A"))),
+            &QAction::triggered, this, &MainWindow::showAbout);
 
     for (const char* name : {"play1", "playaudio1"})
         m_playActions << findChild<QAction*>(QLatin1String(name));

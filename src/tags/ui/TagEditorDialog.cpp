@@ -47,8 +47,8 @@ TagEditorDialog::TagEditorDialog(const QString& appFolder, QWidget* parent)
     applySkin(appFolder, this);
     m_preview = new TagPreview(
         [this](bool warning, const QString& text) {
-            Dialogs::message(this, warning ? QMessageBox::Warning : QMessageBox::Critical,
-                             QStringLiteral("Preview"), text);
+            Dialogs::message(this, warning ? QMessageBox::Warning : QMessageBox::Critical, tr("Preview"),
+                             text);
         },
         this);
     buildLayout();
@@ -226,8 +226,8 @@ void TagEditorDialog::showView(const PageView& view) {
 void TagEditorDialog::refreshTitleLabel() {
     const int row = selectedRow();
     if (m_batchOptions.grabTitle && row >= 0)
-        m_grabbedTitle->setText(QStringLiteral("Grabbed title for selected mp3: \n") +
-                                titleFromFileName(m_model->entry(row).path));
+        m_grabbedTitle->setText(
+            tr("Grabbed title for selected mp3: \n%1").arg(titleFromFileName(m_model->entry(row).path)));
     else
         m_grabbedTitle->clear();
 }

@@ -50,7 +50,7 @@ constexpr int kTreeMaxPx = static_cast<int>(Twips::toPixels(5410, 96));
 
 void TagEditorDialog::buildLayout() {
     setObjectName(QStringLiteral("Frmid3v"));
-    setWindowTitle(QStringLiteral("ID3 Editor"));
+    setWindowTitle(tr("ID3 Editor"));
     auto* outer = new QVBoxLayout(this);
 
     m_folders = new QFileSystemModel(this);
@@ -80,12 +80,12 @@ void TagEditorDialog::buildLayout() {
     m_pages->addTab(buildPage0(), QStringLiteral("ID3v1"));
     m_pages->addTab(buildPage1(), QStringLiteral("ID3v2"));
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Multiple file options"), this);
+    auto* frame1 = new QGroupBox(tr("Multiple file options"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* optLayout = new QVBoxLayout(frame1);
-    const std::array<QString, 3> optTexts = {QStringLiteral("&Empty fields keep original value."),
-                                             QStringLiteral("&Add track number from file index."),
-                                             QStringLiteral("&Grab title from filename.")};
+    const std::array<QString, 3> optTexts = {tr("&Empty fields keep original value."),
+                                             tr("&Add track number from file index."),
+                                             tr("&Grab title from filename.")};
     for (int i = 0; i < 3; ++i) {
         m_optionBoxes[static_cast<std::size_t>(i)] =
             new QCheckBox(optTexts[static_cast<std::size_t>(i)], frame1);
@@ -134,26 +134,26 @@ QWidget* TagEditorDialog::buildPage0() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("frm_0"));
     auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->addWidget(
-        buildToolbar(0, {QStringLiteral("Copy from ID3v2"), QStringLiteral("Copy to ID3v2")}));
-    m_v1Tick = new QCheckBox(QStringLiteral("&ID3v1 tag"), page);
+    pageLayout->addWidget(buildToolbar(0, {tr("Copy from ID3v2"), tr("Copy to ID3v2")}));
+    m_v1Tick = new QCheckBox(tr("&ID3v1 tag"), page);
     m_v1Tick->setObjectName(QStringLiteral("chkv1"));
     connect(m_v1Tick, &QCheckBox::clicked, this, &TagEditorDialog::v1TickChanged);
     pageLayout->addWidget(m_v1Tick);
     auto* form = new QGridLayout;
-    const std::array<const char*, 6> labels = {
-        "Track #:", "Title:", "Artist:", "Album:", "Year:", "Comments:"};
+    const std::array<const char*, 6> labels = {QT_TR_NOOP("Track #:"), QT_TR_NOOP("Title:"),
+                                               QT_TR_NOOP("Artist:"),  QT_TR_NOOP("Album:"),
+                                               QT_TR_NOOP("Year:"),    QT_TR_NOOP("Comments:")};
     const std::array<int, 6> limits = {3, 30, 30, 30, 4, 30};
     for (std::size_t i = 0; i < m_v1Boxes.size(); ++i) {
         m_v1Boxes[i] = new QLineEdit(page);
         m_v1Boxes[i]->setObjectName(indexedName("txtv1", static_cast<int>(i)));
         m_v1Boxes[i]->setMaxLength(limits[i]);
-        addField(form, static_cast<int>(i), QLatin1String(labels[i]), m_v1Boxes[i]);
+        addField(form, static_cast<int>(i), tr(labels[i]), m_v1Boxes[i]);
     }
     m_v1Boxes[kV1Track]->installEventFilter(this);
     m_v1Genre = new QComboBox(page);
     m_v1Genre->setObjectName(QStringLiteral("cmbv1"));
-    addField(form, static_cast<int>(m_v1Boxes.size()), QStringLiteral("Genre:"), m_v1Genre);
+    addField(form, static_cast<int>(m_v1Boxes.size()), tr("Genre:"), m_v1Genre);
     pageLayout->addLayout(form);
     return page;
 }
@@ -162,16 +162,17 @@ QWidget* TagEditorDialog::buildPage1() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("frm_1"));
     auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->addWidget(
-        buildToolbar(1, {QStringLiteral("Copy to ID3v1"), QStringLiteral("Copy from ID3v1")}));
-    m_v2Tick = new QCheckBox(QStringLiteral("&ID3v2 tag"), page);
+    pageLayout->addWidget(buildToolbar(1, {tr("Copy to ID3v1"), tr("Copy from ID3v1")}));
+    m_v2Tick = new QCheckBox(tr("&ID3v2 tag"), page);
     m_v2Tick->setObjectName(QStringLiteral("chkv2"));
     connect(m_v2Tick, &QCheckBox::clicked, this, &TagEditorDialog::v2TickChanged);
     pageLayout->addWidget(m_v2Tick);
     auto* form = new QGridLayout;
     const std::array<const char*, 11> labels = {
-        "Track #:",  "Title:",        "Artist:",    "Album:", "Year:",      "Comments:",
-        "Composer:", "Orig. Artist:", "Copyright:", "URL:",   "Encoded by:"};
+        QT_TR_NOOP("Track #:"),  QT_TR_NOOP("Title:"),        QT_TR_NOOP("Artist:"),
+        QT_TR_NOOP("Album:"),    QT_TR_NOOP("Year:"),         QT_TR_NOOP("Comments:"),
+        QT_TR_NOOP("Composer:"), QT_TR_NOOP("Orig. Artist:"), QT_TR_NOOP("Copyright:"),
+        QT_TR_NOOP("URL:"),      QT_TR_NOOP("Encoded by:")};
     for (std::size_t i = 0; i < m_v2Boxes.size(); ++i) {
         if (i == static_cast<std::size_t>(kV1Comments)) {
             auto* box = new QPlainTextEdit(page);
@@ -181,12 +182,12 @@ QWidget* TagEditorDialog::buildPage1() {
             m_v2Boxes[i] = new QLineEdit(page);
         }
         m_v2Boxes[i]->setObjectName(indexedName("txtv2", static_cast<int>(i)));
-        addField(form, static_cast<int>(i), QLatin1String(labels[i]), m_v2Boxes[i]);
+        addField(form, static_cast<int>(i), tr(labels[i]), m_v2Boxes[i]);
     }
     m_v2Genre = new QComboBox(page);
     m_v2Genre->setObjectName(QStringLiteral("cmbv2"));
     m_v2Genre->setEditable(true);
-    addField(form, static_cast<int>(m_v2Boxes.size()), QStringLiteral("Genre:"), m_v2Genre);
+    addField(form, static_cast<int>(m_v2Boxes.size()), tr("Genre:"), m_v2Genre);
     pageLayout->addLayout(form);
     return page;
 }
@@ -194,9 +195,8 @@ QWidget* TagEditorDialog::buildPage1() {
 QToolBar* TagEditorDialog::buildToolbar(int page, const QStringList& copyTexts) {
     auto* bar = new QToolBar(this);
     bar->setObjectName(indexedName("tbr", page));
-    const QStringList texts = {QStringLiteral("Revert"),  QStringLiteral("Save"), QString(),
-                               copyTexts.at(0),           copyTexts.at(1),        QString(),
-                               QStringLiteral("Playback")};
+    const QStringList texts = {tr("Revert"),    tr("Save"), QString(),     copyTexts.at(0),
+                               copyTexts.at(1), QString(),  tr("Playback")};
     for (int i = 0; i < texts.size(); ++i) {
         QAction* button = texts.at(i).isEmpty() ? bar->addSeparator() : bar->addAction(texts.at(i));
         button->setObjectName(indexedName("tbr", page) + QLatin1Char('_') + QString::number(i + 1));
@@ -213,10 +213,9 @@ QToolBar* TagEditorDialog::buildToolbar(int page, const QStringList& copyTexts) 
 void TagEditorDialog::buildMenus() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
-    m_selectMenu = bar->addMenu(QStringLiteral("Select"));
+    m_selectMenu = bar->addMenu(tr("Select"));
     m_selectMenu->setObjectName(QStringLiteral("menSelectMenu"));
-    const std::array<QString, 2> selectTexts = {QStringLiteral("Select &All"),
-                                                QStringLiteral("Select &None")};
+    const std::array<QString, 2> selectTexts = {tr("Select &All"), tr("Select &None")};
     for (int i = 0; i < 2; ++i) {
         QAction* a = m_selectMenu->addAction(selectTexts[static_cast<std::size_t>(i)]);
         a->setObjectName(indexedName("menSelect", i));
@@ -225,21 +224,20 @@ void TagEditorDialog::buildMenus() {
             showRow(selectedRow());
         });
     }
-    m_playbackMenu = bar->addMenu(QStringLiteral("Playback"));
+    m_playbackMenu = bar->addMenu(tr("Playback"));
     m_playbackMenu->setObjectName(QStringLiteral("menPlaybackMenu"));
     const auto addPlaybackAction = [this](int index, const QString& text, auto run) {
         QAction* a = m_playbackMenu->addAction(text);
         a->setObjectName(indexedName("menPlayback", index));
         connect(a, &QAction::triggered, this, run);
     };
-    addPlaybackAction(0, QStringLiteral("&Play"), [this] { previewSelected(); });
-    addPlaybackAction(1, QStringLiteral("P&ause/Unpause"),
-                      [this] { runPreview(PreviewAction::PauseOrResume); });
-    addPlaybackAction(2, QStringLiteral("&Stop"), [this] { runPreview(PreviewAction::Stop); });
-    addPlaybackAction(3, QStringLiteral("&Forward 5 sec."), [this] { runPreview(PreviewAction::Forward); });
-    addPlaybackAction(4, QStringLiteral("&Back 5 sec."), [this] { runPreview(PreviewAction::Back); });
+    addPlaybackAction(0, tr("&Play"), [this] { previewSelected(); });
+    addPlaybackAction(1, tr("P&ause/Unpause"), [this] { runPreview(PreviewAction::PauseOrResume); });
+    addPlaybackAction(2, tr("&Stop"), [this] { runPreview(PreviewAction::Stop); });
+    addPlaybackAction(3, tr("&Forward 5 sec."), [this] { runPreview(PreviewAction::Forward); });
+    addPlaybackAction(4, tr("&Back 5 sec."), [this] { runPreview(PreviewAction::Back); });
     m_playbackMenu->addSeparator();
-    QAction* jump = m_playbackMenu->addAction(QStringLiteral("&Jump to middle of song"));
+    QAction* jump = m_playbackMenu->addAction(tr("&Jump to middle of song"));
     jump->setObjectName(QStringLiteral("menJump"));
     connect(jump, &QAction::triggered, this, [this] { runPreview(PreviewAction::JumpToMiddle); });
     m_selectMenu->menuAction()->setVisible(false);
