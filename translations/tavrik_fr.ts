@@ -30,7 +30,7 @@
     <message>
         <source>Copyright (C) 2026 Tavrik developers. License: GPL-3.0-or-later.
 This program comes with ABSOLUTELY NO WARRANTY. This is free software, and you are welcome to redistribute it under the terms of the GNU General Public License, version 3 or any later version.</source>
-        <translation>Copyright (C) 2026 les développeurs de Tavrik. Licence : GPL-3.0-or-later.
+        <translation>Copyright (C) 2026 les développeurs de Tavrik. Licence&#xa0;: GPL-3.0-or-later.
 Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et vous pouvez le redistribuer selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou toute version ultérieure.</translation>
     </message>
 </context>
@@ -38,7 +38,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     <name>AdvancedLineDialog</name>
     <message>
         <source>%1: Advanced Properties</source>
-        <translation>%1 : propriétés avancées</translation>
+        <translation>%1&#xa0;: propriétés avancées</translation>
     </message>
 </context>
 <context>
@@ -49,7 +49,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>&quot;%1&quot; is not available: silence stands in for it while the other sources go on.</source>
-        <translation>« %1 » n&apos;est pas disponible : du silence le remplace pendant que les autres sources continuent.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas disponible&#xa0;: du silence le remplace pendant que les autres sources continuent.</translation>
     </message>
     <message>
         <source>Source lost</source>
@@ -61,11 +61,11 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>The schedule holds more than %1 entries: the first %1 are loaded, and the whole file is kept as &quot;%2&quot;.</source>
-        <translation>La programmation contient plus de %1 entrées : les %1 premières sont chargées, et le fichier complet est conservé sous « %2 ».</translation>
+        <translation>La programmation contient plus de %1 entrées&#xa0;: les %1 premières sont chargées, et le fichier complet est conservé sous «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The sound server (PulseAudio) is running; recording can start.</source>
-        <translation>Le serveur de son (PulseAudio) est en marche ; l&apos;enregistrement peut commencer.</translation>
+        <translation>Le serveur de son (PulseAudio) est en marche&#xa0;; l&apos;enregistrement peut commencer.</translation>
     </message>
     <message>
         <source>The sound server (PulseAudio) stopped or can no longer be reached.</source>
@@ -73,33 +73,33 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>&quot;%1&quot; is no longer available: recording from &quot;%2&quot; instead.</source>
-        <translation>« %1 » n&apos;est plus disponible : enregistrement depuis « %2 » à la place.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est plus disponible&#xa0;: enregistrement depuis «&#xa0;%2&#xa0;» à la place.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer available: Record will record &quot;%2&quot; instead.</source>
-        <translation>« %1 » n&apos;est plus disponible : Enregistrer enregistrera « %2 » à la place.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est plus disponible&#xa0;: Enregistrer enregistrera «&#xa0;%2&#xa0;» à la place.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is available again and will be recorded.</source>
-        <translation>« %1 » est de nouveau disponible et sera enregistré.</translation>
+        <translation>«&#xa0;%1&#xa0;» est de nouveau disponible et sera enregistré.</translation>
     </message>
 </context>
 <context>
     <name>AudioFileReader</name>
     <message>
         <source>Cannot open %1: %2.</source>
-        <translation>Impossible d&apos;ouvrir %1 : %2.</translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot decode %1: %2</source>
-        <translation>Impossible de décoder %1 : %2</translation>
+        <translation>Impossible de décoder %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>AudioFileWriter</name>
     <message>
         <source> Recording stopped; the file holds everything written before.</source>
-        <translation> Enregistrement arrêté ; le fichier contient tout ce qui a été écrit auparavant.</translation>
+        <translation> Enregistrement arrêté&#xa0;; le fichier contient tout ce qui a été écrit auparavant.</translation>
     </message>
     <message>
         <source>The disk is full (%1).</source>
@@ -111,34 +111,34 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Cannot write the file: %1.</source>
-        <translation>Impossible d&apos;écrire le fichier : %1.</translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Unknown file type &quot;%1&quot;: use WAV, MP3, VOX, RAW, G726, OGG or WMA.</source>
-        <translation>Type de fichier inconnu « %1 » : utilisez WAV, MP3, VOX, RAW, G726, OGG ou WMA.</translation>
+        <translation>Type de fichier inconnu «&#xa0;%1&#xa0;»&#xa0;: utilisez WAV, MP3, VOX, RAW, G726, OGG ou WMA.</translation>
     </message>
     <message>
         <source>Cannot create %1: %2</source>
-        <translation>Impossible de créer %1 : %2</translation>
+        <translation>Impossible de créer %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot create %1: %2.</source>
-        <translation>Impossible de créer %1 : %2.</translation>
+        <translation>Impossible de créer %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot write these blocks: %1.</source>
-        <translation>Impossible d&apos;écrire ces blocs : %1.</translation>
+        <translation>Impossible d&apos;écrire ces blocs&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>AudioPlayer</name>
     <message>
         <source>Playback could not start: %1.</source>
-        <translation>La lecture n&apos;a pas pu démarrer : %1.</translation>
+        <translation>La lecture n&apos;a pas pu démarrer&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Playback could not start: the sound server did not answer.</source>
-        <translation>La lecture n&apos;a pas pu démarrer : le serveur de son n&apos;a pas répondu.</translation>
+        <translation>La lecture n&apos;a pas pu démarrer&#xa0;: le serveur de son n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The sound server (PulseAudio) stopped or can no longer be reached.</source>
@@ -189,7 +189,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Click &quot;play&quot; button to open an audio file</source>
-        <translation>Cliquez sur le bouton « Lecture » pour ouvrir un fichier audio</translation>
+        <translation>Cliquez sur le bouton «&#xa0;Lecture&#xa0;» pour ouvrir un fichier audio</translation>
     </message>
     <message>
         <source>Previous</source>
@@ -316,11 +316,11 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Recording from &quot;%1&quot; could not start: %2.</source>
-        <translation>L&apos;enregistrement depuis « %1 » n&apos;a pas pu démarrer : %2.</translation>
+        <translation>L&apos;enregistrement depuis «&#xa0;%1&#xa0;» n&apos;a pas pu démarrer&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Recording from %1 could not start: %2.</source>
-        <translation>L&apos;enregistrement depuis %1 n&apos;a pas pu démarrer : %2.</translation>
+        <translation>L&apos;enregistrement depuis %1 n&apos;a pas pu démarrer&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 s of sound were lost because Tavrik was too busy to collect it.</source>
@@ -328,7 +328,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>The recording device &quot;%1&quot; is no longer available.</source>
-        <translation>Le périphérique d&apos;enregistrement « %1 » n&apos;est plus disponible.</translation>
+        <translation>Le périphérique d&apos;enregistrement «&#xa0;%1&#xa0;» n&apos;est plus disponible.</translation>
     </message>
     <message>
         <source>The sound server (PulseAudio) stopped or can no longer be reached.</source>
@@ -336,7 +336,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Recording from &quot;%1&quot; stopped unexpectedly: %2.</source>
-        <translation>L&apos;enregistrement depuis « %1 » s&apos;est arrêté de manière inattendue : %2.</translation>
+        <translation>L&apos;enregistrement depuis «&#xa0;%1&#xa0;» s&apos;est arrêté de manière inattendue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>No sound server (PulseAudio) is running, so there is nothing to record from.</source>
@@ -379,7 +379,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>%1: track %2 cannot be read</source>
-        <translation>%1 : la piste %2 ne peut pas être lue</translation>
+        <translation>%1&#xa0;: la piste %2 ne peut pas être lue</translation>
     </message>
     <message>
         <source>Audio CD track %1, 44100 Hz stereo</source>
@@ -398,7 +398,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     <name>ConversionRun</name>
     <message>
         <source>cannot write into %1: %2</source>
-        <translation>impossible d&apos;écrire dans %1 : %2</translation>
+        <translation>impossible d&apos;écrire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot find a free name in %1</source>
@@ -406,11 +406,11 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>cannot name the file %1: %2</source>
-        <translation>impossible de nommer le fichier %1 : %2</translation>
+        <translation>impossible de nommer le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the disk is full; the older file of that name, if any, is kept</source>
-        <translation>le disque est plein ; l&apos;ancien fichier de ce nom, s&apos;il existe, est conservé</translation>
+        <translation>le disque est plein&#xa0;; l&apos;ancien fichier de ce nom, s&apos;il existe, est conservé</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -422,11 +422,11 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Tasks is completed: %1 of %2 jobs succeeded</source>
-        <translation>Tâches terminées : %1 conversions sur %2 ont réussi</translation>
+        <translation>Tâches terminées&#xa0;: %1 conversions sur %2 ont réussi</translation>
     </message>
     <message>
         <source>Invalid input file name: %1</source>
-        <translation>Nom de fichier d&apos;entrée non valide : %1</translation>
+        <translation>Nom de fichier d&apos;entrée non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>no sound in it could be decoded</source>
@@ -438,15 +438,15 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Convert To %1 skipped: the output %2 is the input file itself</source>
-        <translation>Conversion en %1 ignorée : la sortie %2 est le fichier d&apos;entrée lui-même</translation>
+        <translation>Conversion en %1 ignorée&#xa0;: la sortie %2 est le fichier d&apos;entrée lui-même</translation>
     </message>
     <message>
         <source>Convert To %1 cancelled; its unfinished file was removed</source>
-        <translation>Conversion en %1 annulée ; son fichier inachevé a été supprimé</translation>
+        <translation>Conversion en %1 annulée&#xa0;; son fichier inachevé a été supprimé</translation>
     </message>
     <message>
         <source>Convert To %1 failed: %2</source>
-        <translation>Échec de la conversion en %1 : %2</translation>
+        <translation>Échec de la conversion en %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>complete Convert To %1</source>
@@ -501,7 +501,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Convert Now!</source>
-        <translation>Convertir maintenant !</translation>
+        <translation>Convertir maintenant&#xa0;!</translation>
     </message>
     <message>
         <source>Status</source>
@@ -541,7 +541,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Invalid input file name: %1</source>
-        <translation>Nom de fichier d&apos;entrée non valide : %1</translation>
+        <translation>Nom de fichier d&apos;entrée non valide&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -680,7 +680,7 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     <name>FfmpegWmaEncoder</name>
     <message>
         <source>the WMA encoder refuses %1: %2</source>
-        <translation>l&apos;encodeur WMA refuse %1 : %2</translation>
+        <translation>l&apos;encodeur WMA refuse %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no WMA encoder in this FFmpeg</source>
@@ -829,15 +829,15 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     </message>
     <message>
         <source>Low Level:</source>
-        <translation>Niveau bas :</translation>
+        <translation>Niveau bas&#xa0;:</translation>
     </message>
     <message>
         <source>High Level:</source>
-        <translation>Niveau haut :</translation>
+        <translation>Niveau haut&#xa0;:</translation>
     </message>
     <message>
         <source>AttackTime:</source>
-        <translation>Temps d&apos;attaque :</translation>
+        <translation>Temps d&apos;attaque&#xa0;:</translation>
     </message>
     <message>
         <source>%1 per hour</source>
@@ -905,23 +905,23 @@ Ce programme est fourni SANS AUCUNE GARANTIE. C&apos;est un logiciel libre, et v
     <name>Help</name>
     <message>
         <source>The help is not installed: neither help.chm nor the help pages (help/index.html) were found in %1.</source>
-        <translation>L&apos;aide n&apos;est pas installée : ni help.chm ni les pages d&apos;aide (help/index.html) n&apos;ont été trouvés dans %1.</translation>
+        <translation>L&apos;aide n&apos;est pas installée&#xa0;: ni help.chm ni les pages d&apos;aide (help/index.html) n&apos;ont été trouvés dans %1.</translation>
     </message>
     <message>
         <source>The help could not be shown: install a help viewer (xchm or kchmviewer) or set a default web browser.
 
 The help pages are in %1.</source>
-        <translation>L&apos;aide n&apos;a pas pu être affichée : installez un visionneur d&apos;aide (xchm ou kchmviewer) ou définissez un navigateur web par défaut.
+        <translation>L&apos;aide n&apos;a pas pu être affichée&#xa0;: installez un visionneur d&apos;aide (xchm ou kchmviewer) ou définissez un navigateur web par défaut.
 
 Les pages d&apos;aide se trouvent dans %1.</translation>
     </message>
     <message>
         <source>No program to show %1 was found: install a help viewer such as xchm or kchmviewer.</source>
-        <translation>Aucun programme pour afficher %1 n&apos;a été trouvé : installez un visionneur d&apos;aide tel que xchm ou kchmviewer.</translation>
+        <translation>Aucun programme pour afficher %1 n&apos;a été trouvé&#xa0;: installez un visionneur d&apos;aide tel que xchm ou kchmviewer.</translation>
     </message>
     <message>
         <source>%1 could not be opened: no default web browser is set.</source>
-        <translation>%1 n&apos;a pas pu être ouvert : aucun navigateur web par défaut n&apos;est défini.</translation>
+        <translation>%1 n&apos;a pas pu être ouvert&#xa0;: aucun navigateur web par défaut n&apos;est défini.</translation>
     </message>
 </context>
 <context>
@@ -965,11 +965,11 @@ Les pages d&apos;aide se trouvent dans %1.</translation>
     <name>MainWindow</name>
     <message>
         <source>Listening: the last %1 s are kept</source>
-        <translation>À l&apos;écoute : les %1 dernières secondes sont conservées</translation>
+        <translation>À l&apos;écoute&#xa0;: les %1 dernières secondes sont conservées</translation>
     </message>
     <message>
         <source>Record device error!</source>
-        <translation>Erreur du périphérique d&apos;enregistrement !</translation>
+        <translation>Erreur du périphérique d&apos;enregistrement&#xa0;!</translation>
     </message>
     <message>
         <source>Done</source>
@@ -993,31 +993,31 @@ Les pages d&apos;aide se trouvent dans %1.</translation>
     </message>
     <message>
         <source>Do you want to delete the selected audio file now?</source>
-        <translation>Voulez-vous supprimer maintenant le fichier audio sélectionné ?</translation>
+        <translation>Voulez-vous supprimer maintenant le fichier audio sélectionné&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is not exist!</source>
-        <translation>%1 n&apos;existe pas !</translation>
+        <translation>%1 n&apos;existe pas&#xa0;!</translation>
     </message>
     <message>
         <source>Old audio file name is: %1<byte value="xd"/>
 <byte value="xd"/>
 Please enter new Audio file name:</source>
-        <translation>Ancien nom du fichier audio : %1<byte value="xd"/>
+        <translation>Ancien nom du fichier audio&#xa0;: %1<byte value="xd"/>
 <byte value="xd"/>
-Veuillez saisir le nouveau nom du fichier audio :</translation>
+Veuillez saisir le nouveau nom du fichier audio&#xa0;:</translation>
     </message>
     <message>
         <source>Rename audio file is  succeeded!</source>
-        <translation>Le fichier audio a bien été renommé !</translation>
+        <translation>Le fichier audio a bien été renommé&#xa0;!</translation>
     </message>
     <message>
         <source>Rename audio file is  Faild!</source>
-        <translation>Échec du renommage du fichier audio !</translation>
+        <translation>Échec du renommage du fichier audio&#xa0;!</translation>
     </message>
     <message>
         <source>Do you need to save the recording project file?</source>
-        <translation>Voulez-vous enregistrer le fichier de projet d&apos;enregistrement ?</translation>
+        <translation>Voulez-vous enregistrer le fichier de projet d&apos;enregistrement&#xa0;?</translation>
     </message>
     <message>
         <source>Record Device</source>
@@ -1033,7 +1033,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Start Recording (Hotkey:CTRL+R)</source>
-        <translation>Démarrer l&apos;enregistrement (raccourci : CTRL+R)</translation>
+        <translation>Démarrer l&apos;enregistrement (raccourci&#xa0;: CTRL+R)</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1049,7 +1049,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps :</translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1215,11 +1215,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation>Volume :</translation>
+        <translation>Volume&#xa0;:</translation>
     </message>
     <message>
         <source>Balance:</source>
-        <translation>Balance :</translation>
+        <translation>Balance&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1264,7 +1264,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     <name>Mp3SettingsDialog</name>
     <message>
         <source>Current bitrate: %1 kbit</source>
-        <translation>Débit actuel : %1 kbit</translation>
+        <translation>Débit actuel&#xa0;: %1 kbit</translation>
     </message>
     <message>
         <source>MP3 Advanced Option</source>
@@ -1356,11 +1356,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Highpass filtering frequency (in Hz):</source>
-        <translation>Fréquence du filtre passe-haut (en Hz) :</translation>
+        <translation>Fréquence du filtre passe-haut (en Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>Width of Highpass filter (in Hz):</source>
-        <translation>Largeur du filtre passe-haut (en Hz) :</translation>
+        <translation>Largeur du filtre passe-haut (en Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>LowPass Filter</source>
@@ -1368,11 +1368,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Lowpass filtering frequency (in Hz):</source>
-        <translation>Fréquence du filtre passe-bas (en Hz) :</translation>
+        <translation>Fréquence du filtre passe-bas (en Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>Width of Lowpass filter (in Hz):</source>
-        <translation>Largeur du filtre passe-bas (en Hz) :</translation>
+        <translation>Largeur du filtre passe-bas (en Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
@@ -1400,15 +1400,15 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>VBR Quality:</source>
-        <translation>Qualité VBR :</translation>
+        <translation>Qualité VBR&#xa0;:</translation>
     </message>
     <message>
         <source>Targed bitrate for ABR:</source>
-        <translation>Débit cible pour l&apos;ABR :</translation>
+        <translation>Débit cible pour l&apos;ABR&#xa0;:</translation>
     </message>
     <message>
         <source>Coding Method:</source>
-        <translation>Méthode de codage :</translation>
+        <translation>Méthode de codage&#xa0;:</translation>
     </message>
     <message>
         <source>Maximum VBR Bitrate</source>
@@ -1472,11 +1472,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>ATH Control:</source>
-        <translation>Contrôle ATH :</translation>
+        <translation>Contrôle ATH&#xa0;:</translation>
     </message>
     <message>
         <source>De-emphasis :</source>
-        <translation>Désaccentuation :</translation>
+        <translation>Désaccentuation&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1545,19 +1545,19 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Current nominal Bitrate: %1 kbit</source>
-        <translation>Débit nominal actuel : %1 kbit</translation>
+        <translation>Débit nominal actuel&#xa0;: %1 kbit</translation>
     </message>
     <message>
         <source>Current min oggBitrate: %1 kbit</source>
-        <translation>Débit minimal actuel : %1 kbit</translation>
+        <translation>Débit minimal actuel&#xa0;: %1 kbit</translation>
     </message>
     <message>
         <source>Current max oggBitrate: %1 kbit</source>
-        <translation>Débit maximal actuel : %1 kbit</translation>
+        <translation>Débit maximal actuel&#xa0;: %1 kbit</translation>
     </message>
     <message>
         <source>Current nominal oggBitrate: %1 kbit</source>
-        <translation>Débit nominal actuel : %1 kbit</translation>
+        <translation>Débit nominal actuel&#xa0;: %1 kbit</translation>
     </message>
 </context>
 <context>
@@ -1628,7 +1628,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>A file name cannot contain &quot;/&quot;. Please enter another name.</source>
-        <translation>Un nom de fichier ne peut pas contenir « / ». Veuillez saisir un autre nom.</translation>
+        <translation>Un nom de fichier ne peut pas contenir «&#xa0;/&#xa0;». Veuillez saisir un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -1643,7 +1643,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>%1 cannot be played: skipped.</source>
-        <translation>%1 ne peut pas être lu : ignoré.</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: ignoré.</translation>
     </message>
     <message>
         <source>No audio CD was found in the drives.</source>
@@ -1651,7 +1651,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>No audio CD: %1.</source>
-        <translation>Aucun CD audio : %1.</translation>
+        <translation>Aucun CD audio&#xa0;: %1.</translation>
     </message>
     <message>
         <source>No playable files in %1.</source>
@@ -1659,15 +1659,15 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>The play list %1 cannot be loaded: %2.</source>
-        <translation>La liste de lecture %1 ne peut pas être chargée : %2.</translation>
+        <translation>La liste de lecture %1 ne peut pas être chargée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The play list is full: it holds at most %1 entries, the rest were left out.</source>
-        <translation>La liste de lecture est pleine : elle contient au plus %1 entrées, les autres ont été laissées de côté.</translation>
+        <translation>La liste de lecture est pleine&#xa0;: elle contient au plus %1 entrées, les autres ont été laissées de côté.</translation>
     </message>
     <message>
         <source>The play list cannot be saved to %1: %2.</source>
-        <translation>La liste de lecture ne peut pas être enregistrée dans %1 : %2.</translation>
+        <translation>La liste de lecture ne peut pas être enregistrée dans %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1692,7 +1692,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     <name>QObject</name>
     <message>
         <source>Sources kept in time with &quot;%1&quot; (clock drift, lag, silence filled in): %2</source>
-        <translation>Sources maintenues synchrones avec « %1 » (dérive d&apos;horloge, retard, silence comblé) : %2</translation>
+        <translation>Sources maintenues synchrones avec «&#xa0;%1&#xa0;» (dérive d&apos;horloge, retard, silence comblé)&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1730,11 +1730,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Cannot write the recording journal %1: %2</source>
-        <translation>Impossible d&apos;écrire le journal d&apos;enregistrement %1 : %2</translation>
+        <translation>Impossible d&apos;écrire le journal d&apos;enregistrement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot remove the recording journal %1: %2</source>
-        <translation>Impossible de supprimer le journal d&apos;enregistrement %1 : %2</translation>
+        <translation>Impossible de supprimer le journal d&apos;enregistrement %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is a link</source>
@@ -1773,7 +1773,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Left %1 as it is: %2.</source>
-        <translation>%1 laissé tel quel : %2.</translation>
+        <translation>%1 laissé tel quel&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Recovered %1 (%2) after an unexpected end.</source>
@@ -1781,11 +1781,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Ignored the unreadable recording journal %1: %2.</source>
-        <translation>Journal d&apos;enregistrement illisible %1 ignoré : %2.</translation>
+        <translation>Journal d&apos;enregistrement illisible %1 ignoré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Left %1 more recording journals in %2 unread: more than an unexpected end leaves.</source>
-        <translation>%1 autres journaux d&apos;enregistrement laissés non lus dans %2 : plus qu&apos;un arrêt inattendu n&apos;en laisse.</translation>
+        <translation>%1 autres journaux d&apos;enregistrement laissés non lus dans %2&#xa0;: plus qu&apos;un arrêt inattendu n&apos;en laisse.</translation>
     </message>
 </context>
 <context>
@@ -1807,7 +1807,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     <name>RecordingSession</name>
     <message>
         <source>Tavrik stood still and the sound server dropped what it could not hold: %1 s of &quot;%2&quot; are filled with silence, so the recording keeps its length.</source>
-        <translation>Tavrik s&apos;est figé et le serveur de son a abandonné ce qu&apos;il ne pouvait pas conserver : %1 s de « %2 » sont remplacées par du silence, pour que l&apos;enregistrement garde sa durée.</translation>
+        <translation>Tavrik s&apos;est figé et le serveur de son a abandonné ce qu&apos;il ne pouvait pas conserver&#xa0;: %1 s de «&#xa0;%2&#xa0;» sont remplacées par du silence, pour que l&apos;enregistrement garde sa durée.</translation>
     </message>
     <message>
         <source>%1 (%2 s silence filled)</source>
@@ -1823,15 +1823,15 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>No sound for %1 s: is the input muted?</source>
-        <translation>Aucun son depuis %1 s : l&apos;entrée est-elle coupée ?</translation>
+        <translation>Aucun son depuis %1 s&#xa0;: l&apos;entrée est-elle coupée&#xa0;?</translation>
     </message>
     <message>
         <source>Recording stopped: less than %1 MB are free on the disk of &quot;%2&quot;.</source>
-        <translation>Enregistrement arrêté : moins de %1 Mo libres sur le disque de « %2 ».</translation>
+        <translation>Enregistrement arrêté&#xa0;: moins de %1 Mo libres sur le disque de «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The output format&apos;s settings cannot be written: choose others in its settings.</source>
-        <translation>Les paramètres du format de sortie ne peuvent pas être écrits : choisissez-en d&apos;autres dans ses paramètres.</translation>
+        <translation>Les paramètres du format de sortie ne peuvent pas être écrits&#xa0;: choisissez-en d&apos;autres dans ses paramètres.</translation>
     </message>
     <message>
         <source>Waiting for sound (%1 dBFS)</source>
@@ -1839,11 +1839,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Armed: recording sound event %1</source>
-        <translation>Armé : enregistrement de l&apos;événement sonore %1</translation>
+        <translation>Armé&#xa0;: enregistrement de l&apos;événement sonore %1</translation>
     </message>
     <message>
         <source>%1: armed, %2 sound events so far</source>
-        <translation>%1 : armé, %2 événements sonores jusqu&apos;ici</translation>
+        <translation>%1&#xa0;: armé, %2 événements sonores jusqu&apos;ici</translation>
     </message>
 </context>
 <context>
@@ -1877,15 +1877,15 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Start:</source>
-        <translation>Début :</translation>
+        <translation>Début&#xa0;:</translation>
     </message>
     <message>
         <source>End:</source>
-        <translation>Fin :</translation>
+        <translation>Fin&#xa0;:</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation>Commentaire :</translation>
+        <translation>Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1900,7 +1900,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     <name>ScheduleFile</name>
     <message>
         <source>Cannot create the schedule &quot;%1&quot;: %2.</source>
-        <translation>Impossible de créer la programmation « %1 » : %2.</translation>
+        <translation>Impossible de créer la programmation «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot read the schedule</source>
@@ -2016,11 +2016,11 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Two sources: the first left, the second right, so that they can be separated later.</source>
-        <translation>Deux sources : la première à gauche, la seconde à droite, pour pouvoir les séparer plus tard.</translation>
+        <translation>Deux sources&#xa0;: la première à gauche, la seconde à droite, pour pouvoir les séparer plus tard.</translation>
     </message>
     <message>
         <source>Check two or more sources to record them together; with fewer, the source chosen in the main window is recorded.</source>
-        <translation>Cochez au moins deux sources pour les enregistrer ensemble ; sinon, c&apos;est la source choisie dans la fenêtre principale qui est enregistrée.</translation>
+        <translation>Cochez au moins deux sources pour les enregistrer ensemble&#xa0;; sinon, c&apos;est la source choisie dans la fenêtre principale qui est enregistrée.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2031,7 +2031,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     <name>SndfileEncoder</name>
     <message>
         <source>Cannot take the format of %1: %2.</source>
-        <translation>Impossible de reprendre le format de %1 : %2.</translation>
+        <translation>Impossible de reprendre le format de %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -2125,18 +2125,18 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     <message>
         <source>Grabbed title for selected mp3: 
 %1</source>
-        <translation>Titre tiré du nom pour le MP3 sélectionné : 
+        <translation>Titre tiré du nom pour le MP3 sélectionné&#xa0;: 
 %1</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>These files were left as they were:
 
 %1</source>
-        <translation>Ces fichiers ont été laissés tels quels :
+        <translation>Ces fichiers ont été laissés tels quels&#xa0;:
 
 %1</translation>
     </message>
@@ -2174,31 +2174,31 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Track #:</source>
-        <translation>Piste n° :</translation>
+        <translation>Piste n°&#xa0;:</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation>Titre :</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Artist:</source>
-        <translation>Artiste :</translation>
+        <translation>Artiste&#xa0;:</translation>
     </message>
     <message>
         <source>Album:</source>
-        <translation>Album :</translation>
+        <translation>Album&#xa0;:</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation>Commentaires :</translation>
+        <translation>Commentaires&#xa0;:</translation>
     </message>
     <message>
         <source>Genre:</source>
-        <translation>Genre :</translation>
+        <translation>Genre&#xa0;:</translation>
     </message>
     <message>
         <source>Copy to ID3v1</source>
@@ -2214,23 +2214,23 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
     </message>
     <message>
         <source>Composer:</source>
-        <translation>Compositeur :</translation>
+        <translation>Compositeur&#xa0;:</translation>
     </message>
     <message>
         <source>Orig. Artist:</source>
-        <translation>Artiste orig. :</translation>
+        <translation>Artiste orig.&#xa0;:</translation>
     </message>
     <message>
         <source>Copyright:</source>
-        <translation>Copyright :</translation>
+        <translation>Copyright&#xa0;:</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL :</translation>
+        <translation>URL&#xa0;:</translation>
     </message>
     <message>
         <source>Encoded by:</source>
-        <translation>Encodé par :</translation>
+        <translation>Encodé par&#xa0;:</translation>
     </message>
     <message>
         <source>Revert</source>
@@ -2287,7 +2287,7 @@ Veuillez saisir le nouveau nom du fichier audio :</translation>
         <source>%1
 Not saved: %2</source>
         <translation>%1
-Non enregistré : %2</translation>
+Non enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>Filename</source>
@@ -2310,15 +2310,15 @@ Non enregistré : %2</translation>
     <name>TagPreview</name>
     <message>
         <source>The sound output cannot be opened, so previews are off: %1</source>
-        <translation>La sortie son ne peut pas être ouverte, la pré-écoute est donc désactivée : %1</translation>
+        <translation>La sortie son ne peut pas être ouverte, la pré-écoute est donc désactivée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not recognize &amp; play &quot;%1&quot;.</source>
-        <translation>Impossible de reconnaître et de lire « %1 ».</translation>
+        <translation>Impossible de reconnaître et de lire «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The preview cannot be played: %1</source>
-        <translation>La pré-écoute ne peut pas être lue : %1</translation>
+        <translation>La pré-écoute ne peut pas être lue&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2374,15 +2374,15 @@ Non enregistré : %2</translation>
     </message>
     <message>
         <source>Sample rate:</source>
-        <translation>Fréquence d&apos;échantillonnage :</translation>
+        <translation>Fréquence d&apos;échantillonnage&#xa0;:</translation>
     </message>
     <message>
         <source>Channels:</source>
-        <translation>Canaux :</translation>
+        <translation>Canaux&#xa0;:</translation>
     </message>
     <message>
         <source>Codec:</source>
-        <translation>Codec :</translation>
+        <translation>Codec&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2455,11 +2455,11 @@ Non enregistré : %2</translation>
     <name>main</name>
     <message>
         <source>There is another copy of the application being executed!</source>
-        <translation>Une autre instance de l&apos;application est déjà en cours d&apos;exécution !</translation>
+        <translation>Une autre instance de l&apos;application est déjà en cours d&apos;exécution&#xa0;!</translation>
     </message>
     <message>
         <source>--record, --stop and --toggle cannot reach this copy: %1.</source>
-        <translation>--record, --stop et --toggle ne peuvent pas joindre cette instance : %1.</translation>
+        <translation>--record, --stop et --toggle ne peuvent pas joindre cette instance&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>
