@@ -1,7 +1,9 @@
 #include "TestSupport.h"
+#include "base/ui/RunningTimeLabel.h"
 #include "engine/ui/FrequencyView.h"
 #include "engine/ui/LevelDisplay.h"
 
+#include <QPainter>
 #include <QTest>
 #include <cmath>
 
@@ -16,7 +18,30 @@ private Q_SLOTS:
     void spectrumViewClears();
     void samplesPerUpdate_data();
     void samplesPerUpdate();
+    void displaysRepaintOnlyWhatChanged();
+    void runningTimeShowsEveryChange();
 };
+
+namespace {
+
+// Counts the paint events a widget gets, and the area they cover.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+    QRect area;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            area |= static_cast<QPaintEvent*>(event)->rect();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void TestAudioWidgets::levelDisplayMeasures_data() {
     QTest::addColumn<SampleBlock>("block");
@@ -104,6 +129,68 @@ void TestAudioWidgets::samplesPerUpdate() {
     if (requested >= 0)
         view.setSamplesPerUpdate(requested);
     QCOMPARE(view.samplesPerUpdate(), kept);
+}
+
+void TestAudioWidgets::displaysRepaintOnlyWhatChanged() {
+    // Guards against a window left open all day repainting its displays at every frame although
+    // nothing on them moved, or repainting the whole widget for a bar.
+    QWidget window;
+    auto* level = new LevelDisplay(&window);
+    auto* spectrum = new FrequencyView(&window);
+    level->setGeometry(0, 0, 360, 48);
+    spectrum->setGeometry(0, 50, 420, 180);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const SampleBlock tone = testsupport::sine(1000, 44100, 1, 4096.0 / 44100, 0.5);
+    PaintCounter levelPaints(level), spectrumPaints(spectrum);
+    const auto frame = [&](const SampleBlock& block) {
+        levelPaints.paints = spectrumPaints.paints = 0;
+        levelPaints.area = spectrumPaints.area = {};
+        spectrum->setFormat(44100, 1);
+        spectrum->draw(block);
+        level->draw(SampleBlock(block.end() - level->samplesPerUpdate(), block.end()));
+        QCoreApplication::processEvents();
+    };
+    frame(tone);
+    QCOMPARE(levelPaints.paints, 1);
+    QCOMPARE(spectrumPaints.paints, 1);
+    QVERIFY(levelPaints.area.height() < level->height());
+    frame(tone);
+    QCOMPARE(levelPaints.paints + spectrumPaints.paints, 0);
+    // A louder tone moves the level and the tone's own bands, not the whole spectrum.
+    SampleBlock louder = tone;
+    for (std::int16_t& v : louder)
+        v = static_cast<std::int16_t>(v * 1.5);
+    frame(louder);
+    QCOMPARE(levelPaints.paints, 1);
+    QCOMPARE(spectrumPaints.paints, 1);
+    QVERIFY2(spectrumPaints.area.width() < spectrum->width() / 2,
+             qPrintable(QString::number(spectrumPaints.area.width())));
+}
+
+void TestAudioWidgets::runningTimeShowsEveryChange() {
+    // Guards against the running time showing a stale text, or telling screen readers of every
+    // millisecond, and against its final text being other than the one given.
+    RunningTimeLabel running(QStringLiteral("0:00.000"));
+    RunningTimeLabel reference(QStringLiteral("0:00.000"));
+    for (QLabel* label : {&running, &reference})
+        label->resize(160, 30);
+    const auto looksLike = [&](const QString& text) {
+        reference.setText(text);
+        return running.grab().toImage() == reference.grab().toImage();
+    };
+    QVERIFY(looksLike(QStringLiteral("0:00.000")));
+    QVERIFY(!looksLike(QStringLiteral("0:00.250")));
+    running.showRunning(QStringLiteral("0:00.250"));
+    QCOMPARE(running.text(), QStringLiteral("0:00.000"));
+    QVERIFY(looksLike(QStringLiteral("0:00.250")));
+    running.showRunning(QStringLiteral("0:01.050"));
+    QCOMPARE(running.text(), QStringLiteral("0:01.050"));
+    QVERIFY(looksLike(QStringLiteral("0:01.050")));
+    running.showRunning(QStringLiteral("0:01.850"));
+    running.showFinal(QStringLiteral("0:01.900"));
+    QCOMPARE(running.text(), QStringLiteral("0:01.900"));
+    QVERIFY(looksLike(QStringLiteral("0:01.900")));
 }
 
 QTEST_MAIN(TestAudioWidgets)

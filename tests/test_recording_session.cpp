@@ -83,8 +83,8 @@ private Q_SLOTS:
         QSignalSpy journalFailed(&session, &RecordingSession::journalFailed);
         const RecordingSession::StartResult started = session.start(QStringLiteral("WAV"), 0);
         QVERIFY2(started.ok, qPrintable(started.text));
-        // The file gets the sound a quarter second at a time: all that a kill may take.
-        QCOMPARE(capture.blockFrames, capture.rate / 4);
+        // The file gets the sound a fifth of a second at a time: all that a kill may take.
+        QCOMPARE(capture.blockFrames, capture.rate / 5);
         QCOMPARE(journalFailed.size(), journalBlocked ? 1 : 0);
         for (int s = 0; s < seconds && session.isRecording(); ++s) {
             capture.deliver(1);

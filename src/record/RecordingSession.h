@@ -21,7 +21,7 @@ class AudioCapture;
 
 // One run from start to stop: names the output file from section `set`, creates it
 // through the file codec (format by extension), captures in the file's format in
-// quarter-second blocks, writes every block, and on stop closes the file and announces it.
+// blocks of a fifth of a second, writes every block, and on stop closes the file and announces it.
 // A recording that ends on its own (device gone, disk full) is finished the same way. A
 // long one goes on in a new file at the split rule's limits, each part a finished file.
 class RecordingSession : public QObject {
@@ -121,9 +121,9 @@ private:
     // Starts or stops the listening capture as set, once nothing records.
     void followListening();
     void stopListening();
-    // Opens the capture in the format given, handing the file a block every quarter second.
+    // Opens the capture in the format given, handing the file a block every fifth of a second.
     void startCapture(int rate, int channels);
-    static constexpr int kBlocksPerSecond = 4;
+    static constexpr int kBlocksPerSecond = 5;
     // Frames of the recording: captured since its first frame, which may lie before the start.
     qint64 recordedFrames() const;
     void onTimer(qint64 currentSamples);

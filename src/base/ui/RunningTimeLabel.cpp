@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <cmath>
 
 namespace {
 
@@ -39,7 +40,7 @@ void RunningTimeLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
 }
 
-const QPixmap& RunningTimeLabel::glyph(QChar c) {
+const RunningTimeLabel::Glyph& RunningTimeLabel::glyph(QChar c) {
     const qreal ratio = devicePixelRatioF();
     if (ratio != m_glyphRatio) {
         m_glyphs.clear();
@@ -47,44 +48,46 @@ const QPixmap& RunningTimeLabel::glyph(QChar c) {
     }
     if (const auto found = m_glyphs.constFind(c); found != m_glyphs.cend())
         return *found;
-    QPixmap image;
+    Glyph made;
     if (kDrawnCharacters.contains(c)) {
-        const QFontMetrics metrics(font());
-        image = QPixmap(QSize(metrics.horizontalAdvance(c), metrics.height()) * ratio);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
+        const QFontMetricsF metrics(font());
+        made.advance = metrics.horizontalAdvance(c);
+        // A pixel of room on either side for the antialiased edges.
+        made.image = QPixmap(QSize(static_cast<int>(std::ceil(made.advance)) + 2,
+                                   static_cast<int>(std::ceil(metrics.height()))) *
+                             ratio);
+        made.image.setDevicePixelRatio(ratio);
+        made.image.fill(Qt::transparent);
+        QPainter p(&made.image);
         p.setFont(font());
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-        p.drawText(QPointF(0, metrics.ascent()), QString(c));
+        p.drawText(QPointF(1, metrics.ascent()), QString(c));
     }
-    return *m_glyphs.insert(c, image);
+    return *m_glyphs.insert(c, made);
 }
 
 void RunningTimeLabel::paintEvent(QPaintEvent* event) {
     const QString shown = m_running.isEmpty() ? text() : m_running;
     qreal width = 0;
-    int height = 0;
     for (const QChar c : shown) {
-        const QPixmap& image = glyph(c);
-        if (image.isNull()) {
+        const Glyph& g = glyph(c);
+        if (g.image.isNull()) {
             QPainter(this).fillRect(event->rect(), palette().brush(backgroundRole()));
             QLabel::paintEvent(event);
             return;
         }
-        width += image.deviceIndependentSize().width();
-        height = std::max(height, static_cast<int>(image.deviceIndependentSize().height()));
+        width += g.advance;
     }
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const QRect placed =
         QStyle::alignedRect(layoutDirection(), QStyle::visualAlignment(layoutDirection(), alignment()),
-                            QSize(static_cast<int>(std::ceil(width)), height), area);
+                            QSize(static_cast<int>(std::ceil(width)), QFontMetrics(font()).height()), area);
     QPainter p(this);
     p.fillRect(event->rect(), palette().brush(backgroundRole()));
     qreal x = placed.left();
     for (const QChar c : shown) {
-        const QPixmap& image = glyph(c);
-        p.drawPixmap(QPointF(x, placed.top()), image);
-        x += image.deviceIndependentSize().width();
+        const Glyph& g = glyph(c);
+        p.drawPixmap(QPointF(std::round(x) - 1, placed.top()), g.image);
+        x += g.advance;
     }
 }

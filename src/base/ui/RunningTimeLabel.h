@@ -24,10 +24,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The glyph of `c`, drawn in the label's font and colour; null for a character it lacks.
-    const QPixmap& glyph(QChar c);
+    struct Glyph {
+        QPixmap image; // null for a character the label draws as a QLabel does
+        qreal advance = 0;
+    };
+    // The glyph of `c`, drawn in the label's font and colour.
+    const Glyph& glyph(QChar c);
 
     QString m_running;
-    QHash<QChar, QPixmap> m_glyphs;
+    QHash<QChar, Glyph> m_glyphs;
     qreal m_glyphRatio = 0;
 };
