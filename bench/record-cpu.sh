@@ -66,18 +66,34 @@ measure() { # measure NAME COMMAND...: prints the CPU seconds per recorded minut
 # Tavrik records the default source; make it the one parecord uses.
 pactl set-default-source "$source_name"
 
-# Minimised, Tavrik does what parecord does; shown, it also draws its level and spectrum.
-printf '%-6s %10s %12s %8s %12s %8s\n' round parecord minimised ratio shown ratio
-sum_min=0 sum_shown=0
+# Minimised, Tavrik does what parecord does; shown, it also draws its displays: both, the level
+# meter alone and the spectrum alone (TAVRIK_DISPLAYS), so that a regression names its display.
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
+printf '%-6s %9s %10s %6s %10s %6s %10s %6s %10s %6s\n' round parecord minimised ratio shown ratio \
+    level ratio spectrum ratio
+ratios=()
 for r in $(seq "$rounds"); do
     theirs=$(measure parecord "${parecord_cmd[@]}")
     minimised=$(measure tavrik "$tavrik" --app-dir "$app" "${record[@]}" --minimized)
     shown=$(measure tavrik "$tavrik" --app-dir "$app" "${record[@]}")
-    r_min=$(awk -v a="$minimised" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
-    r_shown=$(awk -v a="$shown" -v b="$theirs" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }')
-    printf '%-6s %10s %12s %8s %12s %8s\n' "$r" "$theirs" "$minimised" "$r_min" "$shown" "$r_shown"
-    sum_min=$(awk -v s="$sum_min" -v x="$r_min" 'BEGIN { print s + x }')
-    sum_shown=$(awk -v s="$sum_shown" -v x="$r_shown" 'BEGIN { print s + x }')
+    level=$(measure tavrik env TAVRIK_DISPLAYS=level "$tavrik" --app-dir "$app" "${record[@]}")
+    spectrum=$(measure tavrik env TAVRIK_DISPLAYS=spectrum "$tavrik" --app-dir "$app" "${record[@]}")
+    row=("$(ratio "$minimised" "$theirs")" "$(ratio "$shown" "$theirs")" "$(ratio "$level" "$theirs")"
+        "$(ratio "$spectrum" "$theirs")")
+    printf '%-6s %9s %10s %6s %10s %6s %10s %6s %10s %6s\n' "$r" "$theirs" "$minimised" "${row[0]}" \
+        "$shown" "${row[1]}" "$level" "${row[2]}" "$spectrum" "${row[3]}"
+    ratios+=("${row[*]}")
 done
-awk -v a="$sum_min" -v b="$sum_shown" -v n="$rounds" \
-    -v m="$mode" 'BEGIN { printf "%s: CPU s per minute; mean ratio to parecord: minimised %.2f, shown %.2f\n", m, a / n, b / n }'
+# Medians over the rounds: one busy moment of the machine moves a mean, not a median.
+printf '%s\n' "${ratios[@]}" | awk -v m="$mode" '
+    { for (c = 1; c <= 4; ++c) v[c, NR] = $c }
+    END {
+        split("minimised shown level spectrum", name, " ")
+        printf "%s: CPU s per minute; median ratio to parecord:", m
+        for (c = 1; c <= 4; ++c) {
+            n = 0
+            for (i = 1; i <= NR; ++i) a[++n] = v[c, i]
+            for (i = 1; i <= n; ++i) for (j = i + 1; j <= n; ++j) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+            printf " %s %.2f%s", name[c], (n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2), (c < 4 ? "," : "\n")
+        }
+    }'

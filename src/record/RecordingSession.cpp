@@ -1,6 +1,7 @@
 #include "record/RecordingSession.h"
 
 #include "base/AppFolder.h"
+#include "base/DiskSpace.h"
 #include "base/TimeText.h"
 #include "engine/codec/AudioFileWriter.h"
 #include "engine/codec/FileFormats.h"
@@ -10,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStorageInfo>
 #include <QStringList>
 #include <algorithm>
 #include <chrono>
@@ -289,12 +289,12 @@ void RecordingSession::writeBlock(const SampleBlock& block) {
     if (m_file.status() < 0) {
         failure = m_file.errorText();
     } else if (const qint64 second = m_writtenFrames / std::max(1, m_rate); second != m_diskCheckedSecond) {
-        // Once a second of sound: reading the free space walks the mount table.
+        // Once a second of sound is often enough against the reserve.
         m_diskCheckedSecond = second;
-        const QStorageInfo disk(QFileInfo(m_partPath).absolutePath());
-        if (disk.isValid())
-            m_freeBytes = disk.bytesAvailable();
-        if (disk.isValid() && disk.bytesAvailable() < kReserveBytes)
+        const std::optional<qint64> free = freeDiskBytes(QFileInfo(m_partPath).absolutePath());
+        if (free)
+            m_freeBytes = *free;
+        if (free && *free < kReserveBytes)
             failure = tr("Recording stopped: less than %1 MB are free on the disk of \"%2\".")
                           .arg(kReserveBytes / (1024 * 1024))
                           .arg(QFileInfo(m_partPath).absolutePath());

@@ -68,6 +68,10 @@ const RunningTimeLabel::Glyph& RunningTimeLabel::glyph(QChar c) {
 
 void RunningTimeLabel::paintEvent(QPaintEvent* event) {
     const QString shown = m_running.isEmpty() ? text() : m_running;
+    if (shown.isEmpty()) {
+        QPainter(this).fillRect(event->rect(), palette().brush(backgroundRole()));
+        return;
+    }
     qreal width = 0;
     for (const QChar c : shown) {
         const Glyph& g = glyph(c);
@@ -81,7 +85,9 @@ void RunningTimeLabel::paintEvent(QPaintEvent* event) {
     const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     const QRect placed =
         QStyle::alignedRect(layoutDirection(), QStyle::visualAlignment(layoutDirection(), alignment()),
-                            QSize(static_cast<int>(std::ceil(width)), QFontMetrics(font()).height()), area);
+                            QSize(static_cast<int>(std::ceil(width)),
+                                  glyph(shown.front()).image.deviceIndependentSize().toSize().height()),
+                            area);
     QPainter p(this);
     p.fillRect(event->rect(), palette().brush(backgroundRole()));
     qreal x = placed.left();

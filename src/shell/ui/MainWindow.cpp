@@ -466,8 +466,9 @@ void MainWindow::renameSelectedFile() {
 
 void MainWindow::followVisibility() {
     const bool watched = displaysWatched();
-    m_core->setDisplaysWatched(watched, m_spectrumView->samplesPerUpdate(),
-                               m_levelDisplay->samplesPerUpdate());
+    // A hidden display asks for no sound, so none is analysed for it.
+    m_core->setDisplaysWatched(watched, m_spectrumView->isHidden() ? 0 : m_spectrumView->samplesPerUpdate(),
+                               m_levelDisplay->isHidden() ? 0 : m_levelDisplay->samplesPerUpdate());
     if (watched)
         m_timeLabel->showRunning(m_session->elapsed());
 }

@@ -114,6 +114,12 @@ void MainWindow::buildUi() {
     m_spectrumView->setObjectName(QStringLiteral("AV1"));
     displays->addWidget(m_levelDisplay);
     displays->addWidget(m_spectrumView, 1);
+    // TAVRIK_DISPLAYS=level or =spectrum shows only that display, so that the CPU benchmark
+    // tells what each one costs.
+    if (const QString only = qEnvironmentVariable("TAVRIK_DISPLAYS"); only == QLatin1String("level"))
+        m_spectrumView->hide();
+    else if (only == QLatin1String("spectrum"))
+        m_levelDisplay->hide();
     outer->addWidget(status);
 
     auto* listFrame = new QGroupBox(tr("Double Click list to Play Recording"), central);
