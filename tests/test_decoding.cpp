@@ -81,6 +81,7 @@ private Q_SLOTS:
 
     void decodesFilesFromOtherTools_data();
     void decodesFilesFromOtherTools();
+    void findsMp3InAWavMarkedPcm();
     void seeksToTheExactFrame_data();
     void seeksToTheExactFrame();
     void readsHeaderlessFiles_data();
@@ -93,6 +94,13 @@ private Q_SLOTS:
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // Three seconds of a 1 kHz tone, 44.1 kHz stereo, written by sox.
+    QString toneWav() {
+        const QString source = path(QStringLiteral("source.wav"));
+        if (!QFile::exists(source))
+            make(QStringLiteral("sox"), "-n -r 44100 -c 2 -b 16 OUT synth 3 sine 1000 vol 0.5", source);
+        return source;
+    }
     QTemporaryDir m_dir;
     QString m_dataDir;
 };
@@ -174,11 +182,8 @@ void TestDecoding::decodesFilesFromOtherTools() {
     QFETCH(QString, name);
     QFETCH(int, rate);
     QFETCH(int, channels);
-    const QString source = path(QStringLiteral("source.wav"));
-    if (!QFile::exists(source))
-        QVERIFY(make(QStringLiteral("sox"), "-n -r 44100 -c 2 -b 16 OUT synth 3 sine 1000 vol 0.5", source));
     const QString file = path(name);
-    QVERIFY(make(tool, args.toLatin1().constData(), file, source));
+    QVERIFY(make(tool, args.toLatin1().constData(), file, toneWav()));
 
     AudioFileReader codec;
     codec.open(file);
@@ -197,6 +202,26 @@ void TestDecoding::decodesFilesFromOtherTools() {
     QCOMPARE(peakFrequency(firstChannel(decoded, channels), rate), 1000.0);
     QCOMPARE(codec.status(), 0);
     QVERIFY(codec.read(4096).empty());
+}
+
+void TestDecoding::findsMp3InAWavMarkedPcm() {
+    // Guards against the MP3 that some tools wrap in a WAV header claiming PCM being played as noise.
+    const QString mp3 = path(QStringLiteral("inner.mp3"));
+    QVERIFY(make(QStringLiteral("lame"), "--quiet -b 320 IN OUT", mp3, toneWav()));
+    const QByteArray data = readFile(mp3);
+    QByteArray header = readFile(toneWav()).left(44);
+    QCOMPARE(header.mid(36, 4), QByteArray("data"));
+    header = patched<quint32>(patched<quint32>(header, 4, 36 + data.size()), 40, data.size());
+    const QString wrapped = path(QStringLiteral("mp3-marked-pcm.wav"));
+    QVERIFY(writeFile(wrapped, header + data));
+
+    AudioFileReader codec;
+    codec.open(wrapped);
+    QVERIFY2(codec.status() >= 0, qPrintable(codec.errorText()));
+    const SampleBlock decoded = readAll(codec);
+    const double seconds = static_cast<double>(decoded.size()) / 2 / 44100;
+    QVERIFY2(std::abs(seconds - 3.0) < 0.15, qPrintable(QString::number(seconds)));
+    QCOMPARE(peakFrequency(firstChannel(decoded, 2), 44100), 1000.0);
 }
 
 void TestDecoding::seeksToTheExactFrame_data() {

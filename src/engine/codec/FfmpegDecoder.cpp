@@ -37,6 +37,9 @@ constexpr int kMaxBadPackets = 100;
 constexpr std::size_t kPreRollPackets = 10;
 // Frames per packet fed from a headerless file.
 constexpr int kRawPacketFrames = 4096;
+// How much of a PCM stream's data is probed for another coding: over a dozen frames of
+// a 320 kbit/s MP3.
+constexpr std::int64_t kPcmProbeBytes = 16384;
 constexpr std::int64_t kNoTimestamp = std::numeric_limits<std::int64_t>::min();
 static_assert(kNoTimestamp == AV_NOPTS_VALUE);
 
@@ -75,6 +78,16 @@ struct PacketCloser {
 struct FrameCloser {
     void operator()(AVFrame* frame) const { av_frame_free(&frame); }
 };
+
+// A lone PCM stream whose header gave its rate, channels and length.
+bool headerDescribesPcm(const AVFormatContext& format) {
+    if (format.nb_streams != 1)
+        return false;
+    const AVStream& stream = *format.streams[0];
+    const AVCodecParameters& params = *stream.codecpar;
+    return params.codec_type == AVMEDIA_TYPE_AUDIO && av_get_exact_bits_per_sample(params.codec_id) > 0 &&
+           params.sample_rate > 0 && params.ch_layout.nb_channels > 0 && stream.duration > 0;
+}
 
 // How the bytes of a headerless file map onto frames: `bytes` bytes hold `frames` frames,
 // and a position can only start at such a unit.
@@ -228,7 +241,12 @@ bool FfmpegDecoder::openInput(const QByteArray& path, QString& error) {
         return false;
     }
     m_format.reset(format);
-    // Broken files may still hold a readable stream; the checks below decide.
+    // Broken files may still hold a readable stream; the checks below decide. For a PCM
+    // stream the search tries every demuxer on ever longer stretches of the data, since a
+    // WAV marked PCM may hold MP3: milliseconds that delay Play. A dozen MP3 frames tell
+    // as much.
+    if (headerDescribesPcm(*format))
+        format->probesize = kPcmProbeBytes;
     avformat_find_stream_info(format, nullptr);
     const AVCodec* decoder = nullptr;
     const int index = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &decoder, 0);

@@ -19,10 +19,14 @@ constexpr int kAheadMs = 1000;
 constexpr int kRingSeconds = 5;
 // Heard sound kept behind the server for RecentSamples.
 constexpr int kHistoryMs = 2000;
-// The server's own buffer: short, because a longer one makes the server rewind the sink
-// when playback starts, which cuts the start off what "what you hear" records.
-constexpr pa_usec_t kTargetUsec = 150 * PA_USEC_PER_MSEC;
+// The server's own buffer: short at the start, because a longer one makes the server
+// rewind the sink when playback starts, which cuts the start off what "what you hear"
+// records. Once sound is heard it grows, so that the server asks for more a few times a
+// second rather than dozens.
+constexpr pa_usec_t kStartTargetUsec = 150 * PA_USEC_PER_MSEC;
 constexpr pa_usec_t kStartUsec = 20 * PA_USEC_PER_MSEC;
+constexpr pa_usec_t kTargetUsec = 1000 * PA_USEC_PER_MSEC;
+constexpr pa_usec_t kRequestUsec = 250 * PA_USEC_PER_MSEC;
 
 } // namespace
 
@@ -57,6 +61,7 @@ struct AudioPlayer::Impl {
     bool inputEnded = false;
     bool draining = false;
     bool endReported = false;
+    bool widened = false;
 
     std::size_t aheadValues() const {
         return static_cast<std::size_t>(rate) * streamChannels * kAheadMs / 1000;
@@ -66,7 +71,9 @@ struct AudioPlayer::Impl {
     }
 
     pa_cvolume volume() const;
+    pa_sample_spec sampleSpec() const;
     bool openStream();
+    void widenBuffer();
     void closeStream();
     void sendLocked(std::size_t bytes);
     std::uint64_t heardValues() const;
@@ -137,6 +144,12 @@ pa_cvolume AudioPlayer::Impl::volume() const {
     return v;
 }
 
+pa_sample_spec AudioPlayer::Impl::sampleSpec() const {
+    return {.format = PA_SAMPLE_S16LE,
+            .rate = static_cast<std::uint32_t>(streamRate),
+            .channels = static_cast<std::uint8_t>(streamChannels)};
+}
+
 bool AudioPlayer::Impl::openStream() {
     streamChannels = channels;
     streamRate = rate;
@@ -145,22 +158,20 @@ bool AudioPlayer::Impl::openStream() {
     sent.store(0);
     drained.store(false);
     failed.store(false);
-    inputEnded = draining = endReported = false;
+    inputEnded = draining = endReported = widened = false;
 
-    const pa_sample_spec sampleSpec{.format = PA_SAMPLE_S16LE,
-                                    .rate = static_cast<std::uint32_t>(rate),
-                                    .channels = static_cast<std::uint8_t>(channels)};
+    const pa_sample_spec spec = sampleSpec();
     pa_channel_map map;
-    pa_channel_map_init_auto(&map, sampleSpec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
     pa_buffer_attr attr;
     attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetUsec, &sampleSpec));
-    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &sampleSpec));
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartTargetUsec, &spec));
+    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &spec));
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
 
     PulseLock lock(server.loop());
-    stream = server.newStream("Tavrik playback", sampleSpec, map);
+    stream = server.newStream("Tavrik playback", spec, map);
     if (!stream)
         return false;
     pa_stream_set_state_callback(stream, onStreamState, this);
@@ -180,6 +191,20 @@ bool AudioPlayer::Impl::openStream() {
                                .arg(QString::fromUtf8(pa_strerror(pa_context_errno(server.context()))))
                          : AudioPlayer::tr("Playback could not start: the sound server did not answer.");
     return false;
+}
+
+void AudioPlayer::Impl::widenBuffer() {
+    widened = true;
+    const pa_sample_spec spec = sampleSpec();
+    pa_buffer_attr attr;
+    attr.maxlength = static_cast<std::uint32_t>(-1);
+    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetUsec, &spec));
+    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &spec));
+    attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kRequestUsec, &spec));
+    attr.fragsize = static_cast<std::uint32_t>(-1);
+    PulseLock lock(server.loop());
+    if (pa_operation* op = pa_stream_set_buffer_attr(stream, &attr, nullptr, nullptr))
+        pa_operation_unref(op);
 }
 
 void AudioPlayer::Impl::closeStream() {
@@ -248,6 +273,8 @@ void AudioPlayer::Impl::tick() {
                    peaks[1]);
     if (!stream)
         return;
+    if (!widened && heard > 0)
+        widenBuffer();
     requestMore();
     if (!stream)
         return;
