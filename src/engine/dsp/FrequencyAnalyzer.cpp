@@ -50,6 +50,21 @@ struct FrequencyAnalyzer::Impl {
     std::vector<float> window;
     float windowSum = 0;
     std::vector<float> power;
+    // Band edges for the last sample rate.
+    std::vector<float> edges;
+    int edgesRate = -1;
+
+    const std::vector<float>& edgesFor(int sampleRate) {
+        if (sampleRate != edgesRate) {
+            edgesRate = sampleRate;
+            const float nyquist = std::max(sampleRate, 2) / 2.0f;
+            const float low = std::min(lowestHz, nyquist / 2);
+            edges.resize(static_cast<size_t>(bands) + 1);
+            for (int i = 0; i <= bands; ++i)
+                edges[static_cast<size_t>(i)] = low * std::pow(nyquist / low, static_cast<float>(i) / bands);
+        }
+        return edges;
+    }
 
     const std::vector<float>& windowFor(int count) {
         if (window.size() != static_cast<size_t>(count)) {
@@ -84,10 +99,7 @@ FrequencyAnalyzer::~FrequencyAnalyzer() = default;
 Spectrum FrequencyAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
     Spectrum result;
     result.bandDb.assign(static_cast<size_t>(d->bands), kSpectrumFloorDb);
-    const float nyquist = std::max(sampleRate, 2) / 2.0f;
-    const float low = std::min(d->lowestHz, nyquist / 2);
-    for (int i = 0; i <= d->bands; ++i)
-        result.edgeHz.push_back(low * std::pow(nyquist / low, static_cast<float>(i) / d->bands));
+    result.edgeHz = d->edgesFor(sampleRate);
     if (mono.size() < 2 || sampleRate <= 0)
         return result;
 
@@ -101,18 +113,23 @@ Spectrum FrequencyAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
     std::fill(in + count, in + plan.size(), 0.0f);
     plan.execute();
 
-    // Levels are compared as powers; only the results are turned into dB.
+    // Levels are compared as powers; only the results are turned into dB. One pass fills
+    // the powers and finds the strongest bin; each band then takes its strongest power.
     const int bins = plan.size() / 2 + 1;
     std::vector<float>& power = d->power;
     power.resize(static_cast<size_t>(bins));
-    for (int k = 0; k < bins; ++k)
-        power[static_cast<size_t>(k)] = plan.power(k);
+    int k = 1;
+    for (int b = 0; b < bins; ++b) {
+        power[static_cast<size_t>(b)] = plan.power(b);
+        if (b > 0 && power[static_cast<size_t>(b)] > power[static_cast<size_t>(k)])
+            k = b;
+    }
     // A full-scale sine reads 0 dB: its bin holds half the window's sum.
     const float scale = 2 / d->windowSum;
-    const auto levelOf = [&](int bin) { return toDb(scale * std::sqrt(power[static_cast<size_t>(bin)])); };
+    const auto levelOfPower = [scale](float p) { return toDb(scale * std::sqrt(p)); };
+    const auto levelOf = [&](int bin) { return levelOfPower(power[static_cast<size_t>(bin)]); };
 
     const float binHz = static_cast<float>(sampleRate) / plan.size();
-    const auto k = static_cast<int>(std::max_element(power.begin() + 1, power.end()) - power.begin());
     const float peak = levelOf(k);
     float offset = 0;
     if (k + 1 < bins) {
@@ -131,8 +148,10 @@ Spectrum FrequencyAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
             bins - 1, static_cast<int>(std::ceil(result.edgeHz[static_cast<size_t>(b) + 1] / binHz)) - 1);
         float& band = result.bandDb[static_cast<size_t>(b)];
         if (first <= last) {
-            band = levelOf(static_cast<int>(
-                std::max_element(power.begin() + first, power.begin() + last + 1) - power.begin()));
+            float strongest = 0;
+            for (int i = first; i <= last; ++i)
+                strongest = std::max(strongest, power[static_cast<size_t>(i)]);
+            band = levelOfPower(strongest);
         } else {
             // Narrower than a bin: the bin at its centre speaks for it.
             const float centre =
