@@ -272,17 +272,26 @@ private Q_SLOTS:
     }
 
     void timeDisplayShowsMinutesAndSeconds() {
-        // Guards against a position display that is off by a rounding or a unit.
+        // Guards against a position display that is off by a rounding or a unit or stale after a
+        // seek while paused, and against a window that keeps waking while nothing plays.
         const QString longFile = path("long.wav");
         QVERIFY(writeRamp(longFile, 190, 8000));
         AudioPlayerWindow w(m_dir.path());
         w.show();
+        // Open beside a recording, the window wakes only while it plays.
+        const auto ticking = [&w] {
+            const QList<QTimer*> timers = w.findChildren<QTimer*>();
+            return std::any_of(timers.begin(), timers.end(), [](const QTimer* t) { return t->isActive(); });
+        };
+        QVERIFY(!ticking());
         w.controller().addAndPlay(longFile);
+        QVERIFY(ticking());
         w.media().pause();
+        QVERIFY(!ticking());
         w.media().setCurrentPosition(187.4);
+        QCOMPARE(child<QLabel>(w, "Label20")->text(), QStringLiteral("03:07"));
         click(w, "Image4");
         QTRY_COMPARE(child<QLabel>(w, "toptime")->text(), QStringLiteral("03:07"));
-        QCOMPARE(child<QLabel>(w, "Label20")->text(), QStringLiteral("03:07"));
         QCOMPARE(child<QLabel>(w, "Label1")->text(), QStringLiteral("Resume"));
         w.controller().stop();
         QTRY_COMPARE(child<QLabel>(w, "toptime")->text(), QStringLiteral("00:00"));

@@ -82,6 +82,7 @@ void MediaControl::setCurrentPosition(double seconds) {
         m_startFrame = frame;
     else
         m_playback->seekTo(frame);
+    Q_EMIT positionMoved();
 }
 
 void MediaControl::setVolume(int hundredthsDb) {

@@ -51,6 +51,8 @@ Q_SIGNALS:
     // The open file or track played to its end.
     void endOfStream();
     void stateChanged(MediaControl::State state);
+    // The position was set, playing or not.
+    void positionMoved();
     // The sound output failed while playing; the text says why.
     void outputFailed(const QString& text);
 

@@ -36,6 +36,9 @@ namespace {
 constexpr int kWidth = 3960;
 constexpr int kBalanceCentre = (AudioPlayerWindow::kBalanceMin + AudioPlayerWindow::kBalanceMax) / 2;
 constexpr int kScrollStepPx = 2;
+// The position's clock and the title's scroll while playing.
+constexpr int kClockMs = 1000;
+constexpr int kScrollMs = 100;
 const char* const kSongFilter = QT_TRANSLATE_NOOP(
     "AudioPlayerWindow",
     "All Supported Formats(*.mp3 *.cda *.wma *.wav *.asf *.asx *.lsf *.lsx *.mid *.midi *.rmi *.aif *.aifc "
@@ -96,8 +99,6 @@ AudioPlayerWindow::AudioPlayerWindow(const QString& appFolder, QWidget* parent)
     setHeightTwips(kFullHeight);
     loadPosition();
     m_mpris->registerOnSessionBus();
-    m_clock->start(1000);
-    m_scroll->start(100);
 }
 
 AudioPlayerWindow::~AudioPlayerWindow() {
@@ -329,7 +330,9 @@ void AudioPlayerWindow::connectUi() {
     connect(m_media, &MediaControl::stateChanged, this, [this](MediaControl::State state) {
         m_pauseLabel->setText(state == MediaControl::State::Paused ? tr("Resume") : tr("Pause"));
         updateTime();
+        runTimersWhilePlaying();
     });
+    connect(m_media, &MediaControl::positionMoved, this, &AudioPlayerWindow::updateTime);
     connect(m_list, &PlayList::currentChanged, this, &AudioPlayerWindow::syncSelection);
     connect(m_names->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { m_list->setCurrent(index.row()); });
@@ -441,7 +444,7 @@ void AudioPlayerWindow::setTitleText(const QString& text) {
 }
 
 void AudioPlayerWindow::scrollTitle() {
-    if (!isVisible() || isMinimized())
+    if (!isVisible())
         return;
     int x = m_title->x() - kScrollStepPx;
     if (x + m_title->width() < 0)
@@ -454,9 +457,26 @@ void AudioPlayerWindow::updateCaption() {
 }
 
 void AudioPlayerWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         updateCaption();
+        runTimersWhilePlaying();
+    }
     QDialog::changeEvent(event);
+}
+
+void AudioPlayerWindow::runTimersWhilePlaying() {
+    // A window left open beside a recording costs nothing while it plays nothing, and
+    // nothing is seen of it while minimized.
+    const bool run = m_media->state() == MediaControl::State::Playing && !isMinimized();
+    if (run == m_clock->isActive())
+        return;
+    if (run) {
+        m_clock->start(kClockMs);
+        m_scroll->start(kScrollMs);
+    } else {
+        m_clock->stop();
+        m_scroll->stop();
+    }
 }
 
 void AudioPlayerWindow::onPlay() {

@@ -68,6 +68,7 @@ private:
     void onPlay();
     void updateTime();
     void scrollTitle();
+    void runTimersWhilePlaying();
     void setTitleText(const QString& text);
     void updateCaption();
     void stepVolume();
