@@ -72,6 +72,9 @@ struct AudioPlayer::Impl {
 
     pa_cvolume volume() const;
     pa_sample_spec sampleSpec() const;
+    // The server's buffer for the stream: `target` long, asked for in pieces of `request`
+    // (0: the server picks).
+    pa_buffer_attr bufferAttr(pa_usec_t target, pa_usec_t request) const;
     bool openStream();
     void widenBuffer();
     void closeStream();
@@ -150,6 +153,19 @@ pa_sample_spec AudioPlayer::Impl::sampleSpec() const {
             .channels = static_cast<std::uint8_t>(streamChannels)};
 }
 
+pa_buffer_attr AudioPlayer::Impl::bufferAttr(pa_usec_t target, pa_usec_t request) const {
+    const pa_sample_spec spec = sampleSpec();
+    const auto bytes = [&spec](pa_usec_t usec) {
+        return static_cast<std::uint32_t>(pa_usec_to_bytes(usec, &spec));
+    };
+    const auto serverChoice = static_cast<std::uint32_t>(-1);
+    return {.maxlength = serverChoice,
+            .tlength = bytes(target),
+            .prebuf = bytes(kStartUsec),
+            .minreq = request > 0 ? bytes(request) : serverChoice,
+            .fragsize = serverChoice};
+}
+
 bool AudioPlayer::Impl::openStream() {
     streamChannels = channels;
     streamRate = rate;
@@ -163,12 +179,7 @@ bool AudioPlayer::Impl::openStream() {
     const pa_sample_spec spec = sampleSpec();
     pa_channel_map map;
     pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
-    pa_buffer_attr attr;
-    attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartTargetUsec, &spec));
-    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &spec));
-    attr.minreq = static_cast<std::uint32_t>(-1);
-    attr.fragsize = static_cast<std::uint32_t>(-1);
+    const pa_buffer_attr attr = bufferAttr(kStartTargetUsec, 0);
 
     PulseLock lock(server.loop());
     stream = server.newStream("Tavrik playback", spec, map);
@@ -195,13 +206,7 @@ bool AudioPlayer::Impl::openStream() {
 
 void AudioPlayer::Impl::widenBuffer() {
     widened = true;
-    const pa_sample_spec spec = sampleSpec();
-    pa_buffer_attr attr;
-    attr.maxlength = static_cast<std::uint32_t>(-1);
-    attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(kTargetUsec, &spec));
-    attr.prebuf = static_cast<std::uint32_t>(pa_usec_to_bytes(kStartUsec, &spec));
-    attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(kRequestUsec, &spec));
-    attr.fragsize = static_cast<std::uint32_t>(-1);
+    const pa_buffer_attr attr = bufferAttr(kTargetUsec, kRequestUsec);
     PulseLock lock(server.loop());
     if (pa_operation* op = pa_stream_set_buffer_attr(stream, &attr, nullptr, nullptr))
         pa_operation_unref(op);
