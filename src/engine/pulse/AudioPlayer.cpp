@@ -154,9 +154,9 @@ pa_sample_spec AudioPlayer::Impl::sampleSpec() const {
 }
 
 pa_buffer_attr AudioPlayer::Impl::bufferAttr(pa_usec_t target, pa_usec_t request) const {
-    const pa_sample_spec spec = sampleSpec();
-    const auto bytes = [&spec](pa_usec_t usec) {
-        return static_cast<std::uint32_t>(pa_usec_to_bytes(usec, &spec));
+    const pa_sample_spec format = sampleSpec();
+    const auto bytes = [&format](pa_usec_t usec) {
+        return static_cast<std::uint32_t>(pa_usec_to_bytes(usec, &format));
     };
     const auto serverChoice = static_cast<std::uint32_t>(-1);
     return {.maxlength = serverChoice,
@@ -176,13 +176,13 @@ bool AudioPlayer::Impl::openStream() {
     failed.store(false);
     inputEnded = draining = endReported = widened = false;
 
-    const pa_sample_spec spec = sampleSpec();
+    const pa_sample_spec format = sampleSpec();
     pa_channel_map map;
-    pa_channel_map_init_auto(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_channel_map_init_auto(&map, format.channels, PA_CHANNEL_MAP_DEFAULT);
     const pa_buffer_attr attr = bufferAttr(kStartTargetUsec, 0);
 
     PulseLock lock(server.loop());
-    stream = server.newStream("Tavrik playback", spec, map);
+    stream = server.newStream("Tavrik playback", format, map);
     if (!stream)
         return false;
     pa_stream_set_state_callback(stream, onStreamState, this);
