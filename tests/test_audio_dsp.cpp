@@ -46,7 +46,10 @@ void TestAudioDsp::mixesStereoToAverage() {
     // Guards against 16-bit overflow when two loud channels are summed, and against pairing the wrong values.
     QFETCH(SampleBlock, stereo);
     QFETCH(SampleBlock, mono);
-    QCOMPARE(MonoMixer().monoFromStereo(stereo), mono);
+    // Into a block left longer by an earlier frame, as the displays reuse theirs.
+    SampleBlock into{1, 2, 3, 4, 5};
+    MonoMixer().mixInto(stereo, into);
+    QCOMPARE(into, mono);
 }
 
 void TestAudioDsp::findsPeakWithinOneBin_data() {
@@ -96,7 +99,7 @@ void TestAudioDsp::silenceStaysAtTheFloor() {
 }
 
 void TestAudioDsp::reusedPlanKeepsNoLeftovers() {
-    // Guards against a reused transform buffer keeping samples of an earlier, longer block.
+    // Guards against a reused transform buffer or result keeping samples of an earlier, longer block.
     const SampleBlock tone = testsupport::sine(2000, 44100, 1, 1000.0 / 44100, 0.5);
     FrequencyAnalyzer fresh;
     const Spectrum expected = fresh.analyze(tone, 44100);
@@ -106,6 +109,10 @@ void TestAudioDsp::reusedPlanKeepsNoLeftovers() {
     const Spectrum again = reused.analyze(tone, 44100);
     QCOMPARE(again.bandDb, expected.bandDb);
     QCOMPARE(again.peakHz, expected.peakHz);
+    // Nor a kept result its peak, once the sound is gone.
+    const Spectrum& silent = reused.analyze({}, 44100);
+    QCOMPARE(silent.peakDb, kSpectrumFloorDb);
+    QCOMPARE(silent.peakHz, 0.0f);
 }
 
 void TestAudioDsp::bandMeterBallistics_data() {

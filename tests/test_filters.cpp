@@ -345,7 +345,9 @@ private Q_SLOTS:
         QVERIFY(all.size() >= 2 * kRate);
         const double left = levelDb(all, 2, 0, all.size() / 2 - kRate / 2) - m_referenceDb;
         const double right = levelDb(all, 2, 1, all.size() / 2 - kRate / 2) - m_referenceDb;
-        const double shown = levelDb(rec.recentSamples(kRate / 5), 2, 0, 0) - m_referenceDb;
+        SampleBlock recent;
+        rec.recentSamples(kRate / 5, recent);
+        const double shown = levelDb(recent, 2, 0, 0) - m_referenceDb;
         qInfo("%s: %.1f dB", QTest::currentDataTag(), left);
         for (double gain : {left, right, shown})
             QVERIFY2(gain >= minDb && gain <= maxDb, qPrintable(QString::number(gain)));

@@ -85,7 +85,8 @@ private Q_SLOTS:
         player.setPlayFormat(kRate, 2);
         player.start();
         QTRY_VERIFY_WITH_TIMEOUT(player.playedFrames() >= kRate, 5000);
-        const SampleBlock recent = player.recentSamples(2 * 4096);
+        SampleBlock recent;
+        player.recentSamples(2 * 4096, recent);
         QCOMPARE(recent.size(), std::size_t{2 * 4096});
         QVERIFY(*std::max_element(recent.begin(), recent.end()) > 10000);
         player.stop();

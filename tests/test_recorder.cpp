@@ -201,7 +201,9 @@ void TestRecorder::capture() {
     elapsed.start();
     QCOMPARE(tone.rec.status(), 0);
     QCOMPARE(clock.rec.status(), 0);
-    QVERIFY(tone.rec.recentSamples(static_cast<int>(5 * blockValues)).size() < 5 * blockValues);
+    SampleBlock recent;
+    tone.rec.recentSamples(static_cast<int>(5 * blockValues), recent);
+    QVERIFY(recent.size() < 5 * blockValues);
     QTRY_VERIFY_WITH_TIMEOUT(clock.rec.capturedFrames() >= 3 * rate, 10000);
     clock.rec.stop();
     const qint64 stoppedMs = elapsed.elapsed();
@@ -223,7 +225,7 @@ void TestRecorder::capture() {
     QVERIFY(tone.cap.lastFrames > 0 && tone.cap.lastFrames <= frames);
     QCOMPARE(tone.rec.droppedFrames(), 0);
 
-    const SampleBlock recent = tone.rec.recentSamples(rate / 10 * channels);
+    tone.rec.recentSamples(rate / 10 * channels, recent);
     QCOMPARE(recent.size(), static_cast<std::size_t>(rate / 10 * channels));
     QVERIFY(std::equal(recent.begin(), recent.end(), all.end() - static_cast<std::ptrdiff_t>(recent.size())));
 

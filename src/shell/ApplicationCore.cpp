@@ -82,12 +82,11 @@ ApplicationCore::ApplicationCore(QString appFolder, QObject* parent)
     connect(m_playback, &FilePlayback::spectrumReady, this,
             [this](const SampleBlock& values, int rate, int channels) {
                 if (m_watched)
-                    Q_EMIT displaysReady(channels == 2 ? m_mixer->monoFromStereo(values) : values, {}, rate);
+                    Q_EMIT displaysReady(asMono(values, channels, m_monoSpectrum), {}, rate);
             });
     connect(m_playback, &FilePlayback::levelReady, this, [this](const SampleBlock& values, int channels) {
         if (m_watched)
-            Q_EMIT displaysReady({}, channels == 2 ? m_mixer->monoFromStereo(values) : values,
-                                 m_playback->sampleRate());
+            Q_EMIT displaysReady({}, asMono(values, channels, m_monoLevel), m_playback->sampleRate());
     });
 }
 
@@ -256,13 +255,17 @@ void ApplicationCore::recorderTicked(qint64 capturedFrames) {
         return;
     m_displayedFrames = capturedFrames;
     const int channels = m_session->channels();
-    SampleBlock spectrum = m_recorder->recentSamples(m_spectrumFrames * channels);
-    SampleBlock level = m_recorder->recentSamples(m_levelValues);
-    if (channels == 2) {
-        spectrum = m_mixer->monoFromStereo(spectrum);
-        level = m_mixer->monoFromStereo(level);
-    }
-    Q_EMIT displaysReady(spectrum, level, m_session->sampleRate());
+    m_recorder->recentSamples(m_spectrumFrames * channels, m_recentSpectrum);
+    m_recorder->recentSamples(m_levelValues, m_recentLevel);
+    Q_EMIT displaysReady(asMono(m_recentSpectrum, channels, m_monoSpectrum),
+                         asMono(m_recentLevel, channels, m_monoLevel), m_session->sampleRate());
+}
+
+const SampleBlock& ApplicationCore::asMono(const SampleBlock& values, int channels, SampleBlock& into) const {
+    if (channels != 2)
+        return values;
+    m_mixer->mixInto(values, into);
+    return into;
 }
 
 void ApplicationCore::shutdown() {

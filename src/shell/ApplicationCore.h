@@ -103,6 +103,8 @@ Q_SIGNALS:
 
 private:
     void recorderTicked(qint64 capturedFrames);
+    // `values` as one channel: themselves when mono, else mixed into `into`.
+    const SampleBlock& asMono(const SampleBlock& values, int channels, SampleBlock& into) const;
     // Tells `text` from the event loop, after what the command under way shows.
     void queueNotice(const QString& text);
     // Says on the status line when the source recorded is no longer the chosen one, and when
@@ -122,6 +124,11 @@ private:
     int m_spectrumFrames = 0;
     int m_levelValues = 0;
     qint64 m_displayedFrames = -1;
+    // The displays' blocks, reused on every frame.
+    SampleBlock m_recentSpectrum;
+    SampleBlock m_recentLevel;
+    SampleBlock m_monoSpectrum;
+    SampleBlock m_monoLevel;
     std::unique_ptr<AudioRecorder> m_recorder;
     std::unique_ptr<AudioFileWriter> m_writer;
     std::unique_ptr<AudioFileReader> m_reader;

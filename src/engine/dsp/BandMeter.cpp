@@ -42,7 +42,7 @@ void BandMeter::measure(const SampleBlock& block, qint64 atMs) {
     }
     if (m_channels == 2)
         m_mixer.mixInto(block, m_mono);
-    const Spectrum fresh = m_analyzer.analyze(m_channels == 2 ? m_mono : block, m_sampleRate);
+    const Spectrum& fresh = m_analyzer.analyze(m_channels == 2 ? m_mono : block, m_sampleRate);
     for (std::size_t i = 0; i < fresh.bandDb.size(); ++i) {
         float& bar = m_spectrum.bandDb[i];
         bar = std::max(fresh.bandDb[i], bar - kBarFallDbPerSecond * seconds);

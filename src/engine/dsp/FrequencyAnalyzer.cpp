@@ -50,6 +50,7 @@ struct FrequencyAnalyzer::Impl {
     std::vector<float> window;
     float windowSum = 0;
     std::vector<float> power;
+    Spectrum result;
     // Band edges for the last sample rate.
     std::vector<float> edges;
     int edgesRate = -1;
@@ -96,10 +97,12 @@ FrequencyAnalyzer::FrequencyAnalyzer(int bands, float lowestHz)
 
 FrequencyAnalyzer::~FrequencyAnalyzer() = default;
 
-Spectrum FrequencyAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
-    Spectrum result;
+const Spectrum& FrequencyAnalyzer::analyze(const SampleBlock& mono, int sampleRate) {
+    Spectrum& result = d->result;
     result.bandDb.assign(static_cast<size_t>(d->bands), kSpectrumFloorDb);
     result.edgeHz = d->edgesFor(sampleRate);
+    result.peakHz = 0;
+    result.peakDb = kSpectrumFloorDb;
     if (mono.size() < 2 || sampleRate <= 0)
         return result;
 

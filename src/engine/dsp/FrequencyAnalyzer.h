@@ -28,8 +28,9 @@ public:
     FrequencyAnalyzer& operator=(const FrequencyAnalyzer&) = delete;
 
     // Analyses the latest kMaxSamples of `mono` (Hann window, zero-padded to a power of
-    // two). An empty block gives every band at the floor.
-    Spectrum analyze(const SampleBlock& mono, int sampleRate);
+    // two). An empty block gives every band at the floor. The result is kept, storage and all,
+    // until the next call: a display analyses many times a second without allocating.
+    const Spectrum& analyze(const SampleBlock& mono, int sampleRate);
 
 private:
     struct Impl;

@@ -2,12 +2,6 @@
 
 #include <cstddef>
 
-SampleBlock MonoMixer::monoFromStereo(const SampleBlock& stereo) const {
-    SampleBlock mono;
-    mixInto(stereo, mono);
-    return mono;
-}
-
 void MonoMixer::mixInto(const SampleBlock& stereo, SampleBlock& mono) const {
     mono.resize(stereo.size() / 2);
     for (std::size_t i = 0; i < mono.size(); ++i) {

@@ -5,8 +5,7 @@
 // Folds interleaved stereo into mono for the displays.
 class MonoMixer {
 public:
-    // Each left/right pair becomes its average; a trailing odd value is dropped.
-    SampleBlock monoFromStereo(const SampleBlock& stereo) const;
-    // The same into `mono`, reusing its storage.
+    // Each left/right pair of `stereo` becomes its average in `mono`, reusing its storage; a
+    // trailing odd value is dropped.
     void mixInto(const SampleBlock& stereo, SampleBlock& mono) const;
 };

@@ -166,8 +166,10 @@ void FilePlayback::onTimer(qint64 currentSamples) {
     // Near the end of the file the displays rest.
     if (m_total < p + m_spectrumFrames)
         return;
-    Q_EMIT spectrumReady(m_player.recentSamples(m_spectrumFrames * m_channels), m_rate, m_channels);
+    m_player.recentSamples(m_spectrumFrames * m_channels, m_recentSpectrum);
+    Q_EMIT spectrumReady(m_recentSpectrum, m_rate, m_channels);
     if (m_total < p + m_levelValues)
         return;
-    Q_EMIT levelReady(m_player.recentSamples(m_levelValues), m_channels);
+    m_player.recentSamples(m_levelValues, m_recentLevel);
+    Q_EMIT levelReady(m_recentLevel, m_channels);
 }

@@ -75,4 +75,7 @@ private:
     int m_channels = 0;
     int m_spectrumFrames = 0;
     int m_levelValues = 0;
+    // Reused on every tick.
+    SampleBlock m_recentSpectrum;
+    SampleBlock m_recentLevel;
 };

@@ -62,6 +62,7 @@ struct AudioPlayer::Impl {
     bool draining = false;
     bool endReported = false;
     bool widened = false;
+    SampleBlock recent; // the last tick's, for the levels
 
     std::size_t aheadValues() const {
         return static_cast<std::size_t>(rate) * streamChannels * kAheadMs / 1000;
@@ -266,7 +267,7 @@ void AudioPlayer::Impl::tick() {
         return;
     }
     const std::uint64_t heard = heardValues();
-    const SampleBlock recent = q->recentSamples(rate * streamChannels * kTickMs / 1000);
+    q->recentSamples(rate * streamChannels * kTickMs / 1000, recent);
     int peaks[2] = {0, 0};
     for (std::size_t i = 0; i < recent.size(); ++i) {
         int& peak = peaks[streamChannels == 2 && i % 2 == 1 ? 1 : 0];
@@ -395,16 +396,17 @@ qint64 AudioPlayer::framesToMs(qint64 frames) const {
     return frames * 1000 / d->rate;
 }
 
-SampleBlock AudioPlayer::recentSamples(int values) const {
-    if (!d->stream || values <= 0)
-        return {};
+void AudioPlayer::recentSamples(int values, SampleBlock& into) const {
+    if (!d->stream || values <= 0) {
+        into.clear();
+        return;
+    }
     const std::uint64_t heard = d->heardValues();
     std::size_t n =
         std::min({static_cast<std::size_t>(values), static_cast<std::size_t>(heard), d->historyValues()});
     n -= n % static_cast<std::size_t>(d->streamChannels);
-    SampleBlock out(n);
-    samplering::read(d->ring, heard - n, n, out.data());
-    return out;
+    into.resize(n);
+    samplering::read(d->ring, heard - n, n, into.data());
 }
 
 QString AudioPlayer::errorText() const {

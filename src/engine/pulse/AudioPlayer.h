@@ -34,8 +34,9 @@ public:
     // Gains from 0 to 1 of the left and right channel, kept across starts; a mono stream
     // takes the larger. Until set, the server's own volume for the stream stands.
     void setVolume(double left, double right);
-    // The latest `values` interleaved values heard (fewer right after the start).
-    SampleBlock recentSamples(int values) const;
+    // The latest `values` interleaved values heard into `into`, reusing its storage (fewer right
+    // after the start).
+    void recentSamples(int values, SampleBlock& into) const;
     QString errorText() const;
 
     enum : int {

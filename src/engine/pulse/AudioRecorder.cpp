@@ -659,16 +659,17 @@ void AudioRecorder::setTimerInterval(int milliseconds) {
         pa_operation_unref(op);
 }
 
-SampleBlock AudioRecorder::recentSamples(int values) const {
+void AudioRecorder::recentSamples(int values, SampleBlock& into) const {
     const std::uint64_t w = d->writePos.load(std::memory_order_acquire);
-    if (values <= 0 || d->ring.empty())
-        return {};
+    if (values <= 0 || d->ring.empty()) {
+        into.clear();
+        return;
+    }
     // Half the ring behind the write index stays untouched far longer than this copy takes.
     const std::size_t n =
         std::min({static_cast<std::size_t>(values), static_cast<std::size_t>(w), d->ring.size() / 2});
-    SampleBlock out(n);
-    samplering::read(d->ring, w - n, n, out.data());
-    return out;
+    into.resize(n);
+    samplering::read(d->ring, w - n, n, into.data());
 }
 
 QString AudioRecorder::errorText() const {

@@ -62,8 +62,9 @@ public:
     // How often tick is raised, in milliseconds; the server's fragments follow it. Callers
     // slow it down while nobody watches the displays.
     void setTimerInterval(int milliseconds);
-    // The latest `values` interleaved values captured (fewer right after the start).
-    SampleBlock recentSamples(int values) const;
+    // The latest `values` interleaved values captured into `into`, reusing its storage (fewer
+    // right after the start).
+    void recentSamples(int values, SampleBlock& into) const;
     // Why the last start failed or the stream ended, for the user.
     QString errorText() const override;
     // Frames the server delivered that did not fit into the ring because this object's

@@ -340,10 +340,11 @@ void MainWindow::showSoundActivation() {
     // The input's level, live, while the dialog is open, whether the displays are watched or not.
     m_session->monitor(true);
     QTimer levels;
-    connect(&levels, &QTimer::timeout, &dialog, [this, &dialog] {
+    SampleBlock recent;
+    connect(&levels, &QTimer::timeout, &dialog, [this, &dialog, &recent] {
         // The last 50 ms, all channels.
-        const SampleBlock recent = m_core->recorder().recentSamples(m_session->sampleRate() / 20 *
-                                                                    std::max(1, m_session->channels()));
+        m_core->recorder().recentSamples(m_session->sampleRate() / 20 * std::max(1, m_session->channels()),
+                                         recent);
         if (recent.empty())
             return;
         const auto [low, high] = std::ranges::minmax_element(recent);
